@@ -1,0 +1,99 @@
+#include "platform/ui/ovMessageBox.h"
+#include "platform/ovError.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace ov {
+
+namespace {
+struct Script {
+    bool on = false;
+    std::deque<MsgResult> answers;
+    std::vector<ShownMessage> shown;
+};
+Script& script()
+{
+    static Script s;
+    return s;
+}
+} // namespace
+
+void MessageBox::SetScripted(bool on) { script().on = on; }
+bool MessageBox::Scripted() { return script().on; }
+void MessageBox::QueueAnswer(MsgResult answer) { script().answers.push_back(answer); }
+std::vector<ShownMessage>& MessageBox::Shown() { return script().shown; }
+void MessageBox::Reset()
+{
+    script().answers.clear();
+    script().shown.clear();
+}
+
+std::string MessageBox::CaptionFor(MsgKind kind)
+{
+    switch (kind) {
+    case MsgKind::Warning: return "Warning";
+    case MsgKind::Error: return "Error";
+    case MsgKind::Information: return "Information";
+    case MsgKind::Confirm: return "Confirm";
+    case MsgKind::Plain: break;
+    }
+    const QString title = QApplication::applicationDisplayName();
+    return title.isEmpty() ? std::string("Orvella") : title.toLocal8Bit().toStdString();
+}
+
+MsgResult MessageBox::Show(MsgKind kind, const std::string& text, QWidget* parent)
+{
+    const std::string caption = CaptionFor(kind);
+    Script& s = script();
+    if (s.on) {
+        s.shown.push_back({kind, caption, text});
+        MsgResult r = kind == MsgKind::Confirm ? MsgResult::No : MsgResult::Ok;
+        if (!s.answers.empty()) {
+            r = s.answers.front();
+            s.answers.pop_front();
+        }
+        return r;
+    }
+
+    QString body = QString::fromLocal8Bit(text.c_str());
+    body.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    QMessageBox box(parent);
+    box.setWindowTitle(QString::fromLocal8Bit(caption.c_str()));
+    box.setText(body);
+    box.setTextFormat(Qt::PlainText);
+    switch (kind) {
+    case MsgKind::Warning: box.setIcon(QMessageBox::Warning); break;
+    case MsgKind::Error: box.setIcon(QMessageBox::Critical); break;
+    case MsgKind::Information: box.setIcon(QMessageBox::Information); break;
+    case MsgKind::Confirm: box.setIcon(QMessageBox::Question); break;
+    case MsgKind::Plain: box.setIcon(QMessageBox::NoIcon); break;
+    }
+    if (kind == MsgKind::Confirm) {
+        QPushButton* yes = box.addButton(QObject::tr("&Yes"), QMessageBox::YesRole);
+        QPushButton* no = box.addButton(QObject::tr("&No"), QMessageBox::NoRole);
+        box.setDefaultButton(yes);
+        box.setEscapeButton(no);
+        box.exec();
+        return box.clickedButton() == yes ? MsgResult::Yes : MsgResult::No;
+    }
+    QPushButton* ok = box.addButton(QObject::tr("OK"), QMessageBox::AcceptRole);
+    box.setDefaultButton(ok);
+    box.setEscapeButton(ok);
+    box.exec();
+    return MsgResult::Ok;
+}
+
+void Guarded(const std::function<void()>& handler)
+{
+    try {
+        handler();
+    } catch (const OvError& e) {
+        MessageBox::Show(MsgKind::Error, e.what());
+    } catch (const std::exception& e) {
+        MessageBox::Show(MsgKind::Error, e.what());
+    }
+}
+
+} // namespace ov

@@ -1,0 +1,42 @@
+#pragma once
+#include <deque>
+#include <functional>
+#include <string>
+#include <vector>
+
+class QWidget;
+
+namespace ov {
+
+// The four kinds of message box, plus the plain box that carries only the
+// program's title and an OK button.
+enum class MsgKind { Warning, Error, Information, Confirm, Plain };
+enum class MsgResult { Ok, Yes, No };
+
+struct ShownMessage {
+    MsgKind kind;
+    std::string caption;
+    std::string text;
+};
+
+// Every message to the user goes through here. Tests switch it to scripted
+// mode: nothing is shown, each box takes the next queued answer (OK boxes
+// answer Ok, unanswered confirmations No) and is recorded.
+class MessageBox {
+public:
+    static MsgResult Show(MsgKind kind, const std::string& text, QWidget* parent = nullptr);
+
+    static void SetScripted(bool on);
+    static bool Scripted();
+    static void QueueAnswer(MsgResult answer);
+    static std::vector<ShownMessage>& Shown();
+    static void Reset(); // clears answers and the record
+    static std::string CaptionFor(MsgKind kind);
+};
+
+// Error boundary for event handlers: a thrown file or conversion error ends
+// the handler, its text goes to the error box, and the event loop goes on.
+// No exception may cross Qt's event delivery.
+void Guarded(const std::function<void()>& handler);
+
+} // namespace ov
