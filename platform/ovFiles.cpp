@@ -49,7 +49,9 @@ bool WriteFileAtomic(const std::string& path, std::string_view data, std::string
     if (exists) {
         if (S_ISDIR(old.st_mode)) { SetReason(reason, EISDIR); return false; }
         // Renaming over a file we may not write would bypass its protection.
+        // A file without any write bit counts as read-only even for root.
         if (access(path.c_str(), W_OK) != 0) { SetReason(reason, errno); return false; }
+        if ((old.st_mode & 0222) == 0) { SetReason(reason, EACCES); return false; }
     }
     const size_t slash = path.find_last_of('/');
     const std::string folder = slash == std::string::npos ? "." : path.substr(0, slash);

@@ -1,0 +1,63 @@
+#pragma once
+#include "app/ovShared.h"
+
+#include <QWidget>
+#include <string>
+
+class QLabel;
+class QTabWidget;
+namespace ov { class TTimer; }
+class QMenu;
+class QAction;
+class TMessagesPage;
+class TSettingsPage;
+
+// The main window: header strip, seven pages, the timers and the shared
+// state. Each page object holds its own controls and handlers; this class
+// builds the frame and wires the pages to one another.
+class TMainFrm : public QWidget {
+    Q_OBJECT
+public:
+    explicit TMainFrm(QWidget* parent = nullptr);
+    ~TMainFrm() override;
+
+    ov::SharedState State;
+    bool FormReady = false;
+
+    QWidget* Pnl_Header = nullptr;
+    QLabel* Logo = nullptr;
+    QTabWidget* Pages = nullptr;
+    QWidget* Tab_Msgs = nullptr;
+    QWidget* Tab_Settings = nullptr;
+    QWidget* TabNewsLetter = nullptr;
+    QWidget* Tab_REources = nullptr;
+    QWidget* Tab_About = nullptr;
+    QWidget* Tab_Help = nullptr;
+    QWidget* Tab_Additional = nullptr;
+
+    ov::TTimer* Tmr_Display = nullptr; // display timer
+    ov::TTimer* Timer1 = nullptr;      // hide timer
+    ov::TTimer* Tmr_Test = nullptr;    // test preview
+
+    QMenu* Mnu_Tray = nullptr;
+    QAction* Settings1 = nullptr;
+    QAction* mnu_Pause = nullptr;
+    QAction* CloseAffirmationsApplication1 = nullptr;
+
+    TMessagesPage* MessagesPage = nullptr;
+    TSettingsPage* SettingsPage = nullptr;
+
+    // Operations the pages call on one another.
+    void RestoreStartupGroup();
+    void LoadSettings(const std::string& category);
+    bool SaveSettings(const std::string& category);
+    std::string DirListText() const;
+
+    // The page font: Tahoma 8 points where installed, else the desktop's
+    // sans-serif.
+    static QFont PageFont();
+
+private:
+    void BuildFrame();
+    void FormCreate();
+};

@@ -1,0 +1,26 @@
+#include "library/ovPhrasePool.h"
+#include "platform/ovError.h"
+#include "platform/ovFiles.h"
+
+namespace ov {
+
+std::vector<std::string> SplitPhraseText(std::string_view bytes)
+{
+    std::vector<std::string> lines;
+    ForEachPhraseLine(bytes, [&](std::string_view line) { lines.emplace_back(line); });
+    return lines;
+}
+
+void AppendPhraseFile(const std::string& path, PhrasePool& pool)
+{
+    std::string bytes;
+    std::string reason;
+    if (!ReadWholeFile(path, bytes, &reason))
+        throw OvError(Format("Cannot open file \"%s\". %s", path.c_str(), reason.c_str()));
+    // Lines average well over 8 bytes; reserving by that keeps the index
+    // from reallocating while a large list is added.
+    pool.Reserve(bytes.size(), bytes.size() / 8 + 1);
+    ForEachPhraseLine(bytes, [&](std::string_view line) { pool.Add(line); });
+}
+
+} // namespace ov

@@ -1,0 +1,60 @@
+#pragma once
+#include <QObject>
+#include <string>
+#include <vector>
+
+class QComboBox;
+class QLabel;
+class QListWidget;
+class QListWidgetItem;
+class QPlainTextEdit;
+class QPushButton;
+class QPoint;
+class TMainFrm;
+
+// The Messages page: the category box, the ticked lists, the editor, and
+// the operations that load categories and build the phrase pool.
+class TMessagesPage : public QObject {
+    Q_OBJECT
+public:
+    explicit TMessagesPage(TMainFrm& frm);
+
+    QLabel* Label4 = nullptr;
+    QComboBox* DirList = nullptr;
+    QLabel* lbl_sub = nullptr;
+    QListWidget* AffirmList = nullptr;
+    QPushButton* btn_SubNew = nullptr;
+    QPushButton* Button4 = nullptr;
+    QLabel* lbl_SubMsg = nullptr;
+    QPlainTextEdit* MsgList = nullptr;
+    QPushButton* MsgPrint = nullptr;
+    QPushButton* btn_SaveMsgs = nullptr;
+
+    void LoadCategories(bool loadLists);
+    void LoadCategoryLists();
+    void RestoreTicks();
+    void SaveTicksAndEditor();
+    void BuildPhrasePool();
+    int CountTickedLists() const;
+
+    void DirListChange();
+    void AffirmListClickCheck();
+    void AffirmListMouseUp(const QPoint& pos);
+    void MsgListChange();
+
+    std::string DirListText() const;
+    int DirListIndex() const;
+    void SelectCategory(int index); // as the user would, running DirListChange
+    std::vector<std::string> ListNames() const;
+    bool Ticked(int index) const;
+    void SetTicked(int index, bool ticked); // without counting as a user change
+    // Replaces the editor's text; the change handler runs only when it differs.
+    void SetEditorText(const std::string& text);
+    std::string EditorText() const; // the editor's text with CR LF line breaks
+    void ClearEditor();             // emptying is not a change of the text
+
+private:
+    void FillLists(const std::vector<std::string>& names);
+    TMainFrm& frm_;
+    bool quietEditor_ = false;
+};

@@ -1,0 +1,185 @@
+#include "app/ui/ovMain.h"
+#include "library/ui/ovMessagesPage.h"
+#include "platform/ovError.h"
+#include "platform/ovTimer.h"
+#include "settings/ovIniFile.h"
+#include "ui/ovWidgetSupport.h"
+
+#include <QComboBox>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QTabWidget>
+#include <filesystem>
+#include <sys/stat.h>
+
+using ov::MsgKind;
+using ov::MsgResult;
+
+class MessagesPage : public ovtest::FormTest {
+protected:
+    TMessagesPage& Page() { return *main->MessagesPage; }
+    std::vector<std::string> Pool()
+    {
+        std::vector<std::string> out;
+        for (size_t i = 0; i < main->State.Pool.Count(); ++i) out.emplace_back(main->State.Pool[i]);
+        return out;
+    }
+    std::string Ini(const std::string& section, const std::string& key)
+    {
+        return ov::IniFile(exe->SettingsFile()).ReadString(section, key, "<absent>");
+    }
+};
+
+TEST_F(MessagesPage, FrameHasSevenPagesAndDocumentedControls)
+{
+    TMainFrm& frm = MakeMain();
+    EXPECT_EQ(frm.size(), QSize(632, 491));
+    const QStringList captions{"Messages", "Settings", "Newsletter", "Resources", "About", "Help",
+                               "Additional Subliminal Messages"};
+    ASSERT_EQ(frm.Pages->count(), captions.size());
+    for (int i = 0; i < captions.size(); ++i) EXPECT_EQ(frm.Pages->tabText(i), captions[i]);
+    EXPECT_EQ(frm.Pages->currentIndex(), 0);
+    EXPECT_EQ(Page().AffirmList->geometry(), QRect(6, 74, 180, 231));
+    EXPECT_EQ(Page().DirList->geometry(), QRect(8, 24, 180, 21));
+    EXPECT_TRUE(frm.FormReady);
+    EXPECT_FALSE(frm.Tmr_Display->Enabled() && frm.mnu_Pause->isChecked());
+}
+
+TEST_F(MessagesPage, StartupSelectsStoredCategoryTicksFirstListAndBuildsPool)
+{
+    exe->MakeCategory("Beta", {{"Zeta", "z1\nz2"}, {"alpha", "a1"}});
+    exe->MakeCategory("alpha", {{"One", "x"}});
+    exe->Write("Affirmations/plain.txt", "not a category");
+    exe->MakeFolder("Affirmations/.hidden");
+    exe->Write("Orvella.ini", "[General]\nGroupIndex=1\n");
+    TMainFrm& frm = MakeMain();
+    ASSERT_EQ(Page().DirList->count(), 2);
+    EXPECT_EQ(Page().DirList->itemText(0), "alpha");
+    EXPECT_EQ(Page().DirListText(), "Beta");
+    EXPECT_EQ(Page().ListNames(), (std::vector<std::string>{"alpha", "Zeta"}));
+    // No record: the first list is ticked and recorded at once.
+    EXPECT_TRUE(Page().Ticked(0));
+    EXPECT_FALSE(Page().Ticked(1));
+    EXPECT_EQ(Ini("Beta-Affirmations", "0"), "alpha:True");
+    EXPECT_EQ(Ini("Beta-Affirmations", "1"), "Zeta:False");
+    EXPECT_EQ(Pool(), (std::vector<std::string>{"a1"}));
+    EXPECT_EQ(frm.State.PhraseCursor, -1);
+    EXPECT_EQ(frm.State.CurrentGroup, "Beta");
+    EXPECT_FALSE(frm.State.MessagesDirty);
+}
+
+TEST_F(MessagesPage, TickRecordRestoresTicksAndPoolFollowsListOrder)
+{
+    exe->MakeCategory("Cat", {{"Zeta", "z"}, {"alpha", "a"}, {"mid", "m"}});
+    exe->Write("Orvella.ini", "[cat-affirmations]\n0=ZETA:True\n1=alpha:1\n2=mid:False\n");
+    MakeMain();
+    EXPECT_TRUE(Page().Ticked(0));
+    EXPECT_FALSE(Page().Ticked(1));
+    EXPECT_TRUE(Page().Ticked(2));
+    EXPECT_EQ(Pool(), (std::vector<std::string>{"a", "z"}));
+}
+
+TEST_F(MessagesPage, BadTickStateShowsBooleanErrorAndKeepsEarlierTicks)
+{
+    exe->MakeCategory("Cat", {{"a", "1"}, {"b", "2"}, {"c", "3"}});
+    exe->Write("Orvella.ini", "[Cat-Affirmations]\n0=b:True\n1=c:maybe\n");
+    MakeMain();
+    ASSERT_EQ(ShownTexts(), (std::vector<std::string>{"'maybe' is not a valid boolean value"}));
+    EXPECT_EQ(Shown()[0].kind, MsgKind::Error);
+    EXPECT_TRUE(Page().Ticked(1));
+    EXPECT_FALSE(Page().Ticked(0));
+    EXPECT_FALSE(Page().Ticked(2));
+}
+
+TEST_F(MessagesPage, CategoryChangeAsksOnceWhenDirtyAndSavesToPreviousCategory)
+{
+    exe->MakeCategory("A", {{"a1", "x"}, {"a2", "y"}});
+    exe->MakeCategory("B", {{"b1", "p"}});
+    TMainFrm& frm = MakeMain();
+    ASSERT_EQ(Page().DirListText(), "A");
+    Page().AffirmList->item(1)->setCheckState(Qt::Checked); // as a click would
+    EXPECT_TRUE(frm.State.MessagesDirty);
+
+    Answer(MsgResult::Yes);
+    Page().SelectCategory(1);
+    ASSERT_EQ(ShownTexts(), (std::vector<std::string>{
+                                "The selected messages have changed.\r\nDo you wish to save the changes?"}));
+    EXPECT_EQ(Ini("A-Affirmations", "1"), "a2:True");
+    EXPECT_EQ(frm.State.CurrentGroup, "B");
+    EXPECT_EQ(Pool(), (std::vector<std::string>{"p"}));
+    EXPECT_EQ(Ini("General", "GroupIndex"), "1"); // the box already shows the new category
+
+    // Answering No discards the change.
+    Page().AffirmList->item(0)->setCheckState(Qt::Unchecked);
+    Answer(MsgResult::No);
+    Page().SelectCategory(0);
+    EXPECT_EQ(Ini("B-Affirmations", "0"), "b1:True");
+    EXPECT_EQ(Page().DirListText(), "A");
+    EXPECT_TRUE(Page().Ticked(1));
+}
+
+TEST_F(MessagesPage, ReloadKeepsSelectionByNameAndVanishedCategoryWarns)
+{
+    exe->MakeCategory("Work", {{"w", "w1"}});
+    MakeMain();
+    exe->MakeCategory("Apple", {{"a", "a1"}});
+    Page().LoadCategories(true);
+    EXPECT_EQ(Page().DirListText(), "Work"); // kept by name, though its position moved
+    EXPECT_EQ(Pool(), (std::vector<std::string>{"w1"}));
+
+    std::filesystem::remove_all(exe->Path("Affirmations/Work"));
+    Page().LoadCategoryLists();
+    ASSERT_EQ(ShownTexts(), (std::vector<std::string>{"Warning - no categories found"}));
+    EXPECT_EQ(Pool(), (std::vector<std::string>{"w1"})); // the pool is unchanged
+}
+
+TEST_F(MessagesPage, EmptyCategoryKeepsPoolAndGroupIndexBeyondRangeSelectsFirst)
+{
+    exe->MakeCategory("Full", {{"f", "f1"}});
+    exe->MakeFolder("Affirmations/Hollow");
+    exe->Write("Orvella.ini", "[General]\nGroupIndex=7\n");
+    TMainFrm& frm = MakeMain();
+    EXPECT_EQ(Page().DirListText(), "Full");
+    Page().SelectCategory(1);
+    EXPECT_EQ(Page().AffirmList->count(), 0);
+    EXPECT_EQ(Pool(), (std::vector<std::string>{"f1"}));
+    EXPECT_EQ(frm.State.CurrentGroup, "Hollow");
+}
+
+TEST_F(MessagesPage, EditorTextIsWrittenWithCrLfAndFailureKeepsDirty)
+{
+    exe->MakeCategory("Cat", {{"list", "old"}});
+    TMainFrm& frm = MakeMain();
+    Page().AffirmList->setCurrentRow(0);
+    Page().MsgList->setPlainText("new one\nnew two");
+    EXPECT_TRUE(frm.State.MessagesDirty);
+    Page().SaveTicksAndEditor();
+    EXPECT_EQ(exe->Read("Affirmations/Cat/list.txt"), "new one\r\nnew two");
+    EXPECT_FALSE(frm.State.MessagesDirty);
+
+    chmod(exe->Path("Affirmations/Cat/list.txt").c_str(), 0444);
+    Page().MsgList->setPlainText("lost?");
+    EXPECT_THROW(Page().SaveTicksAndEditor(), ov::OvError);
+    EXPECT_EQ(exe->Read("Affirmations/Cat/list.txt"), "new one\r\nnew two");
+    EXPECT_TRUE(frm.State.MessagesDirty);
+}
+
+TEST_F(MessagesPage, ManyCategoriesLoad)
+{
+    for (int i = 0; i < 2000; ++i) exe->MakeFolder("Affirmations/c" + std::to_string(i));
+    exe->MakeCategory("c0", {{"l", "x"}});
+    MakeMain();
+    EXPECT_EQ(Page().DirList->count(), 2000);
+    EXPECT_EQ(Pool(), (std::vector<std::string>{"x"}));
+}
+
+TEST_F(MessagesPage, TooltipFollowsReleasedItem)
+{
+    exe->MakeCategory("Cat", {{"A rather long list name", "x"}});
+    MakeMain();
+    const QRect r = Page().AffirmList->visualItemRect(Page().AffirmList->item(0));
+    Page().AffirmListMouseUp(r.center());
+    EXPECT_EQ(Page().AffirmList->toolTip(), "A rather long list name");
+    Page().AffirmListMouseUp(QPoint(5, 200)); // empty space keeps it
+    EXPECT_EQ(Page().AffirmList->toolTip(), "A rather long list name");
+}
