@@ -1,0 +1,215 @@
+#include "settings/ovAutoRun.h"
+
+#include "platform/ovUtils.h"
+#include "settings_test_util.h"
+
+#include <gtest/gtest.h>
+
+using ovtest::ReadFile;
+using ovtest::TempDir;
+using ovtest::WriteFile;
+
+namespace {
+
+const std::string ReadWarning = "Unable To read Registry value for Auto Start\r\n";
+const std::string ModifyWarning = "Unable To modify Registry value to set Auto Run\r\n";
+
+class AutoRunTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        const char* old = std::getenv("XDG_CONFIG_HOME");
+        hadConfig = old != nullptr;
+        if (old) oldConfig = old;
+        setenv("XDG_CONFIG_HOME", (dir / "config").c_str(), 1);
+        exe = dir / "My Apps/Orvella";
+        ov::SetExePath(exe);
+        folder = dir / "config/autostart";
+        entry = folder + "/orvella.desktop";
+    }
+    void TearDown() override
+    {
+        if (hadConfig) setenv("XDG_CONFIG_HOME", oldConfig.c_str(), 1);
+        else unsetenv("XDG_CONFIG_HOME");
+        ov::SetExePath("");
+    }
+
+    ov::AutoRunWarn Collect()
+    {
+        return [this](const std::string& text) { warnings.push_back(text); };
+    }
+    void PutEntry(const std::string& text)
+    {
+        ASSERT_TRUE(ov::ForceFolders(folder));
+        WriteFile(entry, text);
+    }
+    static std::string EntryWithExec(const std::string& exec)
+    {
+        return "[Desktop Entry]\nType=Application\nName=Orvella\nExec=" + exec + "\n";
+    }
+
+    TempDir dir;
+    std::string exe, folder, entry, oldConfig;
+    bool hadConfig = false;
+    std::vector<std::string> warnings;
+};
+
+void ExpectValidDesktopEntry(const std::string& path)
+{
+    std::string out;
+    const int status = ovtest::RunProgram({"desktop-file-validate", path}, out);
+    ASSERT_NE(status, 127) << "desktop-file-validate is missing: install the Debian package desktop-file-utils";
+    EXPECT_EQ(status, 0) << out;
+    EXPECT_EQ(out, "") << out;
+}
+
+} // namespace
+
+TEST_F(AutoRunTest, EntryIsNamedAfterTheExecutableInLowerCase)
+{
+    EXPECT_EQ(ov::AutoRunEntryPath(), entry);
+    const char* home = std::getenv("HOME");
+    const std::string oldHome = home ? home : "";
+    setenv("XDG_CONFIG_HOME", "relative/config", 1); // not absolute: ignored
+    setenv("HOME", dir.Path().c_str(), 1);
+    EXPECT_EQ(ov::AutoRunEntryPath(), dir / ".config/autostart/orvella.desktop");
+    if (home) setenv("HOME", oldHome.c_str(), 1);
+    else unsetenv("HOME");
+}
+
+TEST_F(AutoRunTest, TickingCreatesAValidEntryThatCountsAsSet)
+{
+    EXPECT_FALSE(ov::IsAutoRunSet(Collect()));
+    ov::SetAutoRun(true, Collect());
+    EXPECT_TRUE(ov::IsAutoRunSet(Collect()));
+    EXPECT_EQ(ReadFile(entry), ov::AutoRunEntryText(exe, "Orvella"));
+    EXPECT_NE(ReadFile(entry).find("\nExec=\"" + exe + "\"\n"), std::string::npos);
+    ExpectValidDesktopEntry(entry);
+    EXPECT_TRUE(warnings.empty());
+}
+
+TEST_F(AutoRunTest, SavingTwiceWritesOnce)
+{
+    ov::SetAutoRun(true, Collect());
+    const std::string mine = ReadFile(entry) + "# edited by the user\n";
+    WriteFile(entry, mine);
+    ov::SetAutoRun(true, Collect());
+    EXPECT_EQ(ReadFile(entry), mine);
+    EXPECT_TRUE(warnings.empty());
+}
+
+TEST_F(AutoRunTest, UnquotedPathInAnotherCaseCounts)
+{
+    for (const std::string& exec : {ov::AsciiUpper(exe), "\"" + ov::AsciiLower(exe) + "\"",
+                                    ov::AsciiLower(ov::DesktopExecQuote(exe))}) {
+        const std::string text = EntryWithExec(exec);
+        PutEntry(text);
+        EXPECT_TRUE(ov::IsAutoRunSet(Collect())) << exec;
+        ov::SetAutoRun(true, Collect());
+        EXPECT_EQ(ReadFile(entry), text) << exec;
+    }
+    EXPECT_TRUE(warnings.empty());
+}
+
+TEST_F(AutoRunTest, OtherExecutableOrDisabledEntryIsReplaced)
+{
+    for (const std::string& text : {EntryWithExec("\"/opt/elsewhere/Orvella\""),
+                                    EntryWithExec("\"" + exe + "\" --minimized"),
+                                    EntryWithExec(ov::DesktopExecQuote(exe)) + "Hidden=true\n",
+                                    EntryWithExec(ov::DesktopExecQuote(exe)) + "X-GNOME-Autostart-enabled=false\n"}) {
+        PutEntry(text);
+        EXPECT_FALSE(ov::IsAutoRunSet(Collect())) << text;
+        ov::SetAutoRun(true, Collect());
+        EXPECT_EQ(ReadFile(entry), ov::AutoRunEntryText(exe, "Orvella")) << text;
+        EXPECT_TRUE(ov::IsAutoRunSet(Collect()));
+    }
+    EXPECT_TRUE(warnings.empty());
+}
+
+TEST_F(AutoRunTest, UntickingRemovesOnlyOurEntry)
+{
+    ASSERT_TRUE(ov::ForceFolders(folder));
+    const std::string other = EntryWithExec("/usr/bin/other");
+    WriteFile(folder + "/other.desktop", other);
+    ov::SetAutoRun(true, Collect());
+    ov::SetAutoRun(false, Collect());
+    EXPECT_FALSE(ov::FileExists(entry));
+    EXPECT_FALSE(ov::IsAutoRunSet(Collect()));
+    ov::SetAutoRun(false, Collect()); // nothing to remove: silent
+    EXPECT_EQ(ReadFile(folder + "/other.desktop"), other);
+    EXPECT_TRUE(warnings.empty());
+}
+
+TEST_F(AutoRunTest, UnreadableOrBrokenEntryWarnsAndIsNotSet)
+{
+    const std::string expected = ReadWarning + entry + "\r\nOrvella";
+    ASSERT_TRUE(ov::ForceFolders(entry)); // a folder where the entry should be
+    EXPECT_FALSE(ov::IsAutoRunSet(Collect()));
+    ASSERT_TRUE(std::filesystem::remove(entry));
+
+    for (const std::string& text : {std::string("not a desktop entry\n"),
+                                    std::string("[Desktop Entry]\nType=Application\nName=Orvella\n"),
+                                    EntryWithExec("\"" + exe)}) {
+        PutEntry(text);
+        EXPECT_FALSE(ov::IsAutoRunSet(Collect())) << text;
+    }
+    EXPECT_EQ(warnings, std::vector<std::string>(4, expected));
+
+    // A broken entry is replaced by a good one when the box is saved ticked.
+    warnings.clear();
+    ov::SetAutoRun(true, Collect());
+    EXPECT_EQ(warnings, std::vector<std::string>{expected});
+    EXPECT_TRUE(ov::IsAutoRunSet(Collect()));
+}
+
+TEST_F(AutoRunTest, EntryWithoutReadPermissionWarns)
+{
+    ov::SetAutoRun(true, Collect());
+    ASSERT_EQ(chmod(entry.c_str(), 0200), 0);
+    for (const std::string& d : {dir / "config", folder}) chmod(d.c_str(), 0755);
+    const auto result = ovtest::RunUnprivileged([this]() -> std::string {
+        std::string seen;
+        const bool set = ov::IsAutoRunSet([&](const std::string& t) { seen += t; });
+        return (set ? "set|" : "not set|") + seen;
+    });
+    if (!result) GTEST_SKIP() << "running as root and unable to switch to an unprivileged user";
+    EXPECT_EQ(*result, "not set|" + ReadWarning + entry + "\r\nOrvella");
+}
+
+TEST_F(AutoRunTest, UnwritableFolderWarns)
+{
+    const std::string expected = ModifyWarning + folder + "\r\nOrvella";
+    ASSERT_TRUE(ov::ForceFolders(dir / "config"));
+    WriteFile(folder, "a file where the folder should be");
+    ov::SetAutoRun(true, Collect());
+    EXPECT_EQ(warnings, std::vector<std::string>{expected});
+    ASSERT_TRUE(std::filesystem::remove(folder));
+
+    // A folder the user may not write: neither adding nor removing works.
+    ov::SetAutoRun(true, Collect());
+    warnings.clear();
+    for (const std::string& d : {dir / "config", folder}) chmod(d.c_str(), 0555);
+    const auto result = ovtest::RunUnprivileged([&]() -> std::string {
+        std::string seen;
+        ov::SetAutoRun(false, [&](const std::string& t) { seen += t + "|"; });
+        ov::SetExePath(dir / "Elsewhere/Orvella");
+        ov::SetAutoRun(true, [&](const std::string& t) { seen += t + "|"; });
+        return seen;
+    });
+    for (const std::string& d : {dir / "config", folder}) chmod(d.c_str(), 0755);
+    if (!result) GTEST_SKIP() << "running as root and unable to switch to an unprivileged user";
+    EXPECT_EQ(*result, expected + "|" + expected + "|");
+    EXPECT_EQ(ReadFile(entry), ov::AutoRunEntryText(exe, "Orvella"));
+}
+
+TEST_F(AutoRunTest, PathsWithSpecialCharactersAreQuotedForTheDesktop)
+{
+    EXPECT_EQ(ov::DesktopExecQuote("/opt/a b/$x \"q\" `c` 50%\\d"),
+              "\"/opt/a b/\\\\$x \\\\\"q\\\\\" \\\\`c\\\\` 50%%\\\\\\\\d\"");
+    exe = dir / "My $Apps/50% \"odd\" `name`\\x/Orvella";
+    ov::SetExePath(exe);
+    ov::SetAutoRun(true, Collect());
+    EXPECT_TRUE(ov::IsAutoRunSet(Collect()));
+    ExpectValidDesktopEntry(entry);
+    EXPECT_TRUE(warnings.empty());
+}
