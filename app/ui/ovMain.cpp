@@ -1,8 +1,13 @@
 #include "app/ui/ovMain.h"
+#include "branding/ui/ovHelpPage.h"
+#include "branding/ui/ovProductPages.h"
+#include "display/ui/ovDisplayCycle.h"
 #include "library/ui/ovMessagesPage.h"
 #include "platform/ovTimer.h"
 #include "platform/ui/ovMessageBox.h"
 #include "settings/ui/ovSettingsPage.h"
+
+#include <QCheckBox>
 
 #include <QAction>
 #include <QFontDatabase>
@@ -34,7 +39,7 @@ TMainFrm::TMainFrm(QWidget* parent)
     FormCreate();
 }
 
-TMainFrm::~TMainFrm() = default;
+TMainFrm::~TMainFrm() { FormDestroy(); }
 
 void TMainFrm::BuildFrame()
 {
@@ -95,20 +100,29 @@ void TMainFrm::BuildFrame()
 
     MessagesPage = new TMessagesPage(*this);
     SettingsPage = new TSettingsPage(*this);
+    Display = new TDisplayCycle(*this);
+    ProductPages = new TProductPages(*this);
+    HelpPage = new THelpPage(*this);
+    BuildShell();
 }
 
 void TMainFrm::FormCreate()
 {
+    // Each step runs in its own error boundary: a bad file met by one step
+    // is reported and the window still comes up whole and ready.
+    ov::Guarded([&] { ProductPages->ApplyBranding(); });
     // Positions of random placement are drawn from a generator seeded once.
     std::srand(static_cast<unsigned>(std::chrono::steady_clock::now().time_since_epoch().count()));
+    HookForm();
     State = ov::SharedState();
-    ov::Guarded([&] {
-        RestoreStartupGroup();
-        LoadSettings(DirListText());
-        MessagesPage->LoadCategories(true);
-    });
+    ov::Guarded([&] { RestoreStartupGroup(); });
+    ov::Guarded([&] { LoadSettings(DirListText()); });
+    ov::Guarded([&] { MessagesPage->LoadCategories(true); });
+    ov::Guarded([&] { HelpPage->LoadHelpFile(); });
+    mnu_Pause->setChecked(SettingsPage->Pause->isChecked());
     Tmr_Display->SetEnabled(!mnu_Pause->isChecked());
     Pages->setCurrentIndex(0);
+    Pages->update();
     FormReady = true;
 }
 

@@ -11,6 +11,10 @@ class QMenu;
 class QAction;
 class TMessagesPage;
 class TSettingsPage;
+class TDisplayCycle;
+class TProductPages;
+class THelpPage;
+class TCoolTrayIcon;
 
 // The main window: header strip, seven pages, the timers and the shared
 // state. Each page object holds its own controls and handlers; this class
@@ -44,8 +48,22 @@ public:
     QAction* mnu_Pause = nullptr;
     QAction* CloseAffirmationsApplication1 = nullptr;
 
+    TCoolTrayIcon* Tray = nullptr;
+
+    // One object per page or subsystem, each holding its documented controls
+    // and handlers and wiring itself in its constructor.
     TMessagesPage* MessagesPage = nullptr;
     TSettingsPage* SettingsPage = nullptr;
+    TDisplayCycle* Display = nullptr;
+    TProductPages* ProductPages = nullptr;
+    THelpPage* HelpPage = nullptr;
+
+    // Life cycle and the road to and from the tray (ovMainShell.cpp).
+    void FormCloseQuery(bool& CanClose);
+    void ReturnToTray();
+    void FormDestroy();
+    void HookForm();
+    void UnhookForm();
 
     // Operations the pages call on one another.
     void RestoreStartupGroup();
@@ -57,7 +75,11 @@ public:
     // sans-serif.
     static QFont PageFont();
 
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     void BuildFrame();
+    void BuildShell(); // the tray icon and the menu's handlers (ovMainShell.cpp)
     void FormCreate();
 };

@@ -1,4 +1,5 @@
 #include "ui/ovWidgetSupport.h"
+#include "app/ui/ovForms.h"
 #include "app/ui/ovMain.h"
 
 #include <cstdlib>
@@ -15,14 +16,16 @@ void FormTest::SetUp()
 
 void FormTest::TearDown()
 {
-    main.reset();
+    DestroyForms();
+    main = nullptr;
     ov::MessageBox::Reset();
     exe.reset();
 }
 
 TMainFrm& FormTest::MakeMain()
 {
-    main = std::make_unique<TMainFrm>();
+    CreateForms();
+    main = MainFrm;
     std::srand(1234);
     return *main;
 }

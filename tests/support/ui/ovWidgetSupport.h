@@ -15,7 +15,8 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
-    // Builds the main window over the temporary folder as start-up does.
+    // Creates the program's windows over the temporary folder, in the order
+    // start-up does.
     TMainFrm& MakeMain();
     std::vector<ov::ShownMessage>& Shown() { return ov::MessageBox::Shown(); }
     void Answer(ov::MsgResult r) { ov::MessageBox::QueueAnswer(r); }
@@ -23,7 +24,7 @@ protected:
     std::vector<std::string> ShownTexts() const;
 
     std::unique_ptr<TempExeFolder> exe;
-    std::unique_ptr<TMainFrm> main;
+    TMainFrm* main = nullptr; // MainFrm while the forms exist
 };
 
 } // namespace ovtest

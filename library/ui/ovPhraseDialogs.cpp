@@ -1,0 +1,4 @@
+#include "library/ui/ovPhraseDialogs.h"
+
+TPhraseEditFrm::TPhraseEditFrm() { setObjectName(QStringLiteral("PhraseEditFrm")); }
+TDelFrm::TDelFrm() { setObjectName(QStringLiteral("DelFrm")); }
