@@ -1,0 +1,43 @@
+#pragma once
+#include <QColor>
+#include <QFont>
+#include <QImage>
+#include <QRegion>
+#include <QSize>
+#include <string_view>
+
+namespace ov {
+
+struct PhraseLayout;
+
+// The font as the phrase is drawn and measured. The message window shows a
+// solid colour cut to a mask, which can only be on or off per pixel, so the
+// glyphs are drawn without anti-aliasing: every pixel is either white or the
+// font colour, and the mask is exactly the letters, not a blurred outline.
+QFont MaskFont(const QFont& font);
+
+// The wrapped lines drawn in the font colour into a white image of the given
+// size, line k at y = k * (lineHeight + 2). Throws OvError when the image
+// cannot be allocated.
+QImage RenderPhraseImage(std::string_view wrapped, const QSize& size, int lineHeight, const QFont& font,
+                         const QColor& colour);
+
+// The region of every pixel whose red, green and blue differ from colour
+// (alpha is ignored). Empty when there is none or the image is empty.
+QRegion RegionFromBitmap(const QImage& image, QRgb colour);
+
+// The same region, read pixel by pixel and united one row run at a time:
+// the yardstick for tests and benchmarks.
+QRegion RegionFromBitmapReference(const QImage& image, QRgb colour);
+
+// What the message window needs to show a phrase: the drawn image and its
+// region against the colour of pixel (0, 0). An empty region means the
+// phrase left no mark (white text): show the plain rectangle then.
+struct PhraseMask {
+    QImage image;
+    QRegion region;
+    QRgb reference = 0;
+};
+PhraseMask BuildPhraseMask(const PhraseLayout& layout, const QFont& font, const QColor& colour);
+
+} // namespace ov

@@ -1,0 +1,161 @@
+#include "display/ovLayout.h"
+#include "display/ovWrap.h"
+#include "platform/ovError.h"
+
+#include <QFont>
+#include <gtest/gtest.h>
+
+using namespace ov;
+
+namespace {
+
+// Every byte, CR and LF included, is `advance` wide; "Mg" is shorter than a
+// full line so that the two heights cannot be confused.
+class FakeMeasurer : public TextMeasurer {
+public:
+    explicit FakeMeasurer(int advance) : advance_(advance) {}
+    int TextWidth(std::string_view text) const override { return static_cast<int>(text.size()) * advance_; }
+    int TextHeight(std::string_view text) const override { return text == "Mg" ? 18 : 20; }
+
+private:
+    int advance_;
+};
+
+std::string Words(int count)
+{
+    std::string s;
+    for (int i = 0; i < count; ++i)
+        s += i ? " word" : "word";
+    return s;
+}
+
+} // namespace
+
+TEST(LayoutPhrase, WrapsToTheScreenAndMeasuresEveryLine)
+{
+    const PhraseLayout one = LayoutPhrase("Hello there", 1920, FakeMeasurer(16));
+    EXPECT_EQ(one.text, "Hello there\r\n");
+    EXPECT_EQ(one.width, 11 * 16);
+    EXPECT_EQ(one.height, 20);
+    EXPECT_EQ(one.lineHeight, 18);
+
+    // 1920 / 16 = 120 columns: 24, 24 and 2 words.
+    const PhraseLayout three = LayoutPhrase(Words(50), 1920, FakeMeasurer(16));
+    EXPECT_EQ(PhraseLines(three.text).size(), 3u);
+    EXPECT_EQ(three.width, 120 * 16); // the widest line, its final space included
+    EXPECT_EQ(three.height, 20 + 2 * (18 + 2));
+}
+
+TEST(LayoutPhrase, ALongWordIsWiderThanTheScreen)
+{
+    const std::string word(200, 'x');
+    const PhraseLayout layout = LayoutPhrase(word, 1920, FakeMeasurer(16));
+    EXPECT_EQ(layout.width, 200 * 16);
+    EXPECT_EQ(layout.height, 20);
+}
+
+TEST(LayoutPhrase, AFontWithoutWidthIsReported)
+{
+    try {
+        LayoutPhrase("Hello", 1920, FakeMeasurer(0));
+        FAIL() << "no error";
+    } catch (const OvError& e) {
+        EXPECT_NE(std::string(e.what()).find("\"M\""), std::string::npos) << e.what();
+    }
+}
+
+TEST(PhraseLines, SplitsAtEachCrLf)
+{
+    EXPECT_EQ(PhraseLines("a b\r\nc\r\n"), (std::vector<std::string>{"a b", "c"}));
+    EXPECT_EQ(PhraseLines("a\r\n"), (std::vector<std::string>{"a"}));
+    EXPECT_EQ(PhraseLines("no break"), (std::vector<std::string>{"no break"}));
+    EXPECT_TRUE(PhraseLines("").empty());
+}
+
+TEST(FontMeasurer, MeasuresOneLineWhateverItsCharacters)
+{
+    QFont font("DejaVu Sans");
+    font.setPointSize(12);
+    const FontMeasurer m(font);
+    EXPECT_GT(m.TextWidth("M"), 0);
+    EXPECT_GT(m.TextWidth("MM"), m.TextWidth("M"));
+    EXPECT_EQ(m.TextHeight("Mg"), m.TextHeight("several words\r\n"));
+    const PhraseLayout layout = LayoutPhrase(Words(50), 1920, m);
+    EXPECT_GT(PhraseLines(layout.text).size(), 1u);
+    EXPECT_LE(layout.width, 1920 + m.TextWidth("word "));
+}
+
+TEST(ChoosePosition, CentresOnTheScreen)
+{
+    PositionRandom random(1);
+    const QRect screen(0, 0, 1024, 768);
+    EXPECT_EQ(ChoosePosition(LocationCentered, screen, QSize(200, 40), random), QPoint(412, 364));
+    // Odd sizes truncate; a window larger than the screen sticks out left and up.
+    EXPECT_EQ(ChoosePosition(LocationCentered, screen, QSize(201, 41), random), QPoint(412, 364));
+    EXPECT_EQ(ChoosePosition(LocationCentered, screen, QSize(1100, 800), random), QPoint(-76, -32));
+    // On a second display the same place within it.
+    EXPECT_EQ(ChoosePosition(LocationCentered, QRect(1920, 100, 1024, 768), QSize(200, 40), random),
+              QPoint(2332, 464));
+}
+
+TEST(ChoosePosition, RandomStaysOnTheScreen)
+{
+    PositionRandom random(42);
+    const QRect screen(0, 0, 1024, 768);
+    const QSize window(300, 100);
+    bool atRight = false;
+    bool atBottom = false;
+    bool inside = false;
+    for (int i = 0; i < 2000; ++i) {
+        const QPoint p = ChoosePosition(LocationRandom, screen, window, random);
+        ASSERT_GE(p.x(), 0);
+        ASSERT_LE(p.x(), 1024 - 300);
+        ASSERT_GE(p.y(), 0);
+        ASSERT_LE(p.y(), 768 - 100);
+        atRight |= p.x() == 1024 - 300;
+        atBottom |= p.y() == 768 - 100;
+        inside |= p.x() > 0 && p.x() < 1024 - 300 && p.y() > 0 && p.y() < 768 - 100;
+    }
+    EXPECT_TRUE(atRight && atBottom && inside);
+    // Wider than the screen: always the same negative X.
+    for (int i = 0; i < 50; ++i)
+        EXPECT_EQ(ChoosePosition(LocationRandom, screen, QSize(1100, 40), random).x(), -76);
+    // One seed, one sequence.
+    PositionRandom a(7), b(7);
+    for (int i = 0; i < 10; ++i)
+        EXPECT_EQ(ChoosePosition(LocationRandom, screen, window, a), ChoosePosition(LocationRandom, screen, window, b));
+}
+
+TEST(ChoosePosition, NoLocationStartsAtTheTopLeft)
+{
+    PositionRandom random(1);
+    const QRect screen(0, 0, 1024, 768);
+    EXPECT_EQ(ChoosePosition(LocationNone, screen, QSize(200, 40), random), QPoint(0, 0));
+    EXPECT_EQ(ChoosePosition(LocationNone, screen, QSize(1100, 40), random), QPoint(-76, 0));
+}
+
+TEST(SnapToWorkArea, SnapsEachEdgeInOrder)
+{
+    const QRect display(0, 0, 1024, 768);
+    const QRect work(0, 0, 1024, 728); // a 40-pixel panel at the bottom
+    const QSize w(200, 40);
+    EXPECT_EQ(SnapToWorkArea({30, 300}, w, display, work), QPoint(0, 300));
+    EXPECT_EQ(SnapToWorkArea({-49, 300}, w, display, work), QPoint(0, 300));
+    EXPECT_EQ(SnapToWorkArea({300, 49}, w, display, work), QPoint(300, 0));
+    EXPECT_EQ(SnapToWorkArea({300, 50}, w, display, work), QPoint(300, 50));
+    EXPECT_EQ(SnapToWorkArea({800, 300}, w, display, work), QPoint(824, 300));
+    EXPECT_EQ(SnapToWorkArea({300, 650}, w, display, work), QPoint(300, 688));
+    EXPECT_EQ(SnapToWorkArea({500, 300}, w, display, work), QPoint(500, 300));
+    // The right edge wins over the left one, as it comes later.
+    EXPECT_EQ(SnapToWorkArea({10, 300}, w, display, QRect(0, 0, 240, 728)), QPoint(40, 300));
+    // (0, 0) is left alone; one pixel lower, a wide window snaps right.
+    EXPECT_EQ(SnapToWorkArea({0, 0}, QSize(1000, 40), display, work), QPoint(0, 0));
+    EXPECT_EQ(SnapToWorkArea({0, 1}, QSize(1000, 40), display, work), QPoint(24, 0));
+}
+
+TEST(SnapToWorkArea, WorksOnASecondDisplay)
+{
+    const QRect display(1920, 0, 1280, 1024);
+    EXPECT_EQ(SnapToWorkArea({1940, 500}, QSize(100, 30), display, display), QPoint(1920, 500));
+    EXPECT_EQ(SnapToWorkArea({3140, 980}, QSize(100, 30), display, display), QPoint(3100, 994));
+}

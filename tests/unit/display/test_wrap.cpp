@@ -1,0 +1,144 @@
+#include "display/ovWrap.h"
+
+#include <gtest/gtest.h>
+
+using ov::NextPhrase;
+using ov::TrimPhrase;
+using ov::WrapToColumns;
+
+namespace {
+
+std::string Repeat(const std::string& word, int count, const std::string& sep)
+{
+    std::string s;
+    for (int i = 0; i < count; ++i)
+        s += (i ? sep : "") + word;
+    return s;
+}
+
+} // namespace
+
+TEST(WrapToColumns, FiftyWordsOnAScreenOf120Columns)
+{
+    const std::string text = Repeat("word", 50, " ") + "\r\n";
+    ASSERT_EQ(text.size(), 251u);
+    const std::string line24 = Repeat("word ", 24, "");
+    EXPECT_EQ(WrapToColumns(text, 120), line24 + "\r\n" + line24 + "\r\n" + "word word\r\n");
+}
+
+TEST(WrapToColumns, BreaksAfterTheLastBreakCharacterOfALine)
+{
+    // The hyphen stays on the first line.
+    EXPECT_EQ(WrapToColumns("aaaa well-known\r\n", 10), "aaaa well-\r\nknown\r\n");
+    EXPECT_EQ(WrapToColumns("aa\tbb cc\r\n", 4), "aa\t\r\nbb \r\ncc\r\n");
+    // A break character at the start of a line is no break opportunity.
+    EXPECT_EQ(WrapToColumns("aaaa  bbbb cc\r\n", 5), "aaaa \r\n bbbb \r\ncc\r\n");
+    // Short text and a line that just fits are left alone.
+    EXPECT_EQ(WrapToColumns("a b\r\n", 120), "a b\r\n");
+    EXPECT_EQ(WrapToColumns("", 10), "");
+}
+
+TEST(WrapToColumns, NeverSplitsAWord)
+{
+    EXPECT_EQ(WrapToColumns("abcdefghij klm\r\n", 5), "abcdefghij \r\nklm\r\n");
+    EXPECT_EQ(WrapToColumns("abcdefghijklm\r\n", 5), "abcdefghijklm\r\n");
+    // A line holds up to maxColumns columns.
+    EXPECT_EQ(WrapToColumns("aaa b\r\n", 5), "aaa b\r\n");
+    EXPECT_EQ(WrapToColumns("aaa bb\r\n", 5), "aaa \r\nbb\r\n");
+    // A column count of 0 (a screen narrower than "M") breaks at every word.
+    EXPECT_EQ(WrapToColumns("ab cd\r\n", 0), "ab \r\ncd\r\n");
+}
+
+TEST(WrapToColumns, QuotesSuppressBreaks)
+{
+    // A single apostrophe keeps the rest of the phrase on its line.
+    const std::string apostrophe = "don't stop me now, it is not over yet\r\n";
+    EXPECT_EQ(WrapToColumns(apostrophe, 5), apostrophe);
+    // A closed quote allows breaks again after it.
+    EXPECT_EQ(WrapToColumns("\"aa bb\" cc dd\r\n", 4), "\"aa bb\" \r\ncc \r\ndd\r\n");
+}
+
+TEST(WrapToColumns, ExistingLineBreakEndsALineOnce)
+{
+    EXPECT_EQ(WrapToColumns("ab\r\ncd\r\n", 120), "ab\r\ncd\r\n");
+    EXPECT_EQ(WrapToColumns("aaaa bbbb\r\ncc dd\r\n", 6), "aaaa \r\nbbbb\r\ncc dd\r\n");
+    // A lone CR or LF is an ordinary character.
+    EXPECT_EQ(WrapToColumns("a\nb\rc\r\n", 120), "a\nb\rc\r\n");
+}
+
+TEST(WrapToColumns, MultiByteCharactersCountOneColumnPerByte)
+{
+    // "é" takes two columns, so the line breaks one word earlier.
+    EXPECT_EQ(WrapToColumns("\xC3\xA9 x yy\r\n", 4), "\xC3\xA9 \r\nx yy\r\n");
+    EXPECT_EQ(WrapToColumns("e x yy\r\n", 4), "e x \r\nyy\r\n");
+    // A three-byte character is kept whole.
+    EXPECT_EQ(WrapToColumns("\xE6\x97\xA5\xE6\x97\xA5 \xE6\x97\xA5\r\n", 6),
+              "\xE6\x97\xA5\xE6\x97\xA5 \r\n\xE6\x97\xA5\r\n");
+    // Truncated or stray bytes are taken one by one, never read past the end.
+    EXPECT_EQ(WrapToColumns("ab \xE6\x97", 2), "ab \r\n\xE6\x97");
+    EXPECT_EQ(WrapToColumns("\x97\x97 a", 2), "\x97\x97 \r\na");
+}
+
+TEST(TrimPhrase, RemovesControlCodesAndSpacesAtBothEnds)
+{
+    EXPECT_EQ(TrimPhrase("  \t\r\n "), "");
+    EXPECT_EQ(TrimPhrase(std::string("\0\x01 hi  there \x1f", 14)), "hi  there");
+    EXPECT_EQ(TrimPhrase("\xC3\xA9t\xC3\xA9 "), "\xC3\xA9t\xC3\xA9");
+}
+
+TEST(NextPhrase, ShowsThePoolInOrderAndWraps)
+{
+    std::vector<std::string> pool{"one", "two", "three"};
+    int32_t cursor = -1;
+    int builds = 0;
+    auto build = [&] { ++builds; };
+    std::vector<std::string> shown;
+    for (int i = 0; i < 5; ++i)
+        shown.push_back(NextPhrase(pool, cursor, build));
+    EXPECT_EQ(shown, (std::vector<std::string>{"one", "two", "three", "one", "two"}));
+    EXPECT_EQ(builds, 0);
+    // A pool that shrank under the cursor starts over.
+    cursor = 7;
+    EXPECT_EQ(NextPhrase(pool, cursor, build), "one");
+    EXPECT_EQ(cursor, 0);
+}
+
+TEST(NextPhrase, RebuildsAnEmptyPoolAndStartsAtItsFirstPhrase)
+{
+    std::vector<std::string> pool{"a", "b"};
+    int32_t cursor = 0;
+    std::vector<std::string> onDisk;
+    int builds = 0;
+    auto build = [&] {
+        ++builds;
+        pool = onDisk;
+        cursor = -1;
+    };
+    pool.clear();
+    EXPECT_EQ(NextPhrase(pool, cursor, build), "");
+    EXPECT_EQ(NextPhrase(pool, cursor, build), "");
+    EXPECT_EQ(builds, 2);
+
+    onDisk = {"x", "y"};
+    EXPECT_EQ(NextPhrase(pool, cursor, build), "x");
+    EXPECT_EQ(NextPhrase(pool, cursor, build), "y");
+    EXPECT_EQ(builds, 3);
+}
+
+TEST(NextPhrase, BlankPhrasesCostOneTurnEach)
+{
+    std::vector<std::string> pool{"first", "   ", "", "\t", "second  "};
+    int32_t cursor = -1;
+    std::vector<std::string> trimmed;
+    for (size_t i = 0; i < pool.size(); ++i)
+        trimmed.push_back(TrimPhrase(NextPhrase(pool, cursor, nullptr)));
+    EXPECT_EQ(trimmed, (std::vector<std::string>{"first", "", "", "", "second"}));
+}
+
+TEST(NextPhrase, CursorAtTheLimitDoesNotOverflow)
+{
+    std::vector<std::string> pool{"a"};
+    int32_t cursor = INT32_MAX;
+    EXPECT_EQ(NextPhrase(pool, cursor, nullptr), "a");
+    EXPECT_EQ(cursor, 0);
+}
