@@ -1,0 +1,425 @@
+#include "branding/ovRtf.h"
+#include "branding/ovRegFile.h"
+
+#include <QColor>
+#include <QTextBlockFormat>
+#include <QTextCharFormat>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <algorithm>
+#include <cctype>
+#include <map>
+#include <vector>
+
+namespace ov {
+namespace {
+
+// Windows-1252 differs from Latin-1 only in 0x80..0x9F.
+constexpr char16_t kCp1252High[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+// Deeper nesting than any real document; beyond it braces are only counted,
+// so a file of nothing but "{" costs no memory.
+constexpr size_t kMaxDepth = 1000;
+
+enum class Dest { Text, Skip, FontTable, ColorTable };
+
+struct CharState {
+    bool bold = false, italic = false, underline = false, strike = false;
+    int valign = 0; // -1 sub, 1 super
+    int halfPoints = 24;
+    int font = -1; // -1: the document's default font
+    int color = 0, highlight = 0;
+    int uc = 1;    // bytes that stand in for a \u character
+};
+
+struct ParaState {
+    Qt::Alignment align = Qt::AlignLeft;
+    int li = 0, ri = 0, fi = 0, sb = 0, sa = 0; // twips
+};
+
+struct Group {
+    CharState chr;
+    ParaState para;
+    Dest dest = Dest::Text;
+};
+
+bool IsSkippedDestination(std::string_view w)
+{
+    static const char* const kNames[] = {
+        "stylesheet", "info", "pict", "object", "header", "headerl", "headerr", "headerf",
+        "footer", "footerl", "footerr", "footerf", "footnote", "fldinst", "xe", "tc",
+        "listtable", "listoverridetable", "rsidtbl", "themedata", "colorschememapping",
+        "latentstyles", "datastore", "generator", "filetbl", "revtbl", "nonshppict",
+        "annotation", "atnid", "atnauthor", "private", "template", "docvar", "userprops",
+        "falt", "panose", "bkmkstart", "bkmkend", "pgdsctbl", "xmlnstbl", "mmathPr"};
+    return std::any_of(std::begin(kNames), std::end(kNames), [&](const char* n) { return w == n; });
+}
+
+class RtfReader {
+public:
+    RtfReader(std::string_view in, QTextDocument& doc) : in_(in), cursor_(&doc) {}
+
+    void Run()
+    {
+        groups_.push_back(Group());
+        while (pos_ < in_.size()) {
+            const char c = in_[pos_];
+            if (c == '{') { ++pos_; OpenGroup(); }
+            else if (c == '}') { ++pos_; CloseGroup(); }
+            else if (c == '\\') { ++pos_; ControlWord(); }
+            else { ++pos_; TextByte(static_cast<unsigned char>(c)); }
+        }
+        Flush();
+    }
+
+private:
+    Group& G() { return groups_.back(); }
+
+    void OpenGroup()
+    {
+        Flush();
+        skipChars_ = 0;
+        if (groups_.size() >= kMaxDepth) { ++overflow_; return; }
+        groups_.push_back(G());
+    }
+
+    void CloseGroup()
+    {
+        Flush();
+        skipChars_ = 0;
+        if (overflow_ > 0) { --overflow_; return; }
+        if (G().dest == Dest::FontTable && !fontName_.empty()) EndFontEntry(); // no ";" before "}"
+        if (groups_.size() > 1) groups_.pop_back(); // a stray "}" is ignored
+    }
+
+    // One byte of text, or one byte still to be skipped after a \u character.
+    bool ConsumeSkip()
+    {
+        if (skipChars_ <= 0) return false;
+        --skipChars_;
+        return true;
+    }
+
+    void TextByte(unsigned char b)
+    {
+        if (b == '\r' || b == '\n') return; // line ends in the file carry no meaning
+        if (ConsumeSkip()) return;
+        if (b < 0x20 && b != '\t') return;  // stray control bytes of a damaged file
+        AddByte(b);
+    }
+
+    void AddByte(unsigned char b)
+    {
+        switch (G().dest) {
+        case Dest::Skip: return;
+        case Dest::ColorTable:
+            if (b == ';') EndColorEntry();
+            return;
+        case Dest::FontTable:
+            if (b == ';') EndFontEntry();
+            else fontName_ += char(b);
+            return;
+        case Dest::Text:
+            if (groups_.size() < 2) return; // outside the document's group
+            bytes_ += char(b);
+            return;
+        }
+    }
+
+    void AddChar(char16_t u)
+    {
+        if (G().dest != Dest::Text || groups_.size() < 2) return;
+        DecodeBytes();
+        run_ += QChar(u);
+    }
+
+    QString Decode(std::string_view bytes) const
+    {
+        if (codePage_ == 65001) return QString::fromUtf8(bytes.data(), qsizetype(bytes.size()));
+        QString s;
+        s.reserve(qsizetype(bytes.size()));
+        for (unsigned char b : bytes) {
+            if (codePage_ == 1252 && b >= 0x80 && b < 0xA0) s += QChar(kCp1252High[b - 0x80]);
+            else s += QChar(char16_t(b));
+        }
+        return s;
+    }
+
+    void DecodeBytes()
+    {
+        if (bytes_.empty()) return;
+        run_ += Decode(bytes_);
+        bytes_.clear();
+    }
+
+    // Writes the text gathered under the current formatting.
+    void Flush()
+    {
+        DecodeBytes();
+        if (run_.isEmpty()) return;
+        // The paragraph takes the layout in effect at its last text, so a
+        // document that closes its group without a final \par keeps it.
+        cursor_.setBlockFormat(BlockFormat());
+        cursor_.insertText(run_, CharFormat());
+        run_.clear();
+    }
+
+    QTextCharFormat CharFormat() const
+    {
+        const CharState& c = groups_.back().chr;
+        QTextCharFormat f;
+        f.setFontWeight(c.bold ? QFont::Bold : QFont::Normal);
+        f.setFontItalic(c.italic);
+        f.setFontUnderline(c.underline);
+        f.setFontStrikeOut(c.strike);
+        f.setFontPointSize(c.halfPoints / 2.0);
+        if (c.valign != 0)
+            f.setVerticalAlignment(c.valign > 0 ? QTextCharFormat::AlignSuperScript
+                                                : QTextCharFormat::AlignSubScript);
+        const int font = c.font >= 0 ? c.font : deff_;
+        const auto it = fonts_.find(font);
+        if (it != fonts_.end() && !it->second.isEmpty()) f.setFontFamilies(QStringList {it->second});
+        if (c.color > 0 && size_t(c.color) < colors_.size() && colors_[size_t(c.color)].isValid())
+            f.setForeground(colors_[size_t(c.color)]);
+        if (c.highlight > 0 && size_t(c.highlight) < colors_.size()
+            && colors_[size_t(c.highlight)].isValid())
+            f.setBackground(colors_[size_t(c.highlight)]);
+        return f;
+    }
+
+    QTextBlockFormat BlockFormat() const
+    {
+        const ParaState& p = groups_.back().para;
+        QTextBlockFormat f;
+        f.setAlignment(p.align);
+        // Twips to pixels at 96 dots per inch.
+        f.setLeftMargin(p.li / 15.0);
+        f.setRightMargin(p.ri / 15.0);
+        f.setTextIndent(p.fi / 15.0);
+        f.setTopMargin(p.sb / 15.0);
+        f.setBottomMargin(p.sa / 15.0);
+        return f;
+    }
+
+    void Paragraph()
+    {
+        if (G().dest != Dest::Text || groups_.size() < 2) return;
+        Flush();
+        cursor_.setBlockFormat(BlockFormat());
+        cursor_.insertBlock();
+    }
+
+    void EndFontEntry()
+    {
+        const QString name = Decode(fontName_).trimmed();
+        if (!name.isEmpty() && !fonts_.count(fontNumber_)) fonts_[fontNumber_] = name;
+        fontName_.clear();
+    }
+
+    void EndColorEntry()
+    {
+        colors_.push_back(colorSet_ ? QColor(red_, green_, blue_) : QColor());
+        red_ = green_ = blue_ = 0;
+        colorSet_ = false;
+    }
+
+    void ControlWord()
+    {
+        if (pos_ >= in_.size()) return;
+        const char c = in_[pos_];
+        const bool letter = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+        if (!letter) {
+            ++pos_;
+            ControlSymbol(c);
+            return;
+        }
+        const size_t start = pos_;
+        while (pos_ < in_.size() && ((in_[pos_] >= 'a' && in_[pos_] <= 'z') || (in_[pos_] >= 'A' && in_[pos_] <= 'Z')))
+            ++pos_;
+        const std::string_view word = in_.substr(start, std::min<size_t>(pos_ - start, 32));
+        bool hasParam = false;
+        bool negative = false;
+        long long value = 0;
+        if (pos_ < in_.size() && in_[pos_] == '-' && pos_ + 1 < in_.size() && in_[pos_ + 1] >= '0' && in_[pos_ + 1] <= '9') {
+            negative = true;
+            ++pos_;
+        }
+        while (pos_ < in_.size() && in_[pos_] >= '0' && in_[pos_] <= '9') {
+            if (value < 1000000000000LL) value = value * 10 + (in_[pos_] - '0');
+            hasParam = true;
+            ++pos_;
+        }
+        if (pos_ < in_.size() && in_[pos_] == ' ') ++pos_;
+        value = std::clamp(negative ? -value : value, -2147483648LL, 2147483647LL);
+        const int param = int(value);
+
+        if (word == "bin") { // raw bytes follow, whatever the destination
+            const size_t n = hasParam && param > 0 ? size_t(param) : 0;
+            pos_ += std::min(n, in_.size() - pos_);
+            return;
+        }
+        if (ConsumeSkip()) return;
+        Word(word, hasParam, param);
+    }
+
+    void ControlSymbol(char c)
+    {
+        if (c == '\'') { // a byte in the code page as two hex digits
+            int v = 0, digits = 0;
+            while (digits < 2 && pos_ < in_.size() && std::isxdigit(static_cast<unsigned char>(in_[pos_]))) {
+                const char h = in_[pos_++];
+                v = v * 16 + (h <= '9' ? h - '0' : (h | 0x20) - 'a' + 10);
+                ++digits;
+            }
+            if (ConsumeSkip() || digits == 0) return;
+            AddByte(static_cast<unsigned char>(v));
+            return;
+        }
+        if (ConsumeSkip()) return;
+        switch (c) {
+        case '\\': case '{': case '}': AddByte(static_cast<unsigned char>(c)); break;
+        case '~': AddChar(0x00A0); break;
+        case '_': AddChar(0x2011); break;
+        case '-': AddChar(0x00AD); break;
+        case '\n': case '\r': Paragraph(); break;
+        case '*': Flush(); G().dest = Dest::Skip; break; // nothing we know hides behind it
+        case '\t': AddChar(u'\t'); break;
+        default: break;
+        }
+    }
+
+    void Word(std::string_view w, bool hasParam, int param)
+    {
+        const bool on = !hasParam || param != 0;
+        Group& g = G();
+        CharState& chr = g.chr;
+
+        // Words that insert a character or break keep the current run.
+        static const std::pair<const char*, char16_t> kChars[] = {
+            {"tab", u'\t'}, {"line", 0x2028}, {"emdash", 0x2014}, {"endash", 0x2013},
+            {"bullet", 0x2022}, {"lquote", 0x2018}, {"rquote", 0x2019},
+            {"ldblquote", 0x201C}, {"rdblquote", 0x201D}, {"emspace", 0x2003},
+            {"enspace", 0x2002}, {"qmspace", 0x2005}, {"zwj", 0x200D}, {"zwnj", 0x200C},
+            {"cell", u'\t'}};
+        for (const auto& [name, ch] : kChars)
+            if (w == name) { AddChar(ch); return; }
+        if (w == "par" || w == "sect" || w == "page" || w == "row") { Paragraph(); return; }
+        if (w == "u") {
+            AddChar(char16_t(param & 0xFFFF)); // negative values stand for 32768..65535
+            skipChars_ = chr.uc;
+            return;
+        }
+
+        Flush();
+        if (w == "fonttbl") { g.dest = Dest::FontTable; fontName_.clear(); return; }
+        if (w == "colortbl") { g.dest = Dest::ColorTable; colors_.clear(); return; }
+        if (IsSkippedDestination(w)) { g.dest = Dest::Skip; return; }
+        if (g.dest == Dest::Skip) return;
+        if (g.dest == Dest::ColorTable) {
+            const int v = std::clamp(param, 0, 255);
+            if (w == "red") { red_ = v; colorSet_ = true; }
+            else if (w == "green") { green_ = v; colorSet_ = true; }
+            else if (w == "blue") { blue_ = v; colorSet_ = true; }
+            return;
+        }
+        if (g.dest == Dest::FontTable) {
+            if (w == "f") { fontNumber_ = param; fontName_.clear(); }
+            return;
+        }
+        if (w == "ansicpg") { codePage_ = param; return; }
+        if (w == "deff") { deff_ = std::max(param, 0); return; }
+        if (w == "uc") { chr.uc = std::clamp(param, 0, 10); return; }
+        if (w == "b") chr.bold = on;
+        else if (w == "i") chr.italic = on;
+        else if (w == "ul") chr.underline = on;
+        else if (w == "ulnone") chr.underline = false;
+        else if (w == "strike") chr.strike = on;
+        else if (w == "super") chr.valign = 1;
+        else if (w == "sub") chr.valign = -1;
+        else if (w == "nosupersub") chr.valign = 0;
+        else if (w == "fs") chr.halfPoints = hasParam && param > 0 ? std::min(param, 3276) : 24;
+        else if (w == "f") chr.font = std::max(param, 0);
+        else if (w == "cf") chr.color = std::max(param, 0);
+        else if (w == "highlight" || w == "cb") chr.highlight = std::max(param, 0);
+        else if (w == "plain") {
+            const int uc = chr.uc;
+            chr = CharState();
+            chr.uc = uc;
+        }
+        else if (w == "pard") g.para = ParaState();
+        else if (w == "ql") g.para.align = Qt::AlignLeft;
+        else if (w == "qr") g.para.align = Qt::AlignRight;
+        else if (w == "qc") g.para.align = Qt::AlignHCenter;
+        else if (w == "qj") g.para.align = Qt::AlignJustify;
+        else if (w == "li") g.para.li = Twips(param);
+        else if (w == "ri") g.para.ri = Twips(param);
+        else if (w == "fi") g.para.fi = Twips(param);
+        else if (w == "sb") g.para.sb = Twips(param);
+        else if (w == "sa") g.para.sa = Twips(param);
+    }
+
+    static int Twips(int v) { return std::clamp(v, -31680, 31680); } // within 22 inches
+
+    std::string_view in_;
+    size_t pos_ = 0;
+    QTextCursor cursor_;
+    std::vector<Group> groups_;
+    size_t overflow_ = 0;
+    int skipChars_ = 0;
+    int codePage_ = 1252;
+    std::string bytes_; // undecoded text bytes of the current run
+    QString run_;
+    std::map<int, QString> fonts_;
+    int deff_ = 0; // the document's default font
+    int fontNumber_ = 0;
+    std::string fontName_;
+    std::vector<QColor> colors_;
+    int red_ = 0, green_ = 0, blue_ = 0;
+    bool colorSet_ = false;
+};
+
+bool LooksLikeRtf(std::string_view data)
+{
+    if (data.substr(0, 3) == "\xEF\xBB\xBF") data.remove_prefix(3);
+    while (!data.empty() && (data[0] == ' ' || data[0] == '\t' || data[0] == '\r' || data[0] == '\n'))
+        data.remove_prefix(1);
+    return data.substr(0, 5) == "{\\rtf";
+}
+
+} // namespace
+
+bool LoadRtf(std::string_view data, QTextDocument& doc)
+{
+    doc.clear();
+    if (!LooksLikeRtf(data)) {
+        QString text = QString::fromUtf8(data.data(), qsizetype(data.size()));
+        text.replace(QChar(u'\0'), QChar(QChar::ReplacementCharacter));
+        doc.setPlainText(text);
+        return false;
+    }
+    RtfReader(data, doc).Run();
+    return true;
+}
+
+bool LoadRtfFile(const std::string& path, QTextDocument& doc, std::string* reason)
+{
+    doc.clear();
+    std::string data;
+    bool truncated = false;
+    if (!ReadFileHead(path, kRtfFileLimit, data, truncated)) {
+        if (reason) *reason = "The file cannot be read.";
+        return false;
+    }
+    if (truncated) {
+        if (reason) *reason = "The file is too large.";
+        return false;
+    }
+    LoadRtf(data, doc);
+    return true;
+}
+
+} // namespace ov
