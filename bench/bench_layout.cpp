@@ -1,0 +1,73 @@
+// One display tick's work from the phrase to the mask ready to show:
+// trim, measure and wrap, place, draw and build the region.
+#include "display/ovGlyphMask.h"
+#include "display/ovLayout.h"
+#include "display/ovWrap.h"
+
+#include <QGuiApplication>
+#include <benchmark/benchmark.h>
+#include <cstdio>
+
+namespace {
+
+const QRect Screen(0, 0, 1920, 1080);
+
+ov::PhraseMask Tick(const std::string& phrase, const QFont& font, ov::PositionRandom& random)
+{
+    const std::string text = ov::TrimPhrase(phrase);
+    const ov::PhraseLayout layout = ov::LayoutPhrase(text, Screen.width(), ov::FontMeasurer(font));
+    benchmark::DoNotOptimize(
+        ov::ChoosePosition(ov::LocationRandom, Screen, QSize(layout.width, layout.height), random));
+    return ov::BuildPhraseMask(layout, font, QColor(0, 0, 128));
+}
+
+QFont Font(int points)
+{
+    QFont font("DejaVu Sans");
+    font.setPointSize(points);
+    return font;
+}
+
+const std::string OneLine = "I am calm and focused ";
+const std::string ThreeLines =
+    "  Every day in every way I am getting better and better, calmer and more confident in all I do\t";
+
+void BM_OneLine12pt(benchmark::State& state)
+{
+    const QFont font = Font(12);
+    ov::PositionRandom random(1);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(Tick(OneLine, font, random));
+}
+BENCHMARK(BM_OneLine12pt)->Unit(benchmark::kMicrosecond)->Repetitions(9)->ReportAggregatesOnly(true);
+
+void BM_ThreeLines48pt(benchmark::State& state)
+{
+    const QFont font = Font(48);
+    ov::PositionRandom random(1);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(Tick(ThreeLines, font, random));
+}
+BENCHMARK(BM_ThreeLines48pt)->Unit(benchmark::kMicrosecond)->Repetitions(9)->ReportAggregatesOnly(true);
+
+void Describe(const char* name, const std::string& phrase, const QFont& font)
+{
+    const ov::PhraseLayout layout =
+        ov::LayoutPhrase(ov::TrimPhrase(phrase), Screen.width(), ov::FontMeasurer(font));
+    std::printf("%s: %zu line(s), window %d x %d\n", name, ov::PhraseLines(layout.text).size(), layout.width,
+                layout.height);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    Describe("one line, 12 pt", OneLine, Font(12));
+    Describe("three lines, 48 pt", ThreeLines, Font(48));
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
