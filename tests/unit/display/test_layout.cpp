@@ -64,14 +64,6 @@ TEST(LayoutPhrase, AFontWithoutWidthIsReported)
     }
 }
 
-TEST(PhraseLines, SplitsAtEachCrLf)
-{
-    EXPECT_EQ(PhraseLines("a b\r\nc\r\n"), (std::vector<std::string>{"a b", "c"}));
-    EXPECT_EQ(PhraseLines("a\r\n"), (std::vector<std::string>{"a"}));
-    EXPECT_EQ(PhraseLines("no break"), (std::vector<std::string>{"no break"}));
-    EXPECT_TRUE(PhraseLines("").empty());
-}
-
 TEST(FontMeasurer, MeasuresOneLineWhateverItsCharacters)
 {
     QFont font("DejaVu Sans");

@@ -86,14 +86,6 @@ TEST(RegionFromBitmap, IdenticalRowsFormOneBandAndAlphaIsIgnored)
     EXPECT_EQ(region.boundingRect(), QRect(5, 5, 20, 20));
 }
 
-TEST(RegionFromBitmap, NothingDifferentGivesNoRegion)
-{
-    QImage white(50, 10, QImage::Format_RGB32);
-    white.fill(Qt::white);
-    EXPECT_TRUE(RegionFromBitmap(white, qRgb(255, 255, 255)).isEmpty());
-    EXPECT_TRUE(RegionFromBitmap(QImage(), qRgb(255, 255, 255)).isEmpty());
-}
-
 TEST(PhraseMask, LinesAreDrawnWhereTheLayoutPutsThem)
 {
     const QFont font = TestFont(20);
