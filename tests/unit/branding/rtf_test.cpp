@@ -7,6 +7,7 @@
 #include <QTextDocument>
 #include <QTextFragment>
 #include <gtest/gtest.h>
+#include <random>
 
 namespace {
 
@@ -141,6 +142,33 @@ TEST_F(Rtf, DamagedInputNeverFails)
     std::string noise = "{\\rtf1 ";
     for (int i = 0; i < 100000; ++i) noise += char((i * 7919) & 0xFF);
     EXPECT_TRUE(Load(noise));
+}
+
+TEST_F(Rtf, MutatedDocumentsStillLoad)
+{
+    std::string src = __FILE__;
+    src.resize(src.rfind("/tests/unit/"));
+    QFile f(QString::fromStdString(src + "/data/Help/ovHelp.rtf"));
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const std::string base = f.readAll().toStdString();
+    std::mt19937 rng(20261208);
+    for (int round = 0; round < 300; ++round) {
+        std::string s = base;
+        const int edits = 1 + int(rng() % 20);
+        for (int e = 0; e < edits && !s.empty(); ++e) {
+            const size_t at = rng() % s.size();
+            switch (rng() % 3) {
+            case 0: s[at] = char(rng()); break;
+            case 1: s.erase(at, rng() % 40); break;
+            default: s.insert(at, 1, "{}\\'0u-;"[rng() % 9]); break;
+            }
+        }
+        s.resize(s.size() - rng() % std::max<size_t>(1, s.size() / 4)); // cut short too
+        Load(s);
+        // Every character shown comes from at least one byte of input.
+        ASSERT_LE(size_t(doc.characterCount()), s.size() + 1) << "round " << round;
+    }
+    EXPECT_TRUE(Load(base)); // the reader is left in no bad state
 }
 
 TEST_F(Rtf, TextThatIsNotRtfLoadsAsPlainText)
