@@ -124,17 +124,17 @@ std::string TrimPhrase(std::string_view phrase)
     return std::string(phrase.substr(first, last - first));
 }
 
-std::string NextPhrase(std::vector<std::string>& pool, int32_t& cursor,
-                       const std::function<void()>& buildPool)
+std::string_view NextPhrase(const PhrasePool& pool, int32_t& cursor, const std::function<void()>& buildPool)
 {
-    if (pool.empty() && buildPool)
+    // buildPool refills this very pool, so it is read only after the call.
+    if (pool.Empty() && buildPool)
         buildPool();
     const int64_t next = static_cast<int64_t>(cursor) + 1;
-    if (pool.empty()) {
+    if (pool.Empty()) {
         cursor = next > INT32_MAX ? 0 : static_cast<int32_t>(next);
         return {};
     }
-    const bool outside = next < 0 || next > INT32_MAX || static_cast<uint64_t>(next) >= pool.size();
+    const bool outside = next < 0 || next > INT32_MAX || static_cast<uint64_t>(next) >= pool.Count();
     cursor = outside ? 0 : static_cast<int32_t>(next);
     return pool[static_cast<size_t>(cursor)];
 }

@@ -3,7 +3,8 @@
 #include <functional>
 #include <string>
 #include <string_view>
-#include <vector>
+
+#include "library/ovPhrasePool.h"
 
 namespace ov {
 
@@ -21,7 +22,7 @@ std::string TrimPhrase(std::string_view phrase);
 // Advances cursor to the next phrase of the pool, wrapping to the first one,
 // and returns it. An empty pool is refilled with buildPool first, which is
 // expected to set cursor to -1; empty when there still is nothing to show.
-std::string NextPhrase(std::vector<std::string>& pool, int32_t& cursor,
-                       const std::function<void()>& buildPool);
+// The result points into the pool and is valid until the pool changes.
+std::string_view NextPhrase(const PhrasePool& pool, int32_t& cursor, const std::function<void()>& buildPool);
 
 } // namespace ov

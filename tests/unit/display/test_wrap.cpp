@@ -8,6 +8,14 @@ using ov::WrapToColumns;
 
 namespace {
 
+ov::PhrasePool MakePool(const std::vector<std::string>& phrases)
+{
+    ov::PhrasePool pool;
+    for (const auto& p : phrases)
+        pool.Add(p);
+    return pool;
+}
+
 std::string Repeat(const std::string& word, int count, const std::string& sep)
 {
     std::string s;
@@ -88,13 +96,13 @@ TEST(TrimPhrase, RemovesControlCodesAndSpacesAtBothEnds)
 
 TEST(NextPhrase, ShowsThePoolInOrderAndWraps)
 {
-    std::vector<std::string> pool{"one", "two", "three"};
+    const ov::PhrasePool pool = MakePool({"one", "two", "three"});
     int32_t cursor = -1;
     int builds = 0;
     auto build = [&] { ++builds; };
     std::vector<std::string> shown;
     for (int i = 0; i < 5; ++i)
-        shown.push_back(NextPhrase(pool, cursor, build));
+        shown.emplace_back(NextPhrase(pool, cursor, build));
     EXPECT_EQ(shown, (std::vector<std::string>{"one", "two", "three", "one", "two"}));
     EXPECT_EQ(builds, 0);
     // A pool that shrank under the cursor starts over.
@@ -105,16 +113,15 @@ TEST(NextPhrase, ShowsThePoolInOrderAndWraps)
 
 TEST(NextPhrase, RebuildsAnEmptyPoolAndStartsAtItsFirstPhrase)
 {
-    std::vector<std::string> pool{"a", "b"};
+    ov::PhrasePool pool;
     int32_t cursor = 0;
     std::vector<std::string> onDisk;
     int builds = 0;
     auto build = [&] {
         ++builds;
-        pool = onDisk;
+        pool = MakePool(onDisk);
         cursor = -1;
     };
-    pool.clear();
     EXPECT_EQ(NextPhrase(pool, cursor, build), "");
     EXPECT_EQ(NextPhrase(pool, cursor, build), "");
     EXPECT_EQ(builds, 2);
@@ -127,17 +134,17 @@ TEST(NextPhrase, RebuildsAnEmptyPoolAndStartsAtItsFirstPhrase)
 
 TEST(NextPhrase, BlankPhrasesCostOneTurnEach)
 {
-    std::vector<std::string> pool{"first", "   ", "", "\t", "second  "};
+    const ov::PhrasePool pool = MakePool({"first", "   ", "", "\t", "second  "});
     int32_t cursor = -1;
     std::vector<std::string> trimmed;
-    for (size_t i = 0; i < pool.size(); ++i)
+    for (size_t i = 0; i < pool.Count(); ++i)
         trimmed.push_back(TrimPhrase(NextPhrase(pool, cursor, nullptr)));
     EXPECT_EQ(trimmed, (std::vector<std::string>{"first", "", "", "", "second"}));
 }
 
 TEST(NextPhrase, CursorAtTheLimitDoesNotOverflow)
 {
-    std::vector<std::string> pool{"a"};
+    const ov::PhrasePool pool = MakePool({"a"});
     int32_t cursor = INT32_MAX;
     EXPECT_EQ(NextPhrase(pool, cursor, nullptr), "a");
     EXPECT_EQ(cursor, 0);
