@@ -15,6 +15,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QTextDocument>
 
 namespace {
 
@@ -107,6 +108,7 @@ TMessagesPage::TMessagesPage(TMainFrm& frm) : QObject(&frm), frm_(frm)
     connect(AffirmList, &QListWidget::itemChanged, this, [this] { AffirmListClickCheck(); });
     AffirmList->viewport()->installEventFilter(new MouseUpFilter(this, this));
     connect(MsgList, &QPlainTextEdit::textChanged, this, [this] { MsgListChange(); });
+    WireEditor();
 }
 
 std::string TMessagesPage::DirListText() const { return DirList->currentIndex() < 0 ? std::string() : S(DirList->currentText()); }
@@ -146,8 +148,9 @@ void TMessagesPage::SetEditorText(const std::string& text)
 
 std::string TMessagesPage::EditorText() const
 {
-    QString text = MsgList->toPlainText();
-    text.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+    // The raw text: toPlainText() would turn no-break spaces into spaces.
+    QString text = MsgList->document()->toRawText();
+    text.replace(QChar::ParagraphSeparator, QLatin1String("\r\n"));
     return S(text);
 }
 
@@ -156,6 +159,8 @@ void TMessagesPage::ClearEditor()
     quietEditor_ = true;
     MsgList->clear();
     quietEditor_ = false;
+    editorPath_.clear();
+    editorEdited_ = false;
 }
 
 void TMessagesPage::MsgListChange()

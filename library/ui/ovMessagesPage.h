@@ -53,7 +53,19 @@ public:
     std::string EditorText() const; // the editor's text with CR LF line breaks
     void ClearEditor();             // emptying is not a change of the text
 
+    // The editor, printing and the list dialogs (ovMessageEditor.cpp).
+    void AffirmListClick();
+    void btn_SaveMsgsClick();
+    void MsgPrintClick();
+    void EditPlugins1Click();
+    void Delete1Click();
+
 private:
+    void WireEditor();
+    void OfferToSaveEditorEdits();
+    std::string editorPath_;    // the file the editor's text was loaded from
+    bool editorEdited_ = false; // typed into since it was loaded or saved
+    bool loadingEditor_ = false;
     void FillLists(const std::vector<std::string>& names);
     TMainFrm& frm_;
     bool quietEditor_ = false;

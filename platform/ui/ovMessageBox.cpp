@@ -45,7 +45,12 @@ std::string MessageBox::CaptionFor(MsgKind kind)
 
 MsgResult MessageBox::Show(MsgKind kind, const std::string& text, QWidget* parent)
 {
-    const std::string caption = CaptionFor(kind);
+    return ShowCaptioned(kind, CaptionFor(kind), text, parent);
+}
+
+MsgResult MessageBox::ShowCaptioned(MsgKind kind, const std::string& caption, const std::string& text,
+                                    QWidget* parent)
+{
     Script& s = script();
     if (s.on) {
         s.shown.push_back({kind, caption, text});

@@ -25,6 +25,9 @@ struct ShownMessage {
 class MessageBox {
 public:
     static MsgResult Show(MsgKind kind, const std::string& text, QWidget* parent = nullptr);
+    // The same box under a caption of its own instead of the kind's.
+    static MsgResult ShowCaptioned(MsgKind kind, const std::string& caption, const std::string& text,
+                                   QWidget* parent = nullptr);
 
     static void SetScripted(bool on);
     static bool Scripted();

@@ -1,0 +1,183 @@
+#include "app/ui/ovMain.h"
+#include "library/ui/ovMessagesPage.h"
+#include "library/ui/ovPrint.h"
+#include "ui/ovWidgetSupport.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPrinter>
+#include <QPushButton>
+#include <sys/stat.h>
+
+using ov::MsgKind;
+using ov::MsgResult;
+
+class Editor : public ovtest::FormTest {
+protected:
+    void TearDown() override
+    {
+        ov::SetPrintDialogSeam({});
+        FormTest::TearDown();
+    }
+    TMessagesPage& Page() { return *main->MessagesPage; }
+    bool Dirty() { return main->State.MessagesDirty; }
+    void Select(int row) { Page().AffirmList->setCurrentRow(row); }
+    void Type(const QString& text) { Page().MsgList->setPlainText(text); } // a user edit
+    std::string File(const std::string& list) { return exe->Read("Affirmations/Cat/" + list + ".txt"); }
+    bool ShownText(const std::string& prefix)
+    {
+        for (const std::string& t : ShownTexts())
+            if (t.rfind(prefix, 0) == 0) return true;
+        return false;
+    }
+};
+
+TEST_F(Editor, LfAndCrFilesLoadAsLinesAndSaveBackWithCrLf)
+{
+    exe->MakeCategory("Cat", {{"cr", "x\ry"}, {"lf", "a\n\nb\n"}});
+    MakeMain();
+    EXPECT_EQ(Page().lbl_SubMsg->text(), "Subliminal Messages Editorfor:  ");
+    Select(1);
+    EXPECT_EQ(Page().MsgList->blockCount(), 4); // a, empty, b, and the row after the final break
+    EXPECT_EQ(Page().lbl_SubMsg->text(), "Subliminal Messages Editor for:  lf");
+    Page().btn_SaveMsgs->click();
+    EXPECT_EQ(File("lf"), "a\r\n\r\nb\r\n");
+    Select(0);
+    EXPECT_EQ(Page().MsgList->blockCount(), 2);
+    Page().btn_SaveMsgs->click();
+    EXPECT_EQ(File("cr"), "x\r\ny");
+    EXPECT_EQ(ShownTexts(), (std::vector<std::string>{"Messages Saved Successfully", "Messages Saved Successfully"}));
+    EXPECT_FALSE(Dirty());
+}
+
+TEST_F(Editor, SaveKeepsTextExactlyIncludingNoBreakSpacesAndMissingFinalBreak)
+{
+    exe->MakeCategory("Cat", {{"l", "old"}});
+    MakeMain();
+    Select(0);
+    Type(QString::fromUtf8("caf\u00e9\u00a0bar\n p "));
+    Page().btn_SaveMsgs->click();
+    EXPECT_EQ(File("l"), "caf\xC3\xA9\xC2\xA0" "bar\r\n p ");
+    Type(QString());
+    Page().btn_SaveMsgs->click();
+    EXPECT_EQ(File("l"), "");
+    struct stat st {};
+    ASSERT_EQ(stat(exe->Path("Affirmations/Cat/l.txt").c_str(), &st), 0);
+    EXPECT_EQ(st.st_size, 0);
+}
+
+TEST_F(Editor, SameListUnchangedLeavesFlagAnotherListSetsIt)
+{
+    exe->MakeCategory("Cat", {{"a", "one"}, {"b", "two"}});
+    MakeMain();
+    Select(0);
+    EXPECT_TRUE(Dirty()); // the load changed the editor's text
+    main->State.MessagesDirty = false;
+    Page().AffirmListClick();
+    EXPECT_FALSE(Dirty());
+    Select(1);
+    EXPECT_TRUE(Dirty());
+    EXPECT_EQ(Page().EditorText(), "two");
+    EXPECT_TRUE(Shown().empty());
+}
+
+TEST_F(Editor, ReadOnlyFileOnSaveShowsErrorAndKeepsFileAndFlag)
+{
+    exe->MakeCategory("Cat", {{"l", "old"}});
+    MakeMain();
+    Select(0);
+    Type("new");
+    const std::string path = exe->Path("Affirmations/Cat/l.txt");
+    chmod(path.c_str(), 0444);
+    Page().btn_SaveMsgs->click();
+    ASSERT_EQ(Shown().size(), 1u);
+    EXPECT_EQ(Shown()[0].kind, MsgKind::Error);
+    EXPECT_EQ(Shown()[0].text.rfind("Cannot create file \"" + path + "\". ", 0), 0u) << Shown()[0].text;
+    EXPECT_EQ(File("l"), "old");
+    EXPECT_TRUE(Dirty());
+}
+
+TEST_F(Editor, SaveAndPrintWithoutSelectionOnlyShowTheirErrors)
+{
+    exe->MakeCategory("Cat", {{"l", "old"}});
+    MakeMain();
+    bool dialogShown = false;
+    ov::SetPrintDialogSeam([&](QPrinter&) { return dialogShown = true; });
+    Page().btn_SaveMsgs->click();
+    Page().MsgPrint->click();
+    EXPECT_EQ(ShownTexts(), (std::vector<std::string>{"You must select a category to save the messages to",
+                                                      "You must select a category to print the messages"}));
+    EXPECT_EQ(Shown()[1].kind, MsgKind::Error);
+    EXPECT_FALSE(dialogShown);
+    EXPECT_EQ(File("l"), "old");
+}
+
+TEST_F(Editor, VanishedOrOversizedFileKeepsEditorHeadingAndSelection)
+{
+    exe->MakeCategory("Cat", {{"a", "keep"}, {"b", "x"}});
+    MakeMain();
+    Select(0);
+    std::remove(exe->Path("Affirmations/Cat/b.txt").c_str());
+    Select(1);
+    ASSERT_EQ(Shown().size(), 1u);
+    EXPECT_EQ(Shown()[0].text.rfind("Cannot open file \"" + exe->Path("Affirmations/Cat/b.txt") + "\". ", 0), 0u);
+    EXPECT_EQ(Page().EditorText(), "keep");
+    EXPECT_EQ(Page().lbl_SubMsg->text(), "Subliminal Messages Editor for:  a");
+    // Save must not write a's text into b.
+    EXPECT_EQ(Page().AffirmList->currentRow(), 0);
+}
+
+TEST_F(Editor, TypedEditsAreOfferedForSavingBeforeAnotherListReplacesThem)
+{
+    exe->MakeCategory("Cat", {{"a", "one"}, {"b", "two"}, {"c", "three"}});
+    MakeMain();
+    Select(0);
+    Type("edited");
+    Answer(MsgResult::Yes);
+    Select(1);
+    EXPECT_EQ(File("a"), "edited");
+    EXPECT_EQ(Page().EditorText(), "two");
+    Type("dropped");
+    Answer(MsgResult::No);
+    Select(2);
+    EXPECT_EQ(File("b"), "two");
+    EXPECT_EQ(ShownTexts().size(), 2u);
+    EXPECT_EQ(Shown()[0].kind, MsgKind::Confirm);
+}
+
+TEST_F(Editor, PrintUsesTheDialogsPrinterAndCancelPrintsNothing)
+{
+    exe->MakeCategory("Cat", {{"Calm", "first\n\nthird"}});
+    MakeMain();
+    Select(0);
+    const std::string pdf = exe->Path("out.pdf");
+    ov::SetPrintDialogSeam([](QPrinter&) { return false; });
+    Page().MsgPrint->click();
+    EXPECT_NE(access(pdf.c_str(), F_OK), 0);
+    int copies = 0;
+    ov::SetPrintDialogSeam([&](QPrinter& p) {
+        p.setOutputFormat(QPrinter::PdfFormat);
+        p.setOutputFileName(QString::fromStdString(pdf));
+        p.setCopyCount(2);
+        p.setPrintRange(QPrinter::PageRange);
+        p.setPageRanges(QPageRanges::fromString(QStringLiteral("2-3")));
+        return true;
+    });
+    QPrinter probe;
+    ASSERT_TRUE(ov::RunPrintDialog(probe, nullptr));
+    EXPECT_EQ(probe.printRange(), QPrinter::AllPages); // the chosen range is ignored
+    EXPECT_TRUE(probe.pageRanges().isEmpty());
+    copies = probe.copyCount();
+    EXPECT_EQ(copies, 2);
+    Page().MsgPrint->click();
+    EXPECT_TRUE(Shown().empty()) << ShownTexts().front();
+    EXPECT_EQ(exe->Read("out.pdf").rfind("%PDF", 0), 0u);
+}
+
+TEST(EditorLines, FinalBreakAddsNoLineAndEmptyTextHasNone)
+{
+    EXPECT_EQ(ov::EditorLines(""), QStringList());
+    EXPECT_EQ(ov::EditorLines("a\n\nb\n"), (QStringList{"a", "", "b"}));
+    EXPECT_EQ(ov::EditorLines("\n"), (QStringList{""}));
+}
