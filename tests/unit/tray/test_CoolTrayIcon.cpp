@@ -42,18 +42,6 @@ TEST_F(TrayTest, TooltipCutNeverSplitsACharacter)
     EXPECT_EQ(TrimTrayTip(std::string(127, 'b')), std::string(127, 'b'));
 }
 
-TEST_F(TrayTest, NotifyRecordCarriesIdentityAndCallback)
-{
-    tray->SetIconVisible(true);
-    const TNotifyIconData& d = shell.calls.back();
-    EXPECT_EQ(d.cbSize, 488u);
-    EXPECT_EQ(d.uID, tray->InstanceId());
-    EXPECT_EQ(d.uFlags, 7u);
-    EXPECT_EQ(d.uCallbackMessage, 2048u);
-    TCoolTrayIcon other(shell);
-    EXPECT_NE(other.InstanceId(), tray->InstanceId());
-}
-
 TEST_F(TrayTest, IconVisibleRecordsTheRequestAndASecondAddFails)
 {
     tray->SetIconVisible(true);
