@@ -138,11 +138,19 @@ QRegion RegionFromBitmapReference(const QImage& image, QRgb colour)
 PhraseMask BuildPhraseMask(const PhraseLayout& layout, const QFont& font, const QColor& colour)
 {
     PhraseMask mask;
-    mask.image = RenderPhraseImage(layout.text, QSize(layout.width, layout.height), layout.lineHeight, font, colour);
+    const QSize size(layout.width, layout.height);
+    mask.image = RenderPhraseImage(layout.text, size, layout.lineHeight, font, colour);
     if (mask.image.isNull())
         return mask;
-    mask.reference = mask.image.pixel(0, 0);
-    mask.region = RegionFromBitmap(mask.image, mask.reference);
+    const QRgb white = qRgb(255, 255, 255);
+    if ((colour.rgb() & RgbMask) != (white & RgbMask)) {
+        mask.region = RegionFromBitmap(mask.image, white);
+    } else {
+        // White ink on the white bitmap leaves no trace: take the shape of
+        // the same glyphs drawn in black.
+        const QImage ink = RenderPhraseImage(layout.text, size, layout.lineHeight, font, QColor(Qt::black));
+        mask.region = RegionFromBitmap(ink, white);
+    }
     return mask;
 }
 

@@ -30,13 +30,14 @@ QRegion RegionFromBitmap(const QImage& image, QRgb colour);
 // the yardstick for tests and benchmarks.
 QRegion RegionFromBitmapReference(const QImage& image, QRgb colour);
 
-// What the message window needs to show a phrase: the drawn image and its
-// region against the colour of pixel (0, 0). An empty region means the
-// phrase left no mark (white text): show the plain rectangle then.
+// What the message window needs to show a phrase: the drawn image (font
+// colour on white) and the region of the glyph pixels. The region is taken
+// against the white background, whatever the font colour or the pixel at
+// (0, 0): white letters and a glyph in the corner are cut out as letters
+// too. An empty region means the phrase left no mark at all.
 struct PhraseMask {
     QImage image;
     QRegion region;
-    QRgb reference = 0;
 };
 PhraseMask BuildPhraseMask(const PhraseLayout& layout, const QFont& font, const QColor& colour);
 

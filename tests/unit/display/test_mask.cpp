@@ -95,7 +95,6 @@ TEST(PhraseMask, LinesAreDrawnWhereTheLayoutPutsThem)
     layout.height += 2 * (layout.lineHeight + 2);
     const PhraseMask mask = BuildPhraseMask(layout, font, QColor(Qt::black));
     ASSERT_EQ(mask.image.size(), QSize(layout.width, layout.height));
-    EXPECT_EQ(mask.reference & 0xFFFFFF, 0xFFFFFFu);
 
     const int pitch = layout.lineHeight + 2;
     auto inkInRows = [&](int top, int bottom) {
@@ -107,7 +106,7 @@ TEST(PhraseMask, LinesAreDrawnWhereTheLayoutPutsThem)
             EXPECT_FALSE(inkInRows(k * pitch - 2, k * pitch)) << "gap before line " << k;
         }
     }
-    ExpectCoversExactlyTheDifferingPixels(mask.region, mask.image, mask.reference);
+    ExpectCoversExactlyTheDifferingPixels(mask.region, mask.image, qRgb(255, 255, 255));
 }
 
 TEST(PhraseMask, GlyphsAreSolidSoTheMaskIsExactlyTheLetters)
@@ -128,9 +127,18 @@ TEST(PhraseMask, GlyphsAreSolidSoTheMaskIsExactlyTheLetters)
     EXPECT_TRUE(mask.region.boundingRect().bottom() < layout.height);
 }
 
-TEST(PhraseMask, WhiteTextLeavesNoRegion)
+TEST(PhraseMask, TheRegionIsTheLettersWhateverTheColourOrTheCorner)
 {
-    const QFont font = TestFont(12);
-    const PhraseLayout layout = LayoutPhrase("Invisible ink", 1920, FontMeasurer(font));
-    EXPECT_TRUE(BuildPhraseMask(layout, font, QColor(Qt::white)).region.isEmpty());
+    const QFont font = TestFont(30);
+    // A full block starts at the left edge and reaches the top row, so its
+    // ink covers pixel (0, 0).
+    const PhraseLayout layout = LayoutPhrase("\xE2\x96\x88 ink", 1920, FontMeasurer(font));
+    const PhraseMask black = BuildPhraseMask(layout, font, QColor(Qt::black));
+    ASSERT_EQ(black.image.pixel(0, 0) & 0xFFFFFF, 0u) << "the corner is not covered: the case is not exercised";
+    ExpectCoversExactlyTheDifferingPixels(black.region, black.image, qRgb(255, 255, 255));
+
+    // White letters on the white bitmap take the same shape, not a rectangle.
+    const PhraseMask white = BuildPhraseMask(layout, font, QColor(Qt::white));
+    EXPECT_FALSE(white.region.isEmpty());
+    EXPECT_TRUE(white.region.xored(black.region).isEmpty());
 }
