@@ -1,0 +1,198 @@
+#include "app/ui/ovForms.h"
+#include "app/ui/ovMain.h"
+#include "library/ui/ovMessagesPage.h"
+#include "library/ui/ovPhraseDialogs.h"
+#include "ui/ovWidgetSupport.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <filesystem>
+
+using ov::MsgKind;
+using ov::MsgResult;
+
+class Dialogs : public ovtest::FormTest {
+protected:
+    void TearDown() override
+    {
+        TModalDialog::SetSeam({});
+        FormTest::TearDown();
+    }
+    TMessagesPage& Page() { return *main->MessagesPage; }
+    std::vector<std::string> Pool()
+    {
+        std::vector<std::string> out;
+        for (size_t i = 0; i < main->State.Pool.Count(); ++i) out.emplace_back(main->State.Pool[i]);
+        return out;
+    }
+    std::vector<std::string> FilesOf(const std::string& folder)
+    {
+        std::vector<std::string> names;
+        for (const auto& e : std::filesystem::directory_iterator(exe->Path(folder)))
+            names.push_back(e.path().filename().string());
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+    // The user types names into the new-list dialog and presses Save after
+    // each; the dialog's answer is returned by Execute.
+    void TypeNames(std::vector<QString> names, bool cancelAtEnd = false)
+    {
+        TModalDialog::SetSeam([names, cancelAtEnd](QDialog& d) {
+            auto& f = static_cast<TPhraseEditFrm&>(d);
+            EXPECT_TRUE(f.Edit2->text().isEmpty()); // each showing starts fresh
+            for (const QString& n : names) {
+                f.Edit2->setText(n);
+                f.Save->click();
+            }
+            if (cancelAtEnd) f.Button1->click();
+        });
+    }
+    // The user picks the named list in the delete dialog and presses Delete.
+    void PickForDeletion(const QString& name)
+    {
+        TModalDialog::SetSeam([name](QDialog& d) {
+            auto& f = static_cast<TDelFrm&>(d);
+            const auto found = f.FileList->findItems(name, Qt::MatchExactly);
+            ASSERT_EQ(found.size(), 1);
+            f.FileList->setCurrentItem(found.front());
+            f.Btn_Del->click();
+        });
+    }
+};
+
+TEST_F(Dialogs, NewListAppearsUntickedInItsAlphabeticalPlace)
+{
+    exe->MakeCategory("Cat", {{"bravo", "b"}, {"Delta", "d"}});
+    MakeMain();
+    EXPECT_EQ(PhraseEditFrm->windowTitle(), "New Phrase List");
+    EXPECT_EQ(PhraseEditFrm->size(), QSize(315, 98));
+    PhraseEditFrm->Edit2->setText("left over");
+    TypeNames({"charlie"});
+    Page().btn_SubNew->click();
+    EXPECT_EQ(Page().ListNames(), (std::vector<std::string>{"bravo", "charlie", "Delta"}));
+    EXPECT_TRUE(Page().Ticked(0));
+    EXPECT_FALSE(Page().Ticked(1));
+    EXPECT_EQ(exe->Read("Affirmations/Cat/charlie.txt"), "");
+    EXPECT_EQ(Pool(), (std::vector<std::string>{"b"}));
+    EXPECT_TRUE(Shown().empty());
+}
+
+TEST_F(Dialogs, ExistingNameKeepsItsPhrasesAndEmptyNameIsReported)
+{
+    exe->MakeCategory("Cat", {{"Calm", "keep"}});
+    MakeMain();
+    TypeNames({"CALM"});
+    Page().btn_SubNew->click();
+    EXPECT_EQ(exe->Read("Affirmations/Cat/Calm.txt"), "keep");
+    ASSERT_EQ(Shown().size(), 1u);
+    EXPECT_EQ(Shown()[0].kind, MsgKind::Information);
+    EXPECT_NE(Shown()[0].text.find("already exists"), std::string::npos);
+    TypeNames({""});
+    Page().btn_SubNew->click();
+    EXPECT_EQ(ShownTexts().back(), "You must enter a name for the new category");
+    EXPECT_EQ(FilesOf("Affirmations/Cat"), (std::vector<std::string>{"Calm.txt"}));
+}
+
+TEST_F(Dialogs, NamesLeavingTheFolderAreRefusedAndCreateNothing)
+{
+    exe->MakeCategory("Cat", {{"a", "x"}});
+    MakeMain();
+    Page().AffirmList->setCurrentRow(0); // a reload would empty the editor
+    TypeNames({"sub/name", "..", "../escape"}, true);
+    Page().btn_SubNew->click();
+    ASSERT_EQ(Shown().size(), 3u);
+    for (const auto& m : Shown()) {
+        EXPECT_EQ(m.kind, MsgKind::Error);
+        EXPECT_NE(m.text.find("cannot be used"), std::string::npos) << m.text;
+    }
+    EXPECT_NE(Shown()[0].text.find("\"/\""), std::string::npos);
+    EXPECT_EQ(FilesOf("Affirmations/Cat"), (std::vector<std::string>{"a.txt"}));
+    EXPECT_EQ(FilesOf("Affirmations"), (std::vector<std::string>{"Cat"}));
+    EXPECT_EQ(Page().EditorText(), "x"); // stayed open, then Cancel: no reload
+}
+
+TEST_F(Dialogs, CancelCreatesNothingAndDoesNotReloadButDeleteCancelReloads)
+{
+    exe->MakeCategory("Cat", {{"a", "x"}});
+    MakeMain();
+    Page().AffirmList->setCurrentRow(0);
+    TModalDialog::SetSeam([](QDialog& d) {
+        auto& f = static_cast<TPhraseEditFrm&>(d);
+        f.Edit2->setText("typed");
+        f.Button1->click();
+    });
+    Page().btn_SubNew->click();
+    EXPECT_EQ(Page().EditorText(), "x");
+    EXPECT_EQ(FilesOf("Affirmations/Cat"), (std::vector<std::string>{"a.txt"}));
+    TModalDialog::SetSeam([](QDialog& d) { static_cast<TDelFrm&>(d).Button1->click(); });
+    Page().Button4->click();
+    EXPECT_EQ(Page().EditorText(), "");
+    EXPECT_EQ(FilesOf("Affirmations/Cat"), (std::vector<std::string>{"a.txt"}));
+    EXPECT_TRUE(Shown().empty());
+}
+
+TEST_F(Dialogs, DeleteAsksAndOnlyYesDeletes)
+{
+    exe->MakeCategory("Cat", {{"a", "x"}, {"b", "y"}});
+    exe->Write("Affirmations/Cat/.hidden.txt", "h");
+    MakeMain();
+    EXPECT_EQ(DelFrm->windowTitle(), "Delete Categories");
+    QStringList offered;
+    TModalDialog::SetSeam([&](QDialog& d) {
+        auto& f = static_cast<TDelFrm&>(d);
+        for (int i = 0; i < f.FileList->count(); ++i) offered << f.FileList->item(i)->text();
+        f.Btn_Del->click(); // nothing selected: the dialog stays open
+        EXPECT_EQ(f.result(), QDialog::Rejected);
+        f.FileList->setCurrentRow(int(offered.indexOf("b")));
+        f.Btn_Del->click();
+    });
+    Answer(MsgResult::Ok); // the error box
+    Answer(MsgResult::No);
+    Page().Button4->click();
+    EXPECT_TRUE(offered.contains(".hidden"));
+    EXPECT_EQ(offered.size(), 3);
+    ASSERT_EQ(Shown().size(), 2u);
+    EXPECT_EQ(Shown()[0].text, "You must select a file for deletion");
+    EXPECT_EQ(Shown()[1].kind, MsgKind::Confirm);
+    EXPECT_EQ(Shown()[1].caption, "Delete Category");
+    EXPECT_EQ(Shown()[1].text, "Are you sure you wish to delete this category?");
+    EXPECT_EQ(FilesOf("Affirmations/Cat").size(), 3u);
+    offered.clear();
+    Answer(MsgResult::Ok);
+    Answer(MsgResult::Yes);
+    Page().Button4->click();
+    EXPECT_EQ(FilesOf("Affirmations/Cat"), (std::vector<std::string>{".hidden.txt", "a.txt"}));
+    EXPECT_EQ(Page().ListNames(), (std::vector<std::string>{".hidden", "a"}));
+}
+
+TEST_F(Dialogs, DeletingTheEditedListEmptiesTheEditorAndTheLastListKeepsThePool)
+{
+    exe->MakeCategory("Cat", {{"only", "p1\np2"}});
+    MakeMain();
+    Page().AffirmList->setCurrentRow(0);
+    Page().MsgList->setPlainText("typed, about to be deleted");
+    PickForDeletion("only");
+    Answer(MsgResult::Yes);
+    Page().Button4->click();
+    EXPECT_EQ(Page().EditorText(), "");
+    EXPECT_TRUE(Page().ListNames().empty());
+    EXPECT_EQ(Pool(), (std::vector<std::string>{"p1", "p2"}));
+    EXPECT_EQ(Shown().size(), 1u); // only the question: the deleted list's edits go with it
+    EXPECT_EQ(FilesOf("Affirmations/Cat"), std::vector<std::string>{});
+}
+
+TEST_F(Dialogs, EditsOfAnotherListAreOfferedForSavingBeforeTheReload)
+{
+    exe->MakeCategory("Cat", {{"a", "x"}, {"b", "y"}});
+    MakeMain();
+    Page().AffirmList->setCurrentRow(0);
+    Page().MsgList->setPlainText("edited");
+    TypeNames({"c"});
+    Answer(MsgResult::Yes);
+    Page().btn_SubNew->click();
+    EXPECT_EQ(exe->Read("Affirmations/Cat/a.txt"), "edited");
+    EXPECT_EQ(Page().ListNames(), (std::vector<std::string>{"a", "b", "c"}));
+}
