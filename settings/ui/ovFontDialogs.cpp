@@ -1,5 +1,185 @@
 #include "settings/ui/ovFontDialogs.h"
+#include "settings/ovColors.h"
+#include "settings/ovFontLookup.h"
+#include "settings/ui/ovSpinEdit.h"
 
-TSizefrm::TSizefrm() { setObjectName(QStringLiteral("Sizefrm")); }
-TColorFrm::TColorFrm() { setObjectName(QStringLiteral("ColorFrm")); }
-TNameFrm::TNameFrm() { setObjectName(QStringLiteral("NameFrm")); }
+#include <QAbstractItemView>
+#include <QPainter>
+#include <QPushButton>
+#include <QStyledItemDelegate>
+#include <QStylePainter>
+#include <climits>
+
+namespace {
+
+QFont DialogFont()
+{
+    QFont f(QStringLiteral("MS Sans Serif"), 8);
+    f.setStyleHint(QFont::SansSerif);
+    return f;
+}
+
+// One entry of the colour list: a swatch inset by one pixel, as tall as the
+// entry, and the name 5 pixels to its right.
+void PaintColorEntry(QPainter& p, const QRect& r, const QColor& colour, const QString& name, bool highlighted,
+                     const QPalette& pal)
+{
+    p.save();
+    p.fillRect(r, highlighted ? pal.color(QPalette::Highlight) : pal.color(QPalette::Base));
+    const int side = std::max(0, r.height() - 2);
+    const QRect swatch(r.left() + 1, r.top() + 1, side, side);
+    p.fillRect(swatch, colour);
+    p.setPen(ov::SwatchFrameColor(colour, highlighted));
+    p.drawRect(swatch.adjusted(0, 0, -1, -1));
+    p.setPen(highlighted ? pal.color(QPalette::HighlightedText) : pal.color(QPalette::Text));
+    const QRect text(swatch.right() + 1 + 5, r.top(), r.right() - swatch.right() - 5, r.height());
+    p.drawText(text, Qt::AlignLeft | Qt::AlignVCenter, name);
+    p.restore();
+}
+
+class ColorDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    void paint(QPainter* p, const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        const int32_t value = index.data(Qt::UserRole).toInt();
+        PaintColorEntry(*p, option.rect, ov::ToQColor(value, option.palette), index.data().toString(),
+                        option.state & QStyle::State_Selected, option.palette);
+    }
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        return QSize(QStyledItemDelegate::sizeHint(option, index).width() + 20, 16);
+    }
+};
+
+// The mark before a font's name: "TT" for outline fonts, a dotted "a" for
+// bitmap fonts, none for the rest.
+QIcon FontKindIcon(ov::FontKind kind)
+{
+    if (kind == ov::FontKind::Other) return {};
+    auto make = [](const QString& text, QColor colour) {
+        QPixmap pm(14, 12);
+        pm.fill(Qt::transparent);
+        QPainter p(&pm);
+        QFont f(QStringLiteral("Sans Serif"), 6);
+        f.setBold(true);
+        p.setFont(f);
+        p.setPen(colour);
+        p.drawText(pm.rect(), Qt::AlignCenter, text);
+        return QIcon(pm);
+    };
+    return kind == ov::FontKind::Outline ? make(QStringLiteral("TT"), QColor(0, 0, 160))
+                                         : make(QStringLiteral("\u00B7a"), QColor(80, 80, 80));
+}
+
+} // namespace
+
+TFontDialog::TFontDialog(const char* name, const char* caption, QSize client, QPoint ok, QPoint cancel)
+{
+    setObjectName(QLatin1String(name));
+    setWindowTitle(QString::fromUtf8(caption));
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
+    setFont(DialogFont());
+    setFixedSize(client);
+    setModal(true);
+    Save = new QPushButton(QStringLiteral("Ok"), this);
+    Save->setObjectName(QStringLiteral("Save"));
+    Save->setGeometry(QRect(ok, QSize(57, 23)));
+    Save->setDefault(true);
+    Button1 = new QPushButton(QStringLiteral("Cancel"), this);
+    Button1->setObjectName(QStringLiteral("Button1"));
+    Button1->setGeometry(QRect(cancel, QSize(57, 23)));
+    connect(Save, &QPushButton::clicked, this, &QDialog::accept);
+    connect(Button1, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+bool TFontDialog::Execute(QWidget* over)
+{
+    if (over) {
+        const QRect area = over->frameGeometry();
+        move(area.center() - QPoint(width() / 2, height() / 2));
+    }
+    return exec() == QDialog::Accepted;
+}
+
+TSizefrm::TSizefrm() : TFontDialog("Sizefrm", "Font Size", QSize(157, 72), QPoint(7, 46), QPoint(93, 46))
+{
+    SpinEdit1 = new ov::TSpinEdit(this);
+    SpinEdit1->setObjectName(QStringLiteral("SpinEdit1"));
+    SpinEdit1->setRange(INT_MIN, INT_MAX);
+    SpinEdit1->SetInvalidValue(0);
+    SpinEdit1->setSingleStep(1);
+    SpinEdit1->setGeometry(40, 14, 75, 22);
+    SpinEdit1->setAccessibleName(QStringLiteral("Font Size"));
+}
+
+TColorBox::TColorBox(QWidget* parent) : QComboBox(parent)
+{
+    setEditable(false);
+    setItemDelegate(new ColorDelegate(this));
+    for (const ov::NamedColor& c : ov::NamedColors()) addItem(QString::fromLatin1(c.Name), int(c.Value));
+}
+
+int32_t TColorBox::ColorAt(int index) const { return itemData(index, Qt::UserRole).toInt(); }
+
+void TColorBox::SelectColor(int32_t value) { setCurrentIndex(ov::FindNamedColor(value)); }
+
+void TColorBox::paintEvent(QPaintEvent*)
+{
+    QStylePainter p(this);
+    QStyleOptionComboBox opt;
+    initStyleOption(&opt);
+    opt.currentText.clear();
+    opt.currentIcon = QIcon();
+    p.drawComplexControl(QStyle::CC_ComboBox, opt);
+    if (currentIndex() < 0) return;
+    QRect r = style()->subControlRect(QStyle::CC_ComboBox, &opt, QStyle::SC_ComboBoxEditField, this);
+    PaintColorEntry(p, r, ov::ToQColor(ColorAt(currentIndex()), palette()), currentText(), hasFocus(), palette());
+}
+
+TColorFrm::TColorFrm() : TFontDialog("ColorFrm", "Font Color", QSize(157, 72), QPoint(7, 46), QPoint(95, 46))
+{
+    ColorBox1 = new TColorBox(this);
+    ColorBox1->setObjectName(QStringLiteral("ColorBox1"));
+    ColorBox1->setGeometry(8, 10, 145, 22);
+    ColorBox1->setAccessibleName(QStringLiteral("Font Color"));
+}
+
+void TColorFrm::showEvent(QShowEvent* event)
+{
+    // Desktop colours may have changed since the last opening.
+    TFontDialog::showEvent(event);
+    update();
+    ColorBox1->update();
+}
+
+TNameFrm::TNameFrm() : TFontDialog("NameFrm", "Font Name", QSize(158, 71), QPoint(8, 46), QPoint(95, 46))
+{
+    Substitute = ov::FontSubstitute;
+    JvFontComboBox1 = new QComboBox(this);
+    JvFontComboBox1->setObjectName(QStringLiteral("JvFontComboBox1"));
+    JvFontComboBox1->setEditable(false);
+    JvFontComboBox1->setGeometry(8, 12, 145, 22);
+    JvFontComboBox1->view()->setMinimumWidth(145);
+    JvFontComboBox1->setAccessibleName(QStringLiteral("Font Name"));
+    // Built once: a font installed later shows at the next start.
+    const QIcon marks[] = {FontKindIcon(ov::FontKind::Outline), FontKindIcon(ov::FontKind::Bitmap), QIcon()};
+    for (const ov::FontFamily& f : ov::SystemFontFamilies())
+        JvFontComboBox1->addItem(marks[int(f.Kind)], QString::fromLocal8Bit(f.Name));
+    JvFontComboBox1->setCurrentIndex(-1);
+}
+
+void TNameFrm::SelectFont(const std::string& name)
+{
+    std::vector<std::string> names;
+    names.reserve(size_t(JvFontComboBox1->count()));
+    for (int i = 0; i < JvFontComboBox1->count(); ++i) names.push_back(JvFontComboBox1->itemText(i).toLocal8Bit().toStdString());
+    JvFontComboBox1->setCurrentIndex(ov::FindFontEntry(names, name, Substitute));
+}
+
+std::string TNameFrm::SelectedFont() const
+{
+    if (JvFontComboBox1->currentIndex() < 0) return {};
+    return JvFontComboBox1->currentText().toLocal8Bit().toStdString();
+}
