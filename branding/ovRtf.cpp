@@ -1,4 +1,5 @@
 #include "branding/ovRtf.h"
+#include "branding/ovCodePage.h"
 #include "branding/ovRegFile.h"
 
 #include <QColor>
@@ -6,6 +7,7 @@
 #include <QTextCharFormat>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextTable>
 #include <algorithm>
 #include <cctype>
 #include <map>
@@ -14,16 +16,12 @@
 namespace ov {
 namespace {
 
-// Windows-1252 differs from Latin-1 only in 0x80..0x9F.
-constexpr char16_t kCp1252High[32] = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-
 // Deeper nesting than any real document; beyond it braces are only counted,
 // so a file of nothing but "{" costs no memory.
 constexpr size_t kMaxDepth = 1000;
+
+// A table wider than this keeps its extra cells in the last column.
+constexpr int kMaxColumns = 64;
 
 enum class Dest { Text, Skip, FontTable, ColorTable };
 
@@ -39,6 +37,7 @@ struct CharState {
 struct ParaState {
     Qt::Alignment align = Qt::AlignLeft;
     int li = 0, ri = 0, fi = 0, sb = 0, sa = 0; // twips
+    bool intbl = false; // the paragraph belongs to a table cell
 };
 
 struct Group {
@@ -55,7 +54,10 @@ bool IsSkippedDestination(std::string_view w)
         "listtable", "listoverridetable", "rsidtbl", "themedata", "colorschememapping",
         "latentstyles", "datastore", "generator", "filetbl", "revtbl", "nonshppict",
         "annotation", "atnid", "atnauthor", "private", "template", "docvar", "userprops",
-        "falt", "panose", "bkmkstart", "bkmkend", "pgdsctbl", "xmlnstbl", "mmathPr"};
+        "falt", "panose", "bkmkstart", "bkmkend", "pgdsctbl", "xmlnstbl", "mmathPr",
+        // list and numbering definitions: the text they produce is repeated
+        // in \listtext and \pntext groups, which are shown instead
+        "pn", "pnseclvl", "pntxta", "pntxtb", "listpicture", "shp", "shpinst", "objdata"};
     return std::any_of(std::begin(kNames), std::end(kNames), [&](const char* n) { return w == n; });
 }
 
@@ -137,17 +139,14 @@ private:
         run_ += QChar(u);
     }
 
-    QString Decode(std::string_view bytes) const
+    int CodePage() const
     {
-        if (codePage_ == 65001) return QString::fromUtf8(bytes.data(), qsizetype(bytes.size()));
-        QString s;
-        s.reserve(qsizetype(bytes.size()));
-        for (unsigned char b : bytes) {
-            if (codePage_ == 1252 && b >= 0x80 && b < 0xA0) s += QChar(kCp1252High[b - 0x80]);
-            else s += QChar(char16_t(b));
-        }
-        return s;
+        const CharState& c = groups_.back().chr;
+        const auto it = fontPages_.find(c.font >= 0 ? c.font : deff_);
+        return it != fontPages_.end() && it->second != 0 ? it->second : codePage_;
     }
+
+    QString Decode(std::string_view bytes) const { return DecodeCodePage(CodePage(), bytes); }
 
     void DecodeBytes()
     {
@@ -161,6 +160,7 @@ private:
     {
         DecodeBytes();
         if (run_.isEmpty()) return;
+        EnsurePlace();
         // The paragraph takes the layout in effect at its last text, so a
         // document that closes its group without a final \par keeps it.
         cursor_.setBlockFormat(BlockFormat());
@@ -205,18 +205,85 @@ private:
         return f;
     }
 
-    void Paragraph()
+    void Paragraph(bool pageBreak = false)
     {
         if (G().dest != Dest::Text || groups_.size() < 2) return;
         Flush();
-        cursor_.setBlockFormat(BlockFormat());
-        cursor_.insertBlock();
+        EnsurePlace();
+        QTextBlockFormat f = BlockFormat();
+        if (pageBreak) f.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysAfter);
+        cursor_.setBlockFormat(f);
+        cursor_.insertBlock(BlockFormat());
+    }
+
+    // Tables. A row is defined by \trowd, its cells end with \cell and the
+    // row with \row; text of a paragraph marked \intbl after a finished row
+    // starts the next row, any other text leaves the table.
+    void EnsurePlace()
+    {
+        const bool tableText = G().para.intbl || rowDefined_;
+        if (!table_) {
+            if (!tableText) return;
+            QTextTableFormat tf;
+            tf.setBorder(1);
+            tf.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
+            tf.setCellSpacing(0);
+            tf.setCellPadding(3);
+            table_ = cursor_.insertTable(1, std::clamp(cellCount_, 1, kMaxColumns), tf);
+            row_ = col_ = 0;
+            rowEnded_ = rowDefined_ = cellMoved_ = false;
+            return;
+        }
+        if (rowEnded_) {
+            if (!tableText) {
+                cursor_.setPosition(table_->lastPosition() + 1);
+                table_ = nullptr;
+                return;
+            }
+            table_->appendRows(1);
+            ++row_;
+            col_ = 0;
+            rowEnded_ = rowDefined_ = false;
+            cellMoved_ = true;
+        }
+        if (cellMoved_) {
+            cellMoved_ = false;
+            bool joined = false;
+            if (col_ >= table_->columns()) {
+                if (col_ < kMaxColumns) table_->appendColumns(col_ + 1 - table_->columns());
+                else { col_ = table_->columns() - 1; joined = true; }
+            }
+            cursor_ = table_->cellAt(row_, col_).lastCursorPosition();
+            if (joined) cursor_.insertText(QStringLiteral("\t"));
+        }
+    }
+
+    void EndCell()
+    {
+        if (G().dest != Dest::Text || groups_.size() < 2) return;
+        Flush();
+        EnsurePlace(); // a row may start with empty cells
+        if (!table_) return;
+        ++col_;
+        cellMoved_ = true;
+    }
+
+    void EndRow()
+    {
+        if (G().dest != Dest::Text || groups_.size() < 2) return;
+        Flush();
+        if (table_) rowEnded_ = true;
+        rowDefined_ = false;
     }
 
     void EndFontEntry()
     {
-        const QString name = Decode(fontName_).trimmed();
-        if (!name.isEmpty() && !fonts_.count(fontNumber_)) fonts_[fontNumber_] = name;
+        const int page = CodePageForCharset(fontCharset_);
+        const QString name = DecodeCodePage(page != 0 ? page : codePage_, fontName_).trimmed();
+        if (!name.isEmpty() && !fonts_.count(fontNumber_)) {
+            fonts_[fontNumber_] = name;
+            fontPages_[fontNumber_] = page;
+        }
         fontName_.clear();
     }
 
@@ -304,10 +371,13 @@ private:
             {"bullet", 0x2022}, {"lquote", 0x2018}, {"rquote", 0x2019},
             {"ldblquote", 0x201C}, {"rdblquote", 0x201D}, {"emspace", 0x2003},
             {"enspace", 0x2002}, {"qmspace", 0x2005}, {"zwj", 0x200D}, {"zwnj", 0x200C},
-            {"cell", u'\t'}};
+            {"nestcell", u'\t'}, {"nestrow", 0x2028}};
         for (const auto& [name, ch] : kChars)
             if (w == name) { AddChar(ch); return; }
-        if (w == "par" || w == "sect" || w == "page" || w == "row") { Paragraph(); return; }
+        if (w == "par" || w == "sect") { Paragraph(); return; }
+        if (w == "page") { Paragraph(true); return; }
+        if (w == "cell") { EndCell(); return; }
+        if (w == "row") { EndRow(); return; }
         if (w == "u") {
             AddChar(char16_t(param & 0xFFFF)); // negative values stand for 32768..65535
             skipChars_ = chr.uc;
@@ -327,7 +397,8 @@ private:
             return;
         }
         if (g.dest == Dest::FontTable) {
-            if (w == "f") { fontNumber_ = param; fontName_.clear(); }
+            if (w == "f") { fontNumber_ = param; fontName_.clear(); fontCharset_ = 1; }
+            else if (w == "fcharset") fontCharset_ = param;
             return;
         }
         if (w == "ansicpg") { codePage_ = param; return; }
@@ -335,7 +406,9 @@ private:
         if (w == "uc") { chr.uc = std::clamp(param, 0, 10); return; }
         if (w == "b") chr.bold = on;
         else if (w == "i") chr.italic = on;
-        else if (w == "ul") chr.underline = on;
+        else if (w == "ul" || w == "uld" || w == "uldb" || w == "uldash" || w == "ulw" || w == "ulwave"
+                 || w == "ulth")
+            chr.underline = on;
         else if (w == "ulnone") chr.underline = false;
         else if (w == "strike") chr.strike = on;
         else if (w == "super") chr.valign = 1;
@@ -351,6 +424,12 @@ private:
             chr.uc = uc;
         }
         else if (w == "pard") g.para = ParaState();
+        else if (w == "intbl") g.para.intbl = true;
+        else if (w == "trowd") {
+            cellCount_ = 0;
+            if (!table_ || rowEnded_) rowDefined_ = true; // else it restates the row being read
+        }
+        else if (w == "cellx") ++cellCount_;
         else if (w == "ql") g.para.align = Qt::AlignLeft;
         else if (w == "qr") g.para.align = Qt::AlignRight;
         else if (w == "qc") g.para.align = Qt::AlignHCenter;
@@ -374,12 +453,17 @@ private:
     std::string bytes_; // undecoded text bytes of the current run
     QString run_;
     std::map<int, QString> fonts_;
+    std::map<int, int> fontPages_; // code page of each font, 0 for the document's
+    int fontCharset_ = 1;
     int deff_ = 0; // the document's default font
     int fontNumber_ = 0;
     std::string fontName_;
     std::vector<QColor> colors_;
     int red_ = 0, green_ = 0, blue_ = 0;
     bool colorSet_ = false;
+    QTextTable* table_ = nullptr; // the table being filled
+    int row_ = 0, col_ = 0, cellCount_ = 0;
+    bool rowEnded_ = false, rowDefined_ = false, cellMoved_ = false;
 };
 
 bool LooksLikeRtf(std::string_view data)

@@ -1,3 +1,4 @@
+#include "branding/ovCodePage.h"
 #include "branding/ovRtf.h"
 
 #include <QGuiApplication>
@@ -5,7 +6,9 @@
 #include <QFile>
 #include <QTextBlock>
 #include <QTextDocument>
+#include <QStringDecoder>
 #include <QTextFragment>
+#include <QTextTable>
 #include <gtest/gtest.h>
 #include <random>
 
@@ -114,6 +117,105 @@ TEST_F(Rtf, EscapesCodePageBytesAndUnicode)
     // Minus 3913 is U+F0B7; uc2 makes the two escaped bytes its stand-ins, uc0 none.
     EXPECT_EQ(doc.toPlainText(), QString::fromUtf8("a{b}c\\d \u00e9\u20ac\u201cx \u20ac") + QChar(0xF0B7)
                                      + QString::fromUtf8("z\u00e9!\u00e9"));
+}
+
+TEST_F(Rtf, CyrillicFromTheDocumentOrTheFontCharacterSet)
+{
+    // "Привет, мир" in Windows-1251, first as the document's code page, then
+    // in a Western document through a font with the Cyrillic character set.
+    const QString hello = QString::fromUtf8("\u041f\u0440\u0438\u0432\u0435\u0442, \u043c\u0438\u0440 \u0401\u0451\u2116");
+    ASSERT_TRUE(Load("{\\rtf1\\ansi\\ansicpg1251 \\'cf\\'f0\\'e8\\'e2\\'e5\\'f2, \\'ec\\'e8\\'f0 \\'a8\\'b8\\'b9\\par}"));
+    EXPECT_EQ(Blocks().first(), hello);
+    ASSERT_TRUE(Load("{\\rtf1\\ansi\\ansicpg1252{\\fonttbl{\\f0\\fnil\\fcharset0 Arial;}{\\f1\\fnil\\fcharset204 Arial CYR;}}"
+                     "\\'e9 {\\f1 \\'cf\\'f0\\'e8\\'e2\\'e5\\'f2, \\'ec\\'e8\\'f0 \\'a8\\'b8\\'b9} \\'e9}"));
+    EXPECT_EQ(doc.toPlainText(), QString::fromUtf8("\u00e9 ") + hello + QString::fromUtf8(" \u00e9"));
+    EXPECT_EQ(Fmt(hello).fontFamilies().toStringList(), QStringList {"Arial CYR"});
+}
+
+TEST_F(Rtf, OwnCodePageTablesAgreeWithTheSystemConverter)
+{
+    for (const int page : {1251, 1252}) {
+        QStringDecoder sys(("windows-" + std::to_string(page)).c_str());
+        if (!sys.isValid()) continue; // nothing to compare with on this system
+        for (int b = 0x20; b < 0x100; ++b) {
+            const char c = char(b);
+            const QString ours = ov::DecodeCodePage(page, std::string_view(&c, 1));
+            QString theirs = sys.decode(QByteArrayView(&c, 1));
+            if (theirs == QString(QChar::ReplacementCharacter)) continue; // bytes with no character
+            EXPECT_EQ(ours, theirs) << "code page " << page << " byte " << b;
+        }
+    }
+}
+
+TEST_F(Rtf, ListsShowTheirBulletsAndNumbersOnce)
+{
+    // As a word processor writes them: list definitions in the list table,
+    // the shown text in \listtext; the older \pntext with its \pn definition.
+    ASSERT_TRUE(Load("{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}{\\f1\\fcharset2 Symbol;}}"
+                     "{\\*\\listtable{\\list{\\listlevel{\\leveltext\\'01\\u-3913 ?;}}\\listid1}}"
+                     "{\\*\\listoverridetable{\\listoverride\\listid1\\ls1}}"
+                     "{\\listtext\\pard\\plain\\f1 \\'b7\\tab}\\ls1\\li720\\fi-360 apples\\par"
+                     "{\\listtext\\pard\\plain\\f1 \\'b7\\tab}\\ls1 pears\\par\\pard "
+                     "{\\pntext\\f0 1.\\tab}{\\*\\pn\\pnlvlbody\\pndec\\pnstart1{\\pntxta .}}one\\par"
+                     "{\\pntext\\f0 2.\\tab}{\\pn\\pnlvlcont{\\pntxtb x}}two\\par}"));
+    const QString bullet = QString(QChar(0x2022)) + "\t";
+    EXPECT_EQ(Blocks().mid(0, 4), (QStringList {bullet + "apples", bullet + "pears", "1.\tone", "2.\ttwo"}));
+    EXPECT_DOUBLE_EQ(doc.begin().blockFormat().leftMargin(), 48.0); // 720 twips
+}
+
+TEST_F(Rtf, TablesKeepCellsAndRowsApart)
+{
+    ASSERT_TRUE(Load("{\\rtf1 Before\\par"
+                     "\\trowd\\cellx2000\\cellx4000\\cellx6000\\pard\\intbl {\\b Name}\\cell Size\\cell\\cell"
+                     "\\trowd\\cellx2000\\cellx4000\\cellx6000\\row"
+                     "\\trowd\\cellx2000\\cellx4000\\cellx6000\\pard\\intbl one\\par two\\cell 12\\cell x\\cell\\row"
+                     "\\pard After\\par}"));
+    QTextTable* table = nullptr;
+    for (QTextFrame* f : doc.rootFrame()->childFrames())
+        if ((table = qobject_cast<QTextTable*>(f))) break;
+    ASSERT_NE(table, nullptr);
+    EXPECT_EQ(table->rows(), 2);
+    EXPECT_EQ(table->columns(), 3);
+    auto cell = [&](int r, int c) {
+        QTextCursor cur = table->cellAt(r, c).firstCursorPosition();
+        cur.setPosition(table->cellAt(r, c).lastPosition(), QTextCursor::KeepAnchor);
+        return cur.selectedText();
+    };
+    EXPECT_EQ(cell(0, 0), "Name");
+    EXPECT_EQ(cell(0, 1), "Size");
+    EXPECT_EQ(cell(0, 2), "");
+    EXPECT_EQ(cell(1, 0), QString("one") + QChar(QChar::ParagraphSeparator) + "two");
+    EXPECT_EQ(cell(1, 2), "x");
+    EXPECT_EQ(Fmt("Name").fontWeight(), QFont::Bold);
+    const QString text = doc.toPlainText();
+    EXPECT_TRUE(text.startsWith("Before\n"));
+    EXPECT_TRUE(text.trimmed().endsWith("After"));
+    EXPECT_LT(text.indexOf("Size"), text.indexOf("one"));
+}
+
+TEST_F(Rtf, TablesFromDamagedRowsStayBounded)
+{
+    // More cells than any row defines, a row without \trowd, text straight after a row.
+    std::string wide = "{\\rtf1\\trowd\\cellx100\\intbl ";
+    for (int i = 0; i < 500; ++i) wide += "c\\cell ";
+    wide += "\\row\\intbl again\\cell\\row\\pard tail}";
+    ASSERT_TRUE(Load(wide));
+    QTextTable* table = qobject_cast<QTextTable*>(doc.rootFrame()->childFrames().value(0));
+    ASSERT_NE(table, nullptr);
+    EXPECT_EQ(table->columns(), 64);
+    EXPECT_EQ(table->rows(), 2);
+    EXPECT_EQ(doc.toPlainText().count('c'), 500);
+    EXPECT_TRUE(doc.toPlainText().trimmed().endsWith("tail"));
+}
+
+TEST_F(Rtf, PageBreaksAndUnderlineStyles)
+{
+    ASSERT_TRUE(Load("{\\rtf1 one\\page two \\uldb dbl\\ulnone  plain\\par}"));
+    EXPECT_EQ(Blocks().mid(0, 2), (QStringList {"one", "two dbl plain"}));
+    EXPECT_EQ(doc.begin().blockFormat().pageBreakPolicy(), QTextFormat::PageBreak_AlwaysAfter);
+    EXPECT_EQ(doc.begin().next().blockFormat().pageBreakPolicy(), QTextFormat::PageBreak_Auto);
+    EXPECT_TRUE(Fmt("dbl").fontUnderline());
+    EXPECT_FALSE(Fmt(" plain").fontUnderline());
 }
 
 TEST_F(Rtf, IgnorableDestinationsAndBinaryDataAreSkipped)
