@@ -1,8 +1,119 @@
 #include "display/ui/ovDisplayCycle.h"
+
+#include "app/ui/ovForms.h"
 #include "app/ui/ovMain.h"
+#include "display/ovDisplayFont.h"
+#include "display/ovGlyphMask.h"
+#include "display/ovWrap.h"
+#include "display/ui/ovColourKey.h"
+#include "display/ui/ovMsgFrm.h"
+#include "display/ui/ovTestPreview.h"
+#include "library/ui/ovMessagesPage.h"
+#include "platform/ovTimer.h"
+#include "platform/ui/ovMessageBox.h"
+#include "settings/ui/ovSettingsPage.h"
+#include "settings/ui/ovSpinEdit.h"
 
-TDisplayCycle::TDisplayCycle(TMainFrm& frm) : QObject(&frm), frm_(frm) {}
+#include <QAction>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QSlider>
+#include <cstdlib>
 
-void TDisplayCycle::Tmr_DisplayTimer() {}
-void TDisplayCycle::Timer1Timer() {}
-void TDisplayCycle::mnu_PauseClick() {}
+namespace {
+// Pixels the main window paints in money green are left out of it.
+const QColor MainKeyColour(192, 220, 192);
+} // namespace
+
+TDisplayCycle::TDisplayCycle(TMainFrm& frm) : QObject(&frm), frm_(frm)
+{
+    connect(frm_.Tmr_Display, &ov::TTimer::OnTimer, this, [this] {
+        // A tick that reports an error waits in its error box; the ticks
+        // that fall due meanwhile must not stack further boxes on it.
+        if (inTick_)
+            return;
+        inTick_ = true;
+        ov::Guarded([this] { Tmr_DisplayTimer(); });
+        inTick_ = false;
+    });
+    connect(frm_.Timer1, &ov::TTimer::OnTimer, this, [this] { ov::Guarded([this] { Timer1Timer(); }); });
+    connect(frm_.mnu_Pause, &QAction::triggered, this, [this] { ov::Guarded([this] { mnu_PauseClick(); }); });
+    if (frm_.SettingsPage && frm_.SettingsPage->Grp_Test)
+        TestPreview = new TTestPreview(frm_, *frm_.SettingsPage->Grp_Test);
+    ColourKey = new TColourKey(frm_, MainKeyColour);
+}
+
+TDisplayCycle::~TDisplayCycle() = default;
+
+void TDisplayCycle::SeedRandom(unsigned seed)
+{
+    random_.seed(seed);
+    seeded_ = true;
+}
+
+std::unique_ptr<ov::TextMeasurer> TDisplayCycle::Measurer(const QFont& font) const
+{
+    if (measurerFactory_)
+        return measurerFactory_(font);
+    return std::make_unique<ov::FontMeasurer>(font);
+}
+
+void TDisplayCycle::Tmr_DisplayTimer()
+{
+    if (frm_.mnu_Pause->isChecked() || frm_.isVisible() || !MsgFrm || MsgFrm->isVisible())
+        return;
+    ov::SharedState& st = frm_.State;
+    const std::string phrase = ov::TrimPhrase(
+        ov::NextPhrase(st.Pool, st.PhraseCursor, [this] { frm_.MessagesPage->BuildPhrasePool(); }));
+    if (phrase.empty())
+        return;
+
+    // From here on an error leaves the timer off until something restarts it.
+    frm_.Tmr_Display->SetEnabled(false);
+    const QFont font = ov::DisplayQFont(st.DisplayFont);
+    MsgFrm->setFont(ov::MaskFont(font));
+    QScreen* screen = QGuiApplication::primaryScreen();
+    const QRect screenRect = screen ? screen->geometry() : QRect(0, 0, 1024, 768);
+    const ov::PhraseLayout layout = ov::LayoutPhrase(phrase, screenRect.width(), *Measurer(font));
+    MsgFrm->resize(layout.width, layout.height);
+
+    if (!seeded_)
+        SeedRandom(static_cast<unsigned>(std::rand()));
+    const QPoint pos = ov::ChoosePosition(frm_.SettingsPage->PositionIndex(), screenRect, MsgFrm->size(), random_);
+    ShowPhrase(layout.text, pos.x(), pos.y());
+}
+
+void TDisplayCycle::ShowPhrase(const std::string& text, int X, int Y)
+{
+    // Left first, then top, each move snapping on its own.
+    MsgFrm->MoveTo(X, MsgFrm->y());
+    MsgFrm->MoveTo(MsgFrm->x(), Y);
+
+    const ov::DisplayFontSpec& spec = frm_.State.DisplayFont;
+    const QFont font = ov::DisplayQFont(spec);
+    const QColor colour = ov::DisplayQColor(spec, MsgFrm->palette());
+    ov::PhraseLayout layout;
+    layout.text = text;
+    layout.width = MsgFrm->width();
+    layout.height = MsgFrm->height();
+    layout.lineHeight = Measurer(font)->TextHeight("Mg");
+    const ov::PhraseMask mask = ov::BuildPhraseMask(layout, font, colour);
+    MsgFrm->Present(mask.region, colour, frm_.SettingsPage->Trackbar1->value());
+
+    frm_.Timer1->SetInterval(frm_.SettingsPage->SpinEdit1->Value());
+    frm_.Timer1->SetEnabled(true);
+}
+
+void TDisplayCycle::Timer1Timer()
+{
+    frm_.Timer1->SetEnabled(false);
+    if (MsgFrm)
+        MsgFrm->hide();
+    frm_.Tmr_Display->SetEnabled(true);
+}
+
+void TDisplayCycle::mnu_PauseClick()
+{
+    frm_.Tmr_Display->SetEnabled(!frm_.mnu_Pause->isChecked());
+}
