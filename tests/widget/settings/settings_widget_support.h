@@ -1,0 +1,35 @@
+#pragma once
+#include "app/ui/ovMain.h"
+#include "settings/ovIniFile.h"
+#include "settings/ui/ovSettingsPage.h"
+#include "ui/ovWidgetSupport.h"
+
+#include <cstdlib>
+#include <optional>
+#include <string>
+
+// The settings page tests: the autostart folder lives inside the temporary
+// executable folder, so the real one is never touched.
+class SettingsPageTest : public ovtest::FormTest {
+protected:
+    void SetUp() override
+    {
+        FormTest::SetUp();
+        if (const char* old = std::getenv("XDG_CONFIG_HOME")) oldConfig_ = old;
+        setenv("XDG_CONFIG_HOME", exe->Path("config").c_str(), 1);
+    }
+    void TearDown() override
+    {
+        FormTest::TearDown();
+        if (oldConfig_) setenv("XDG_CONFIG_HOME", oldConfig_->c_str(), 1);
+        else unsetenv("XDG_CONFIG_HOME");
+    }
+    TSettingsPage& Page() { return *main->SettingsPage; }
+    std::string Ini(const std::string& section, const std::string& key)
+    {
+        return ov::IniFile(exe->SettingsFile()).ReadString(section, key, "<absent>");
+    }
+
+private:
+    std::optional<std::string> oldConfig_;
+};
