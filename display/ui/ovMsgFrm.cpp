@@ -16,6 +16,7 @@ TMsgFrm::TMsgFrm()
                            | Qt::X11BypassWindowManagerHint)
 {
     setObjectName(QStringLiteral("MsgFrm"));
+    setWindowTitle(QStringLiteral("Phrase"));
     setAttribute(Qt::WA_ShowWithoutActivating);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
