@@ -203,6 +203,38 @@ BrandingTexts ComposeBrandingTexts(const BrandingInfo& info, const std::string& 
     return t;
 }
 
+std::string SimpleMarkupToHtml(std::string_view markup)
+{
+    static const std::pair<std::string_view, std::string_view> kTags[] = {
+        {"<b>", "<b>"}, {"</b>", "</b>"}, {"<i>", "<i>"}, {"</i>", "</i>"},
+        {"<br>", "<br>"}, {"<br/>", "<br>"}, {"<br />", "<br>"}};
+    std::string out;
+    out.reserve(markup.size() + 16);
+    for (size_t i = 0; i < markup.size();) {
+        bool tag = false;
+        if (markup[i] == '<') {
+            for (const auto& [in, html] : kTags) {
+                if (i + in.size() <= markup.size() && AsciiLower(markup.substr(i, in.size())) == in) {
+                    out += html;
+                    i += in.size();
+                    tag = true;
+                    break;
+                }
+            }
+        }
+        if (tag) continue;
+        switch (markup[i]) {
+        case '<': out += "&lt;"; break;
+        case '>': out += "&gt;"; break;
+        case '&': out += "&amp;"; break;
+        case '"': out += "&quot;"; break;
+        default: out += markup[i]; break;
+        }
+        ++i;
+    }
+    return out;
+}
+
 static std::string JoinPath(const std::string& folder, const std::string& name)
 {
     if (folder.empty() || folder.back() == '/') return folder + name;

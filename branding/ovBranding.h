@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace ov {
 
@@ -67,6 +68,11 @@ struct BrandingTexts {
     std::string visitCaption;     // Lbl_Visit
 };
 BrandingTexts ComposeBrandingTexts(const BrandingInfo& info, const std::string& buildText, int year);
+
+// The simple markup of the Newsletter page's texts as Qt rich text: <b>,
+// <i> and <br> (any letter case, "<br/>" too) keep their meaning; every
+// other character, including any other tag, is shown as typed.
+std::string SimpleMarkupToHtml(std::string_view markup);
 
 // Optional pictures beside the executable, found without regard to case.
 inline constexpr const char* kIconFile = "Icon.ico";

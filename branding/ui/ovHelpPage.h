@@ -1,15 +1,45 @@
 #pragma once
 #include <QObject>
+#include <functional>
+#include <string>
 
+class QPrinter;
+class QPushButton;
+class QTextEdit;
 class TMainFrm;
 
-// The Help page with the help document, its printing, and the links.
+// The Help page with the help document and its printing, and the links to
+// the publisher's web pages from the product pages and the page tabs.
 class THelpPage : public QObject {
     Q_OBJECT
 public:
     explicit THelpPage(TMainFrm& frm);
+
+    QTextEdit* HelpBox = nullptr;
+    QPushButton* Btn_Print_Help = nullptr;
+
+    // Loads "Help/ovHelp.rtf" beside the executable; without it the page
+    // stays empty.
     void LoadHelpFile();
 
+    // Prints the help on the current printer, no dialog.
+    void Btn_Print_HelpClick();
+    // Called with the printer before printing; tests send the job to a file.
+    std::function<void(QPrinter&)> PrinterSetup;
+
+    // False, after an error box, when no Internet connection is configured.
+    bool CheckInternetConnection();
+
+    void Lbl_VisitClick();
+    void Btn_ResourcesClick();
+    void Btn_SubscribeClick();
+    // The user selected a page: the additional-messages tab opens its web
+    // page and gives way to the Messages page.
+    void PagesChange(int index);
+
 private:
+    void OpenLink(const std::string& address);
+
     TMainFrm& frm_;
+    bool selecting_ = false; // the program itself is changing the page
 };

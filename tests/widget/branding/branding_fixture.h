@@ -1,0 +1,91 @@
+#pragma once
+#include "app/ui/ovMain.h"
+#include "branding/ovBranding.h"
+#include "platform/ovNet.h"
+#include "ui/ovWidgetSupport.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QDesktopServices>
+#include <QTemporaryDir>
+#include <QUrl>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <optional>
+
+// Records the addresses the program hands to the desktop.
+class UrlRecorder : public QObject {
+    Q_OBJECT
+public:
+    QList<QUrl> urls;
+public slots:
+    void Open(const QUrl& url) { urls << url; }
+};
+
+// A temporary configuration folder for the branding record, addresses
+// recorded instead of opened, and the connection decided by the test.
+class BrandingFormTest : public ovtest::FormTest {
+protected:
+    void SetUp() override
+    {
+        FormTest::SetUp();
+        const char* old = std::getenv("XDG_CONFIG_HOME");
+        savedConfig_ = old ? std::optional<std::string>(old) : std::nullopt;
+        setenv("XDG_CONFIG_HOME", config_.path().toLocal8Bit().constData(), 1);
+        for (const char* scheme : {"http", "https", "ftp", "mailto", "file"})
+            QDesktopServices::setUrlHandler(QLatin1String(scheme), &urls_, "Open");
+        ov::SetInternetProbe([this] { return online; });
+    }
+    void TearDown() override
+    {
+        FormTest::TearDown();
+        for (const char* scheme : {"http", "https", "ftp", "mailto", "file"})
+            QDesktopServices::unsetUrlHandler(QLatin1String(scheme));
+        ov::SetInternetProbe({});
+        if (savedConfig_) setenv("XDG_CONFIG_HOME", savedConfig_->c_str(), 1);
+        else unsetenv("XDG_CONFIG_HOME");
+    }
+
+    // The branding record of the test executable, in .reg syntax.
+    void WriteRecord(const std::string& regText)
+    {
+        const std::filesystem::path p =
+            config_.path().toStdString() + "/" + ov::BrandingKeyPath("Orvella");
+        std::filesystem::create_directories(p.parent_path());
+        std::ofstream(p, std::ios::binary) << regText;
+    }
+    void WriteDefaultRecord()
+    {
+        WriteRecord("Windows Registry Editor Version 5.00\n\n"
+                    "[HKEY_CURRENT_USER\\Software\\Halvorn\\Orvella\\Branding]\n"
+                    "\"AppName\"=\"Calmly <b>Pro</b>\"\n"
+                    "\"Publisher\"=\"Quiet & Co\"\n"
+                    "\"HTTP_BASEURL\"=\"https://calm.example/app\"\n"
+                    "\"HTTP_SUBSCRIBE\"=\"news\"\n"
+                    "\"HTTP_RESOURCES\"=\"res\"\n"
+                    "\"HTTP_ADDITIONAL\"=\"more\"\n");
+    }
+
+    // Lets queued events run until cond holds or a second has passed.
+    template <typename F> bool WaitFor(F cond)
+    {
+        QDeadlineTimer deadline(1000);
+        while (!cond() && !deadline.hasExpired()) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        return cond();
+    }
+
+    QStringList Opened() const
+    {
+        QStringList out;
+        for (const QUrl& u : urls_.urls) out << u.toString();
+        return out;
+    }
+
+    bool online = true;
+    UrlRecorder urls_;
+    QTemporaryDir config_;
+
+private:
+    std::optional<std::string> savedConfig_;
+};

@@ -1,0 +1,110 @@
+#include "branding/ui/ovLinkLabel.h"
+#include "branding/ui/ovProductPages.h"
+#include "branding_fixture.h"
+#include "settings/ui/ovSettingsPage.h"
+
+#include <QApplication>
+#include <QImage>
+#include <QLabel>
+#include <QPixmap>
+#include <QPushButton>
+
+namespace {
+
+class ProductPages : public BrandingFormTest {
+protected:
+    TProductPages& P() { return *main->ProductPages; }
+    static QColor Centre(const QLabel* l)
+    {
+        const QImage img = l->pixmap().toImage();
+        return img.pixelColor(img.width() / 2, img.height() / 2);
+    }
+    void SaveImage(const std::string& name, QSize size, QColor colour, const char* format)
+    {
+        QImage img(size, QImage::Format_RGB32);
+        img.fill(colour);
+        ASSERT_TRUE(img.save(QString::fromStdString(exe->Path(name)), format));
+    }
+};
+
+TEST_F(ProductPages, RecordGoesToTitlesAndCaptionsAsTyped)
+{
+    WriteDefaultRecord();
+    // A copy of this test program carries the build's version stamp.
+    std::filesystem::copy_file("/proc/self/exe", exe->Path("Orvella"));
+    TMainFrm& frm = MakeMain();
+
+    EXPECT_EQ(frm.windowTitle(), "Calmly <b>Pro</b>");
+    EXPECT_EQ(QApplication::applicationDisplayName(), "Calmly <b>Pro</b>");
+    EXPECT_EQ(P().Lbl_About->text(), "Calmly <b>Pro</b> (Build " ORVELLA_VERSION ")");
+    EXPECT_EQ(P().Lbl_Resource->text(), "Calmly <b>Pro</b> Online Resource");
+    EXPECT_EQ(P().Lbl_Visit->text(), "Visit calm.example/app for more information");
+    EXPECT_TRUE(P().lbl_PatPend->text().endsWith("Note: Calmly <b>Pro</b> is a division of Quiet & Co."));
+    // Names from the record are text, never markup.
+    for (const QLabel* l : {P().Lbl_About, P().Lbl_Resource, P().lbl_PatPend, static_cast<QLabel*>(P().Lbl_Visit)})
+        EXPECT_EQ(l->textFormat(), Qt::PlainText) << l->objectName().toStdString();
+    // The bold titles take the width of their text.
+    EXPECT_GE(P().Lbl_About->width(), P().Lbl_About->sizeHint().width());
+    EXPECT_TRUE(Shown().empty());
+}
+
+TEST_F(ProductPages, EmptyRecordLeavesEmptyNamesAndBuiltInPictures)
+{
+    TMainFrm& frm = MakeMain();
+    EXPECT_EQ(frm.windowTitle(), "");
+    EXPECT_EQ(P().Lbl_About->text(), ""); // no version stamp in a missing file either
+    EXPECT_EQ(P().Lbl_Resource->text(), " Online Resource");
+    EXPECT_EQ(P().Lbl_Visit->text(), "Visit  for more information");
+    EXPECT_EQ(P().Info.HTTP_SUBSCRIBE, "/");
+
+    EXPECT_FALSE(frm.windowIcon().isNull());
+    EXPECT_FALSE(QApplication::windowIcon().isNull());
+    EXPECT_EQ(frm.Logo->pixmap().size(), QSize(632, 71));
+    for (QLabel* l : {P().logo2_4, P().logo2_5, P().logo2_6, frm.SettingsPage->logo2_1}) {
+        EXPECT_EQ(l->size(), QSize(64, 246)) << l->objectName().toStdString();
+        EXPECT_FALSE(l->pixmap().isNull());
+    }
+}
+
+TEST_F(ProductPages, PicturesBesideTheProgramReplaceTheBuiltInOnes)
+{
+    SaveImage("Icon.ico", {32, 32}, Qt::green, "ICO");
+    SaveImage("Logo.bmp", {200, 71}, Qt::red, "BMP");
+    SaveImage("logo_2.BMP", {50, 300}, Qt::blue, "BMP"); // found without regard to case
+    TMainFrm& frm = MakeMain();
+
+    EXPECT_EQ(frm.windowIcon().pixmap(32, 32).toImage().pixelColor(16, 16), QColor(Qt::green));
+    EXPECT_EQ(QApplication::windowIcon().pixmap(32, 32).toImage().pixelColor(16, 16), QColor(Qt::green));
+    EXPECT_EQ(frm.Logo->width(), 200);
+    EXPECT_EQ(Centre(frm.Logo), QColor(Qt::red));
+    for (QLabel* l : {P().logo2_4, P().logo2_5, P().logo2_6, frm.SettingsPage->logo2_1}) {
+        EXPECT_EQ(l->size(), QSize(50, 300)) << l->objectName().toStdString();
+        EXPECT_EQ(Centre(l), QColor(Qt::blue));
+    }
+}
+
+TEST_F(ProductPages, UnreadablePicturesAreSkippedSilently)
+{
+    exe->Write("Icon.ico", "not an icon");
+    exe->Write("Logo.bmp", std::string("BM\x10\0\0\0garbage", 14));
+    exe->Write("Logo_2.bmp", "");
+    TMainFrm& frm = MakeMain();
+    EXPECT_TRUE(Shown().empty());
+    EXPECT_FALSE(frm.windowIcon().isNull());
+    EXPECT_EQ(frm.Logo->pixmap().size(), QSize(632, 71)); // the built-in header
+    EXPECT_EQ(P().logo2_6->size(), QSize(64, 246));
+}
+
+TEST_F(ProductPages, NewsletterLabelsRenderTheirMarkup)
+{
+    MakeMain();
+    for (QLabel* l : {P().JvHTLabel1, P().JvHTLabel2, P().JvHTLabel3}) {
+        EXPECT_EQ(l->textFormat(), Qt::RichText);
+        EXPECT_TRUE(l->text().contains("<b>")) << l->objectName().toStdString();
+        EXPECT_FALSE(l->accessibleName().contains('<'));
+    }
+    EXPECT_EQ(P().Btn_Subscribe->text(), "YES! Please Subscribe Me");
+    EXPECT_EQ(P().Btn_Resources->text(), "Online Resources");
+}
+
+} // namespace
