@@ -72,9 +72,11 @@ void TMessagesPage::AffirmListClick()
     const QString name = AffirmList->currentItem()->text();
     const std::string path = ov::ListPath(DirListText(), S(name));
     std::string text;
+    bool changes = false;
     try {
         text = ov::LoadEditorText(path);
-        if (text != EditorText()) OfferToSaveEditorEdits();
+        changes = text != EditorText();
+        if (changes) OfferToSaveEditorEdits();
     } catch (const ov::OvError&) {
         // The editor keeps its text; keep the selection on the list it
         // belongs to, so that Save cannot write it into another list.
@@ -85,7 +87,8 @@ void TMessagesPage::AffirmListClick()
         AffirmList->setCurrentRow(row);
         throw;
     }
-    if (text != EditorText()) {
+    if (changes) {
+        const WaitCursor wait; // a large list takes a moment to lay out
         QString q = Q(text);
         q.replace(QLatin1String("\r\n"), QLatin1String("\n"));
         loadingEditor_ = true;
@@ -104,8 +107,11 @@ void TMessagesPage::btn_SaveMsgsClick()
         return;
     }
     const std::string path = ov::ListPath(DirListText(), S(AffirmList->currentItem()->text()));
-    ov::SaveListText(path, EditorText());
-    SaveTicksAndEditor();
+    {
+        const WaitCursor wait;
+        ov::SaveListText(path, EditorText());
+        SaveTicksAndEditor();
+    }
     editorPath_ = path;
     editorEdited_ = false;
     ov::MessageBox::Show(ov::MsgKind::Information, "Messages Saved Successfully", &frm_);

@@ -1,0 +1,143 @@
+// The editor with a large list: loading 10 MB into it, saving it back, and
+// printing 10,000 lines (the time the print handler holds the event loop).
+#include "app/ui/ovForms.h"
+#include "app/ui/ovMain.h"
+#include "library/ui/ovMessagesPage.h"
+#include "library/ovListFiles.h"
+#include "library/ui/ovPrint.h"
+#include "platform/ovFiles.h"
+#include "platform/ovUtils.h"
+#include "platform/ui/ovMessageBox.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPrinter>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+#include <cstdlib>
+
+namespace {
+
+std::string g_root;
+
+std::string ListOf(size_t bytes, size_t lineLength)
+{
+    std::string text;
+    text.reserve(bytes + lineLength);
+    for (size_t i = 0; text.size() < bytes; ++i) {
+        std::string line = "Phrase number " + std::to_string(i) + " ";
+        line.resize(lineLength, 'x');
+        text += line + "\r\n";
+    }
+    return text;
+}
+
+void Make(const std::string& list, const std::string& text)
+{
+    ov::ForceFolders(g_root + "/Affirmations/Bench");
+    ov::WriteFileAtomic(g_root + "/Affirmations/Bench/" + list + ".txt", text);
+}
+
+void Select(const QString& list)
+{
+    TMessagesPage& page = *MainFrm->MessagesPage;
+    page.AffirmList->setCurrentItem(page.AffirmList->findItems(list, Qt::MatchExactly).front());
+}
+
+void Settle() { QCoreApplication::processEvents(); } // lets the editor lay out and paint
+
+void BM_LoadTenMegabyteList(benchmark::State& state)
+{
+    TMessagesPage& page = *MainFrm->MessagesPage;
+    for (auto _ : state) {
+        state.PauseTiming();
+        page.LoadCategories(true); // empty editor, no selection
+        Settle();
+        state.ResumeTiming();
+        Select("big");
+        Settle();
+    }
+    if (page.EditorText().size() < (10u << 20)) state.SkipWithError("the list did not load");
+}
+BENCHMARK(BM_LoadTenMegabyteList)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+// The parts of a load: reading and converting the file, and filling the editor.
+void BM_ReadTenMegabyteList(benchmark::State& state)
+{
+    for (auto _ : state) benchmark::DoNotOptimize(ov::LoadEditorText(g_root + "/Affirmations/Bench/big.txt"));
+}
+BENCHMARK(BM_ReadTenMegabyteList)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+void BM_FillEditorTenMegabytes(benchmark::State& state)
+{
+    TMessagesPage& page = *MainFrm->MessagesPage;
+    QString text = QString::fromLocal8Bit(ov::LoadEditorText(g_root + "/Affirmations/Bench/big.txt").c_str());
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    for (auto _ : state) {
+        state.PauseTiming();
+        page.ClearEditor();
+        Settle();
+        state.ResumeTiming();
+        page.MsgList->setPlainText(text);
+        Settle();
+    }
+}
+BENCHMARK(BM_FillEditorTenMegabytes)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+void BM_SaveTenMegabyteList(benchmark::State& state)
+{
+    TMessagesPage& page = *MainFrm->MessagesPage;
+    page.LoadCategories(true);
+    Select("big");
+    Settle();
+    for (auto _ : state) {
+        page.btn_SaveMsgsClick();
+        Settle();
+    }
+    if (ov::MessageBox::Shown().empty() || ov::MessageBox::Shown().back().text != "Messages Saved Successfully")
+        state.SkipWithError("the save failed");
+}
+BENCHMARK(BM_SaveTenMegabyteList)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+void BM_PrintTenThousandLines(benchmark::State& state)
+{
+    TMessagesPage& page = *MainFrm->MessagesPage;
+    page.LoadCategories(true);
+    Select("lines10k");
+    Settle();
+    const QString pdf = QString::fromStdString(g_root + "/out.pdf");
+    ov::SetPrintDialogSeam([&](QPrinter& p) {
+        p.setOutputFormat(QPrinter::PdfFormat);
+        p.setOutputFileName(pdf);
+        return true;
+    });
+    for (auto _ : state) {
+        page.MsgPrintClick(); // the whole time the event loop waits
+        Settle();
+    }
+    ov::SetPrintDialogSeam({});
+}
+BENCHMARK(BM_PrintTenThousandLines)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    QApplication app(argc, argv);
+    QTemporaryDir dir;
+    g_root = dir.path().toStdString();
+    Make("big", ListOf(10u << 20, 40));
+    Make("lines10k", ListOf(10000 * 42, 40));
+    ov::SetExePath(g_root + "/Orvella");
+    ov::MessageBox::SetScripted(true);
+    CreateForms();
+    MainFrm->show();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    DestroyForms();
+    return 0;
+}
