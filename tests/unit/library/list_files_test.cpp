@@ -3,7 +3,6 @@
 #include "ovTestSupport.h"
 
 #include <climits>
-#include <sys/stat.h>
 #include <unistd.h>
 
 using ovtest::TempExeFolder;
@@ -40,23 +39,6 @@ TEST(EditorText, LoadReportsMissingAndOversizedFiles)
     }
 }
 
-TEST(EditorText, SaveWritesExactBytesAndFailureLeavesOldFile)
-{
-    TempExeFolder dir;
-    dir.Write("l.txt", "old\r\n");
-    ov::SaveListText(dir.Path("l.txt"), "a\r\nb");
-    EXPECT_EQ(dir.Read("l.txt"), "a\r\nb");
-    chmod(dir.Path("l.txt").c_str(), 0444);
-    EXPECT_THROW(ov::SaveListText(dir.Path("l.txt"), "new"), ov::OvError);
-    EXPECT_EQ(dir.Read("l.txt"), "a\r\nb");
-    try {
-        ov::SaveListText(dir.Path("nofolder/l.txt"), "x");
-        ADD_FAILURE();
-    } catch (const ov::OvError& e) {
-        EXPECT_EQ(std::string(e.what()).rfind("Cannot create file \"", 0), 0u);
-    }
-}
-
 TEST(NewListName, NamesThatLeaveTheFolderOrCannotBeFilesAreRefused)
 {
     for (const std::string& bad : std::vector<std::string>{"a/b", "../x", "a\\b", ".", "..", std::string("a\0b", 3),
@@ -64,19 +46,6 @@ TEST(NewListName, NamesThatLeaveTheFolderOrCannotBeFilesAreRefused)
         EXPECT_FALSE(ov::NewListNameProblem(bad).empty()) << bad;
     for (const std::string& good : std::vector<std::string>{"Calm", " spaced ", "...x", "a.b", "Été", std::string(NAME_MAX - 4, 'n')})
         EXPECT_EQ(ov::NewListNameProblem(good), "") << good;
-}
-
-TEST(NewListName, CreateKeepsExistingListsWhateverTheCase)
-{
-    TempExeFolder dir;
-    dir.Write("Cat/Calm.txt", "keep me");
-    EXPECT_EQ(ov::CreateEmptyList(dir.Path("Cat"), "calm"), ov::NewListResult::AlreadyExists);
-    EXPECT_EQ(dir.Read("Cat/Calm.txt"), "keep me");
-    EXPECT_EQ(ov::CreateEmptyList(dir.Path("Cat"), "New"), ov::NewListResult::Created);
-    EXPECT_EQ(dir.Read("Cat/New.txt"), "");
-    EXPECT_EQ(ov::CreateEmptyList(dir.Path("Gone"), "x"), ov::NewListResult::NoCategoryFolder);
-    struct stat st {};
-    EXPECT_NE(stat(dir.Path("Gone").c_str(), &st), 0);
 }
 
 TEST(DeleteList, GoneCountsAsDeletedOtherFailuresAreReported)
