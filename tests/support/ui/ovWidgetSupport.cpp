@@ -6,9 +6,20 @@
 
 namespace ovtest {
 
+namespace {
+// The user's own configuration (autostart entries) is never touched by a
+// form test: every save of the settings page writes the autostart entry.
+std::string savedConfigHome;
+bool hadConfigHome = false;
+} // namespace
+
 void FormTest::SetUp()
 {
     exe = std::make_unique<TempExeFolder>();
+    const char* config = std::getenv("XDG_CONFIG_HOME");
+    hadConfigHome = config != nullptr;
+    savedConfigHome = config ? config : "";
+    setenv("XDG_CONFIG_HOME", exe->Path("config").c_str(), 1);
     ov::MessageBox::SetScripted(true);
     ov::MessageBox::Reset();
     std::srand(1234);
@@ -20,6 +31,8 @@ void FormTest::TearDown()
     main = nullptr;
     ov::MessageBox::Reset();
     exe.reset();
+    if (hadConfigHome) setenv("XDG_CONFIG_HOME", savedConfigHome.c_str(), 1);
+    else unsetenv("XDG_CONFIG_HOME");
 }
 
 TMainFrm& FormTest::MakeMain()

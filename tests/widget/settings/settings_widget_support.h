@@ -20,9 +20,9 @@ protected:
     }
     void TearDown() override
     {
-        FormTest::TearDown();
         if (oldConfig_) setenv("XDG_CONFIG_HOME", oldConfig_->c_str(), 1);
         else unsetenv("XDG_CONFIG_HOME");
+        FormTest::TearDown();
     }
     TSettingsPage& Page() { return *main->SettingsPage; }
     std::string Ini(const std::string& section, const std::string& key)
