@@ -1,15 +1,59 @@
 #include "app/ui/ovForms.h"
 #include "app/ui/ovMain.h"
+#include "app/ui/ovSplash.h"
+#include "platform/ovRunningMarkers.h"
+#include "platform/ovUtils.h"
+#include "platform/ui/ovMessageBox.h"
 
 #include <QApplication>
+#include <QSystemTrayIcon>
+
+#include <cstdlib>
+#include <memory>
 
 int main(int argc, char** argv)
 {
+    // Running markers first, before any window exists.
+    ov::RunningMarkers markers;
+    {
+        std::string exe = argv[0] ? argv[0] : "Orvella";
+        const size_t slash = exe.find_last_of('/');
+        if (slash != std::string::npos) exe = exe.substr(slash + 1);
+        markers.Acquire(ov::AsciiLower(exe));
+    }
+
+    // Orvella places its own windows, which Wayland clients cannot do:
+    // prefer X11 (XWayland on a Wayland session) unless the user chose.
+    if (std::getenv("DISPLAY") && !std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "xcb", 1);
+
     QApplication app(argc, argv);
-    app.setApplicationDisplayName(QStringLiteral("Orvella"));
     app.setQuitOnLastWindowClosed(false);
+
+    auto splash = std::make_unique<TSplashFrm>();
+    splash->show();
+    splash->repaint();
+    QApplication::setApplicationDisplayName(QStringLiteral("Orvella"));
+
     CreateForms();
-    MainFrm->show();
+    MainFrm->WatchSessionEnd();
+
+    splash->WaitUntilDone();
+    splash->hide();
+    splash.reset();
+
+    // A desktop without a notification area must not leave an unreachable
+    // process: the window shows and its close box ends the program.
+    if (!QSystemTrayIcon::isSystemTrayAvailable()) {
+        MainFrm->NoTrayArea = true;
+        MainFrm->ShowMainWindow();
+        ov::MessageBox::Show(ov::MsgKind::Information,
+                             "No notification area was found on this desktop, so Orvella shows its window "
+                             "instead. Closing the window ends Orvella.",
+                             MainFrm);
+    } else if (MainFrm->ShowAtStart()) {
+        MainFrm->ShowMainWindow();
+    }
+
     const int rc = app.exec();
     DestroyForms();
     return rc;

@@ -39,7 +39,12 @@ TMainFrm::TMainFrm(QWidget* parent)
     FormCreate();
 }
 
-TMainFrm::~TMainFrm() { FormDestroy(); }
+TMainFrm::~TMainFrm()
+{
+    FormDestroy();
+    DestroyShell();
+    delete Mnu_Tray;
+}
 
 void TMainFrm::BuildFrame()
 {
@@ -87,6 +92,7 @@ void TMainFrm::BuildFrame()
     Tmr_Test = new ov::TTimer(this, 1000, true);
     Tmr_Test->setObjectName(QStringLiteral("Tmr_Test"));
 
+    // No parent: a popup owned by a hidden window may not open under X11.
     Mnu_Tray = new QMenu(this);
     Mnu_Tray->setObjectName(QStringLiteral("Mnu_Tray"));
     Settings1 = Mnu_Tray->addAction(QStringLiteral("Settings"));

@@ -6,15 +6,15 @@
 
 class QLabel;
 class QTabWidget;
-namespace ov { class TTimer; }
+namespace ov { class TTimer; class QtTrayShell; class QtTrayMenu; class TCoolTrayIcon; }
 class QMenu;
 class QAction;
+class TSessionEnd;
 class TMessagesPage;
 class TSettingsPage;
 class TDisplayCycle;
 class TProductPages;
 class THelpPage;
-class TCoolTrayIcon;
 
 // The main window: header strip, seven pages, the timers and the shared
 // state. Each page object holds its own controls and handlers; this class
@@ -48,7 +48,7 @@ public:
     QAction* mnu_Pause = nullptr;
     QAction* CloseAffirmationsApplication1 = nullptr;
 
-    TCoolTrayIcon* Tray = nullptr;
+    ov::TCoolTrayIcon* Tray = nullptr;
 
     // One object per page or subsystem, each holding its documented controls
     // and handlers and wiring itself in its constructor.
@@ -63,7 +63,23 @@ public:
     void ReturnToTray();
     void FormDestroy();
     void HookForm();
+    void HookFormProc(QEvent* event);
     void UnhookForm();
+    void HideMainWindow();
+    void ShowMainWindow();
+    // Tray handlers.
+    void TrayStartup(bool& ShowMainForm);
+    void TrayClick();
+    void Settings1Click();
+    void CloseAffirmationsApplication1Click();
+
+    // No notification area was found at start: the window shows and its
+    // close box ends the program.
+    bool NoTrayArea = false;
+    // Whether the window should show at start (the tray's start-up answer).
+    bool ShowAtStart() const;
+    // SIGTERM and SIGHUP end the session like the session manager does.
+    void WatchSessionEnd();
 
     // Operations the pages call on one another.
     void RestoreStartupGroup();
@@ -76,9 +92,15 @@ public:
     static QFont PageFont();
 
 protected:
+    bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    QObject* hook_ = nullptr;
+    ov::QtTrayShell* trayShell_ = nullptr;
+    ov::QtTrayMenu* trayMenu_ = nullptr;
+    TSessionEnd* sessionEnd_ = nullptr;
+    void DestroyShell();
     void BuildFrame();
     void BuildShell(); // the tray icon and the menu's handlers (ovMainShell.cpp)
     void FormCreate();

@@ -23,7 +23,9 @@ e2e_cleanup() {
     wait "${E2E_PIDS[$i]}" 2>/dev/null || true
   done
   if [ "$rc" -ne 0 ] && [ -d "$E2E_TMP" ]; then
-    echo "--- program output ---"; cat "$E2E_TMP/orvella.log" 2>/dev/null || true
+    for log in "$E2E_TMP"/*.log; do
+      [ -s "$log" ] && { echo "--- $(basename "$log") ---"; tail -n 40 "$log"; }
+    done
   fi
   rm -rf "$E2E_TMP"
   exit "$rc"
@@ -42,20 +44,38 @@ wait_for() {
   done
 }
 
-# Starts Xvfb on a display it picks itself (default 1920x1080).
+# wait_gone DEADLINE_SECONDS COMMAND...: polls until the command fails.
+wait_gone() {
+  local deadline=$(( $(date +%s%N) / 1000000 + $1 * 1000 )); shift
+  while "$@" >/dev/null 2>&1; do
+    [ $(( $(date +%s%N) / 1000000 )) -lt $deadline ] || return 1
+    sleep 0.05
+  done
+}
+
+# Starts Xvfb (default 1920x1080) on a free display and makes sure the
+# server that answers there is ours: other test runs may share the machine.
 start_x() {
-  local size="${1:-1920x1080}"
-  Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp -ac 3>"$E2E_TMP/display" >"$E2E_TMP/xvfb.log" 2>&1 &
-  E2E_PIDS+=($!)
-  wait_for 10 test -s "$E2E_TMP/display" || fail "Xvfb did not start"
-  export DISPLAY=":$(head -1 "$E2E_TMP/display")"
-  wait_for 10 xdpyinfo || fail "Xvfb does not answer"
+  local size="${1:-1920x1080}" n pid try
+  for try in $(seq 1 20); do
+    n=$(( (RANDOM % 800) + 100 ))
+    [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
+    Xvfb ":$n" -screen 0 "${size}x24" -nolisten tcp -ac >"$E2E_TMP/xvfb.log" 2>&1 &
+    pid=$!
+    E2E_PIDS+=($pid)
+    export DISPLAY=":$n"
+    if wait_for 30 xdpyinfo && [ "$(tr -d ' ' <"/tmp/.X$n-lock" 2>/dev/null)" = "$pid" ]; then
+      return 0
+    fi
+    kill "$pid" 2>/dev/null || true
+  done
+  fail "could not start Xvfb"
 }
 
 start_wm() {
   openbox --sm-disable >"$E2E_TMP/openbox.log" 2>&1 &
   E2E_PIDS+=($!)
-  wait_for 10 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' || fail "openbox did not start"
+  wait_for 30 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' || fail "openbox did not start"
 }
 
 # A real notification area: trayer owns the system tray selection.
@@ -63,7 +83,7 @@ start_tray() {
   trayer --edge top --align right --widthtype request --height 32 --transparent false \
          --SetDockType true --expand false >"$E2E_TMP/trayer.log" 2>&1 &
   E2E_PIDS+=($!)
-  wait_for 10 sh -c 'xdotool search --classname trayer' || fail "trayer did not start"
+  wait_for 30 sh -c 'xdotool search --classname trayer' || fail "trayer did not start"
 }
 
 # Copies the executable into a fresh folder with a small library.
@@ -74,6 +94,8 @@ setup_app() {
   cp "$1" "$APP_DIR/Orvella"
   APP_EXE="$APP_DIR/Orvella"
   printf 'First phrase\r\nSecond phrase\r\nThird phrase\r\n' >"$APP_DIR/Affirmations/Daily/Morning.txt"
+  # As the installer does: the default branding record.
+  bash "$(dirname "${BASH_SOURCE[0]}")/../../tools/install_branding.sh" "$APP_EXE"
 }
 
 start_app() {
@@ -83,4 +105,78 @@ start_app() {
 }
 
 # Window ids of the program's visible (mapped) windows whose title matches.
-visible_window() { xdotool search --onlyvisible --pid "$APP_PID" --name "$1" 2>/dev/null | head -1; }
+visible_window() { local ids; ids=$(xdotool search --onlyvisible --pid "$APP_PID" --name "$1" 2>/dev/null) || return 1; echo "${ids%%$'\n'*}"; }
+
+# The program's icon window inside the notification area.
+tray_icon() {
+  local tree id
+  tree=$(xwininfo -root -tree 2>/dev/null) || return 1
+  # The icon is the program's small window embedded in the tray; the main
+  # window carries the same class, so tell them apart by size.
+  id=$(awk '/\("Orvella" "Orvella"\)/ && !done {
+      split($0, a, /\)  /); split(a[2], g, /[x+]/)
+      if (g[1] + 0 <= 64 && g[2] + 0 <= 64) { print $1; done = 1 } }' <<<"$tree")
+  [ -n "$id" ] && echo "$id"
+}
+
+# The program's main window, when it is mapped.
+main_window() {
+  local w
+  for w in $(xdotool search --onlyvisible --pid "$APP_PID" 2>/dev/null || true); do
+    if [[ "$(xwininfo -id "$w" 2>/dev/null)" == *"Width: 632"*"Height: 491"* ]]; then echo "$w"; return 0; fi
+  done
+  return 1
+}
+
+# Clicks a button at the centre of a window.
+click_window() {
+  local id=$1 button=${2:-1} x y w h
+  eval "$(xwininfo -id "$id" | awk '/Absolute upper-left X/ {print "x="$4} /Absolute upper-left Y/ {print "y="$4} /Width/ {print "w="$2} /Height/ {print "h="$2}')"
+  xdotool mousemove --sync $((x + w / 2)) $((y + h / 2)) click "$button"
+}
+
+app_alive() { kill -0 "$APP_PID" 2>/dev/null; }
+
+# The splash window (327 x 102) while it is mapped.
+splash_window() {
+  local w
+  for w in $(xdotool search --onlyvisible --pid "$APP_PID" 2>/dev/null || true); do
+    if [[ "$(xwininfo -id "$w" 2>/dev/null)" == *"Width: 327"* ]]; then echo "$w"; return 0; fi
+  done
+  return 1
+}
+
+# Starts the program and waits until its icon docked and the splash is gone.
+start_app_docked() {
+  start_app
+  wait_for 20 tray_icon || fail "the icon did not dock"
+  wait_gone 20 splash_window || fail "splash still up"
+}
+
+# The tray menu while it is open: the program's small popup window.
+menu_window() {
+  local w info
+  for w in $(xdotool search --onlyvisible --pid "$APP_PID" 2>/dev/null || true); do
+    info=$(xwininfo -id "$w" 2>/dev/null) || continue
+    local width=$(awk '/Width/ {print $2}' <<<"$info") height=$(awk '/Height/ {print $2}' <<<"$info")
+    if [ "$width" -gt 60 ] && [ "$width" -lt 400 ] && [ "$height" -gt 40 ] && [ "$height" -lt 200 ]; then
+      echo "$w"; return 0
+    fi
+  done
+  return 1
+}
+
+# menu_choose FRACTION: opens the tray menu and clicks the item at that
+# fraction of its height (Settings 0.15, Pause Messages 0.45, Exit 0.85).
+menu_choose() {
+  local m x y w h
+  click_window "$(tray_icon)" 3
+  wait_for 10 menu_window || fail "the tray menu did not open"
+  m=$(menu_window)
+  eval "$(xwininfo -id "$m" | awk '/Absolute upper-left X/ {print "x="$4} /Absolute upper-left Y/ {print "y="$4} /Width/ {print "w="$2} /Height/ {print "h="$2}')"
+  local fy
+  fy=$(awk -v h="$h" -v f="$1" 'BEGIN {printf "%d", h * f}')
+  xdotool mousemove --sync $((x + w / 2)) $((y + fy))
+  sleep 0.2
+  xdotool click 1
+}

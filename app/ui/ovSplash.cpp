@@ -1,0 +1,95 @@
+#include "app/ui/ovSplash.h"
+#include "platform/ovTimer.h"
+#include "platform/ovUtils.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPixmap>
+#include <QScreen>
+#include <QThread>
+
+TSplashFrm::TSplashFrm()
+    : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
+{
+    setObjectName(QStringLiteral("SplashFrm"));
+    setFixedSize(327, 102);
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, Qt::black);
+    setPalette(pal);
+    setWindowOpacity(1.0);
+    if (QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->geometry().center() - QPoint(327 / 2, 102 / 2));
+
+    Logo = new QLabel(this);
+    Logo->setObjectName(QStringLiteral("Logo"));
+    Logo->setGeometry(0, 0, 327, 80);
+    Logo->setAlignment(Qt::AlignCenter);
+    Label2 = new QLabel(this);
+    Label2->setObjectName(QStringLiteral("Label2"));
+    Label2->setGeometry(0, 80, 327, 22);
+    Label2->setAlignment(Qt::AlignCenter);
+    QFont font(QStringLiteral("Century Schoolbook"));
+    font.setBold(true);
+    font.setPixelSize(19);
+    Label2->setFont(font);
+    QPalette lp = Label2->palette();
+    lp.setColor(QPalette::WindowText, QColor(166, 202, 240));
+    Label2->setPalette(lp);
+
+    Timer1 = new ov::TTimer(this, 3000, false);
+    connect(Timer1, &ov::TTimer::OnTimer, this, &TSplashFrm::Timer1Timer);
+    FormCreate();
+}
+
+void TSplashFrm::FormCreate()
+{
+    Label2->setText(QString::fromLocal8Bit((ov::ExeBaseName() + " loading...").c_str()));
+    const std::string folder = ov::ExeFolder();
+    const std::string found = ov::FindFileNoCase(folder, "logo_small.bmp");
+    if (!found.empty()) {
+        QPixmap picture;
+        if (picture.load(QString::fromLocal8Bit((folder + found).c_str()))) Logo->setPixmap(picture);
+    }
+}
+
+void TSplashFrm::FormShow() { Timer1->SetEnabled(true); }
+
+void TSplashFrm::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    FormShow();
+}
+
+void TSplashFrm::Timer1Timer()
+{
+    Timer1->SetEnabled(false);
+    for (int v = 255; v >= 0 && !SplashDone; --v) {
+        setWindowOpacity(v / 255.0);
+        QThread::msleep(1);
+        QCoreApplication::processEvents();
+    }
+    SplashDone = true;
+    close();
+}
+
+void TSplashFrm::FormCloseQuery(bool& CanClose) { CanClose = SplashDone; }
+
+void TSplashFrm::closeEvent(QCloseEvent* event)
+{
+    bool canClose = true;
+    FormCloseQuery(canClose);
+    canClose ? event->accept() : event->ignore();
+}
+
+void TSplashFrm::WaitUntilDone()
+{
+    for (;;) {
+        bool canClose = true;
+        FormCloseQuery(canClose);
+        if (canClose) break;
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    }
+}

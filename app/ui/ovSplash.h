@@ -1,0 +1,30 @@
+#pragma once
+#include <QWidget>
+
+class QLabel;
+namespace ov { class TTimer; }
+
+// The splash window: fully opaque for three seconds, then a fade in 256
+// steps; only after the fade may it close.
+class TSplashFrm : public QWidget {
+    Q_OBJECT
+public:
+    TSplashFrm();
+
+    QLabel* Logo = nullptr;
+    QLabel* Label2 = nullptr;
+    ov::TTimer* Timer1 = nullptr;
+    bool SplashDone = false;
+
+    void FormCreate();
+    void FormShow();
+    void Timer1Timer();
+    void FormCloseQuery(bool& CanClose);
+
+    // Waits for the splash, serving timers and painting meanwhile.
+    void WaitUntilDone();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+};

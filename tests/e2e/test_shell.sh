@@ -1,0 +1,57 @@
+#!/usr/bin/env bash
+# The program as a tray program: it docks, opens from the icon, hides on
+# close, offers its menu, and ends on Exit or SIGTERM.
+source "$ORVELLA_E2E_LIB"
+start_x 1280x800
+start_wm
+start_tray
+setup_app "$1"
+
+start_app
+wait_for 20 tray_icon || fail "the icon did not dock"
+pass "icon docked"
+wait_for 10 splash_window || fail "no splash"
+# The main window stays hidden after the splash.
+wait_gone 20 splash_window || fail "splash still up"
+main_window && fail "main window shown at start"
+pass "no main window at start"
+
+click_window "$(tray_icon)" 1
+wait_for 10 main_window || fail "left click did not open the main window"
+pass "left click opens the main window"
+import -window "$(main_window)" "$E2E_TMP/messages.png"
+
+xdotool windowactivate --sync "$(main_window)" key alt+F4
+wait_gone 10 main_window || fail "close did not hide the main window"
+sleep 0.3
+app_alive || fail "closing the main window ended the program"
+wait_for 5 tray_icon || fail "icon gone after close"
+pass "close hides to the tray"
+
+# Right press opens the menu; its first item is Settings.
+menu_choose 0.15
+wait_for 10 main_window || fail "Settings did not open the main window"
+import -window "$(main_window)" "$E2E_TMP/settings.png"
+diff_pixels=$(compare -metric AE "$E2E_TMP/messages.png" "$E2E_TMP/settings.png" null: 2>&1 || true)
+[ "${diff_pixels%% *}" -gt 1000 ] || fail "Settings did not switch the page ($diff_pixels pixels differ)"
+pass "Settings opens the Settings page"
+xdotool windowactivate --sync "$(main_window)" key alt+F4
+wait_gone 10 main_window || fail "second close did not hide"
+
+# Exit is the last item: nothing is asked, the icon goes, the code is 0.
+menu_choose 0.85
+wait_gone 10 app_alive || fail "Exit did not end the program"
+wait "$APP_PID"; rc=$?
+[ "$rc" -eq 0 ] || fail "exit code $rc"
+tray_icon | grep -q . && fail "icon left behind"
+pass "Exit ends the program with code 0"
+
+# SIGTERM ends a fresh copy without questions, even with the window open.
+start_app_docked
+click_window "$(tray_icon)" 1
+wait_for 10 main_window || fail "main window did not open (second run)"
+kill -TERM "$APP_PID"
+wait_gone 10 app_alive || fail "SIGTERM did not end the program"
+wait "$APP_PID"; rc=$?
+[ "$rc" -eq 0 ] || fail "exit code $rc after SIGTERM"
+pass "SIGTERM ends the program"
