@@ -277,15 +277,15 @@ bool TSettingsPage::SaveSettings(const std::string& category)
 
 void TSettingsPage::UpdateFontSample()
 {
-    const ov::DisplayFontSpec& spec = frm_.State.DisplayFont;
-    QFont font(QString::fromLocal8Bit(spec.Name));
+    const ov::DisplayFontSpec& shown = frm_.State.DisplayFont;
+    QFont font(QString::fromLocal8Bit(shown.Name));
     // The sample keeps a size it can draw; the font itself keeps any size.
-    font.setPointSize(spec.Size > 0 ? std::min(spec.Size, 200) : TMainFrm::PageFont().pointSize());
+    font.setPointSize(shown.Size > 0 ? std::min(shown.Size, 200) : TMainFrm::PageFont().pointSize());
     font.setBold(false);
     font.setItalic(false);
     Pnl_Font->setFont(font);
     QPalette pal = Pnl_Font->palette();
-    pal.setColor(QPalette::WindowText, ov::ToQColor(spec.Color, frm_.palette()));
+    pal.setColor(QPalette::WindowText, ov::ToQColor(shown.Color, frm_.palette()));
     Pnl_Font->setPalette(pal);
     frm_.State.SettingsDirty = true;
 }

@@ -1,12 +1,10 @@
 #include "app/ui/ovForms.h"
-#include "settings/ovColors.h"
 #include "settings/ui/ovFontDialogs.h"
 #include "settings/ui/ovSpinEdit.h"
 #include "settings_widget_support.h"
 
 #include <QAccessible>
-#include <QApplication>
-#include <QElapsedTimer>
+#include <QDeadlineTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -15,33 +13,29 @@
 
 namespace {
 
-// Acts on a modal dialog once it shows, from inside its own event loop. A
-// dialog that never shows, or stays open, fails the test rather than hang.
-class DialogDriver {
+// Runs action on a modal dialog from inside its own event loop, once it
+// shows. A dialog that never shows fails the test; one left open is closed.
+class Drive {
 public:
-    DialogDriver(QDialog* dialog, std::function<void()> action) : dialog_(dialog), action_(std::move(action))
-    {
-        clock_.start();
-        Poll();
-    }
-    ~DialogDriver() { EXPECT_TRUE(done_) << "dialog never showed"; }
+    Drive(QDialog* dialog, std::function<void()> action) : dialog_(dialog), action_(std::move(action)) { Poll(); }
+    ~Drive() { EXPECT_TRUE(done_) << "the dialog never showed"; }
 
 private:
     void Poll()
     {
         QTimer::singleShot(5, [this] {
-            if (dialog_->isVisible()) {
-                action_();
-                done_ = true;
-                if (dialog_->isVisible()) QTimer::singleShot(2000, dialog_, [d = dialog_] { d->reject(); });
+            if (!dialog_->isVisible()) {
+                if (!deadline_.hasExpired()) Poll();
                 return;
             }
-            if (clock_.elapsed() < 5000) Poll();
+            action_();
+            done_ = true;
+            if (dialog_->isVisible()) dialog_->reject();
         });
     }
     QDialog* dialog_;
     std::function<void()> action_;
-    QElapsedTimer clock_;
+    QDeadlineTimer deadline_{5000};
     bool done_ = false;
 };
 
@@ -52,38 +46,21 @@ protected:
     ov::DisplayFontSpec& Font() { return main->State.DisplayFont; }
 };
 
-TEST_F(FontDialogs, DialogsAreBuiltAsDocumented)
+TEST_F(FontDialogs, ControlsAreNamedForScreenReaders)
 {
     MakeMain();
-    ASSERT_TRUE(Sizefrm && ColorFrm && NameFrm);
-    EXPECT_EQ(Sizefrm->windowTitle(), "Font Size");
-    EXPECT_EQ(Sizefrm->size(), QSize(157, 72));
-    EXPECT_EQ(Sizefrm->Button1->geometry(), QRect(93, 46, 57, 23));
-    EXPECT_EQ(ColorFrm->Button1->geometry(), QRect(95, 46, 57, 23));
-    EXPECT_EQ(NameFrm->Save->geometry(), QRect(8, 46, 57, 23));
-    EXPECT_EQ(NameFrm->size(), QSize(158, 71));
-    EXPECT_EQ(ColorFrm->ColorBox1->count(), 50);
-    EXPECT_EQ(ColorFrm->ColorBox1->itemText(44), "clScrollBar");
-    EXPECT_EQ(ColorFrm->ColorBox1->ColorAt(44), -16777216);
-    EXPECT_EQ(Sizefrm->Save->text(), "Ok");
-    auto name = [](QWidget* w) { return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name); };
-    EXPECT_EQ(name(Sizefrm->SpinEdit1), "Font Size");
-    // A combo box reports its current entry as its name on this desktop; the
-    // role name is its accessible name property.
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(Sizefrm->SpinEdit1)->text(QAccessible::Name), "Font Size");
+    // A combo box reports its entry as its name here; the role goes in its
+    // accessible name property.
     EXPECT_EQ(ColorFrm->ColorBox1->accessibleName(), "Font Color");
     EXPECT_EQ(NameFrm->JvFontComboBox1->accessibleName(), "Font Name");
-    EXPECT_EQ(name(NameFrm->Button1), "Cancel");
-    // Each name once.
-    QStringList names;
-    for (int i = 0; i < NameFrm->JvFontComboBox1->count(); ++i) names << NameFrm->JvFontComboBox1->itemText(i).toLower();
-    EXPECT_EQ(names.removeDuplicates(), 0);
 }
 
 TEST_F(FontDialogs, SizeOkTakesAnyWholeNumberAndClearedTextIsZero)
 {
     MakeMain();
     {
-        DialogDriver d(Sizefrm, [] {
+        Drive d(Sizefrm, [] {
             EXPECT_EQ(Sizefrm->SpinEdit1->value(), 12);
             Sizefrm->SpinEdit1->setValue(20);
             Sizefrm->Save->click();
@@ -93,22 +70,14 @@ TEST_F(FontDialogs, SizeOkTakesAnyWholeNumberAndClearedTextIsZero)
     EXPECT_EQ(Font().Size, 20);
     EXPECT_EQ(Page().Pnl_Font->font().pointSize(), 20);
     EXPECT_TRUE(main->State.SettingsDirty);
-    {
-        DialogDriver d(Sizefrm, [] {
-            Sizefrm->SpinEdit1->findChild<QLineEdit*>()->clear();
+    for (const char* typed : {"", "-9"}) {
+        Drive d(Sizefrm, [typed] {
+            Sizefrm->SpinEdit1->findChild<QLineEdit*>()->setText(typed);
             Sizefrm->Save->click();
         });
         Page().BtnSizeClick();
+        EXPECT_EQ(Font().Size, *typed ? -9 : 0);
     }
-    EXPECT_EQ(Font().Size, 0);
-    {
-        DialogDriver d(Sizefrm, [] {
-            Sizefrm->SpinEdit1->setValue(-9);
-            Sizefrm->Save->click();
-        });
-        Page().BtnSizeClick();
-    }
-    EXPECT_EQ(Font().Size, -9);
 }
 
 TEST_F(FontDialogs, CancelEscapeAndCloseChangeNothing)
@@ -123,31 +92,29 @@ TEST_F(FontDialogs, CancelEscapeAndCloseChangeNothing)
     for (const auto& way : ways) {
         main->State.SettingsDirty = false;
         {
-            DialogDriver d(Sizefrm, [&] { Sizefrm->SpinEdit1->setValue(40); way(Sizefrm); });
+            Drive d(Sizefrm, [&] { Sizefrm->SpinEdit1->setValue(40); way(Sizefrm); });
             Page().BtnSizeClick();
         }
         {
-            DialogDriver d(ColorFrm, [&] { ColorFrm->ColorBox1->setCurrentIndex(9); way(ColorFrm); });
+            Drive d(ColorFrm, [&] { ColorFrm->ColorBox1->setCurrentIndex(9); way(ColorFrm); });
             Page().BtncolorClick();
         }
         {
-            DialogDriver d(NameFrm, [&] { NameFrm->JvFontComboBox1->setCurrentIndex(0); way(NameFrm); });
+            Drive d(NameFrm, [&] { NameFrm->JvFontComboBox1->setCurrentIndex(0); way(NameFrm); });
             Page().BtnNameClick();
         }
-        EXPECT_EQ(Font().Size, 12);
-        EXPECT_EQ(Font().Color, 0);
-        EXPECT_EQ(Font().Name, "Arial");
+        EXPECT_EQ(Font().Name + "/" + std::to_string(Font().Color) + "/" + std::to_string(Font().Size), "Arial/0/12");
         EXPECT_EQ(Page().Pnl_Font->font(), sample);
         EXPECT_FALSE(main->State.SettingsDirty);
     }
 }
 
-TEST_F(FontDialogs, ColourOkTakesTheChosenEntry)
+TEST_F(FontDialogs, ColourOkTakesTheChosenEntryAndKeepsAnUnlistedOne)
 {
     MakeMain();
     Font().Color = -16777208;
     {
-        DialogDriver d(ColorFrm, [] {
+        Drive d(ColorFrm, [] {
             EXPECT_EQ(ColorFrm->ColorBox1->currentIndex(), 49); // clWindowText
             ColorFrm->ColorBox1->setCurrentIndex(9);             // clRed
             ColorFrm->Save->click();
@@ -156,23 +123,13 @@ TEST_F(FontDialogs, ColourOkTakesTheChosenEntry)
     }
     EXPECT_EQ(Font().Color, 0x0000FF);
     EXPECT_EQ(Page().Pnl_Font->palette().color(QPalette::WindowText), QColor(255, 0, 0));
-    // Ok without a change still counts as a change.
-    main->State.SettingsDirty = false;
-    {
-        DialogDriver d(ColorFrm, [] { ColorFrm->Save->click(); });
-        Page().BtncolorClick();
-    }
-    EXPECT_EQ(Font().Color, 0x0000FF);
-    EXPECT_TRUE(main->State.SettingsDirty);
-}
 
-TEST_F(FontDialogs, ColourNotInTheListSelectsNothingAndOkKeepsIt)
-{
-    MakeMain();
+    // A colour the list does not hold: nothing selected, and Ok keeps it
+    // while still counting as a change.
     Font().Color = 0x123456;
     main->State.SettingsDirty = false;
     {
-        DialogDriver d(ColorFrm, [] {
+        Drive d(ColorFrm, [] {
             EXPECT_EQ(ColorFrm->ColorBox1->currentIndex(), -1);
             ColorFrm->Save->click();
         });
@@ -190,40 +147,22 @@ TEST_F(FontDialogs, NameSelectsTheFontItsSubstituteOrNothing)
     const std::string first = list->itemText(0).toStdString();
     const std::string last = list->itemText(list->count() - 1).toStdString();
     NameFrm->Substitute = [last](const std::string& n) { return n == "Stand In" ? last : std::string(); };
-
-    Font().Name = "Stand In";
-    {
-        DialogDriver d(NameFrm, [&] {
-            EXPECT_EQ(list->currentIndex(), list->count() - 1);
-            list->setCurrentIndex(0);
+    auto open = [&](const std::string& name, int expectSelected, int choose) {
+        Font().Name = name;
+        main->State.SettingsDirty = false;
+        Drive d(NameFrm, [&] {
+            EXPECT_EQ(list->currentIndex(), expectSelected) << name;
+            if (choose >= 0) list->setCurrentIndex(choose);
             NameFrm->Save->click();
         });
         Page().BtnNameClick();
-    }
+        EXPECT_TRUE(main->State.SettingsDirty);
+    };
+    open("Stand In", list->count() - 1, 0);
     EXPECT_EQ(Font().Name, first.substr(0, 31));
     EXPECT_EQ(Page().Pnl_Font->font().family().toStdString(), Font().Name);
-
-    Font().Name = "No Such Face";
-    main->State.SettingsDirty = false;
-    {
-        DialogDriver d(NameFrm, [&] {
-            EXPECT_EQ(list->currentIndex(), -1);
-            NameFrm->Save->click();
-        });
-        Page().BtnNameClick();
-    }
-    EXPECT_EQ(Font().Name, "No Such Face");
-    EXPECT_TRUE(main->State.SettingsDirty);
-
-    // Case does not matter.
-    Font().Name = last;
-    for (char& c : Font().Name) c = char(std::toupper(static_cast<unsigned char>(c)));
-    {
-        DialogDriver d(NameFrm, [&] {
-            EXPECT_EQ(list->currentIndex(), list->count() - 1);
-            NameFrm->Save->click();
-        });
-        Page().BtnNameClick();
-    }
+    open("No Such Face", -1, -1);
+    EXPECT_EQ(Font().Name, "No Such Face"); // nothing chosen keeps the name
+    open(QString::fromStdString(last).toUpper().toStdString(), list->count() - 1, -1);
     EXPECT_EQ(Font().Name, last.substr(0, 31));
 }

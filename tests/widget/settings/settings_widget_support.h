@@ -29,6 +29,13 @@ protected:
     {
         return ov::IniFile(exe->SettingsFile()).ReadString(section, key, "<absent>");
     }
+    // A section's lines in file order, "key=value " each.
+    std::string Section(const std::string& section)
+    {
+        std::string out;
+        for (const auto& [k, v] : ov::IniFile(exe->SettingsFile()).ReadSection(section)) out += k + "=" + v + " ";
+        return out;
+    }
 
 private:
     std::optional<std::string> oldConfig_;
