@@ -25,6 +25,9 @@ protected:
 
     std::unique_ptr<TempExeFolder> exe;
     TMainFrm* main = nullptr; // MainFrm while the forms exist
+
+private:
+    std::string oldConfigHome_;
 };
 
 } // namespace ovtest

@@ -1,0 +1,210 @@
+#include "app/ui/ovForms.h"
+#include "app/ui/ovMain.h"
+#include "app/ui/ovSessionEnd.h"
+#include "app/ui/ovSplash.h"
+#include "library/ui/ovMessagesPage.h"
+#include "platform/ovTimer.h"
+#include "settings/ovIniFile.h"
+#include "settings/ui/ovSettingsPage.h"
+#include "settings/ui/ovSpinEdit.h"
+#include "ui/ovWidgetSupport.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QListWidget>
+#include <QTabWidget>
+#include <QTimer>
+
+using ov::MsgKind;
+using ov::MsgResult;
+
+namespace {
+const char* kNoTicks =
+    "No messages have been checked to be displayed from the category list. Orvella has checked the first category";
+const char* kSettingsQuestion = "The settings have changed.\r\nDo you wish to save the changes?";
+} // namespace
+
+class Shell : public ovtest::FormTest {
+protected:
+    TMessagesPage& Msgs() { return *main->MessagesPage; }
+    std::string Ini(const std::string& section, const std::string& key)
+    {
+        return ov::IniFile(exe->SettingsFile()).ReadString(section, key, "<absent>");
+    }
+    // Opens the window as the tray click does, then closes it.
+    bool OpenAndClose()
+    {
+        main->TrayClick();
+        EXPECT_TRUE(main->isVisible());
+        return main->close();
+    }
+};
+
+TEST_F(Shell, StartupLoadsStoredCategoryAndPauseState)
+{
+    exe->MakeCategory("A", {{"a", "a1"}});
+    exe->MakeCategory("B", {{"b", "b1"}});
+    exe->Write("Orvella.ini", "[General]\nGroupIndex=1\n[B-Settings]\nPause=1\nDisplayFreq=7\n");
+    TMainFrm& frm = MakeMain();
+    EXPECT_TRUE(frm.FormReady);
+    EXPECT_EQ(frm.DirListText(), "B");
+    EXPECT_TRUE(frm.mnu_Pause->isChecked());
+    EXPECT_FALSE(frm.Tmr_Display->Enabled());
+    EXPECT_EQ(frm.Tmr_Display->Interval(), 7000); // the category's settings, loaded before the lists
+    EXPECT_EQ(frm.Pages->currentIndex(), 0);
+    EXPECT_EQ(frm.State.Pool.Count(), 1u);
+    EXPECT_FALSE(frm.isVisible());
+    EXPECT_TRUE(Shown().empty());
+}
+
+TEST_F(Shell, StartupWithoutPauseRunsTheDisplayTimer)
+{
+    exe->MakeCategory("A", {{"a", "a1"}});
+    TMainFrm& frm = MakeMain();
+    EXPECT_FALSE(frm.mnu_Pause->isChecked());
+    EXPECT_TRUE(frm.Tmr_Display->Enabled());
+    EXPECT_EQ(frm.Tmr_Display->Interval(), 1000);
+}
+
+TEST_F(Shell, CloseWithNoTickWarnsTicksFirstHidesAndRestartsTimer)
+{
+    exe->MakeCategory("A", {{"a", "a1"}, {"b", "b1"}});
+    TMainFrm& frm = MakeMain();
+    Msgs().SetTicked(0, false); // no list ticked, nothing recorded as changed
+    frm.mnu_Pause->setChecked(false);
+    EXPECT_FALSE(OpenAndClose()); // the window hides, it does not close
+    ASSERT_EQ(ShownTexts(), std::vector<std::string>{kNoTicks});
+    EXPECT_EQ(Shown()[0].kind, MsgKind::Warning);
+    EXPECT_FALSE(frm.isVisible());
+    EXPECT_TRUE(frm.Tmr_Display->Enabled());
+    // The reload restores the record's ticks: the first list stays ticked.
+    EXPECT_TRUE(Msgs().Ticked(0));
+}
+
+TEST_F(Shell, CloseWithChangedTicksTakesTheCategoryChangePath)
+{
+    exe->MakeCategory("A", {{"a", "a1"}, {"b", "b1"}});
+    TMainFrm& frm = MakeMain();
+    Msgs().AffirmList->item(1)->setCheckState(Qt::Checked);
+    ASSERT_TRUE(frm.State.MessagesDirty);
+    Answer(MsgResult::Yes);
+    OpenAndClose();
+    ASSERT_EQ(ShownTexts(), std::vector<std::string>{
+                                "The selected messages have changed.\r\nDo you wish to save the changes?"});
+    EXPECT_EQ(Ini("A-Affirmations", "1"), "b:True");
+    EXPECT_EQ(frm.State.Pool.Count(), 2u); // rebuilt from disk on the way to the tray
+    EXPECT_FALSE(frm.State.MessagesDirty);
+}
+
+TEST_F(Shell, ChangedSettingsAskYesSavesNoAsksAgain)
+{
+    exe->MakeCategory("A", {{"a", "a1"}});
+    TMainFrm& frm = MakeMain();
+    frm.SettingsPage->SpinEdit2->setValue(9);
+    ASSERT_TRUE(frm.State.SettingsDirty);
+
+    Answer(MsgResult::No);
+    OpenAndClose();
+    EXPECT_EQ(ShownTexts(), std::vector<std::string>{kSettingsQuestion});
+    EXPECT_EQ(Ini("A-Settings", "DisplayFreq"), "<absent>");
+    EXPECT_TRUE(frm.State.SettingsDirty);
+    EXPECT_EQ(frm.Tmr_Display->Interval(), 9000); // the page's value drives the timer
+
+    Answer(MsgResult::Yes);
+    OpenAndClose();
+    EXPECT_EQ(ShownTexts(), (std::vector<std::string>{kSettingsQuestion, kSettingsQuestion}));
+    EXPECT_EQ(Ini("A-Settings", "DisplayFreq"), "9");
+    EXPECT_FALSE(frm.State.SettingsDirty);
+}
+
+TEST_F(Shell, MinimisedWindowOnlyAnswers)
+{
+    exe->MakeCategory("A", {{"a", "a1"}});
+    TMainFrm& frm = MakeMain();
+    frm.SettingsPage->SpinEdit2->setValue(5);
+    frm.State.MessagesDirty = true;
+    frm.setWindowState(Qt::WindowMinimized);
+    bool canClose = true;
+    frm.FormCloseQuery(canClose);
+    EXPECT_FALSE(canClose);
+    EXPECT_TRUE(Shown().empty());
+    EXPECT_TRUE(frm.State.SettingsDirty);
+}
+
+TEST_F(Shell, SessionEndClosesWithoutQuestions)
+{
+    exe->MakeCategory("A", {{"a", "a1"}});
+    TMainFrm& frm = MakeMain();
+    frm.SettingsPage->SpinEdit2->setValue(5);
+    frm.State.MessagesDirty = true;
+    frm.TrayClick();
+    int quitRc = -1;
+    QTimer::singleShot(0, [&] {
+        QEvent notice(TSessionEnd::QueryEndSession());
+        QCoreApplication::sendEvent(&frm, &notice);
+    });
+    QTimer::singleShot(5000, [] { QCoreApplication::exit(42); }); // a safety net only
+    quitRc = QApplication::exec();
+    EXPECT_EQ(quitRc, 0);
+    EXPECT_TRUE(frm.State.ExitRequested);
+    EXPECT_TRUE(Shown().empty());
+    EXPECT_EQ(Ini("A-Settings", "DisplayFreq"), "<absent>");
+}
+
+TEST_F(Shell, ExitAsksNothingAndEndsTheLoop)
+{
+    exe->MakeCategory("A", {{"a", "a1"}});
+    TMainFrm& frm = MakeMain();
+    frm.State.SettingsDirty = true;
+    frm.State.MessagesDirty = true;
+    QTimer::singleShot(0, [&] { frm.CloseAffirmationsApplication1->trigger(); });
+    QTimer::singleShot(5000, [] { QCoreApplication::exit(42); });
+    EXPECT_EQ(QApplication::exec(), 0);
+    EXPECT_TRUE(Shown().empty());
+    EXPECT_FALSE(frm.State.ExitRequested);
+}
+
+TEST_F(Shell, TrayClickMovesPhraseWindowAwayAndStopsDisplay)
+{
+    exe->MakeCategory("A", {{"a", "a1"}});
+    TMainFrm& frm = MakeMain();
+    frm.Pages->setCurrentIndex(4);
+    ASSERT_TRUE(frm.Tmr_Display->Enabled());
+    frm.TrayClick();
+    EXPECT_FALSE(frm.Tmr_Display->Enabled());
+    EXPECT_TRUE(frm.isVisible());
+    EXPECT_EQ(frm.Pages->currentIndex(), 4); // the last page stays
+    frm.Settings1->trigger();
+    EXPECT_EQ(frm.Pages->currentIndex(), 1);
+}
+
+TEST_F(Shell, PauseMenuTogglesTimerOnlyInMemory)
+{
+    exe->MakeCategory("A", {{"a", "a1"}});
+    TMainFrm& frm = MakeMain();
+    frm.mnu_Pause->trigger();
+    EXPECT_TRUE(frm.mnu_Pause->isChecked());
+    EXPECT_FALSE(frm.Tmr_Display->Enabled());
+    frm.mnu_Pause->trigger();
+    EXPECT_TRUE(frm.Tmr_Display->Enabled());
+    EXPECT_FALSE(frm.SettingsPage->Pause->isChecked());
+    EXPECT_EQ(Ini("A-Settings", "Pause"), "<absent>");
+}
+
+TEST_F(Shell, SplashNamesTheExecutableAndWaitsForItsFade)
+{
+    exe->Write("LOGO_Small.BMP", "not a picture"); // found without regard to case, skipped unreadable
+    TSplashFrm splash;
+    EXPECT_EQ(splash.Label2->text(), "Orvella loading...");
+    EXPECT_EQ(splash.size(), QSize(327, 102));
+    EXPECT_FALSE(splash.close()); // not before the fade
+    splash.show();
+    QElapsedTimer clock;
+    clock.start();
+    splash.WaitUntilDone();
+    EXPECT_TRUE(splash.SplashDone);
+    EXPECT_GE(clock.elapsed(), 3000 + 256);
+}
