@@ -79,6 +79,18 @@ ov::TSpinEdit* AddSpin(QWidget* parent, const char* name, int min, int max, int 
     return spin;
 }
 
+// The places were drawn for a narrow face; where the desktop's page font is
+// wider, a caption is condensed until it fits rather than cut off.
+void FitCaption(QWidget* w, const QString& text, int width)
+{
+    for (int stretch : {QFont::SemiCondensed, QFont::Condensed, QFont::ExtraCondensed}) {
+        if (QFontMetrics(w->font()).horizontalAdvance(text) <= width) return;
+        QFont f = w->font();
+        f.setStretch(stretch);
+        w->setFont(f);
+    }
+}
+
 void Warn(const std::string& text, QWidget* parent) { ov::MessageBox::Show(ov::MsgKind::Warning, text, parent); }
 
 } // namespace
@@ -165,6 +177,21 @@ void TSettingsPage::BuildPage()
     Pnl_Font->setAccessibleName(QStringLiteral("Font sample"));
 
     Grp_Test = AddGroup(page, "Grp_Test", "Test", QRect(83, 300, 459, 53));
+
+    FitCaption(Label1, Label1->text(), SpinEdit1->x() - Label1->x() - 3);
+    FitCaption(Label3, Label3->text(), SpinEdit2->x() - Label3->x() - 3);
+    FitCaption(Label2, Label2->text(), Grp_Time->width() - Label2->x() - 3);
+    for (QLabel* l : {Label1, Label2, Label3}) l->adjustSize();
+    const int box = 22; // room for the check mark
+    FitCaption(AutoStart, AutoStart->text(), AutoStart->width() - box);
+    FitCaption(Pause, Pause->text(), Pause->width() - box);
+
+    // Group frames run through the middle of their captions, so the places
+    // inside them start right below the frame line.
+    page->setStyleSheet(QStringLiteral(
+        "QGroupBox { border: 1px solid palette(mid); border-radius: 2px; margin-top: 6px; }"
+        "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left; left: 7px;"
+        " padding: 0px 2px; }"));
 
     Button1 = AddButton(page, "Button1", "Restore Defaults", QRect(456, 362, 101, 23));
     btn_SaveSettings = AddButton(page, "btn_SaveSettings", "Save", QRect(564, 362, 57, 23));
