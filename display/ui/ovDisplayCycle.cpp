@@ -86,6 +86,8 @@ void TDisplayCycle::Tmr_DisplayTimer()
 
 void TDisplayCycle::ShowPhrase(const std::string& text, int X, int Y)
 {
+    if (!MsgFrm)
+        return;
     // Left first, then top, each move snapping on its own.
     MsgFrm->MoveTo(X, MsgFrm->y());
     MsgFrm->MoveTo(MsgFrm->x(), Y);

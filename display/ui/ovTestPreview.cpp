@@ -45,10 +45,11 @@ TTestPreview::TTestPreview(TMainFrm& frm, QGroupBox& group) : QObject(&frm), frm
     Pnl_Test->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     Pnl_Test->setLineWidth(1);
     Pnl_Test->setGeometry(110, 12, 341, 37);
+    Pnl_Test->setAccessibleName(QStringLiteral("Test message preview"));
     PaintBox1 = new TPaintBox(Pnl_Test);
     PaintBox1->setObjectName(QStringLiteral("PaintBox1"));
     PaintBox1->setGeometry(Pnl_Test->contentsRect());
-    PaintBox1->setAccessibleName(QStringLiteral("Test message preview"));
+    PaintBox1->setAccessibleName(QStringLiteral("Test message"));
 
     connect(Btn_Test, &QPushButton::clicked, this, [this] { ov::Guarded([this] { Btn_TestClick(); }); });
     connect(frm_.Tmr_Test, &ov::TTimer::OnTimer, this, [this] { ov::Guarded([this] { Tmr_TestTimer(); }); });

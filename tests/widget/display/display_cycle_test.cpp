@@ -12,6 +12,7 @@
 #include "ui/ovWidgetSupport.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QPushButton>
 #include <QScreen>
@@ -229,4 +230,28 @@ TEST_F(DisplayCycle, TestPreviewShowsForTheDisplayTimeThenIsWiped)
     EXPECT_FALSE(frm.Tmr_Test->Enabled());
     const QColor face = preview.PaintBox1->palette().color(QPalette::Button);
     EXPECT_EQ(preview.PaintBox1->Picture(), ov::WipedTestPreview(QSize(339, 35), face));
+}
+
+TEST_F(DisplayCycle, MoneyGreenPixelsOfTheMainWindowAreLeftOut)
+{
+    TMainFrm& frm = Start("one\r\n");
+    frm.show();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(frm.mask().isEmpty()); // nothing painted in the key colour: the whole window
+
+    auto* keyed = new QWidget(&frm);
+    keyed->setGeometry(10, 10, 40, 20);
+    keyed->setAutoFillBackground(true);
+    QPalette palette = keyed->palette();
+    palette.setColor(QPalette::Window, QColor(192, 220, 192));
+    keyed->setPalette(palette);
+    keyed->show();
+    frm.hide();
+    frm.show();
+    QCoreApplication::processEvents();
+    const QRegion visible = frm.mask();
+    EXPECT_FALSE(visible.intersects(QRect(10, 10, 40, 20)));
+    EXPECT_TRUE(visible.contains(QPoint(5, 5)));
+    EXPECT_TRUE(visible.contains(QPoint(600, 400)));
+    frm.hide();
 }
