@@ -40,6 +40,7 @@ TSplashFrm::TSplashFrm()
     Label2->setPalette(lp);
 
     Timer1 = new ov::TTimer(this, 3000, false);
+    Timer1->SetPrecise(true); // a coarse timer may fire up to 5% early
     connect(Timer1, &ov::TTimer::OnTimer, this, &TSplashFrm::Timer1Timer);
     FormCreate();
 }

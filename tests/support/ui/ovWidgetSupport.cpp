@@ -30,8 +30,6 @@ void FormTest::TearDown()
     DestroyForms();
     main = nullptr;
     ov::MessageBox::Reset();
-    if (oldConfigHome_.empty()) unsetenv("XDG_CONFIG_HOME");
-    else setenv("XDG_CONFIG_HOME", oldConfigHome_.c_str(), 1);
     exe.reset();
     if (hadConfigHome) setenv("XDG_CONFIG_HOME", savedConfigHome.c_str(), 1);
     else unsetenv("XDG_CONFIG_HOME");

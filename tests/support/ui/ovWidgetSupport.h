@@ -25,9 +25,6 @@ protected:
 
     std::unique_ptr<TempExeFolder> exe;
     TMainFrm* main = nullptr; // MainFrm while the forms exist
-
-private:
-    std::string oldConfigHome_;
 };
 
 } // namespace ovtest
