@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cctype>
 #include <map>
+#include <optional>
 #include <vector>
 
 namespace ov {
@@ -32,12 +33,22 @@ struct CharState {
     int font = -1; // -1: the document's default font
     int color = 0, highlight = 0;
     int uc = 1;    // bytes that stand in for a \u character
+
+    // Same look on the page (uc only affects reading).
+    bool SameLook(const CharState& o) const
+    {
+        return bold == o.bold && italic == o.italic && underline == o.underline && strike == o.strike
+            && valign == o.valign && halfPoints == o.halfPoints && font == o.font && color == o.color
+            && highlight == o.highlight;
+    }
 };
 
 struct ParaState {
     Qt::Alignment align = Qt::AlignLeft;
     int li = 0, ri = 0, fi = 0, sb = 0, sa = 0; // twips
     bool intbl = false; // the paragraph belongs to a table cell
+
+    bool operator==(const ParaState&) const = default;
 };
 
 struct Group {
@@ -67,6 +78,9 @@ public:
 
     void Run()
     {
+        // One edit for the whole document: the cursor does not measure its
+        // place on screen after each piece of text.
+        cursor_.beginEditBlock();
         groups_.push_back(Group());
         while (pos_ < in_.size()) {
             const char c = in_[pos_];
@@ -76,6 +90,9 @@ public:
             else { ++pos_; TextByte(static_cast<unsigned char>(c)); }
         }
         Flush();
+        // A document that ends without \par keeps the layout its last text had.
+        if (lastPara_) cursor_.setBlockFormat(BlockFormat(*lastPara_));
+        cursor_.endEditBlock();
     }
 
 private:
@@ -83,7 +100,6 @@ private:
 
     void OpenGroup()
     {
-        Flush();
         skipChars_ = 0;
         if (groups_.size() >= kMaxDepth) { ++overflow_; return; }
         groups_.push_back(G());
@@ -91,7 +107,6 @@ private:
 
     void CloseGroup()
     {
-        Flush();
         skipChars_ = 0;
         if (overflow_ > 0) { --overflow_; return; }
         if (G().dest == Dest::FontTable && !fontName_.empty()) EndFontEntry(); // no ";" before "}"
@@ -127,6 +142,7 @@ private:
             return;
         case Dest::Text:
             if (groups_.size() < 2) return; // outside the document's group
+            StartText();
             bytes_ += char(b);
             return;
         }
@@ -135,14 +151,26 @@ private:
     void AddChar(char16_t u)
     {
         if (G().dest != Dest::Text || groups_.size() < 2) return;
+        StartText();
         DecodeBytes();
         run_ += QChar(u);
     }
 
+    // Text is gathered while its look stays the same; a change writes out
+    // what was gathered. Groups and control words that change nothing
+    // visible thus cost nothing.
+    void StartText()
+    {
+        const bool empty = bytes_.empty() && run_.isEmpty();
+        if (!empty && runChr_.SameLook(G().chr)) return;
+        Flush();
+        runChr_ = G().chr;
+        runPara_ = G().para;
+    }
+
     int CodePage() const
     {
-        const CharState& c = groups_.back().chr;
-        const auto it = fontPages_.find(c.font >= 0 ? c.font : deff_);
+        const auto it = fontPages_.find(runChr_.font >= 0 ? runChr_.font : deff_);
         return it != fontPages_.end() && it->second != 0 ? it->second : codePage_;
     }
 
@@ -155,22 +183,30 @@ private:
         bytes_.clear();
     }
 
-    // Writes the text gathered under the current formatting.
+    // Writes the text gathered under its formatting.
     void Flush()
     {
         DecodeBytes();
         if (run_.isEmpty()) return;
-        EnsurePlace();
-        // The paragraph takes the layout in effect at its last text, so a
-        // document that closes its group without a final \par keeps it.
-        cursor_.setBlockFormat(BlockFormat());
-        cursor_.insertText(run_, CharFormat());
+        EnsurePlace(runPara_.intbl);
+        lastPara_ = runPara_;
+        cursor_.insertText(run_, CharFormat(runChr_));
         run_.clear();
     }
 
-    QTextCharFormat CharFormat() const
+    // Formats are kept for reuse: a format object that is used again need
+    // not be hashed again by the document.
+    const QTextCharFormat& CharFormat(const CharState& c)
     {
-        const CharState& c = groups_.back().chr;
+        for (const auto& [state, format] : formats_)
+            if (state.SameLook(c)) return format;
+        if (formats_.size() >= 32) formats_.erase(formats_.begin());
+        formats_.emplace_back(c, MakeCharFormat(c));
+        return formats_.back().second;
+    }
+
+    QTextCharFormat MakeCharFormat(const CharState& c) const
+    {
         QTextCharFormat f;
         f.setFontWeight(c.bold ? QFont::Bold : QFont::Normal);
         f.setFontItalic(c.italic);
@@ -191,9 +227,9 @@ private:
         return f;
     }
 
-    QTextBlockFormat BlockFormat() const
+    QTextBlockFormat BlockFormat() const { return BlockFormat(groups_.back().para); }
+    static QTextBlockFormat BlockFormat(const ParaState& p)
     {
-        const ParaState& p = groups_.back().para;
         QTextBlockFormat f;
         f.setAlignment(p.align);
         // Twips to pixels at 96 dots per inch.
@@ -209,19 +245,26 @@ private:
     {
         if (G().dest != Dest::Text || groups_.size() < 2) return;
         Flush();
-        EnsurePlace();
-        QTextBlockFormat f = BlockFormat();
-        if (pageBreak) f.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysAfter);
-        cursor_.setBlockFormat(f);
+        EnsurePlace(G().para.intbl);
+        // A new block starts with the layout of the one before; most
+        // paragraphs keep it, so it is set only where it changed.
+        if (pageBreak || !(G().para == blockPara_) || !blockFormatted_) {
+            QTextBlockFormat f = BlockFormat();
+            if (pageBreak) f.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysAfter);
+            cursor_.setBlockFormat(f);
+        }
+        blockPara_ = G().para;
+        blockFormatted_ = true;
         cursor_.insertBlock(BlockFormat());
+        lastPara_.reset();
     }
 
     // Tables. A row is defined by \trowd, its cells end with \cell and the
     // row with \row; text of a paragraph marked \intbl after a finished row
     // starts the next row, any other text leaves the table.
-    void EnsurePlace()
+    void EnsurePlace(bool intbl)
     {
-        const bool tableText = G().para.intbl || rowDefined_;
+        const bool tableText = intbl || rowDefined_;
         if (!table_) {
             if (!tableText) return;
             QTextTableFormat tf;
@@ -230,6 +273,7 @@ private:
             tf.setCellSpacing(0);
             tf.setCellPadding(3);
             table_ = cursor_.insertTable(1, std::clamp(cellCount_, 1, kMaxColumns), tf);
+            blockFormatted_ = false;
             row_ = col_ = 0;
             rowEnded_ = rowDefined_ = cellMoved_ = false;
             return;
@@ -238,6 +282,7 @@ private:
             if (!tableText) {
                 cursor_.setPosition(table_->lastPosition() + 1);
                 table_ = nullptr;
+                blockFormatted_ = false;
                 return;
             }
             table_->appendRows(1);
@@ -254,6 +299,7 @@ private:
                 else { col_ = table_->columns() - 1; joined = true; }
             }
             cursor_ = table_->cellAt(row_, col_).lastCursorPosition();
+            blockFormatted_ = false;
             if (joined) cursor_.insertText(QStringLiteral("\t"));
         }
     }
@@ -262,7 +308,7 @@ private:
     {
         if (G().dest != Dest::Text || groups_.size() < 2) return;
         Flush();
-        EnsurePlace(); // a row may start with empty cells
+        EnsurePlace(G().para.intbl); // a row may start with empty cells
         if (!table_) return;
         ++col_;
         cellMoved_ = true;
@@ -353,7 +399,7 @@ private:
         case '_': AddChar(0x2011); break;
         case '-': AddChar(0x00AD); break;
         case '\n': case '\r': Paragraph(); break;
-        case '*': Flush(); G().dest = Dest::Skip; break; // nothing we know hides behind it
+        case '*': G().dest = Dest::Skip; break; // nothing we know hides behind it
         case '\t': AddChar(u'\t'); break;
         default: break;
         }
@@ -384,7 +430,6 @@ private:
             return;
         }
 
-        Flush();
         if (w == "fonttbl") { g.dest = Dest::FontTable; fontName_.clear(); return; }
         if (w == "colortbl") { g.dest = Dest::ColorTable; colors_.clear(); return; }
         if (IsSkippedDestination(w)) { g.dest = Dest::Skip; return; }
@@ -452,6 +497,12 @@ private:
     int codePage_ = 1252;
     std::string bytes_; // undecoded text bytes of the current run
     QString run_;
+    std::optional<ParaState> lastPara_; // of the text in the current block
+    CharState runChr_;                  // the look of the text being gathered
+    ParaState runPara_;
+    ParaState blockPara_;               // the layout the current block was given
+    bool blockFormatted_ = false;
+    std::vector<std::pair<CharState, QTextCharFormat>> formats_;
     std::map<int, QString> fonts_;
     std::map<int, int> fontPages_; // code page of each font, 0 for the document's
     int fontCharset_ = 1;
@@ -485,7 +536,12 @@ bool LoadRtf(std::string_view data, QTextDocument& doc)
         doc.setPlainText(text);
         return false;
     }
+    // Nobody undoes the loading of a document; recording it would cost
+    // more than the loading itself.
+    const bool undo = doc.isUndoRedoEnabled();
+    doc.setUndoRedoEnabled(false);
     RtfReader(data, doc).Run();
+    doc.setUndoRedoEnabled(undo);
     return true;
 }
 

@@ -235,3 +235,18 @@ TEST(DefaultRecord, ShippedFileNamesTheProductAndEveryPage)
 }
 
 } // namespace
+
+namespace {
+
+TEST(SimpleMarkup, KeepsBoldItalicAndBreaksAndEscapesEverythingElse)
+{
+    EXPECT_EQ(ov::SimpleMarkupToHtml("<B>Free</b> and <i>easy</I><BR>next<br/>last<Br />"),
+              "<b>Free</b> and <i>easy</i><br>next<br>last<br>");
+    // Any other tag, entity or stray bracket is shown as typed.
+    EXPECT_EQ(ov::SimpleMarkupToHtml("<a href=\"x\">go</a> &amp; 1<2 > <b"),
+              "&lt;a href=&quot;x&quot;&gt;go&lt;/a&gt; &amp;amp; 1&lt;2 &gt; &lt;b");
+    EXPECT_EQ(ov::SimpleMarkupToHtml("<script>alert(1)</script>"), "&lt;script&gt;alert(1)&lt;/script&gt;");
+    EXPECT_EQ(ov::SimpleMarkupToHtml(""), "");
+}
+
+} // namespace
