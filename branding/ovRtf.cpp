@@ -238,6 +238,9 @@ private:
         f.setTextIndent(p.fi / 15.0);
         f.setTopMargin(p.sb / 15.0);
         f.setBottomMargin(p.sa / 15.0);
+        // A hanging indent, as lists have: the tab after the bullet or
+        // number reaches the text's indent, as in word processors.
+        if (p.fi < 0 && p.li > 0) f.setTabPositions({QTextOption::Tab(p.li / 15.0, QTextOption::LeftTab)});
         return f;
     }
 

@@ -161,6 +161,9 @@ TEST_F(Rtf, ListsShowTheirBulletsAndNumbersOnce)
     const QString bullet = QString(QChar(0x2022)) + "\t";
     EXPECT_EQ(Blocks().mid(0, 4), (QStringList {bullet + "apples", bullet + "pears", "1.\tone", "2.\ttwo"}));
     EXPECT_DOUBLE_EQ(doc.begin().blockFormat().leftMargin(), 48.0); // 720 twips
+    // The tab after the bullet reaches the hanging indent.
+    ASSERT_EQ(doc.begin().blockFormat().tabPositions().size(), 1);
+    EXPECT_DOUBLE_EQ(doc.begin().blockFormat().tabPositions()[0].position, 48.0);
 }
 
 TEST_F(Rtf, TablesKeepCellsAndRowsApart)
