@@ -105,7 +105,7 @@ start_app() {
 }
 
 # Window ids of the program's visible (mapped) windows whose title matches.
-visible_window() { local ids; ids=$(xdotool search --onlyvisible --pid "$APP_PID" --name "$1" 2>/dev/null) || return 1; echo "${ids%%$'\n'*}"; }
+visible_window() { local ids; ids=$(xdotool search --all --onlyvisible --pid "$APP_PID" --name "$1" 2>/dev/null) || return 1; echo "${ids%%$'\n'*}"; }
 
 # The program's icon window inside the notification area.
 tray_icon() {
@@ -158,6 +158,7 @@ menu_window() {
   local w info
   for w in $(xdotool search --onlyvisible --pid "$APP_PID" 2>/dev/null || true); do
     info=$(xwininfo -id "$w" 2>/dev/null) || continue
+    [[ "$info" == *'"Phrase"'* ]] && continue # a flashing phrase, not the menu
     local width=$(awk '/Width/ {print $2}' <<<"$info") height=$(awk '/Height/ {print $2}' <<<"$info")
     if [ "$width" -gt 60 ] && [ "$width" -lt 400 ] && [ "$height" -gt 40 ] && [ "$height" -lt 200 ]; then
       echo "$w"; return 0
