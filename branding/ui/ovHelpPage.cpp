@@ -113,7 +113,9 @@ void THelpPage::OpenLink(const std::string& address)
                              "This page has no web address set up: \"" + address + "\".", &frm_);
         return;
     }
-    QDesktopServices::openUrl(url); // the browser starts on its own; nothing waits for it
+    // The browser starts on its own; nothing waits for it.
+    if (!QDesktopServices::openUrl(url))
+        ov::MessageBox::Show(ov::MsgKind::Error, "No web browser could be started for " + address + ".", &frm_);
 }
 
 void THelpPage::Lbl_VisitClick() { OpenLink(frm_.ProductPages->Info.HTTP_BASEURL); }
