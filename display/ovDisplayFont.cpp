@@ -6,13 +6,13 @@
 
 namespace ov {
 
-QFont DisplayQFont(const DisplayFontSpec& spec)
+QFont DisplayQFont(const DisplayFontSpec& fontSpec)
 {
-    QFont font(QString::fromLocal8Bit(spec.Name.data(), static_cast<qsizetype>(spec.Name.size())));
-    if (spec.Size > 0)
-        font.setPointSize(spec.Size);
-    else if (spec.Size < 0 && spec.Size > INT32_MIN)
-        font.setPixelSize(-spec.Size);
+    QFont font(QString::fromLocal8Bit(fontSpec.Name.data(), static_cast<qsizetype>(fontSpec.Name.size())));
+    if (fontSpec.Size > 0)
+        font.setPointSize(fontSpec.Size);
+    else if (fontSpec.Size < 0 && fontSpec.Size > INT32_MIN)
+        font.setPixelSize(-fontSpec.Size);
     font.setBold(false);
     font.setItalic(false);
     font.setUnderline(false);
@@ -20,9 +20,9 @@ QFont DisplayQFont(const DisplayFontSpec& spec)
     return font;
 }
 
-QColor DisplayQColor(const DisplayFontSpec& spec, const QPalette& palette)
+QColor DisplayQColor(const DisplayFontSpec& fontSpec, const QPalette& palette)
 {
-    return ToQColor(spec.Color, palette);
+    return ToQColor(fontSpec.Color, palette);
 }
 
 } // namespace ov
