@@ -92,9 +92,9 @@ void TDisplayCycle::ShowPhrase(const std::string& text, int X, int Y)
     MsgFrm->MoveTo(X, MsgFrm->y());
     MsgFrm->MoveTo(MsgFrm->x(), Y);
 
-    const ov::DisplayFontSpec& spec = frm_.State.DisplayFont;
-    const QFont font = ov::DisplayQFont(spec);
-    const QColor colour = ov::DisplayQColor(spec, MsgFrm->palette());
+    const ov::DisplayFontSpec& fontSpec = frm_.State.DisplayFont;
+    const QFont font = ov::DisplayQFont(fontSpec);
+    const QColor colour = ov::DisplayQColor(fontSpec, MsgFrm->palette());
     ov::PhraseLayout layout;
     layout.text = text;
     layout.width = MsgFrm->width();
