@@ -67,9 +67,9 @@ void TTestPreview::Apply()
 void TTestPreview::Btn_TestClick()
 {
     const TSettingsPage& settings = *frm_.SettingsPage;
-    const ov::DisplayFontSpec& spec = frm_.State.DisplayFont;
-    PaintBox1->Draw(ov::TestPreviewImage(PaintBox1->size(), ov::DisplayQFont(spec),
-                                         ov::DisplayQColor(spec, PaintBox1->palette()),
+    const ov::DisplayFontSpec& fontSpec = frm_.State.DisplayFont;
+    PaintBox1->Draw(ov::TestPreviewImage(PaintBox1->size(), ov::DisplayQFont(fontSpec),
+                                         ov::DisplayQColor(fontSpec, PaintBox1->palette()),
                                          settings.Trackbar1->value()));
     ov::BeginTestPreview(state_, settings.SpinEdit1->Value());
     Apply();

@@ -34,13 +34,13 @@ QColor ParseRgb(const char* text)
 
 int Render(char** argv)
 {
-    ov::DisplayFontSpec spec;
-    spec.SetName(argv[4]);
-    spec.Size = std::stoi(argv[5]);
-    spec.Color = static_cast<int32_t>(std::stol(argv[6]));
+    ov::DisplayFontSpec fontSpec;
+    fontSpec.SetName(argv[4]);
+    fontSpec.Size = std::stoi(argv[5]);
+    fontSpec.Color = static_cast<int32_t>(std::stol(argv[6]));
     const QColor background = ParseRgb(argv[7]);
-    const QFont font = ov::DisplayQFont(spec);
-    const QColor colour = ov::DisplayQColor(spec, QGuiApplication::palette());
+    const QFont font = ov::DisplayQFont(fontSpec);
+    const QColor colour = ov::DisplayQColor(fontSpec, QGuiApplication::palette());
     const ov::PhraseLayout layout = ov::LayoutPhrase(
         ov::TrimPhrase(argv[3]), QGuiApplication::primaryScreen()->geometry().width(), ov::FontMeasurer(font));
     const ov::PhraseMask mask = ov::BuildPhraseMask(layout, font, colour);
