@@ -101,10 +101,12 @@ void TDisplayCycle::ShowPhrase(const std::string& text, int X, int Y)
     layout.height = MsgFrm->height();
     layout.lineHeight = Measurer(font)->TextHeight("Mg");
     const ov::PhraseMask mask = ov::BuildPhraseMask(layout, font, colour);
-    MsgFrm->Present(mask.region, colour, frm_.SettingsPage->Trackbar1->value());
-
+    // The display time counts from the moment the window is mapped: arm the
+    // hide timer as the show goes out, not after the window system's
+    // round trips that follow it.
     frm_.Timer1->SetInterval(frm_.SettingsPage->SpinEdit1->Value());
     frm_.Timer1->SetEnabled(true);
+    MsgFrm->Present(mask.region, colour, frm_.SettingsPage->Trackbar1->value());
 }
 
 void TDisplayCycle::Timer1Timer()
