@@ -11,6 +11,8 @@
 
 #include <QAction>
 #include <QFontDatabase>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QLabel>
 #include <QMenu>
 #include <QRandomGenerator>
@@ -52,6 +54,8 @@ void TMainFrm::BuildFrame()
     setWindowTitle(QStringLiteral("Orvella"));
     setFont(PageFont());
     setFixedSize(632, 491);
+    if (QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
 
     Pnl_Header = new QWidget(this);
     Pnl_Header->setObjectName(QStringLiteral("Pnl_Header"));
