@@ -1,4 +1,5 @@
 #include "branding/ui/ovProductPages.h"
+#include "platform/ovText.h"
 #include "app/ui/ovMain.h"
 #include "branding/ovBrandArt.h"
 #include "branding/ui/ovLinkLabel.h"
@@ -15,7 +16,7 @@
 
 namespace {
 
-QString Q(const std::string& s) { return QString::fromLocal8Bit(s.c_str()); }
+using ov::Q;
 
 // Texts of the product pages. The three Newsletter texts use the simple
 // markup of their labels: <b>, <i>, <br>.

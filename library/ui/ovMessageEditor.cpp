@@ -1,6 +1,7 @@
 // The Messages page's editor: loading a list, saving it, printing it, and
 // the dialogs that create and delete lists.
 #include "app/ui/ovForms.h"
+#include "platform/ovText.h"
 #include "app/ui/ovMain.h"
 #include "library/ovCategoryStore.h"
 #include "library/ovListFiles.h"
@@ -21,8 +22,8 @@
 #include <QSignalBlocker>
 
 namespace {
-QString Q(const std::string& s) { return QString::fromLocal8Bit(s.c_str()); }
-std::string S(const QString& s) { return s.toLocal8Bit().toStdString(); }
+using ov::Q;
+using ov::S;
 
 struct WaitCursor {
     WaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }

@@ -1,4 +1,5 @@
 #include "library/ui/ovMessagesPage.h"
+#include "platform/ovText.h"
 #include "app/ui/ovMain.h"
 #include "library/ovCategoryStore.h"
 #include "platform/ovError.h"
@@ -19,8 +20,8 @@
 
 namespace {
 
-QString Q(const std::string& s) { return QString::fromLocal8Bit(s.c_str()); }
-std::string S(const QString& s) { return s.toLocal8Bit().toStdString(); }
+using ov::Q;
+using ov::S;
 
 // Suspends a widget's painting for the life of the guard, on every path out.
 struct NoRedraw {

@@ -1,4 +1,5 @@
 #include "library/ui/ovPhraseDialogs.h"
+#include "platform/ovText.h"
 #include "library/ovCategoryStore.h"
 #include "library/ovListFiles.h"
 #include "platform/ovError.h"
@@ -13,8 +14,8 @@
 #include <QVBoxLayout>
 
 namespace {
-QString Q(const std::string& s) { return QString::fromLocal8Bit(s.c_str()); }
-std::string S(const QString& s) { return s.toLocal8Bit().toStdString(); }
+using ov::Q;
+using ov::S;
 
 TModalDialog::Seam& CurrentSeam()
 {
