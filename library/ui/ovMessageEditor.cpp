@@ -90,7 +90,7 @@ void TMessagesPage::AffirmListClick()
     }
     if (changes) {
         const WaitCursor wait; // a large list takes a moment to lay out
-        QString q = Q(text);
+        QString q = EditorDecode(text);
         q.replace(QLatin1String("\r\n"), QLatin1String("\n"));
         loadingEditor_ = true;
         MsgList->setPlainText(q); // the change sets MessagesDirty

@@ -2,6 +2,7 @@
 #include "platform/ovText.h"
 #include "app/ui/ovMain.h"
 #include "library/ovCategoryStore.h"
+#include "library/ovListFiles.h"
 #include "platform/ovError.h"
 #include "platform/ovFiles.h"
 #include "platform/ovUtils.h"
@@ -140,9 +141,18 @@ int TMessagesPage::CountTickedLists() const
     return n;
 }
 
+QString TMessagesPage::EditorDecode(const std::string& bytes)
+{
+    // A list in another 8-bit encoding would lose its accented letters to
+    // replacement characters on the way through the editor; Latin-1 maps
+    // every byte to one character and back.
+    editorLatin1_ = !ov::IsValidUtf8(bytes);
+    return editorLatin1_ ? QString::fromLatin1(bytes.data(), qsizetype(bytes.size())) : QString::fromUtf8(bytes.data(), qsizetype(bytes.size()));
+}
+
 void TMessagesPage::SetEditorText(const std::string& text)
 {
-    const QString q = Q(text);
+    const QString q = EditorDecode(text);
     if (MsgList->toPlainText() != QString(q).replace(QLatin1String("\r\n"), QLatin1String("\n")))
         MsgList->setPlainText(q);
 }
@@ -152,7 +162,13 @@ std::string TMessagesPage::EditorText() const
     // The raw text: toPlainText() would turn no-break spaces into spaces.
     QString text = MsgList->document()->toRawText();
     text.replace(QChar::ParagraphSeparator, QLatin1String("\r\n"));
-    return S(text);
+    if (editorLatin1_) {
+        bool latin1 = true;
+        for (const QChar c : text) latin1 = latin1 && c.unicode() <= 0xFF;
+        // New characters Latin-1 cannot hold: the list becomes UTF-8 whole.
+        if (latin1) return text.toLatin1().toStdString();
+    }
+    return text.toUtf8().toStdString();
 }
 
 void TMessagesPage::ClearEditor()
@@ -162,6 +178,7 @@ void TMessagesPage::ClearEditor()
     quietEditor_ = false;
     editorPath_.clear();
     editorEdited_ = false;
+    editorLatin1_ = false;
 }
 
 void TMessagesPage::MsgListChange()

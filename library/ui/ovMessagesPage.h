@@ -1,5 +1,6 @@
 #pragma once
 #include <QObject>
+#include <QString>
 #include <string>
 #include <vector>
 
@@ -66,6 +67,8 @@ private:
     std::string editorPath_;    // the file the editor's text was loaded from
     bool editorEdited_ = false; // typed into since it was loaded or saved
     bool loadingEditor_ = false;
+    bool editorLatin1_ = false; // the loaded list is not UTF-8: keep its bytes
+    QString EditorDecode(const std::string& bytes); // sets editorLatin1_
     void FillLists(const std::vector<std::string>& names);
     TMainFrm& frm_;
     bool quietEditor_ = false;
