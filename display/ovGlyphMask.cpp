@@ -1,5 +1,6 @@
 #include "display/ovGlyphMask.h"
 
+#include "platform/ovText.h"
 #include "display/ovLayout.h"
 #include "platform/ovError.h"
 
@@ -59,7 +60,7 @@ QImage RenderPhraseImage(std::string_view wrapped, const QSize& size, int lineHe
         if (top >= size.height())
             break;
         painter.drawText(0, top + ascent,
-                         QString::fromLocal8Bit(lines[k].data(), static_cast<qsizetype>(lines[k].size())));
+                         ov::TextOfBytes(lines[k]));
     }
     painter.end();
     return image;

@@ -1,5 +1,6 @@
 #include "display/ovLayout.h"
 
+#include "platform/ovText.h"
 #include "display/ovGlyphMask.h"
 #include "display/ovWrap.h"
 #include "platform/ovError.h"
@@ -19,7 +20,7 @@ FontMeasurer::FontMeasurer(const QFont& font) : metrics_(MaskFont(font)) {}
 
 int FontMeasurer::TextWidth(std::string_view text) const
 {
-    return metrics_.horizontalAdvance(QString::fromLocal8Bit(text.data(), static_cast<qsizetype>(text.size())));
+    return metrics_.horizontalAdvance(ov::TextOfBytes(text));
 }
 
 int FontMeasurer::TextHeight(std::string_view) const

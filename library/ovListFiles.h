@@ -15,10 +15,6 @@ inline constexpr size_t kEditorCapacity = size_t(64) << 20;
 // mark at the start is dropped. A final line break stays a final line break.
 std::string EditorTextFromBytes(std::string_view bytes);
 
-// Whether the bytes are well-formed UTF-8. A list that is not (written in
-// Latin-1, say) is shown byte for byte and saved back in the same bytes.
-bool IsValidUtf8(std::string_view bytes);
-
 // Reads a list file for the editor. Throws "Cannot open file ..." when it
 // cannot be read and "Text exceeds memo capacity" when it is too large.
 std::string LoadEditorText(const std::string& path, size_t capacity = kEditorCapacity);

@@ -1,6 +1,7 @@
 #pragma once
 #include <QString>
 #include <string>
+#include <string_view>
 
 namespace ov {
 
@@ -8,5 +9,17 @@ namespace ov {
 // encoding, UTF-8 on Linux) and the widgets' QString.
 inline QString Q(const std::string& s) { return QString::fromLocal8Bit(s.data(), qsizetype(s.size())); }
 inline std::string S(const QString& s) { return s.toLocal8Bit().toStdString(); }
+
+// Whether the bytes are well-formed UTF-8. A text that is not (a list
+// written in Latin-1, say) is read byte for byte as Latin-1, so no letter
+// turns into a replacement character and a save gives back the same bytes.
+bool IsValidUtf8(std::string_view bytes);
+
+// A phrase or list text for display: UTF-8 when it is, else Latin-1.
+inline QString TextOfBytes(std::string_view bytes)
+{
+    return IsValidUtf8(bytes) ? QString::fromUtf8(bytes.data(), qsizetype(bytes.size()))
+                              : QString::fromLatin1(bytes.data(), qsizetype(bytes.size()));
+}
 
 } // namespace ov

@@ -147,7 +147,7 @@ QString TMessagesPage::EditorDecode(const std::string& bytes)
     // replacement characters on the way through the editor; Latin-1 maps
     // every byte to one character and back.
     editorLatin1_ = !ov::IsValidUtf8(bytes);
-    return editorLatin1_ ? QString::fromLatin1(bytes.data(), qsizetype(bytes.size())) : QString::fromUtf8(bytes.data(), qsizetype(bytes.size()));
+    return ov::TextOfBytes(bytes);
 }
 
 void TMessagesPage::SetEditorText(const std::string& text)

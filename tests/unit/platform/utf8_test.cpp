@@ -1,4 +1,4 @@
-#include "library/ovListFiles.h"
+#include "platform/ovText.h"
 
 #include <gtest/gtest.h>
 
@@ -13,4 +13,10 @@ TEST(IsValidUtf8, AcceptsWellFormedRejectsEverythingElse)
     EXPECT_FALSE(ov::IsValidUtf8("\xED\xA0\x80"));         // surrogate
     EXPECT_FALSE(ov::IsValidUtf8("\xF4\x90\x80\x80"));     // past U+10FFFF
     EXPECT_FALSE(ov::IsValidUtf8("\x80 continuation"));
+}
+
+TEST(TextOfBytes, Latin1WhenNotUtf8)
+{
+    EXPECT_EQ(ov::TextOfBytes("caf\xC3\xA9"), QString::fromUtf8("caf\u00e9"));
+    EXPECT_EQ(ov::TextOfBytes("caf\xE9"), QString::fromUtf8("caf\u00e9"));
 }
