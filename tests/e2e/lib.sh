@@ -53,29 +53,46 @@ wait_gone() {
   done
 }
 
-# Starts Xvfb (default 1920x1080) on a free display and makes sure the
-# server that answers there is ours: other test runs may share the machine.
+# Starts Xvfb (default 1920x1080) on a display it picks itself: Xvfb takes
+# the first free number and reports it, so test runs sharing the machine
+# never race for one. -noreset keeps the server whole when its last client
+# (the readiness probe) leaves; a reset there can refuse the next client.
 start_x() {
-  local size="${1:-1920x1080}" n pid try
-  for try in $(seq 1 20); do
-    n=$(( (RANDOM % 800) + 100 ))
-    [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
-    Xvfb ":$n" -screen 0 "${size}x24" -nolisten tcp -ac >"$E2E_TMP/xvfb.log" 2>&1 &
-    pid=$!
-    E2E_PIDS+=($pid)
-    export DISPLAY=":$n"
-    if wait_for 30 xdpyinfo && [ "$(tr -d ' ' <"/tmp/.X$n-lock" 2>/dev/null)" = "$pid" ]; then
-      return 0
+  local size="${1:-1920x1080}" n="" try
+  for try in 1 2 3; do
+    : >"$E2E_TMP/displayfd"
+    Xvfb -displayfd 3 -noreset -screen 0 "${size}x24" -nolisten tcp -ac \
+      3>"$E2E_TMP/displayfd" >"$E2E_TMP/xvfb.log" 2>&1 &
+    XVFB_PID=$!
+    E2E_PIDS+=($XVFB_PID)
+    if wait_for 30 grep -q '^[0-9]' "$E2E_TMP/displayfd"; then
+      n=$(head -1 "$E2E_TMP/displayfd")
+      export DISPLAY=":$n"
+      wait_for 30 xdpyinfo && return 0
     fi
-    kill "$pid" 2>/dev/null || true
+    kill "$XVFB_PID" 2>/dev/null || true
   done
   fail "could not start Xvfb"
 }
 
+x_alive() { kill -0 "$XVFB_PID" 2>/dev/null && xdpyinfo >/dev/null 2>&1; }
+
+wm_ready() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"; }
+
 start_wm() {
-  openbox --sm-disable >"$E2E_TMP/openbox.log" 2>&1 &
-  E2E_PIDS+=($!)
-  wait_for 30 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' || fail "openbox did not start"
+  local try pid
+  for try in 1 2 3; do
+    x_alive || fail "the X server on $DISPLAY is gone"
+    openbox --sm-disable >"$E2E_TMP/openbox.log" 2>&1 &
+    pid=$!
+    E2E_PIDS+=($pid)
+    # Ready, or given up: openbox that cannot start exits at once.
+    wait_for 30 sh -c "xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' || ! kill -0 $pid 2>/dev/null"
+    wm_ready && kill -0 "$pid" 2>/dev/null && return 0
+    kill "$pid" 2>/dev/null || true
+    sleep 0.5
+  done
+  fail "openbox did not start"
 }
 
 # A real notification area: trayer owns the system tray selection.
