@@ -184,12 +184,41 @@ menu_window() {
   return 1
 }
 
+# What the program has on screen, for failure messages.
+program_windows() {
+  local w
+  for w in $(xdotool search --all --onlyvisible --pid "$APP_PID" 2>/dev/null || true); do
+    xwininfo -id "$w" 2>/dev/null | awk -v w="$w" '/Width/ {wd=$2} /Height/ {h=$2} /Absolute upper-left X/ {x=$4} /Absolute upper-left Y/ {y=$4}
+      END {printf "[%s %sx%s+%s+%s] ", w, wd, h, x, y}'
+  done
+  echo "pointer: $(xdotool getmouselocation 2>/dev/null)"
+}
+
+# hide_main_window: closes the main window with the close box and waits
+# until the window manager has let go of it. Openbox moves the focus away
+# from a closed window on its own time; a menu opened before that would be
+# closed again by that focus change.
+hide_main_window() {
+  local w hex
+  w=$(main_window) || fail "no main window to close"
+  hex=$(printf '0x%x' "$w")
+  xdotool windowactivate --sync "$w" key alt+F4
+  wait_gone 10 main_window || return 1
+  wait_gone 10 sh -c "xprop -root _NET_CLIENT_LIST | grep -qiw $hex"
+}
+
 # menu_choose FRACTION: opens the tray menu and clicks the item at that
 # fraction of its height (Settings 0.15, Pause Messages 0.45, Exit 0.85).
+# A menu that a late focus change of the desktop closes at once is opened
+# again, up to three times.
 menu_choose() {
-  local m x y w h
-  click_window "$(tray_icon)" 3
-  wait_for 10 menu_window || fail "the tray menu did not open"
+  local m x y w h try
+  for try in 1 2 3; do
+    click_window "$(tray_icon)" 3
+    wait_for 5 menu_window && break
+    echo "note: the tray menu did not stay open (try $try)"
+  done
+  menu_window >/dev/null || fail "the tray menu did not open; the program's windows: $(program_windows)"
   m=$(menu_window)
   eval "$(xwininfo -id "$m" | awk '/Absolute upper-left X/ {print "x="$4} /Absolute upper-left Y/ {print "y="$4} /Width/ {print "w="$2} /Height/ {print "h="$2}')"
   local fy

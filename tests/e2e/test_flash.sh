@@ -38,35 +38,19 @@ PROBE_WIN="$(xdotool search --onlyvisible --name '^Flash probe' | head -1)"
 xdotool windowactivate --sync "$PROBE_WIN" 2>/dev/null || true
 wait_for 5 sh -c "[ \"\$(xdotool getwindowfocus)\" = $PROBE_WIN ]" || fail "probe window did not get the focus"
 
-# The main window is 632 pixels wide; the splash and the phrase are not.
-if ! declare -F main_window >/dev/null; then
-  main_window() {
-    local w
-    for w in $(xdotool search --all --onlyvisible --pid "$APP_PID" --name '^Orvella$' 2>/dev/null || true); do
-      if [[ "$(xwininfo -id "$w" 2>/dev/null)" == *"Width: 632"* ]]; then echo "$w"; return 0; fi
-    done
-    return 1
-  }
-fi
-if declare -F start_app_docked >/dev/null; then start_app_docked; else start_app; fi
-# Should start-up show the main window, close it: that sends it to the tray,
-# and no phrase shows while it is open.
-if main_window >/dev/null || { sleep 2; main_window >/dev/null; }; then
-  xdotool windowactivate --sync "$(main_window)" key --clearmodifiers alt+F4 || true
-  for _ in $(seq 100); do main_window >/dev/null || break; sleep 0.1; done
-  ! main_window >/dev/null || fail "the main window stays open, so no phrase can show"
-  xdotool windowactivate --sync "$PROBE_WIN" 2>/dev/null || true
-fi
+start_app_docked
 FOCUS_BEFORE="$(xdotool getwindowfocus)"
 
-phrase_window() { xdotool search --all --onlyvisible --pid "$APP_PID" --name '^Phrase' 2>/dev/null | head -1; }
+# The phrase window keeps its id while hidden between flashes, so it is
+# looked up mapped or not: a flash may end between two commands.
+phrase_window() { xdotool search --all --pid "$APP_PID" --name '^Phrase' 2>/dev/null | head -1; }
 mapped() { xwininfo -id "$1" 2>/dev/null | grep -q 'Map State: IsViewable'; }
 geometry() { # prints X Y W H of a window
   xwininfo -id "$1" | awk '/Absolute upper-left X/{x=$NF} /Absolute upper-left Y/{y=$NF} /Width:/{w=$NF} /Height:/{h=$NF} END{print x, y, w, h}'
 }
 
 wait_for 20 sh -c "xdotool search --all --onlyvisible --pid $APP_PID --name '^Phrase' | grep -q ." || fail "no phrase was flashed"
-WIN="$(phrase_window)"
+WIN="$(phrase_window)" && [ -n "$WIN" ] || fail "the phrase window cannot be found"
 
 # Shape and colour: a screenshot taken while the phrase shows has the ink
 # exactly on the glyphs and the window beneath everywhere else.
@@ -99,7 +83,9 @@ for attempt in 1 2 3 4 5 6; do
   wait_for 10 sh -c "! xwininfo -id $WIN | grep -q IsViewable" || fail "the phrase is not hidden"
   wait_for 10 mapped "$WIN" || fail "the phrase window does not come back"
   read -r x y w h <<<"$(geometry "$WIN")"
-  name="${WIDTH_OF[$w]}"; eval "read -r ix iy <<<\"\$INK_$name\""
+  name="${WIDTH_OF[$w]:-}"
+  [ -n "$name" ] || fail "the phrase window is $w pixels wide, which fits no phrase of the list"
+  eval "read -r ix iy <<<\"\$INK_$name\""
   cx=$(( x + ix )); cy=$(( y + iy ))
   xdotool mousemove "$cx" "$cy" click 1
   if mapped "$WIN"; then

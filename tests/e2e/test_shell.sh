@@ -21,8 +21,7 @@ wait_for 10 main_window || fail "left click did not open the main window"
 pass "left click opens the main window"
 import -window "$(main_window)" "$E2E_TMP/messages.png"
 
-xdotool windowactivate --sync "$(main_window)" key alt+F4
-wait_gone 10 main_window || fail "close did not hide the main window"
+hide_main_window || fail "close did not hide the main window"
 sleep 0.3
 app_alive || fail "closing the main window ended the program"
 wait_for 5 tray_icon || fail "icon gone after close"
@@ -35,8 +34,7 @@ import -window "$(main_window)" "$E2E_TMP/settings.png"
 diff_pixels=$(compare -metric AE "$E2E_TMP/messages.png" "$E2E_TMP/settings.png" null: 2>&1 || true)
 [ "${diff_pixels%% *}" -gt 1000 ] || fail "Settings did not switch the page ($diff_pixels pixels differ)"
 pass "Settings opens the Settings page"
-xdotool windowactivate --sync "$(main_window)" key alt+F4
-wait_gone 10 main_window || fail "second close did not hide"
+hide_main_window || fail "second close did not hide"
 
 # Exit is the last item: nothing is asked, the icon goes, the code is 0.
 menu_choose 0.85
