@@ -53,6 +53,31 @@ wait_gone() {
   done
 }
 
+# first_of DEADLINE_SECONDS COMMAND...: polls until the command prints
+# something, and prints that. A window the window manager is still framing
+# is briefly not viewable, so one look is not enough.
+first_of() {
+  local deadline=$(( $(date +%s%N) / 1000000 + $1 * 1000 )) out; shift
+  while :; do
+    out=$("$@" 2>/dev/null) && [ -n "$out" ] && { echo "$out"; return 0; }
+    [ $(( $(date +%s%N) / 1000000 )) -lt $deadline ] || return 1
+    sleep 0.05
+  done
+}
+
+# close_with_key KEY COMMAND...: activates the window the command names and
+# presses the key, again (up to three times) while the window stays up: on
+# a busy machine the key can arrive before the focus does.
+close_with_key() {
+  local key=$1 id try; shift
+  for try in 1 2 3; do
+    id=$(first_of 5 "$@") || return 0
+    xdotool windowactivate --sync "$id" key "$key" 2>/dev/null || true
+    wait_gone 5 "$@" && return 0
+  done
+  return 1
+}
+
 # Starts Xvfb (default 1920x1080) on a display it picks itself: Xvfb takes
 # the first free number and reports it, so test runs sharing the machine
 # never race for one. -noreset keeps the server whole when its last client
@@ -194,23 +219,20 @@ program_windows() {
   echo "pointer: $(xdotool getmouselocation 2>/dev/null)"
 }
 
-# hide_main_window: closes the main window with the close box and waits
-# until the window manager has let go of it. Openbox moves the focus away
-# from a closed window on its own time; a menu opened before that would be
-# closed again by that focus change.
+# hide_main_window: closes the main window with Alt+F4 and waits until the
+# window manager has let go of it (and moved the focus), so the next step
+# meets a settled desktop.
 hide_main_window() {
-  local w hex
-  w=$(main_window) || fail "no main window to close"
-  hex=$(printf '0x%x' "$w")
-  xdotool windowactivate --sync "$w" key alt+F4
-  wait_gone 10 main_window || return 1
+  local hex
+  hex=$(printf '0x%x' "$(first_of 5 main_window)") || fail "no main window to close"
+  close_with_key alt+F4 main_window || return 1
   wait_gone 10 sh -c "xprop -root _NET_CLIENT_LIST | grep -qiw $hex"
 }
 
 # menu_choose FRACTION: opens the tray menu and clicks the item at that
 # fraction of its height (Settings 0.15, Pause Messages 0.45, Exit 0.85).
-# A menu that a late focus change of the desktop closes at once is opened
-# again, up to three times.
+# A menu that closes again at once (seen on a busy machine right after the
+# main window closed) is opened again, up to three times.
 menu_choose() {
   local m x y w h try
   for try in 1 2 3; do

@@ -8,12 +8,10 @@ setup_app "$1"
 start_app
 wait_for 20 main_window || fail "main window not shown without a notification area"
 pass "main window shown"
-wait_for 10 sh -c 'xdotool search --onlyvisible --name "^Information$" | grep -q .' || fail "no information box"
-info=$(xdotool search --onlyvisible --name '^Information$' | head -1)
-xdotool windowactivate --sync "$info" key Return
-wait_gone 10 sh -c 'xdotool search --onlyvisible --name "^Information$" | grep -q .' || fail "box did not close"
-xdotool windowactivate --sync "$(main_window)" key alt+F4
+wait_for 10 visible_window '^Information$' || fail "no information box"
+close_with_key Return visible_window '^Information$' || fail "box did not close"
+close_with_key alt+F4 main_window || fail "the close box did not close the main window"
 wait_gone 10 app_alive || fail "close box did not end the program"
-wait "$APP_PID"; rc=$?
+rc=0; wait "$APP_PID" || rc=$?
 [ "$rc" -eq 0 ] || fail "exit code $rc"
 pass "close box ends the program"

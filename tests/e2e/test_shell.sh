@@ -19,7 +19,7 @@ pass "no main window at start"
 click_window "$(tray_icon)" 1
 wait_for 10 main_window || fail "left click did not open the main window"
 pass "left click opens the main window"
-import -window "$(main_window)" "$E2E_TMP/messages.png"
+import -window "$(first_of 5 main_window)" "$E2E_TMP/messages.png"
 
 hide_main_window || fail "close did not hide the main window"
 sleep 0.3
@@ -30,7 +30,7 @@ pass "close hides to the tray"
 # Right press opens the menu; its first item is Settings.
 menu_choose 0.15
 wait_for 10 main_window || fail "Settings did not open the main window"
-import -window "$(main_window)" "$E2E_TMP/settings.png"
+import -window "$(first_of 5 main_window)" "$E2E_TMP/settings.png"
 diff_pixels=$(compare -metric AE "$E2E_TMP/messages.png" "$E2E_TMP/settings.png" null: 2>&1 || true)
 [ "${diff_pixels%% *}" -gt 1000 ] || fail "Settings did not switch the page ($diff_pixels pixels differ)"
 pass "Settings opens the Settings page"
@@ -39,7 +39,7 @@ hide_main_window || fail "second close did not hide"
 # Exit is the last item: nothing is asked, the icon goes, the code is 0.
 menu_choose 0.85
 wait_gone 10 app_alive || fail "Exit did not end the program"
-wait "$APP_PID"; rc=$?
+rc=0; wait "$APP_PID" || rc=$?
 [ "$rc" -eq 0 ] || fail "exit code $rc"
 tray_icon | grep -q . && fail "icon left behind"
 pass "Exit ends the program with code 0"
@@ -50,6 +50,6 @@ click_window "$(tray_icon)" 1
 wait_for 10 main_window || fail "main window did not open (second run)"
 kill -TERM "$APP_PID"
 wait_gone 10 app_alive || fail "SIGTERM did not end the program"
-wait "$APP_PID"; rc=$?
+rc=0; wait "$APP_PID" || rc=$?
 [ "$rc" -eq 0 ] || fail "exit code $rc after SIGTERM"
 pass "SIGTERM ends the program"
