@@ -104,6 +104,9 @@ x_alive() { kill -0 "$XVFB_PID" 2>/dev/null && xdpyinfo >/dev/null 2>&1; }
 
 wm_ready() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"; }
 
+# Ready, or given up: openbox that cannot start exits at once.
+wm_settled() { wm_ready || ! kill -0 "$1" 2>/dev/null; }
+
 start_wm() {
   local try pid
   for try in 1 2 3; do
@@ -111,8 +114,7 @@ start_wm() {
     openbox --sm-disable >"$E2E_TMP/openbox.log" 2>&1 &
     pid=$!
     E2E_PIDS+=($pid)
-    # Ready, or given up: openbox that cannot start exits at once.
-    wait_for 30 sh -c "xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' || ! kill -0 $pid 2>/dev/null"
+    wait_for 30 wm_settled "$pid" || true
     wm_ready && kill -0 "$pid" 2>/dev/null && return 0
     kill "$pid" 2>/dev/null || true
     sleep 0.5
@@ -223,8 +225,9 @@ program_windows() {
 # window manager has let go of it (and moved the focus), so the next step
 # meets a settled desktop.
 hide_main_window() {
-  local hex
-  hex=$(printf '0x%x' "$(first_of 5 main_window)") || fail "no main window to close"
+  local w hex
+  w=$(first_of 5 main_window) || fail "no main window to close"
+  hex=$(printf '0x%x' "$w")
   close_with_key alt+F4 main_window || return 1
   wait_gone 10 sh -c "xprop -root _NET_CLIENT_LIST | grep -qiw $hex"
 }
