@@ -1,5 +1,6 @@
 #include "app/ui/ovForms.h"
 #include "app/ui/ovMain.h"
+#include "app/ui/ovSessionEnd.h"
 #include "app/ui/ovSplash.h"
 #include "platform/ovRunningMarkers.h"
 #include "platform/ovUtils.h"
@@ -13,6 +14,10 @@
 
 int main(int argc, char** argv)
 {
+    // The end of the session must reach the program at any moment, also
+    // while it is still starting: a signal is held until the loop serves it.
+    TSessionEnd::CatchSignals();
+
     // Running markers first, before any window exists.
     ov::RunningMarkers markers;
     {
@@ -37,13 +42,15 @@ int main(int argc, char** argv)
     CreateForms();
     MainFrm->WatchSessionEnd();
 
-    splash->WaitUntilDone();
+    splash->WaitUntilDone([] { return MainFrm->Ending(); });
     splash->hide();
     splash.reset();
 
     // A desktop without a notification area must not leave an unreachable
     // process: the window shows and its close box ends the program.
-    if (!QSystemTrayIcon::isSystemTrayAvailable()) {
+    if (MainFrm->Ending()) {
+        // The session ended while the program was starting.
+    } else if (!QSystemTrayIcon::isSystemTrayAvailable()) {
         MainFrm->NoTrayArea = true;
         MainFrm->ShowMainWindow();
         ov::MessageBox::Show(ov::MsgKind::Information,
@@ -54,7 +61,8 @@ int main(int argc, char** argv)
         MainFrm->ShowMainWindow();
     }
 
-    const int rc = app.exec();
+    // exec() would forget an end that came before it runs.
+    const int rc = MainFrm->Ending() ? 0 : app.exec();
     DestroyForms();
     return rc;
 }

@@ -80,6 +80,15 @@ public:
     bool ShowAtStart() const;
     // SIGTERM and SIGHUP end the session like the session manager does.
     void WatchSessionEnd();
+    // The session is ending: open boxes, dialogs and menus close unanswered,
+    // the window closes without questions and the program ends.
+    void EndSession();
+    // Ends the program: the main loop stops, or, before it runs, is not
+    // started (see Ending).
+    void Quit();
+    // True once the program was told to end; start-up code that runs
+    // before the main loop checks it.
+    bool Ending() const { return ending_; }
 
     // Operations the pages call on one another.
     void RestoreStartupGroup();
@@ -100,6 +109,7 @@ private:
     ov::QtTrayShell* trayShell_ = nullptr;
     ov::QtTrayMenu* trayMenu_ = nullptr;
     TSessionEnd* sessionEnd_ = nullptr;
+    bool ending_ = false;
     void DestroyShell();
     void BuildFrame();
     void BuildShell(); // the tray icon and the menu's handlers (ovMainShell.cpp)

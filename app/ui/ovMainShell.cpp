@@ -62,29 +62,68 @@ void TMainFrm::UnhookForm()
 
 bool TMainFrm::event(QEvent* event)
 {
-    // The session is ending: the close query lets the window close.
     if (event->type() == TSessionEnd::QueryEndSession()) {
-        close();
+        EndSession();
         return true;
     }
     return QWidget::event(event);
 }
 
+void TMainFrm::EndSession()
+{
+    // The hook has set ExitRequested already; set it here too, so the end
+    // holds even after the hook is gone.
+    State.ExitRequested = true;
+    // The notice may arrive inside a box's or dialog's own loop: close them
+    // all, so each handler that waits on one returns and nothing is asked.
+    ov::CloseModalsForSessionEnd();
+    close(); // the close query lets the window close
+    Quit();
+}
+
+void TMainFrm::Quit()
+{
+    ending_ = true;
+    // exit() rather than quit(): quit() first asks every window to close,
+    // and the main window's close query would ask its questions.
+    QCoreApplication::exit(0);
+}
+
 void TMainFrm::closeEvent(QCloseEvent* event)
 {
-    bool canClose = true;
-    ov::Guarded([&] { FormCloseQuery(canClose); });
-    if (!canClose) {
+    bool canClose = false;
+    bool failed = true;
+    ov::Guarded([&] {
+        bool answer = true;
+        FormCloseQuery(answer);
+        canClose = answer;
+        failed = false;
+    });
+    // A step that failed has been reported; the window stays open with the
+    // user's work, as after an error in any other handler.
+    if (failed && !State.ExitRequested) {
+        if (!isVisible()) ShowMainWindow();
+        Tmr_Display->SetEnabled(false);
+        event->ignore();
+        return;
+    }
+    if (!canClose && !State.ExitRequested) {
         event->ignore();
         return;
     }
     event->accept();
     // The main window closing for real ends the program.
-    QCoreApplication::quit();
+    Quit();
 }
 
 void TMainFrm::FormCloseQuery(bool& CanClose)
 {
+    // The session is ending: nothing is asked, saved or reloaded.
+    if (State.ExitRequested) {
+        CanClose = true;
+        return;
+    }
+    CanClose = false;
     const bool ordinary = !(windowState() & (Qt::WindowMinimized | Qt::WindowMaximized));
     if (ordinary) {
         if (MessagesPage->CountTickedLists() == 0) {
@@ -92,16 +131,32 @@ void TMainFrm::FormCloseQuery(bool& CanClose)
                                  "No messages have been checked to be displayed from the category list. "
                                  "Orvella has checked the first category",
                                  this);
+            if (State.ExitRequested) {
+                CanClose = true;
+                return;
+            }
             if (MessagesPage->AffirmList->count() > 0) MessagesPage->SetTicked(0, true);
         }
-        if (State.MessagesDirty && !State.ExitRequested) MessagesPage->DirListChange();
+        // Each question saves only its own part: the settings are written
+        // only when their own question is answered Yes.
+        if (State.MessagesDirty && !State.ExitRequested
+            && ov::MessageBox::Show(ov::MsgKind::Confirm,
+                                    "The selected messages have changed.\r\nDo you wish to save the changes?", this)
+                   == ov::MsgResult::Yes)
+            MessagesPage->SaveTicksAndEditor();
         if (State.SettingsDirty && !State.ExitRequested
             && ov::MessageBox::Show(ov::MsgKind::Confirm,
                                     "The settings have changed.\r\nDo you wish to save the changes?", this)
-                   == ov::MsgResult::Yes)
-            SaveSettings(DirListText());
-        ReturnToTray();
+                   == ov::MsgResult::Yes
+            && !SaveSettings(DirListText()))
+            return; // the reason was shown; the window stays open with the changes
+        if (State.ExitRequested) {
+            CanClose = true;
+            return;
+        }
+        // Reloaded before the window hides, so a failure leaves it open.
         MessagesPage->LoadCategoryLists();
+        ReturnToTray();
         Tmr_Display->SetEnabled(!mnu_Pause->isChecked());
     }
     // Without a notification area the close box is the only way out.
@@ -244,4 +299,4 @@ void TMainFrm::Settings1Click()
     Pages->setCurrentIndex(1);
 }
 
-void TMainFrm::CloseAffirmationsApplication1Click() { QCoreApplication::quit(); }
+void TMainFrm::CloseAffirmationsApplication1Click() { Quit(); }

@@ -1,10 +1,9 @@
 #include "app/ui/ovSessionEnd.h"
 
 #include <QCoreApplication>
-#include <QGuiApplication>
-#include <QSessionManager>
 #include <QSocketNotifier>
 
+#include <cerrno>
 #include <csignal>
 #include <fcntl.h>
 #include <unistd.h>
@@ -28,12 +27,25 @@ QEvent::Type TSessionEnd::QueryEndSession()
     return type;
 }
 
+void TSessionEnd::CatchSignals()
+{
+    if (g_pipe[0] < 0 && pipe2(g_pipe, O_CLOEXEC | O_NONBLOCK) != 0) {
+        g_pipe[0] = g_pipe[1] = -1;
+        return;
+    }
+    struct sigaction sa {};
+    sa.sa_handler = OnEndSignal;
+    sigemptyset(&sa.sa_mask);
+    sa.sa_flags = SA_RESTART;
+    sigaction(SIGTERM, &sa, nullptr);
+    sigaction(SIGHUP, &sa, nullptr);
+}
+
 TSessionEnd::TSessionEnd(QObject* target) : QObject(target), target_(target)
 {
-    if (auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
-        connect(app, &QGuiApplication::commitDataRequest, this, &TSessionEnd::OnCommitData,
-                Qt::DirectConnection);
-    }
+    // The session manager's order to end arrives as a Quit event; the
+    // program itself never sends one (its Exit ends the loop directly).
+    if (QCoreApplication* app = QCoreApplication::instance()) app->installEventFilter(this);
 }
 
 TSessionEnd::~TSessionEnd()
@@ -46,15 +58,20 @@ TSessionEnd::~TSessionEnd()
 
 void TSessionEnd::WatchSignals()
 {
-    if (g_pipe[0] < 0 && pipe2(g_pipe, O_CLOEXEC | O_NONBLOCK) != 0) return;
+    if (notifier_) return;
+    CatchSignals();
+    if (g_pipe[0] < 0) return;
     notifier_ = new QSocketNotifier(g_pipe[0], QSocketNotifier::Read, this);
     connect(notifier_, &QSocketNotifier::activated, this, &TSessionEnd::OnSignalPipe);
-    struct sigaction sa {};
-    sa.sa_handler = OnEndSignal;
-    sigemptyset(&sa.sa_mask);
-    sa.sa_flags = SA_RESTART;
-    sigaction(SIGTERM, &sa, nullptr);
-    sigaction(SIGHUP, &sa, nullptr);
+}
+
+bool TSessionEnd::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Quit && watched == QCoreApplication::instance()) {
+        Notify();
+        return true;
+    }
+    return false;
 }
 
 void TSessionEnd::OnSignalPipe()
@@ -64,8 +81,6 @@ void TSessionEnd::OnSignalPipe()
     }
     Notify();
 }
-
-void TSessionEnd::OnCommitData(QSessionManager&) { Notify(); }
 
 void TSessionEnd::Notify()
 {

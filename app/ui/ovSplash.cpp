@@ -67,7 +67,7 @@ void TSplashFrm::showEvent(QShowEvent* event)
 void TSplashFrm::Timer1Timer()
 {
     Timer1->SetEnabled(false);
-    for (int v = 255; v >= 0 && !SplashDone; --v) {
+    for (int v = 255; v >= 0 && !SplashDone && !(stop_ && stop_()); --v) {
         setWindowOpacity(v / 255.0);
         QThread::msleep(1);
         QCoreApplication::processEvents();
@@ -85,12 +85,19 @@ void TSplashFrm::closeEvent(QCloseEvent* event)
     canClose ? event->accept() : event->ignore();
 }
 
-void TSplashFrm::WaitUntilDone()
+void TSplashFrm::WaitUntilDone(std::function<bool()> stop)
 {
+    stop_ = std::move(stop);
     for (;;) {
+        if (stop_ && stop_()) {
+            // The program is ending: no fade to wait for.
+            Timer1->SetEnabled(false);
+            SplashDone = true;
+        }
         bool canClose = true;
         FormCloseQuery(canClose);
         if (canClose) break;
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     }
+    stop_ = nullptr;
 }

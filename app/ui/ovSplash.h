@@ -1,5 +1,6 @@
 #pragma once
 #include <QWidget>
+#include <functional>
 
 class QLabel;
 namespace ov { class TTimer; }
@@ -21,8 +22,12 @@ public:
     void Timer1Timer();
     void FormCloseQuery(bool& CanClose);
 
-    // Waits for the splash, serving timers and painting meanwhile.
-    void WaitUntilDone();
+    // Waits for the splash, serving timers and painting meanwhile; returns
+    // early, fade or not, once `stop` answers true.
+    void WaitUntilDone(std::function<bool()> stop = {});
+
+private:
+    std::function<bool()> stop_;
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -85,8 +85,16 @@ void THelpPage::Btn_Print_HelpClick()
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(QLatin1String(kPrintJobTitle));
     if (PrinterSetup) PrinterSetup(printer);
-    if (printer.outputFormat() == QPrinter::NativeFormat && QPrinterInfo::defaultPrinter().isNull()) {
-        ov::MessageBox::Show(ov::MsgKind::Error, "No printer is installed.", &frm_);
+    // With no printer installed Qt quietly turns the printer into a PDF
+    // writer without a file, and printing to it does nothing at all.
+    const bool noDevice = printer.outputFormat() == QPrinter::NativeFormat
+        ? QPrinterInfo::defaultPrinter().isNull() && QPrinterInfo::availablePrinters().isEmpty()
+        : printer.outputFileName().isEmpty();
+    if (noDevice) {
+        ov::MessageBox::Show(ov::MsgKind::Error,
+                             "Printing could not start: no printer is installed. Add a printer in the "
+                             "desktop's printer settings and try again.",
+                             &frm_);
         return;
     }
     QApplication::setOverrideCursor(Qt::WaitCursor);

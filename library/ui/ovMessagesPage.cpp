@@ -228,33 +228,59 @@ void TMessagesPage::LoadCategories(bool loadLists)
 
 void TMessagesPage::LoadCategoryLists()
 {
+    std::exception_ptr late;
+    ReadCategoryLists(late);
+    if (late) std::rethrow_exception(late);
+}
+
+TMessagesPage::ListsLoad TMessagesPage::ReadCategoryLists(std::exception_ptr& late)
+{
     ov::SharedState& st = frm_.State;
-    if (DirList->count() == 0) return;
+    if (DirList->count() == 0) return ListsLoad::NoCategories;
     if (DirList->currentIndex() < 0) {
-        const QSignalBlocker block(DirList);
-        DirList->setCurrentIndex(0);
+        SelectQuietly(0);
         st.CurrentGroup = DirListText();
     }
-    const std::string folder = ov::CategoryFolder(DirListText());
+    const std::string category = DirListText();
+    const std::string folder = ov::CategoryFolder(category);
     if (!ov::FolderExists(folder)) {
         ov::MessageBox::Show(ov::MsgKind::Plain, "Warning - no categories found", &frm_);
-        return;
+        return ListsLoad::FolderGone;
     }
+    // Read before anything on the page changes: a failure here leaves it as it was.
+    const std::vector<std::string> names = ov::ListFiles(folder + "/*.txt", false);
     {
         NoRedraw noRedraw(AffirmList);
-        const std::vector<std::string> names = ov::ListFiles(folder + "/*.txt", false);
         FillLists(names);
-        if (names.empty()) return;
-        RestoreTicks();
-        if (CountTickedLists() == 0) {
+        if (names.empty()) return ListsLoad::Empty;
+        st.CurrentGroup = category;
+        bool recordRead = true;
+        try {
+            RestoreTicks();
+        } catch (...) {
+            late = std::current_exception();
+            recordRead = false;
+        }
+        // A record that could not be read whole is not written over: the
+        // ticks it still holds would be lost.
+        if (recordRead && CountTickedLists() == 0) {
             SetTicked(0, true);
-            SaveTicksAndEditor();
+            try {
+                SaveTicksAndEditor();
+            } catch (...) {
+                late = std::current_exception();
+            }
         }
     }
-    BuildPhrasePool();
-    st.CurrentGroup = DirListText();
+    try {
+        BuildPhrasePool();
+    } catch (...) {
+        if (!late) late = std::current_exception();
+    }
+    st.CurrentGroup = category;
     ClearEditor();
     st.MessagesDirty = false;
+    return ListsLoad::Loaded;
 }
 
 void TMessagesPage::RestoreTicks()
@@ -269,17 +295,38 @@ void TMessagesPage::RestoreTicks()
     st.CurrentGroup = DirListText();
 }
 
+namespace {
+// A list name with a line break (legal in a file name) cannot be a value
+// of the settings file.
+bool TickStorable(const std::string& name) { return name.find_first_of(std::string("\r\n\0", 3)) == std::string::npos; }
+} // namespace
+
 void TMessagesPage::SaveTicksAndEditor()
 {
     ov::SharedState& st = frm_.State;
     const std::vector<std::string> names = ListNames();
-    std::vector<bool> ticks(names.size());
-    for (size_t i = 0; i < names.size(); ++i) ticks[i] = Ticked(int(i));
+    std::vector<std::string> recorded;
+    std::vector<bool> ticks;
+    std::string skipped;
+    for (size_t i = 0; i < names.size(); ++i) {
+        if (!TickStorable(names[i])) {
+            skipped += (skipped.empty() ? "\"" : ", \"") + names[i] + "\"";
+            continue;
+        }
+        recorded.push_back(names[i]);
+        ticks.push_back(Ticked(int(i)));
+    }
     ov::IniFile ini(ov::SettingsFilePath());
     ini.Update([&](ov::IniDoc& doc) {
-        ov::WriteTickRecord(doc, st.CurrentGroup, names, ticks);
+        ov::WriteTickRecord(doc, st.CurrentGroup, recorded, ticks);
         doc.WriteInteger("General", "GroupIndex", DirList->currentIndex());
     });
+    if (!skipped.empty())
+        ov::MessageBox::Show(ov::MsgKind::Warning,
+                             "The tick of " + skipped
+                                 + " cannot be recorded in the settings file: the list's name holds a line break. "
+                                   "The other ticks were recorded; rename the file to keep its tick.",
+                             &frm_);
     const int selected = AffirmList->currentRow();
     const std::string text = EditorText();
     if (!text.empty() && selected >= 0) {
@@ -302,17 +349,80 @@ void TMessagesPage::BuildPhrasePool()
     st.PhraseCursor = -1;
 }
 
+void TMessagesPage::SelectQuietly(int index)
+{
+    const QSignalBlocker block(DirList);
+    DirList->setCurrentIndex(index);
+}
+
+int TMessagesPage::CategoryIndex(const std::string& name) const
+{
+    if (name.empty()) return -1;
+    const int exact = DirList->findText(Q(name), Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (exact >= 0) return exact;
+    for (int i = 0; i < DirList->count(); ++i)
+        if (ov::SameTextAscii(S(DirList->itemText(i)), name)) return i;
+    return -1;
+}
+
+// A change of category is all or nothing: the page (box, lists, ticks,
+// editor, settings) shows one category whole, and nothing of one category is
+// written under another's name. A failure keeps or returns to the old one.
 void TMessagesPage::DirListChange()
 {
     ov::SharedState& st = frm_.State;
     if (!frm_.FormReady) return;
+    const int newIndex = DirList->currentIndex();
+    const std::string oldGroup = st.CurrentGroup;
+    const int oldIndex = CategoryIndex(oldGroup);
+    if (newIndex == oldIndex) return;
+
+    // The old category is saved while the box still shows it, so a failure
+    // leaves the page on it with the user's changes.
+    SelectQuietly(oldIndex);
     if (st.MessagesDirty
         && ov::MessageBox::Show(ov::MsgKind::Confirm,
                                 "The selected messages have changed.\r\nDo you wish to save the changes?", &frm_)
                == ov::MsgResult::Yes)
         SaveTicksAndEditor();
-    frm_.SaveSettings(st.CurrentGroup);
-    LoadCategoryLists();
-    frm_.LoadSettings(DirListText());
-    st.CurrentGroup = DirListText();
+    if (st.ExitRequested) return; // the session ended during the question
+    const bool unsavedSettings = st.SettingsDirty;
+    const bool settingsSaved = frm_.SaveSettings(oldGroup);
+    st.CurrentGroup = oldGroup;
+    if (!settingsSaved && unsavedSettings) return; // the reason was shown; the changes stay on the page
+
+    SelectQuietly(newIndex);
+    const std::string newGroup = DirListText();
+    std::exception_ptr late;
+    ListsLoad loaded = ListsLoad::NoCategories;
+    try {
+        loaded = ReadCategoryLists(late);
+    } catch (...) {
+        SelectQuietly(oldIndex);
+        st.CurrentGroup = oldGroup;
+        throw;
+    }
+    if (loaded == ListsLoad::FolderGone) {
+        SelectQuietly(oldIndex);
+        st.CurrentGroup = oldGroup;
+        return;
+    }
+    if (loaded == ListsLoad::Empty) {
+        // The editor and any unsaved ticks belonged to the old category.
+        ClearEditor();
+        st.MessagesDirty = false;
+    }
+    st.CurrentGroup = newGroup;
+    frm_.LoadSettings(newGroup);
+    st.CurrentGroup = newGroup;
+    // The old category's save recorded its own position; record the new one.
+    if (settingsSaved) {
+        try {
+            ov::IniFile ini(ov::SettingsFilePath());
+            ini.Update([&](ov::IniDoc& doc) { doc.WriteInteger("General", "GroupIndex", DirList->currentIndex()); });
+        } catch (...) {
+            if (!late) late = std::current_exception();
+        }
+    }
+    if (late) std::rethrow_exception(late);
 }

@@ -1,6 +1,7 @@
 #pragma once
 #include <QObject>
 #include <QString>
+#include <exception>
 #include <string>
 #include <vector>
 
@@ -62,6 +63,13 @@ public:
     void Delete1Click();
 
 private:
+    enum class ListsLoad { NoCategories, FolderGone, Empty, Loaded };
+    // LoadCategoryLists without the throw: an error met after the page was
+    // refilled (tick record, unreadable list) is handed back in `late` once
+    // the page holds the category whole.
+    ListsLoad ReadCategoryLists(std::exception_ptr& late);
+    void SelectQuietly(int index);
+    int CategoryIndex(const std::string& name) const;
     void WireEditor();
     void OfferToSaveEditorEdits();
     std::string editorPath_;    // the file the editor's text was loaded from

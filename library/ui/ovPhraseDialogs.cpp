@@ -29,6 +29,7 @@ void TModalDialog::SetSeam(Seam seam) { CurrentSeam() = std::move(seam); }
 int TModalDialog::Execute(QWidget* owner)
 {
     setResult(QDialog::Rejected); // the close box leaves Cancel
+    if (ov::SessionEnding()) return QDialog::Rejected;
     FormShow();
     if (owner) {
         const QRect frame = owner->frameGeometry();
@@ -86,6 +87,17 @@ bool TPhraseEditFrm::SaveClick()
     if (name.empty()) {
         ov::MessageBox::Show(ov::MsgKind::Error, "You must enter a name for the new category", this);
         return true;
+    }
+    // Without a category the list would land in the library folder itself,
+    // where no category shows it.
+    if (Category.empty()) {
+        ov::MessageBox::Show(ov::MsgKind::Error,
+                             ov::Format("There is no category to create the list in. Make a category folder in "
+                                        "\"%s\" first; each folder there is a category.",
+                                        ov::LibraryFolder().c_str()),
+                             this);
+        reject();
+        return false;
     }
     const std::string problem = ov::NewListNameProblem(name);
     if (!problem.empty()) {

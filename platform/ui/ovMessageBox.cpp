@@ -2,12 +2,17 @@
 #include "platform/ovError.h"
 
 #include <QApplication>
+#include <QDialog>
+#include <QMenu>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 
 namespace ov {
 
 namespace {
+bool g_sessionEnding = false;
+
 struct Script {
     bool on = false;
     std::deque<MsgResult> answers;
@@ -28,6 +33,7 @@ void MessageBox::Reset()
 {
     script().answers.clear();
     script().shown.clear();
+    g_sessionEnding = false;
 }
 
 std::string MessageBox::CaptionFor(MsgKind kind)
@@ -51,6 +57,7 @@ MsgResult MessageBox::Show(MsgKind kind, const std::string& text, QWidget* paren
 MsgResult MessageBox::ShowCaptioned(MsgKind kind, const std::string& caption, const std::string& text,
                                     QWidget* parent)
 {
+    if (g_sessionEnding) return kind == MsgKind::Confirm ? MsgResult::No : MsgResult::Ok;
     Script& s = script();
     if (s.on) {
         s.shown.push_back({kind, caption, text});
@@ -88,6 +95,26 @@ MsgResult MessageBox::ShowCaptioned(MsgKind kind, const std::string& caption, co
     box.setEscapeButton(ok);
     box.exec();
     return MsgResult::Ok;
+}
+
+bool SessionEnding() { return g_sessionEnding; }
+
+void CloseModalsForSessionEnd()
+{
+    g_sessionEnding = true;
+    // A popup that refuses to close must not hold this loop.
+    for (int i = 0; i < 16; ++i) {
+        QWidget* popup = QApplication::activePopupWidget();
+        if (!popup) break;
+        popup->close();
+    }
+    QList<QPointer<QWidget>> windows;
+    for (QWidget* w : QApplication::topLevelWidgets()) windows.append(w);
+    for (const QPointer<QWidget>& w : windows) {
+        if (!w || !w->isVisible()) continue;
+        if (auto* dialog = qobject_cast<QDialog*>(w.data())) dialog->reject(); // ends its exec() loop
+        else if (qobject_cast<QMenu*>(w.data())) w->close();
+    }
 }
 
 void Guarded(const std::function<void()>& handler)

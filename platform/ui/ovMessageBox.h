@@ -33,9 +33,15 @@ public:
     static bool Scripted();
     static void QueueAnswer(MsgResult answer);
     static std::vector<ShownMessage>& Shown();
-    static void Reset(); // clears answers and the record
+    static void Reset(); // clears answers and the record, and the session-end refusal
     static std::string CaptionFor(MsgKind kind);
 };
+
+// The desktop session is ending: every open box, dialog and menu is closed
+// unanswered, and from now on a box answers at once (OK, or No to a
+// question) without showing, so nothing can hold the program up.
+void CloseModalsForSessionEnd();
+bool SessionEnding();
 
 // Error boundary for event handlers: a thrown file or conversion error ends
 // the handler, its text goes to the error box, and the event loop goes on.

@@ -241,7 +241,10 @@ void TSettingsPage::RestoreStartupGroup()
     QComboBox* dirList = frm_.MessagesPage->DirList;
     {
         const QSignalBlocker block(dirList);
-        dirList->setCurrentIndex(index >= 0 && index < dirList->count() ? index : -1);
+        // A stored position past the last category (a folder was removed)
+        // selects the first one, so its own settings are loaded: defaults
+        // loaded here would later be saved over its stored values.
+        dirList->setCurrentIndex(index >= 0 && index < dirList->count() ? index : (dirList->count() > 0 ? 0 : -1));
     }
     Pause->setChecked(doc.ReadBool(ov::SettingsSection(frm_.DirListText()), "Pause", false));
     frm_.mnu_Pause->setChecked(Pause->isChecked());
@@ -285,7 +288,7 @@ ov::CategorySettings TSettingsPage::PageValues() const
 
 bool TSettingsPage::SaveSettings(const std::string& category)
 {
-    bool result = true;
+    std::string failure;
     try {
         ov::IniFile ini(ov::SettingsFilePath());
         ov::SetAutoRun(AutoStart->isChecked(), [this](const std::string& t) { Warn(t, &frm_); });
@@ -293,13 +296,17 @@ bool TSettingsPage::SaveSettings(const std::string& category)
         const int groupIndex = frm_.MessagesPage->DirListIndex();
         // One atomic replacement: a failed save leaves the file as it was.
         ini.Update([&](ov::IniDoc& doc) { ov::WriteCategorySettings(doc, category, values, groupIndex); });
-    } catch (...) {
-        // The save reports failure to its caller only; no message.
-        result = false;
+    } catch (const std::exception& e) {
+        failure = e.what();
+    }
+    frm_.State.CurrentGroup = frm_.DirListText();
+    if (!failure.empty()) {
+        // The changes stay marked, so the close query asks for them again.
+        ov::MessageBox::Show(ov::MsgKind::Error, "The settings were not saved. " + failure, &frm_);
+        return false;
     }
     frm_.State.SettingsDirty = false;
-    frm_.State.CurrentGroup = frm_.DirListText();
-    return result;
+    return true;
 }
 
 void TSettingsPage::UpdateFontSample()

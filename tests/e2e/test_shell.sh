@@ -1,11 +1,26 @@
 #!/usr/bin/env bash
 # The program as a tray program: it docks, opens from the icon, hides on
-# close, offers its menu, and ends on Exit or SIGTERM.
+# close, offers its menu, and ends on Exit or SIGTERM at any moment.
 source "$ORVELLA_E2E_LIB"
 start_x 1280x800
 start_wm
-start_tray
 setup_app "$1"
+
+# ends_on_sigterm WHAT: sends SIGTERM and expects the program gone with code 0.
+ends_on_sigterm() {
+  kill -TERM "$APP_PID"
+  wait_gone 10 app_alive || fail "SIGTERM $1 did not end the program; its windows: $(program_windows)"
+  local rc=0; wait "$APP_PID" || rc=$?
+  [ "$rc" -eq 0 ] || fail "exit code $rc after SIGTERM $1"
+  pass "SIGTERM $1 ends the program with code 0"
+}
+
+# No notification area yet: the notice box waits for an answer.
+start_app
+wait_for 20 visible_window '^Information$' || fail "no notice box without a notification area"
+ends_on_sigterm "with the no-tray notice box open"
+
+start_tray
 
 start_app
 wait_for 20 tray_icon || fail "the icon did not dock"
@@ -53,3 +68,24 @@ wait_gone 10 app_alive || fail "SIGTERM did not end the program"
 rc=0; wait "$APP_PID" || rc=$?
 [ "$rc" -eq 0 ] || fail "exit code $rc after SIGTERM"
 pass "SIGTERM ends the program"
+
+# During the splash, before the main loop runs.
+start_app
+wait_for 20 splash_window || fail "no splash"
+ends_on_sigterm "during the splash"
+
+# A category without lists: the close query's warning is not shown on the
+# way out, and an open one does not hold the program up.
+rm "$APP_DIR/Affirmations/Daily/Morning.txt"
+start_app_docked
+ends_on_sigterm "with a category without lists"
+
+start_app_docked
+click_window "$(tray_icon)" 1
+w=$(first_of 10 main_window) || fail "main window did not open (no lists)"
+for try in 1 2 3; do
+  xdotool windowactivate --sync "$w" key alt+F4 2>/dev/null || true
+  wait_for 5 visible_window '^Warning$' && break
+done
+visible_window '^Warning$' >/dev/null || fail "no warning box on close; the program's windows: $(program_windows)"
+ends_on_sigterm "with the warning box open"

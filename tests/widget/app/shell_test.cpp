@@ -11,6 +11,9 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <sys/stat.h>
 #include <QCheckBox>
 #include <QElapsedTimer>
 #include <QLabel>
@@ -25,6 +28,32 @@ namespace {
 const char* kNoTicks =
     "No messages have been checked to be displayed from the category list. Orvella has checked the first category";
 const char* kSettingsQuestion = "The settings have changed.\r\nDo you wish to save the changes?";
+const char* kMessagesQuestion = "The selected messages have changed.\r\nDo you wish to save the changes?";
+
+// Runs the main loop until the program ends it; a stuck program is ended by
+// the safety net with 42.
+int RunLoop()
+{
+    QTimer net;
+    net.setSingleShot(true);
+    QObject::connect(&net, &QTimer::timeout, [] { QCoreApplication::exit(42); });
+    net.start(10000);
+    return QApplication::exec();
+}
+
+// Calls `then` once a modal box or dialog is up (polled while it lives).
+struct WhenModalOpen {
+    explicit WhenModalOpen(std::function<void()> then)
+    {
+        QObject::connect(&poll, &QTimer::timeout, [this, then] {
+            if (!QApplication::activeModalWidget()) return;
+            poll.stop();
+            then();
+        });
+        poll.start(10);
+    }
+    QTimer poll;
+};
 } // namespace
 
 class Shell : public ovtest::FormTest {
@@ -120,6 +149,57 @@ TEST_F(Shell, ChangedSettingsAskYesSavesNoAsksAgain)
     EXPECT_FALSE(frm.State.SettingsDirty);
 }
 
+TEST_F(Shell, FailedSaveInTheCloseQueryKeepsTheWindowOpenWithTheEdits)
+{
+    exe->MakeCategory("A", {{"a", "old"}});
+    TMainFrm& frm = MakeMain();
+    frm.TrayClick();
+    Msgs().AffirmList->setCurrentRow(0);
+    Msgs().MsgList->setPlainText("edited");
+    chmod(exe->Path("Affirmations/A/a.txt").c_str(), 0444);
+    Answer(MsgResult::Yes);
+    EXPECT_FALSE(frm.close());
+    ASSERT_EQ(Shown().size(), 2u);
+    EXPECT_EQ(Shown()[0].text, kMessagesQuestion);
+    EXPECT_NE(Shown()[1].text.find("Cannot create file"), std::string::npos);
+    EXPECT_TRUE(frm.isVisible());
+    EXPECT_FALSE(frm.Tmr_Display->Enabled()); // nothing flashes over the open window
+    EXPECT_EQ(Msgs().MsgList->toPlainText(), "edited");
+    EXPECT_TRUE(frm.State.MessagesDirty);
+    EXPECT_EQ(exe->Read("Affirmations/A/a.txt"), "old");
+
+    // A settings save that fails keeps the window open too, and the question
+    // comes again.
+    chmod(exe->Path("Affirmations/A/a.txt").c_str(), 0644);
+    frm.SettingsPage->SpinEdit2->setValue(9);
+    exe->Write("Orvella.ini", "[A-Settings]\nDisplayFreq=4\n");
+    chmod(exe->SettingsFile().c_str(), 0444);
+    ov::MessageBox::Reset();
+    Answer(MsgResult::No); // the messages
+    Answer(MsgResult::Yes);
+    EXPECT_FALSE(frm.close());
+    EXPECT_EQ(ShownTexts().at(1), kSettingsQuestion);
+    EXPECT_TRUE(frm.isVisible());
+    EXPECT_TRUE(frm.State.SettingsDirty);
+    EXPECT_EQ(Ini("A-Settings", "DisplayFreq"), "4");
+}
+
+TEST_F(Shell, AnsweringNoToTheMessagesStillAsksAboutTheSettingsAndWritesNothing)
+{
+    exe->MakeCategory("A", {{"a", "a1"}, {"b", "b1"}});
+    TMainFrm& frm = MakeMain();
+    const std::string before = exe->Read("Orvella.ini");
+    Msgs().AffirmList->item(1)->setCheckState(Qt::Checked);
+    frm.SettingsPage->SpinEdit2->setValue(9);
+    Answer(MsgResult::No);
+    Answer(MsgResult::No);
+    OpenAndClose();
+    EXPECT_EQ(ShownTexts(), (std::vector<std::string>{kMessagesQuestion, kSettingsQuestion}));
+    EXPECT_EQ(exe->Read("Orvella.ini"), before);
+    EXPECT_FALSE(frm.isVisible());
+    EXPECT_FALSE(Msgs().Ticked(1)); // the reload took the record's ticks back
+}
+
 TEST_F(Shell, MinimisedWindowOnlyAnswers)
 {
     exe->MakeCategory("A", {{"a", "a1"}});
@@ -152,6 +232,61 @@ TEST_F(Shell, SessionEndClosesWithoutQuestions)
     EXPECT_TRUE(frm.State.ExitRequested);
     EXPECT_TRUE(Shown().empty());
     EXPECT_EQ(Ini("A-Settings", "DisplayFreq"), "<absent>");
+}
+
+TEST_F(Shell, SessionEndClosesAnOpenBoxAndEndsWithoutSavingOrAsking)
+{
+    exe->Write("Affirmations/Empty/readme", "no lists here");
+    TMainFrm& frm = MakeMain();
+    frm.SettingsPage->SpinEdit2->setValue(5);
+    ov::MessageBox::SetScripted(false); // a real modal box, with its own loop
+    QTimer::singleShot(0, [&] {
+        frm.TrayClick();
+        frm.close(); // no list ticked: the warning box waits
+    });
+    QString openBox;
+    WhenModalOpen watch([&] {
+        openBox = QApplication::activeModalWidget()->windowTitle();
+        QEvent notice(TSessionEnd::QueryEndSession());
+        QCoreApplication::sendEvent(&frm, &notice);
+    });
+    const int rc = RunLoop();
+    ov::MessageBox::SetScripted(true);
+    EXPECT_EQ(openBox, "Warning");
+    EXPECT_EQ(rc, 0);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    EXPECT_FALSE(frm.isVisible());
+    EXPECT_TRUE(frm.State.ExitRequested);
+    EXPECT_EQ(Ini("Empty-Settings", "DisplayFreq"), "<absent>");
+}
+
+TEST_F(Shell, SessionManagersEndNoticeEndsButCheckpointsDoNot)
+{
+    exe->MakeCategory("A", {{"a", "a1"}});
+    TMainFrm& frm = MakeMain();
+    frm.SettingsPage->SpinEdit2->setValue(5);
+    frm.TrayClick();
+    // The order to end reaches Qt as a Quit event to the application.
+    QTimer::singleShot(0, [] {
+        QEvent quit(QEvent::Quit);
+        QCoreApplication::sendEvent(QCoreApplication::instance(), &quit);
+    });
+    EXPECT_EQ(RunLoop(), 0);
+    EXPECT_TRUE(Shown().empty());
+    EXPECT_TRUE(frm.State.ExitRequested);
+    EXPECT_FALSE(frm.isVisible());
+    EXPECT_EQ(Ini("A-Settings", "DisplayFreq"), "<absent>");
+}
+
+TEST_F(Shell, ExitWithTheWindowOpenAsksNothing)
+{
+    exe->MakeCategory("A", {{"a", "a1"}});
+    TMainFrm& frm = MakeMain();
+    frm.SettingsPage->SpinEdit2->setValue(5);
+    frm.TrayClick();
+    QTimer::singleShot(0, [&] { frm.CloseAffirmationsApplication1->trigger(); });
+    EXPECT_EQ(RunLoop(), 0);
+    EXPECT_TRUE(Shown().empty());
 }
 
 TEST_F(Shell, ExitAsksNothingAndEndsTheLoop)
@@ -207,4 +342,16 @@ TEST_F(Shell, SplashNamesTheExecutableAndWaitsForItsFade)
     splash.WaitUntilDone();
     EXPECT_TRUE(splash.SplashDone);
     EXPECT_GE(clock.elapsed(), 3000 + 256);
+}
+
+TEST_F(Shell, SplashWaitEndsAtOnceWhenTheProgramIsEnding)
+{
+    TSplashFrm splash;
+    splash.show();
+    bool ending = false;
+    QTimer::singleShot(0, [&] { ending = true; });
+    splash.WaitUntilDone([&] { return ending; });
+    EXPECT_TRUE(splash.SplashDone);
+    EXPECT_FALSE(splash.Timer1->Enabled());
+    EXPECT_EQ(splash.windowOpacity(), 1.0); // no fade was waited for
 }

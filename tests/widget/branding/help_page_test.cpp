@@ -5,6 +5,7 @@
 
 #include <QFile>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QProcess>
 #include <QPushButton>
 #include <QStandardPaths>
@@ -159,6 +160,18 @@ TEST_F(HelpAndLinks, HelpPrintsOnAsManyPagesAsItNeeds)
     EXPECT_GE(pages, 5);
     EXPECT_LE(pages, 12);
     EXPECT_TRUE(Shown().empty());
+}
+
+TEST_F(HelpAndLinks, PrintWithNoPrinterInstalledSaysWhyItCannotStart)
+{
+    if (!QPrinterInfo::availablePrinters().isEmpty()) GTEST_SKIP() << "a printer is installed here";
+    exe->Write("Help/ovHelp.rtf", "{\\rtf1\\ansi Short help\\par}");
+    MakeMain();
+    H().Btn_Print_Help->click();
+    ASSERT_EQ(Shown().size(), 1u);
+    EXPECT_EQ(Shown()[0].kind, ov::MsgKind::Error);
+    EXPECT_NE(Shown()[0].text.find("Printing could not start"), std::string::npos);
+    EXPECT_NE(Shown()[0].text.find("no printer"), std::string::npos);
 }
 
 // The real connection check, run by CTest inside a network namespace with

@@ -96,6 +96,17 @@ TEST_F(Dialogs, ExistingNameKeepsItsPhrasesAndEmptyNameIsReported)
     EXPECT_EQ(FilesOf("Affirmations/Cat"), (std::vector<std::string>{"Calm.txt"}));
 }
 
+TEST_F(Dialogs, WithoutAnyCategoryANewListIsRefusedAndNothingCreated)
+{
+    MakeMain();
+    TypeNames({"orphan"});
+    Page().btn_SubNew->click();
+    ASSERT_EQ(Shown().size(), 1u);
+    EXPECT_EQ(Shown()[0].kind, MsgKind::Error);
+    EXPECT_NE(Shown()[0].text.find("category"), std::string::npos);
+    EXPECT_TRUE(FilesOf("Affirmations").empty());
+}
+
 TEST_F(Dialogs, NamesLeavingTheFolderAreRefusedAndCreateNothing)
 {
     exe->MakeCategory("Cat", {{"a", "x"}});

@@ -3,6 +3,8 @@
 #include "platform/ovError.h"
 #include "platform/ovTimer.h"
 #include "settings/ovIniFile.h"
+#include "settings/ui/ovSettingsPage.h"
+#include "settings/ui/ovSpinEdit.h"
 #include "ui/ovWidgetSupport.h"
 
 #include <QComboBox>
@@ -116,6 +118,65 @@ TEST_F(MessagesPage, CategoryChangeAsksOnceWhenDirtyAndSavesToPreviousCategory)
     EXPECT_EQ(Ini("B-Affirmations", "0"), "b1:True");
     EXPECT_EQ(Page().DirListText(), "A");
     EXPECT_TRUE(Page().Ticked(1));
+}
+
+TEST_F(MessagesPage, FailedSaveOnCategoryChangeStaysOnTheOldCategoryWithItsEdits)
+{
+    exe->MakeCategory("X", {{"a", "x text"}});
+    exe->MakeCategory("Y", {{"a", "y text"}});
+    TMainFrm& frm = MakeMain();
+    Page().AffirmList->setCurrentRow(0);
+    Page().MsgList->setPlainText("x edited");
+    chmod(exe->Path("Affirmations/X/a.txt").c_str(), 0444);
+    Answer(MsgResult::Yes);
+    Page().SelectCategory(1);
+    ASSERT_EQ(Shown().size(), 2u);
+    EXPECT_EQ(Shown()[1].kind, MsgKind::Error);
+    EXPECT_EQ(Page().DirListText(), "X");
+    EXPECT_EQ(frm.State.CurrentGroup, "X");
+    EXPECT_EQ(Page().MsgList->toPlainText(), "x edited");
+    EXPECT_TRUE(frm.State.MessagesDirty);
+    // Saving later still writes X's list, never Y's.
+    chmod(exe->Path("Affirmations/X/a.txt").c_str(), 0644);
+    Page().SaveTicksAndEditor();
+    EXPECT_EQ(exe->Read("Affirmations/X/a.txt"), "x edited");
+    EXPECT_EQ(exe->Read("Affirmations/Y/a.txt"), "y text");
+}
+
+TEST_F(MessagesPage, NewCategoryWithABadTickRecordLoadsWithItsOwnSettings)
+{
+    exe->MakeCategory("X", {{"x1", "x"}});
+    exe->MakeCategory("Y", {{"y1", "y"}});
+    exe->Write("Orvella.ini", "[X-Settings]\nDisplayFreq=7\n[Y-Settings]\nDisplayFreq=3\n"
+                              "[Y-Affirmations]\n0=y1:maybe\n");
+    TMainFrm& frm = MakeMain();
+    Page().SelectCategory(1);
+    EXPECT_EQ(Page().DirListText(), "Y");
+    EXPECT_EQ(Page().ListNames(), std::vector<std::string>{"y1"});
+    EXPECT_EQ(frm.SettingsPage->SpinEdit2->Value(), 3);
+    EXPECT_EQ(frm.State.CurrentGroup, "Y");
+    Page().SelectCategory(0);
+    EXPECT_EQ(Ini("Y-Settings", "DisplayFreq"), "3");
+    EXPECT_EQ(Ini("X-Settings", "DisplayFreq"), "7");
+    EXPECT_EQ(frm.SettingsPage->SpinEdit2->Value(), 7);
+}
+
+TEST_F(MessagesPage, ListNameWithALineBreakIsSkippedInTheRecordAndTheChangeCompletes)
+{
+    exe->MakeCategory("X", {{"x1", "x"}});
+    exe->MakeCategory("Y", {{"two\nlines", "t"}, {"plain", "p"}});
+    exe->Write("Orvella.ini", "[Y-Settings]\nDisplayFreq=3\n");
+    TMainFrm& frm = MakeMain();
+    Page().SelectCategory(1);
+    ASSERT_EQ(Shown().size(), 1u);
+    EXPECT_EQ(Shown()[0].kind, MsgKind::Warning);
+    EXPECT_NE(Shown()[0].text.find("two\nlines"), std::string::npos);
+    EXPECT_EQ(Page().DirListText(), "Y");
+    EXPECT_EQ(frm.SettingsPage->SpinEdit2->Value(), 3);
+    EXPECT_EQ(Ini("Y-Affirmations", "0"), "plain:True"); // the other ticks are kept
+    EXPECT_EQ(Pool(), std::vector<std::string>{"p"});
+    Page().SelectCategory(0);
+    EXPECT_EQ(Ini("Y-Settings", "DisplayFreq"), "3");
 }
 
 TEST_F(MessagesPage, ReloadKeepsSelectionByNameAndVanishedCategoryWarns)

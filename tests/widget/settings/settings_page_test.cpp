@@ -78,13 +78,17 @@ TEST_F(SettingsPageTest, StoredValuesOutOfRangeAreClampedAndSavedAsShown)
     EXPECT_EQ(Ini("General", "GroupIndex"), "0");
 }
 
-TEST_F(SettingsPageTest, GroupIndexPastTheEndReadsTheBareSection)
+TEST_F(SettingsPageTest, GroupIndexPastTheEndLoadsTheFirstCategorysOwnSettings)
 {
     exe->MakeCategory("A", {{"one", "x"}});
-    exe->Write("Orvella.ini", "[General]\nGroupIndex=9\n[-Settings]\nDisplayTime=300\nPause=1\n");
+    exe->MakeCategory("B", {{"two", "y"}});
+    exe->Write("Orvella.ini", "[General]\nGroupIndex=9\n[A-Settings]\nDisplayTime=300\nPause=1\n");
     TMainFrm& frm = MakeMain();
+    EXPECT_EQ(frm.DirListText(), "A");
     EXPECT_EQ(Page().SpinEdit1->Value(), 300);
     EXPECT_TRUE(frm.mnu_Pause->isChecked());
+    frm.MessagesPage->SelectCategory(1);
+    EXPECT_EQ(Ini("A-Settings", "DisplayTime"), "300"); // not the defaults over it
 }
 
 TEST_F(SettingsPageTest, ControlChangesMarkTheSettingsChanged)
@@ -166,7 +170,7 @@ TEST_F(SettingsPageTest, RestoreDefaultsThenSave)
     EXPECT_FALSE(frm.Tmr_Display->Enabled());
 }
 
-TEST_F(SettingsPageTest, FailedSaveShowsNothingAndClearsTheFlag)
+TEST_F(SettingsPageTest, FailedSaveShowsTheReasonAndKeepsTheFlag)
 {
     exe->MakeCategory("A", {{"one", "x"}});
     exe->Write("Orvella.ini", "[A-Settings]\nDisplayTime=300\n");
@@ -174,11 +178,11 @@ TEST_F(SettingsPageTest, FailedSaveShowsNothingAndClearsTheFlag)
     const std::string loaded = exe->Read("Orvella.ini");
     chmod(exe->SettingsFile().c_str(), 0444);
     Page().SpinEdit1->setValue(600);
-    frm.State.CurrentGroup = "elsewhere";
     Page().btn_SaveSettingsClick();
-    EXPECT_TRUE(Shown().empty());
-    EXPECT_FALSE(frm.State.SettingsDirty);
-    EXPECT_EQ(frm.State.CurrentGroup, "A");
+    ASSERT_EQ(Shown().size(), 1u); // the reason, and no success message
+    EXPECT_EQ(Shown()[0].kind, MsgKind::Error);
+    EXPECT_NE(Shown()[0].text.find(exe->SettingsFile()), std::string::npos);
+    EXPECT_TRUE(frm.State.SettingsDirty);
     EXPECT_EQ(exe->Read("Orvella.ini"), loaded);
     EXPECT_FALSE(frm.SaveSettings("A"));
 }
