@@ -290,42 +290,39 @@ void TMessagesPage::RestoreTicks()
     const ov::IniFile ini(ov::SettingsFilePath());
     const auto lines = ini.ReadSection(ov::TickSection(st.CurrentGroup));
     const QSignalBlocker block(AffirmList);
-    ov::ApplyTickRecord(lines, ListNames(), [&](size_t i, bool ticked) { SetTicked(int(i), ticked); });
+    const auto bad =
+        ov::ApplyTickRecord(lines, ListNames(), [&](size_t i, bool ticked) { SetTicked(int(i), ticked); });
     AffirmList->viewport()->update();
+    // A bad line is told once; the next save of the ticks drops it.
+    std::vector<ov::BadTickLine> news;
+    for (const ov::BadTickLine& b : bad)
+        if (tickReports_.IsNew(st.CurrentGroup + "\n" + b.key + "\n" + b.value, {})) news.push_back(b);
+    if (!news.empty())
+        ov::MessageBox::Show(ov::MsgKind::Error, ov::BadTickLinesMessage(ini.Path(), st.CurrentGroup, news), &frm_);
     st.CurrentGroup = DirListText();
 }
-
-namespace {
-// A list name with a line break (legal in a file name) cannot be a value
-// of the settings file.
-bool TickStorable(const std::string& name) { return name.find_first_of(std::string("\r\n\0", 3)) == std::string::npos; }
-} // namespace
 
 void TMessagesPage::SaveTicksAndEditor()
 {
     ov::SharedState& st = frm_.State;
     const std::vector<std::string> names = ListNames();
-    std::vector<std::string> recorded;
-    std::vector<bool> ticks;
+    std::vector<bool> ticks(names.size());
     std::string skipped;
     for (size_t i = 0; i < names.size(); ++i) {
-        if (!TickStorable(names[i])) {
-            skipped += (skipped.empty() ? "\"" : ", \"") + names[i] + "\"";
-            continue;
-        }
-        recorded.push_back(names[i]);
-        ticks.push_back(Ticked(int(i)));
+        ticks[i] = Ticked(int(i));
+        if (!ov::TickRecordCanHold(names[i])) skipped += (skipped.empty() ? "\"" : ", \"") + names[i] + "\"";
     }
     ov::IniFile ini(ov::SettingsFilePath());
     ini.Update([&](ov::IniDoc& doc) {
-        ov::WriteTickRecord(doc, st.CurrentGroup, recorded, ticks);
+        ov::WriteTickRecord(doc, st.CurrentGroup, names, ticks); // leaves out what it cannot hold
         doc.WriteInteger("General", "GroupIndex", DirList->currentIndex());
     });
     if (!skipped.empty())
         ov::MessageBox::Show(ov::MsgKind::Warning,
                              "The tick of " + skipped
-                                 + " cannot be recorded in the settings file: the list's name holds a line break. "
-                                   "The other ticks were recorded; rename the file to keep its tick.",
+                                 + " cannot be recorded in the settings file: the list's name begins with a blank "
+                                   "or holds a line break. The other ticks were recorded; rename the file to keep "
+                                   "its tick.",
                              &frm_);
     const int selected = AffirmList->currentRow();
     const std::string text = EditorText();
@@ -345,8 +342,12 @@ void TMessagesPage::BuildPhrasePool()
     const std::vector<std::string> names = ListNames();
     for (size_t i = 0; i < names.size(); ++i)
         if (Ticked(int(i))) ticked.push_back(names[i]);
-    ov::BuildPhrasePool(DirListText(), ticked, st.Pool);
+    const std::vector<std::string> failures = ov::BuildPhrasePool(DirListText(), ticked, st.Pool, &listReports_);
     st.PhraseCursor = -1;
+    // Unreadable lists are left out; each is told once, not at every rebuild.
+    std::string text;
+    for (const std::string& f : failures) text += (text.empty() ? "" : "\n\n") + f;
+    if (!text.empty()) ov::MessageBox::Show(ov::MsgKind::Error, text, &frm_);
 }
 
 void TMessagesPage::SelectQuietly(int index)
@@ -372,6 +373,9 @@ void TMessagesPage::DirListChange()
 {
     ov::SharedState& st = frm_.State;
     if (!frm_.FormReady) return;
+    // Choosing a category again is asking again: its faults are told anew.
+    listReports_.ForgetAll();
+    tickReports_.ForgetAll();
     const int newIndex = DirList->currentIndex();
     const std::string oldGroup = st.CurrentGroup;
     const int oldIndex = CategoryIndex(oldGroup);
