@@ -1,4 +1,5 @@
 #include "app/ui/ovSplash.h"
+#include "platform/ovPaths.h"
 #include "platform/ovTimer.h"
 #include "platform/ovUtils.h"
 
@@ -48,7 +49,7 @@ TSplashFrm::TSplashFrm()
 void TSplashFrm::FormCreate()
 {
     Label2->setText(QString::fromLocal8Bit((ov::ExeBaseName() + " loading...").c_str()));
-    const std::string folder = ov::ExeFolder();
+    const std::string folder = ov::PictureFolder("logo_small.bmp");
     const std::string found = ov::FindFileNoCase(folder, "logo_small.bmp");
     if (!found.empty()) {
         QPixmap picture;
