@@ -13,6 +13,8 @@ PACKAGES=(
   xvfb xauth trayer openbox xdotool x11-utils imagemagick
   # auto-start entry validation, printing to PDF
   desktop-file-utils cups printer-driver-cups-pdf poppler-utils
+  # the Debian package: building (dpkg-shlibdeps, file) and validating it
+  dpkg-dev file fakeroot lintian appstream
   # fuzzing the help reader (cmake -DCMAKE_CXX_COMPILER=clang++ -DORVELLA_FUZZ=ON)
   clang libclang-rt-14-dev
 )
