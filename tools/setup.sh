@@ -6,11 +6,13 @@ set -euo pipefail
 PACKAGES=(
   # build
   g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
-  libfontconfig-dev libxcb1-dev
+  libfontconfig-dev libxcb1-dev libxcb-shape0-dev
   # fonts the program and the tests render with
   fonts-dejavu-core
   # end-to-end tests: X server, notification area, window manager, input, screenshots
   xvfb xauth trayer openbox xdotool x11-utils imagemagick
+  # compositing managers: phrases must look the same with and without one
+  picom xcompmgr
   # auto-start entry validation, printing to PDF
   desktop-file-utils cups printer-driver-cups-pdf poppler-utils
   # fuzzing the help reader (cmake -DCMAKE_CXX_COMPILER=clang++ -DORVELLA_FUZZ=ON)
