@@ -26,10 +26,15 @@ public:
     // when this cannot be done.
     virtual bool Prepare(unsigned long window, const QRegion& shape, const QImage& picture) = 0;
 
+    // Asks the server whether window is mapped. The answer comes after the
+    // server has carried out every request sent before, so right after a
+    // show it tells the moment the window went on the screen.
+    virtual bool IsMapped(unsigned long window) = 0;
+
     // Calls mapped once, when the server reports window mapped (before
     // anything it draws reaches the screen, the time on screen starts). A
-    // later call for the same window replaces the earlier one. False when
-    // the system gives no word of it.
+    // later call replaces the earlier one; an empty one stops watching.
+    // False when the system gives no word of it.
     virtual bool WatchMap(unsigned long window, std::function<void()> mapped) = 0;
 };
 

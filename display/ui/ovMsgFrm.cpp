@@ -128,14 +128,26 @@ bool TMsgFrm::PresentNative(const ov::PhraseLayout& layout, const QFont& font)
     blended_ = !beneath.isNull();
     setWindowOpacity(blended_ ? 1.0 : opacity_ / 255.0);
 
-    const bool watching = !isVisible() && system_->WatchMap(winId(), [this] { OnScreen(); });
-    if (watching)
-        mapGuard_.start();
+    if (isVisible()) {
+        raise();
+        update();
+        OnScreen();
+        return true;
+    }
+    // The server's word that the window is mapped starts the display time:
+    // a round trip right after the show request, which it answers only once
+    // it has mapped the window; failing that, its map notification; failing
+    // both, a while later.
+    const bool watching = system_->WatchMap(winId(), [this] { OnScreen(); });
+    mapGuard_.start();
     show();
     raise();
     update();
-    if (!watching)
+    if (system_->IsMapped(winId())) {
+        if (watching)
+            system_->WatchMap(winId(), nullptr);
         OnScreen();
+    }
     return true;
 }
 

@@ -143,6 +143,13 @@ public:
         return true;
     }
 
+    bool IsMapped(unsigned long window) override
+    {
+        Reply<xcb_get_window_attributes_reply_t> attributes(xcb_get_window_attributes_reply(
+            c_, xcb_get_window_attributes(c_, xcb_window_t(window)), nullptr));
+        return attributes && attributes->map_state != XCB_MAP_STATE_UNMAPPED;
+    }
+
     bool WatchMap(unsigned long window, std::function<void()> mapped) override
     {
         watched_ = xcb_window_t(window);

@@ -34,7 +34,7 @@ public:
 // screen beneath, and the map reported when the test says so.
 struct FakeWindowSystem : ov::WindowSystem {
     bool compositing = false;
-    bool reportsMap = true;
+    bool mappedAtOnce = false;
     QRegion shape;
     QImage picture;
     std::function<void()> mapped;
@@ -52,10 +52,11 @@ struct FakeWindowSystem : ov::WindowSystem {
         picture = p;
         return true;
     }
+    bool IsMapped(unsigned long) override { return mappedAtOnce; }
     bool WatchMap(unsigned long, std::function<void()> call) override
     {
         mapped = std::move(call);
-        return reportsMap;
+        return true;
     }
 };
 
@@ -320,9 +321,17 @@ TEST_F(DisplayCycle, TheDisplayTimeCountsFromTheMapAndTheInkIsBlendedWithoutACom
     EXPECT_EQ(ws.picture.pixel(ws.shape.begin()->topLeft()), qRgb(255, 0, 0));
     Hide();
 
-    // A map that is never reported does not leave the phrase up for good.
-    ws.mapped = nullptr;
+    // Mapped by the time the show request is answered: the time starts.
+    ws.mappedAtOnce = true;
     Tick();
+    EXPECT_TRUE(frm.Timer1->Enabled());
+    EXPECT_FALSE(ws.mapped);
+    Hide();
+
+    // A map that is never reported does not leave the phrase up for good.
+    ws.mappedAtOnce = false;
+    Tick();
+    ws.mapped = nullptr;
     ASSERT_TRUE(MsgFrm->isVisible());
     EXPECT_TRUE(QTest::qWaitFor([&] { return frm.Timer1->Enabled(); }, 10000));
     Hide();
