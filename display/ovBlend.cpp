@@ -23,7 +23,13 @@ QImage PhrasePicture(const QSize& size, const QRegion& shape, const QColor& ink,
                              ? beneath
                              : beneath.convertToFormat(QImage::Format_RGB32);
     const int a = std::clamp(opacity, 0, 255);
-    const int r = ink.red(), g = ink.green(), b = ink.blue();
+    // Each channel of the result depends on the same channel beneath only.
+    uchar red[256], green[256], blue[256];
+    for (int v = 0; v < 256; ++v) {
+        red[v] = uchar(BlendChannel(ink.red(), v, a));
+        green[v] = uchar(BlendChannel(ink.green(), v, a));
+        blue[v] = uchar(BlendChannel(ink.blue(), v, a));
+    }
     const QRect bounds(QPoint(0, 0), size);
     // Only the glyph pixels are seen, so only they are blended.
     for (const QRect& rect : shape) {
@@ -33,8 +39,7 @@ QImage PhrasePicture(const QSize& size, const QRegion& shape, const QColor& ink,
             auto* dst = reinterpret_cast<QRgb*>(picture.scanLine(y));
             for (int x = run.left(); x <= run.right(); ++x) {
                 const QRgb p = src[x];
-                dst[x] = qRgb(BlendChannel(r, qRed(p), a), BlendChannel(g, qGreen(p), a),
-                              BlendChannel(b, qBlue(p), a));
+                dst[x] = qRgb(red[qRed(p)], green[qGreen(p)], blue[qBlue(p)]);
             }
         }
     }

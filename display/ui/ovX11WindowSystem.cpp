@@ -80,19 +80,24 @@ public:
             nullptr));
         if (!image || xcb_get_image_data_length(image.p) < part.width() * part.height() * 4)
             return {};
+        const int stride = xcb_get_image_data_length(image.p) / part.height();
+        if (part == area) {
+            // The reply's pixels are the picture (the unused top byte is
+            // ignored in RGB32): hand them over without a copy.
+            xcb_get_image_reply_t* reply = image.p;
+            image.p = nullptr;
+            return QImage(xcb_get_image_data(reply), part.width(), part.height(), stride, QImage::Format_RGB32,
+                          [](void* r) { std::free(r); }, reply);
+        }
         QImage out(area.size(), QImage::Format_RGB32);
         if (out.isNull())
             return {};
         out.fill(Qt::black);
         const uint8_t* data = xcb_get_image_data(image.p);
-        const int stride = xcb_get_image_data_length(image.p) / part.height();
         const int dx = part.x() - area.x();
-        for (int y = 0; y < part.height(); ++y) {
-            auto* row = reinterpret_cast<uint32_t*>(out.scanLine(y + part.y() - area.y())) + dx;
-            const auto* src = reinterpret_cast<const uint32_t*>(data + y * stride);
-            for (int x = 0; x < part.width(); ++x)
-                row[x] = src[x] | 0xFF000000u;
-        }
+        for (int y = 0; y < part.height(); ++y)
+            std::copy_n(data + y * stride, part.width() * 4,
+                        out.scanLine(y + part.y() - area.y()) + dx * 4);
         return out;
     }
 

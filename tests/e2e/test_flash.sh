@@ -75,7 +75,7 @@ check_look() {
     [ "$x" -eq "$cx" ] && [ "$y" -eq "$cy" ] || fail "phrase at $x,$y is not centred at $cx,$cy ($label)"
     [ $(( x + w )) -le 1920 ] && [ $(( y + h )) -le 1080 ] || fail "phrase $w x $h at $x,$y leaves the screen ($label)"
     diff="$("$PROBE" compare "$E2E_TMP/ref-$name.png" "$E2E_TMP/shot.png" 3)" || fail "screenshot: $diff ($label)"
-    [ "$diff" -le $(( w * h / 200 )) ] || { cp "$E2E_TMP/shot.png" "$E2E_TMP/ref-$name.png" /tmp/ 2>/dev/null || true
+    [ "$diff" -le $(( w * h / 200 )) ] || {
       fail "'$name phrase' differs from its reference in $diff of $((w*h)) pixels ($label)"; }
     echo "compare ($label): $diff differing pixels of $((w*h)) for '$name phrase'"
     shot_ok=1; break
