@@ -13,6 +13,8 @@ PACKAGES=(
   xvfb xauth trayer openbox xdotool x11-utils imagemagick
   # compositing managers: phrases must look the same with and without one
   picom xcompmgr
+  # two monitors on a real X server without hardware
+  xserver-xorg-core xserver-xorg-video-dummy x11-xserver-utils
   # auto-start entry validation, printing to PDF
   desktop-file-utils cups printer-driver-cups-pdf poppler-utils
   # fuzzing the help reader (cmake -DCMAKE_CXX_COMPILER=clang++ -DORVELLA_FUZZ=ON)
