@@ -106,8 +106,15 @@ public:
         if (!hasShape_ || picture.isNull())
             return false;
         const xcb_window_t w = xcb_window_t(window);
-        Reply<xcb_get_geometry_reply_t> geometry(xcb_get_geometry_reply(c_, xcb_get_geometry(c_, w), nullptr));
-        if (!geometry || !TrueColour(geometry->depth))
+        if (w != depthOf_) {
+            // A window keeps its depth: one round trip per window, not per show.
+            Reply<xcb_get_geometry_reply_t> geometry(xcb_get_geometry_reply(c_, xcb_get_geometry(c_, w), nullptr));
+            if (!geometry)
+                return false;
+            depthOf_ = w;
+            depth_ = geometry->depth;
+        }
+        if (!TrueColour(depth_))
             return false;
 
         std::vector<xcb_rectangle_t> rects;
@@ -128,7 +135,7 @@ public:
         const QImage image = picture.format() == QImage::Format_RGB32 ? picture
                                                                         : picture.convertToFormat(QImage::Format_RGB32);
         const xcb_pixmap_t pixmap = xcb_generate_id(c_);
-        xcb_create_pixmap(c_, geometry->depth, pixmap, w, uint16_t(image.width()), uint16_t(image.height()));
+        xcb_create_pixmap(c_, depth_, pixmap, w, uint16_t(image.width()), uint16_t(image.height()));
         const xcb_gcontext_t gc = xcb_generate_id(c_);
         xcb_create_gc(c_, gc, pixmap, 0, nullptr);
         const int rowBytes = image.width() * 4;
@@ -140,7 +147,7 @@ public:
             for (int k = 0; k < rows; ++k)
                 std::copy_n(image.constScanLine(y + k), rowBytes, strip.data() + size_t(k) * size_t(rowBytes));
             xcb_put_image(c_, XCB_IMAGE_FORMAT_Z_PIXMAP, pixmap, gc, uint16_t(image.width()), uint16_t(rows), 0,
-                          int16_t(y), 0, geometry->depth, uint32_t(strip.size()), strip.data());
+                          int16_t(y), 0, depth_, uint32_t(strip.size()), strip.data());
         }
         xcb_change_window_attributes(c_, w, XCB_CW_BACK_PIXMAP, &pixmap);
         xcb_free_gc(c_, gc);
@@ -196,6 +203,8 @@ private:
     xcb_atom_t cmAtom_ = XCB_ATOM_NONE;
     bool hasShape_ = false;
     xcb_window_t watched_ = XCB_WINDOW_NONE;
+    xcb_window_t depthOf_ = XCB_WINDOW_NONE;
+    uint8_t depth_ = 0;
     std::function<void()> mapped_;
 };
 
