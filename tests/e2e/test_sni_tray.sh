@@ -93,6 +93,11 @@ wait_for 10 pause_is 0 || fail "Pause Messages did not uncheck"
 wait_for 20 phrase_up || fail "no phrase after the pause ended"
 pass "Pause Messages toggles the phrases"
 
+host_menu_keys Down Return
+wait_for 10 main_window || fail "Settings did not open the main window"
+hide_main_window || fail "close did not hide the main window (Settings)"
+pass "Settings opens the main window"
+
 host_menu_keys Up Return
 wait_gone 10 app_alive || fail "Exit did not end the program"
 rc=0; wait "$APP_PID" || rc=$?
