@@ -19,18 +19,19 @@ window() {
 }
 phrase_up() { xdotool search --all --onlyvisible --pid "$APP_PID" --name '^Phrase' 2>/dev/null | grep -q .; }
 bar_shot() { import -window "$1" -crop 632x34+0+491 +repage "$2"; }
-# press KEY: types a mnemonic into the window until the bar changes.
+bar_changed() {
+  bar_shot "$1" "$E2E_TMP/bar-after.png"
+  [ "$(compare -metric AE "$E2E_TMP/bar-before.png" "$E2E_TMP/bar-after.png" null: 2>&1 || true)" != 0 ]
+}
+# press_until_bar_changes KEY: types a mnemonic into the window, again when
+# it arrived before the focus, until the bar shows the change.
 press_until_bar_changes() {
   local key=$1 w try
   w=$(first_of 10 window) || fail "no window for $key"
   bar_shot "$w" "$E2E_TMP/bar-before.png"
   for try in 1 2 3; do
     xdotool windowactivate --sync "$w" key "$key" 2>/dev/null || true
-    for _ in 1 2 3 4 5 6 7 8 9 10; do
-      bar_shot "$w" "$E2E_TMP/bar-after.png"
-      [ "$(compare -metric AE "$E2E_TMP/bar-before.png" "$E2E_TMP/bar-after.png" null: 2>&1 || true)" != 0 ] && return 0
-      sleep 0.1
-    done
+    wait_for 5 bar_changed "$w" && return 0
   done
   return 1
 }
