@@ -78,6 +78,7 @@ void EnterNoTrayMode(TMainFrm& frm)
 
     const int height = frm.height();
     frm.setFixedSize(frm.width(), height + BarHeight);
+    frm.move(frm.x(), frm.y() - BarHeight / 2); // still centred
     auto* bar = new QWidget(&frm);
     bar->setObjectName(QStringLiteral("Pnl_NoTray"));
     bar->setGeometry(0, height, frm.width(), BarHeight);
