@@ -15,6 +15,8 @@ PACKAGES=(
   picom xcompmgr
   # two monitors on a real X server without hardware
   xserver-xorg-core xserver-xorg-video-dummy x11-xserver-utils
+  # end-to-end tests: a StatusNotifierItem tray on a private session bus
+  dbus-x11 haskell-status-notifier-item-utils haskell-gtk-sni-tray-utils
   # auto-start entry validation, printing to PDF
   desktop-file-utils cups printer-driver-cups-pdf poppler-utils
   # fuzzing the help reader (cmake -DCMAKE_CXX_COMPILER=clang++ -DORVELLA_FUZZ=ON)
