@@ -1,7 +1,9 @@
 #include "app/ui/ovForms.h"
 #include "app/ui/ovMain.h"
+#include "app/ui/ovNoTray.h"
 #include "app/ui/ovSessionEnd.h"
 #include "app/ui/ovSplash.h"
+#include "platform/ovPaths.h"
 #include "platform/ovRunningMarkers.h"
 #include "platform/ovUtils.h"
 #include "platform/ui/ovMessageBox.h"
@@ -34,6 +36,12 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     app.setQuitOnLastWindowClosed(false);
 
+    // Settled before any user file is read: beside the executable, or the
+    // per-user folders of an installed program.
+    const ov::FileLayout layout = ov::DecideFileLayout();
+    ov::UseFileLayout(layout);
+    const std::string filesProblem = ov::PrepareUserFiles(layout);
+
     auto splash = std::make_unique<TSplashFrm>();
     splash->show();
     splash->repaint();
@@ -45,18 +53,17 @@ int main(int argc, char** argv)
     splash->WaitUntilDone([] { return MainFrm->Ending(); });
     splash->hide();
     splash.reset();
+    if (!filesProblem.empty()) ov::MessageBox::Show(ov::MsgKind::Warning, filesProblem, MainFrm);
 
     // A desktop without a notification area must not leave an unreachable
-    // process: the window shows and its close box ends the program.
+    // process: the window shows, minimising it lets the phrases flash and
+    // its close box ends the program.
     if (MainFrm->Ending()) {
         // The session ended while the program was starting.
     } else if (!QSystemTrayIcon::isSystemTrayAvailable()) {
-        MainFrm->NoTrayArea = true;
+        EnterNoTrayMode(*MainFrm);
         MainFrm->ShowMainWindow();
-        ov::MessageBox::Show(ov::MsgKind::Information,
-                             "No notification area was found on this desktop, so Orvella shows its window "
-                             "instead. Closing the window ends Orvella.",
-                             MainFrm);
+        ov::MessageBox::Show(ov::MsgKind::Information, NoTrayNotice, MainFrm);
     } else if (MainFrm->ShowAtStart()) {
         MainFrm->ShowMainWindow();
     }

@@ -5,6 +5,7 @@
 #include "branding/ui/ovLinkLabel.h"
 #include "branding/ui/ovProductPages.h"
 #include "platform/ovNet.h"
+#include "platform/ovPaths.h"
 #include "platform/ovUtils.h"
 #include "platform/ui/ovMessageBox.h"
 
@@ -66,7 +67,7 @@ THelpPage::THelpPage(TMainFrm& frm) : QObject(&frm), frm_(frm)
 void THelpPage::LoadHelpFile()
 {
     HelpBox->clear();
-    const std::string path = ov::HelpFilePath(ov::ExeFolder());
+    const std::string path = ov::HelpFilePath(ov::ShippedFolder());
     if (path.empty()) return;
     // Filled apart from the box, so the text is laid out once, not after
     // every piece the reader adds.
