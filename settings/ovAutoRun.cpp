@@ -1,6 +1,7 @@
 #include "settings/ovAutoRun.h"
 
 #include "platform/ovFiles.h"
+#include "platform/ovText.h"
 #include "platform/ovUtils.h"
 
 #include <cerrno>
@@ -17,6 +18,9 @@ namespace {
 
 const char* const ReadWarning = "Unable To read Registry value for Auto Start\r\n";
 const char* const ModifyWarning = "Unable To modify Registry value to set Auto Run\r\n";
+const char* const NameWarning = "Auto-start cannot be set for this folder name:\r\n";
+const char* const NameAdvice =
+    "\r\nDesktop entries hold only UTF-8 text. Move Orvella to a folder whose name is valid UTF-8.";
 
 void Warn(const AutoRunWarn& warn, const std::string& text)
 {
@@ -211,15 +215,16 @@ bool IsAutoRunSet(const AutoRunWarn& warn)
     }
     if (entry->hidden || entry->disabled) return false;
 
-    // This executable, quoted or not, in any letter case.
+    // This executable, quoted or not. File names are case-sensitive here, so
+    // a path in another letter case is another program.
     const std::string exe = ExePath();
-    if (SameTextAscii(entry->exec, exe) || SameTextAscii(entry->exec, "\"" + exe + "\"")) return true;
+    if (entry->exec == exe || entry->exec == "\"" + exe + "\"") return true;
     const auto args = SplitExec(entry->exec);
     if (!args) {
         Warn(warn, ReadWarning + path + "\r\n" + name);
         return false;
     }
-    return args->size() == 1 && SameTextAscii(args->front(), exe);
+    return args->size() == 1 && args->front() == exe;
 }
 
 void SetAutoRun(bool on, const AutoRunWarn& warn)
@@ -229,6 +234,12 @@ void SetAutoRun(bool on, const AutoRunWarn& warn)
     const std::string path = AutoRunEntryPath();
     const std::string name = ExeBaseName();
     if (on) {
+        // The desktop refuses an entry that is not UTF-8 and would drop it
+        // silently at the next logon: say so now and write nothing.
+        if (!IsValidUtf8(ExePath())) {
+            Warn(warn, NameWarning + ExePath() + NameAdvice);
+            return;
+        }
         if (!ForceFolders(folder) || !WriteFileAtomic(path, AutoRunEntryText(ExePath(), name)))
             Warn(warn, ModifyWarning + folder + "\r\n" + name);
         return;

@@ -98,16 +98,35 @@ TEST_F(AutoRunTest, SavingTwiceWritesOnce)
     EXPECT_TRUE(warnings.empty());
 }
 
-TEST_F(AutoRunTest, UnquotedPathInAnotherCaseCounts)
+TEST_F(AutoRunTest, OnlyTheExactPathCountsQuotedOrNot)
 {
+    const std::string plain = EntryWithExec(exe);
+    PutEntry(plain);
+    EXPECT_TRUE(ov::IsAutoRunSet(Collect()));
+    ov::SetAutoRun(true, Collect());
+    EXPECT_EQ(ReadFile(entry), plain);
+
+    // Another letter case names another file on this file system.
     for (const std::string& exec : {ov::AsciiUpper(exe), "\"" + ov::AsciiLower(exe) + "\""}) {
-        const std::string text = EntryWithExec(exec);
-        PutEntry(text);
-        EXPECT_TRUE(ov::IsAutoRunSet(Collect())) << exec;
+        PutEntry(EntryWithExec(exec));
+        EXPECT_FALSE(ov::IsAutoRunSet(Collect())) << exec;
         ov::SetAutoRun(true, Collect());
-        EXPECT_EQ(ReadFile(entry), text) << exec;
+        EXPECT_EQ(ReadFile(entry), ov::AutoRunEntryText(exe, "Orvella")) << exec;
     }
     EXPECT_TRUE(warnings.empty());
+}
+
+TEST_F(AutoRunTest, FolderNameThatIsNotUtf8IsRefusedAndNothingIsWritten)
+{
+    const std::string mine = EntryWithExec("/usr/bin/elsewhere");
+    PutEntry(mine);
+    exe = dir / "Caf\xE9/Orvella"; // Latin-1, as an old archive may unpack it
+    ov::SetExePath(exe);
+    ov::SetAutoRun(true, Collect());
+    ASSERT_EQ(warnings.size(), 1u);
+    EXPECT_EQ(warnings[0].rfind("Auto-start cannot be set for this folder name:\r\n" + exe + "\r\n", 0), 0u)
+        << warnings[0];
+    EXPECT_EQ(ReadFile(entry), mine);
 }
 
 TEST_F(AutoRunTest, OtherExecutableOrDisabledEntryIsReplaced)
