@@ -35,6 +35,10 @@ public:
     static std::vector<ShownMessage>& Shown();
     static void Reset(); // clears answers and the record
     static std::string CaptionFor(MsgKind kind);
+
+    // The program's title: the caption of plain boxes.
+    static void SetApplicationTitle(const std::string& title);
+    static std::string ApplicationTitle();
 };
 
 // Error boundary for event handlers: a thrown file or conversion error ends
