@@ -4,6 +4,7 @@
 #include "settings/ui/ovSpinEdit.h"
 
 #include <QAbstractItemView>
+#include <QLabel>
 #include <QPainter>
 #include <QPushButton>
 #include <QStyledItemDelegate>
@@ -70,6 +71,18 @@ QIcon FontKindIcon(ov::FontKind kind)
     };
     return kind == ov::FontKind::Outline ? make(QStringLiteral("TT"), QColor(0, 0, 160))
                                          : make(QStringLiteral("\u00B7a"), QColor(80, 80, 80));
+}
+
+// A list box tells a screen reader its current entry as its name, so its
+// role reaches it through a label. The dialog's layout has no room for one:
+// the label stays hidden, which the accessibility tree still reports.
+void LabelForScreenReaders(QWidget* control, const QString& role)
+{
+    auto* label = new QLabel(role, control->parentWidget());
+    label->setObjectName(control->objectName() + QStringLiteral("Label"));
+    label->setBuddy(control);
+    label->hide();
+    control->setAccessibleName(role);
 }
 
 } // namespace
@@ -143,7 +156,7 @@ TColorFrm::TColorFrm() : TFontDialog("ColorFrm", "Font Color", QSize(157, 72), Q
     ColorBox1 = new TColorBox(this);
     ColorBox1->setObjectName(QStringLiteral("ColorBox1"));
     ColorBox1->setGeometry(8, 10, 145, 22);
-    ColorBox1->setAccessibleName(QStringLiteral("Font Color"));
+    LabelForScreenReaders(ColorBox1, QStringLiteral("Font Color"));
 }
 
 void TColorFrm::showEvent(QShowEvent* event)
@@ -162,7 +175,7 @@ TNameFrm::TNameFrm() : TFontDialog("NameFrm", "Font Name", QSize(158, 71), QPoin
     JvFontComboBox1->setEditable(false);
     JvFontComboBox1->setGeometry(8, 12, 145, 22);
     JvFontComboBox1->view()->setMinimumWidth(145);
-    JvFontComboBox1->setAccessibleName(QStringLiteral("Font Name"));
+    LabelForScreenReaders(JvFontComboBox1, QStringLiteral("Font Name"));
     // Built once: a font installed later shows at the next start.
     const QIcon marks[] = {FontKindIcon(ov::FontKind::Outline), FontKindIcon(ov::FontKind::Bitmap), QIcon()};
     for (const ov::FontFamily& f : ov::SystemFontFamilies())
