@@ -1,4 +1,5 @@
 #pragma once
+#include <QElapsedTimer>
 #include <QWidget>
 
 class QLabel;
@@ -24,7 +25,12 @@ public:
     // Waits for the splash, serving timers and painting meanwhile.
     void WaitUntilDone();
 
+    void setVisible(bool visible) override;
+
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+
+private:
+    QElapsedTimer shown_; // since the window is really up
 };
