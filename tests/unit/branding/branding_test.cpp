@@ -223,7 +223,7 @@ TEST(HelpFile, FoundBesideTheExecutable)
 
 TEST(DefaultRecord, ShippedFileNamesTheProductAndEveryPageAndIsCompiledIn)
 {
-    const std::string src = ORVELLA_SOURCE_DIR;
+    const std::string src = OV_SOURCE_DIR;
     const auto file = ov::ReadRegFile(src + "/data/Branding.reg");
     const auto built = ov::DefaultBrandingRecord();
     EXPECT_EQ(file.Get("AppName"), "Orvella");

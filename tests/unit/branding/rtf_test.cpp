@@ -251,7 +251,7 @@ TEST_F(Rtf, DamagedInputNeverFails)
 
 TEST_F(Rtf, MutatedDocumentsStillLoad)
 {
-    const std::string src = ORVELLA_SOURCE_DIR;
+    const std::string src = OV_SOURCE_DIR;
     QFile f(QString::fromStdString(src + "/data/Help/ovHelp.rtf"));
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     const std::string base = f.readAll().toStdString();
@@ -305,7 +305,7 @@ TEST_F(Rtf, LoadsAFileAndRefusesWhatItCannotRead)
 
 TEST_F(Rtf, ShippedHelpDocumentReadsAsFormattedText)
 {
-    const std::string src = ORVELLA_SOURCE_DIR;
+    const std::string src = OV_SOURCE_DIR;
     ASSERT_TRUE(ov::LoadRtfFile(src + "/data/Help/ovHelp.rtf", doc));
     const QString text = doc.toPlainText();
     EXPECT_TRUE(text.contains("Orvella"));
