@@ -11,6 +11,8 @@ PACKAGES=(
   fonts-dejavu-core
   # end-to-end tests: X server, notification area, window manager, input, screenshots
   xvfb xauth trayer openbox xdotool x11-utils imagemagick
+  # accessibility walk: the accessibility bus, its Python client, a private session bus
+  at-spi2-core python3-pyatspi dbus-x11
   # auto-start entry validation, printing to PDF
   desktop-file-utils cups printer-driver-cups-pdf poppler-utils
   # fuzzing the help reader (cmake -DCMAKE_CXX_COMPILER=clang++ -DORVELLA_FUZZ=ON)

@@ -186,3 +186,15 @@ TEST_F(NoNetworkLinks, LinksShowTheErrorAndOpenNothing)
 }
 
 } // namespace
+
+TEST_F(HelpAndLinks, TabStaysInsideTheHelpText)
+{
+    MakeMain();
+    main->show();
+    main->Pages->setCurrentWidget(main->Tab_Help);
+    H().HelpBox->setFocus();
+    ASSERT_EQ(main->focusWidget(), H().HelpBox);
+    QTest::keyClick(H().HelpBox, Qt::Key_Tab);
+    QTest::keyClick(H().HelpBox, Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(main->focusWidget(), H().HelpBox);
+}

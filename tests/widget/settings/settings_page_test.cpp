@@ -42,7 +42,7 @@ TEST_F(SettingsPageTest, EveryControlIsNamedForScreenReaders)
     TSettingsPage& p = Page();
     const std::vector<std::pair<QWidget*, const char*>> controls{
         {p.SpinEdit1, "Show message for"}, {p.SpinEdit2, "Show message every"}, {p.Trackbar1, "Contrast"},
-        {p.AutoStart, "Load program when Windows starts"}, {p.Pause, "Pause messages"},
+        {p.AutoStart, "Start Orvella when I log in"}, {p.Pause, "Pause messages"},
         {p.PositionRandom, "Random - Full Screen"}, {p.PositionCentered, "Centered - Full Screen"},
         {p.BtnSize, "Font Size"}, {p.Btncolor, "Font Color"}, {p.BtnName, "Font Name"},
         {p.Button1, "Restore Defaults"}, {p.btn_SaveSettings, "Save"}, {p.Pnl_Font, "Font sample"}};
