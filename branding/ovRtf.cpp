@@ -316,7 +316,7 @@ private:
         // Cells are divided by invisible frame marks only; a screen reader
         // would run one cell's last word into the next one's first.
         const QString text = cursor_.block().text();
-        if (!text.isEmpty() && !text.back().isSpace()) cursor_.insertText(QStringLiteral(" "));
+        if (!text.isEmpty() && !text.back().isSpace()) cursor_.insertText(QStringLiteral(" "), CharFormat(G().chr));
         ++col_;
         cellMoved_ = true;
     }

@@ -225,7 +225,7 @@ TEST_F(SettingsPageTest, AutoStartFolderThatIsAFileWarnsAndTheSaveGoesOn)
     Page().btn_SaveSettingsClick();
     ASSERT_EQ(Shown().size(), 2u);
     EXPECT_EQ(Shown()[0].kind, MsgKind::Warning);
-    EXPECT_NE(Shown()[0].text.find("Unable To modify"), std::string::npos);
+    EXPECT_EQ(Shown()[0].text.rfind("Could not write the auto-start entry " + ov::AutoRunEntryPath() + ": ", 0), 0u);
     EXPECT_EQ(Shown()[1].text, "Settings Saved Successfully");
     EXPECT_EQ(Ini("A-Settings", "DisplayTime"), "200");
 }
