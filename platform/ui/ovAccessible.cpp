@@ -3,6 +3,7 @@
 #include <QAbstractItemView>
 #include <QAccessibleWidget>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 #include <QTabBar>
@@ -70,6 +71,26 @@ public:
         if (name != showMenuAction() && name != pressAction()) return QAccessibleWidget::doAction(name);
         if (Box()->view()->isVisible()) Box()->hidePopup();
         else Box()->showPopup();
+    }
+};
+
+// A label that acts as a link (it raises a Click signal) is announced as a
+// link a screen reader can follow, not as plain text.
+class LinkAccessible : public QAccessibleWidget {
+public:
+    explicit LinkAccessible(QLabel* label) : QAccessibleWidget(label, QAccessible::Link) {}
+
+    QString text(QAccessible::Text t) const override
+    {
+        QString s = QAccessibleWidget::text(t);
+        if (t == QAccessible::Name && s.isEmpty()) s = static_cast<QLabel*>(widget())->text();
+        return s;
+    }
+    QStringList actionNames() const override { return QStringList{pressAction()} + QAccessibleWidget::actionNames(); }
+    void doAction(const QString& name) override
+    {
+        if (name != pressAction()) return QAccessibleWidget::doAction(name);
+        QMetaObject::invokeMethod(widget(), "Click", Qt::QueuedConnection);
     }
 };
 
@@ -193,6 +214,7 @@ QAccessibleInterface* Factory(const QString& className, QObject* object)
     if (!object || !object->isWidgetType()) return nullptr;
     if (className == QLatin1String("QComboBox")) return new ComboAccessible(static_cast<QComboBox*>(object));
     if (className == QLatin1String("QTabBar")) return new TabBarAccessible(static_cast<QTabBar*>(object));
+    if (className == QLatin1String("TLinkLabel")) return new LinkAccessible(static_cast<QLabel*>(object));
     // A plain widget made a window is announced as one, not as a filler.
     if (className == QLatin1String("QWidget") && static_cast<QWidget*>(object)->isWindow())
         return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
