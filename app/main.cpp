@@ -1,5 +1,6 @@
 #include "app/ui/ovForms.h"
 #include "app/ui/ovMain.h"
+#include "app/ui/ovNoTray.h"
 #include "app/ui/ovSplash.h"
 #include "platform/ovRunningMarkers.h"
 #include "platform/ovUtils.h"
@@ -42,14 +43,12 @@ int main(int argc, char** argv)
     splash.reset();
 
     // A desktop without a notification area must not leave an unreachable
-    // process: the window shows and its close box ends the program.
+    // process: the window shows, minimising it lets the phrases flash and
+    // its close box ends the program.
     if (!QSystemTrayIcon::isSystemTrayAvailable()) {
-        MainFrm->NoTrayArea = true;
+        EnterNoTrayMode(*MainFrm);
         MainFrm->ShowMainWindow();
-        ov::MessageBox::Show(ov::MsgKind::Information,
-                             "No notification area was found on this desktop, so Orvella shows its window "
-                             "instead. Closing the window ends Orvella.",
-                             MainFrm);
+        ov::MessageBox::Show(ov::MsgKind::Information, NoTrayNotice, MainFrm);
     } else if (MainFrm->ShowAtStart()) {
         MainFrm->ShowMainWindow();
     }

@@ -1,7 +1,10 @@
 #include "branding/ovBranding.h"
 #include "branding/ovRegFile.h"
+#include "platform/ovFiles.h"
 #include "platform/ovUtils.h"
 
+#include <QBuffer>
+#include <QByteArray>
 #include <QImageReader>
 #include <QString>
 #include <algorithm>
@@ -251,8 +254,15 @@ std::optional<QImage> LoadPicture(const std::string& folder, const std::string& 
 {
     const std::string path = PicturePath(folder, name);
     if (path.empty()) return std::nullopt;
+    // Read through the one reader of user files: only a regular file, with
+    // a cap, so a FIFO or a link to a device cannot hang start-up.
+    std::string bytes;
+    if (ReadRegularFile(path, bytes, kPictureFileCap) != ReadStatus::Ok) return std::nullopt;
+    QByteArray data = QByteArray::fromStdString(bytes);
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::ReadOnly);
     // Judged by content, so a PNG saved under a .bmp name still shows.
-    QImageReader reader(QString::fromLocal8Bit(path.c_str()));
+    QImageReader reader(&buffer);
     reader.setDecideFormatFromContent(true);
     QImage img = reader.read();
     if (img.isNull()) return std::nullopt;

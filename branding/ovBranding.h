@@ -79,6 +79,9 @@ inline constexpr const char* kIconFile = "Icon.ico";
 inline constexpr const char* kLogoFile = "Logo.bmp";
 inline constexpr const char* kSideLogoFile = "Logo_2.bmp";
 
+// Pictures are read whole, up to this size; a larger file shows no picture.
+inline constexpr size_t kPictureFileCap = size_t(32) << 20;
+
 // Full path of the file, or empty when there is none.
 std::string PicturePath(const std::string& folder, const std::string& name);
 // The picture, or nothing when the file is missing or not a readable image;

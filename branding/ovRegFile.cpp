@@ -1,12 +1,9 @@
 #include "branding/ovRegFile.h"
+#include "platform/ovFiles.h"
 #include "platform/ovUtils.h"
 
 #include <QString>
-#include <cerrno>
 #include <cstdlib>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace ov {
 
@@ -116,27 +113,7 @@ RegValues ParseRegValues(std::string_view content) { return Parse(content, false
 
 bool ReadFileHead(const std::string& path, size_t maxBytes, std::string& out, bool& truncated)
 {
-    out.clear();
-    truncated = false;
-    // Non-blocking, so that a FIFO planted under the name cannot hang us.
-    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0) return false;
-    struct stat st {};
-    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        close(fd);
-        return false;
-    }
-    char buf[1 << 14];
-    while (out.size() <= maxBytes) {
-        const ssize_t n = read(fd, buf, sizeof buf);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) break;
-        out.append(buf, size_t(n));
-    }
-    close(fd);
-    truncated = out.size() > maxBytes;
-    if (truncated) out.resize(maxBytes);
-    return true;
+    return ReadRegularFile(path, out, maxBytes, nullptr, &truncated) == ReadStatus::Ok;
 }
 
 RegValues ReadRegFile(const std::string& path, size_t maxBytes)
@@ -182,7 +159,7 @@ std::string FindConfigFile(const std::string& relPath, const std::vector<std::st
 {
     for (const std::string& folder : folders) {
         const std::string candidate = folder + relPath;
-        if (FileExists(candidate)) return candidate;
+        if (IsRegularFile(candidate)) return candidate; // a FIFO or folder there hides nothing
     }
     return {};
 }

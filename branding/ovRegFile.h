@@ -48,7 +48,7 @@ std::vector<std::string> ConfigSearchFolders(const char* xdgConfigHome, const ch
                                              const char* xdgConfigDirs);
 std::vector<std::string> ConfigSearchFolders(); // from the environment
 
-// The first existing file relPath under the given folders, or empty.
+// The first regular file relPath under the given folders, or empty.
 std::string FindConfigFile(const std::string& relPath, const std::vector<std::string>& folders);
 
 } // namespace ov

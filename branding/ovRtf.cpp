@@ -1,6 +1,7 @@
 #include "branding/ovRtf.h"
 #include "branding/ovCodePage.h"
 #include "branding/ovRegFile.h"
+#include "platform/ovFiles.h"
 
 #include <QColor>
 #include <QTextBlockFormat>
@@ -556,15 +557,7 @@ bool LoadRtfFile(const std::string& path, QTextDocument& doc, std::string* reaso
 {
     doc.clear();
     std::string data;
-    bool truncated = false;
-    if (!ReadFileHead(path, kRtfFileLimit, data, truncated)) {
-        if (reason) *reason = "The file cannot be read.";
-        return false;
-    }
-    if (truncated) {
-        if (reason) *reason = "The file is too large.";
-        return false;
-    }
+    if (ReadRegularFile(path, data, kRtfFileLimit, reason) != ReadStatus::Ok) return false;
     LoadRtf(data, doc);
     return true;
 }

@@ -39,14 +39,12 @@ static std::string TooLarge() { return "Text exceeds memo capacity"; }
 
 std::string LoadEditorText(const std::string& path, size_t capacity)
 {
-    struct stat st {};
-    // Refuse a huge file before reading it into memory.
-    if (stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && size_t(st.st_size) > capacity)
-        throw OvError(TooLarge());
     std::string bytes, reason;
-    if (!ReadWholeFile(path, bytes, &reason))
+    // A huge file is refused before it is read into memory.
+    const ReadStatus status = ReadRegularFile(path, bytes, capacity, &reason);
+    if (status == ReadStatus::TooLarge) throw OvError(TooLarge());
+    if (status != ReadStatus::Ok)
         throw OvError(Format("Cannot open file \"%s\". %s", path.c_str(), reason.c_str()));
-    if (bytes.size() > capacity) throw OvError(TooLarge());
     std::string text = EditorTextFromBytes(bytes);
     if (text.size() > capacity) throw OvError(TooLarge());
     return text;
@@ -66,6 +64,13 @@ std::string NewListNameProblem(const std::string& name)
         return "The name cannot be used: it contains a NUL character.";
     if (name.find('/') != std::string::npos || name.find('\\') != std::string::npos)
         return "The name " + quoted + " cannot be used: a list name cannot contain \"/\" or \"\\\".";
+    for (const char c : name)
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
+            return "The name cannot be used: a list name cannot contain line breaks, tabs or other control characters.";
+    // The settings file trims a leading blank away, so such a list could
+    // never keep its tick.
+    if (!name.empty() && name.front() == ' ')
+        return "The name " + quoted + " cannot be used: a list name cannot start with a blank.";
     if (name == "." || name == "..")
         return "The name " + quoted + " cannot be used: \".\" and \"..\" name folders, not lists.";
     if (name.size() + 4 > NAME_MAX)

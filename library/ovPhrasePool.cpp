@@ -11,12 +11,8 @@ std::vector<std::string> SplitPhraseText(std::string_view bytes)
     return lines;
 }
 
-void AppendPhraseFile(const std::string& path, PhrasePool& pool)
+void AppendPhraseText(std::string_view bytes, PhrasePool& pool)
 {
-    std::string bytes;
-    std::string reason;
-    if (!ReadWholeFile(path, bytes, &reason))
-        throw OvError(Format("Cannot open file \"%s\". %s", path.c_str(), reason.c_str()));
     // Lines average well over 8 bytes; reserving by that keeps the index
     // from reallocating while a large list is added.
     pool.Reserve(bytes.size(), bytes.size() / 8 + 1);

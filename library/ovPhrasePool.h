@@ -63,8 +63,8 @@ void ForEachPhraseLine(std::string_view bytes, Sink&& sink)
 
 std::vector<std::string> SplitPhraseText(std::string_view bytes);
 
-// Appends the lines of the list file at path. A file that cannot be read
-// throws "Cannot open file ..." with the system's reason.
-void AppendPhraseFile(const std::string& path, PhrasePool& pool);
+// Appends the lines of a list file's bytes.
+void AppendPhraseText(std::string_view bytes, PhrasePool& pool);
+
 
 } // namespace ov

@@ -1,6 +1,8 @@
 #include "platform/ovRunningMarkers.h"
 
+#include <cerrno>
 #include <cstdlib>
+#include <sys/stat.h>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <unistd.h>
@@ -18,8 +20,22 @@ std::vector<std::string> RunningMarkers::MarkerPaths(const std::string& lowerNam
 
 static int OpenMarker(const std::string& path)
 {
-    // Never follow a link another user planted, never truncate.
-    return open(path.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0666);
+    // A shared lock needs only a read-only descriptor, so a marker another
+    // user left (not writable by us) is still held. Never follow a link
+    // another user planted, never truncate, never wait on a FIFO.
+    constexpr int kFlags = O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC;
+    int fd = open(path.c_str(), kFlags);
+    if (fd < 0 && errno == ENOENT) {
+        fd = open(path.c_str(), kFlags | O_CREAT | O_EXCL, 0644);
+        if (fd < 0 && errno == EEXIST) fd = open(path.c_str(), kFlags); // another copy made it meanwhile
+    }
+    if (fd < 0) return -1;
+    struct stat st {};
+    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        close(fd);
+        return -1;
+    }
+    return fd;
 }
 
 void RunningMarkers::Acquire(const std::string& lowerName)
@@ -44,7 +60,7 @@ RunningMarkers::~RunningMarkers()
 bool RunningMarkers::AnotherCopyRuns(const std::string& lowerName)
 {
     for (const std::string& path : MarkerPaths(lowerName)) {
-        const int fd = open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+        const int fd = open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
         if (fd < 0) continue;
         const bool held = flock(fd, LOCK_EX | LOCK_NB) != 0;
         close(fd);

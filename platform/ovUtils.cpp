@@ -88,6 +88,17 @@ static void SortNames(std::vector<std::string>& names)
     });
 }
 
+// FIFOs, devices and sockets (or links to them) are never lists or
+// pictures: listing them would only lead to a read that hangs or never ends.
+static bool IsSpecialEntry(const std::string& folder, const dirent& e)
+{
+    if (e.d_type == DT_REG || e.d_type == DT_DIR) return false;
+    if (e.d_type == DT_FIFO || e.d_type == DT_CHR || e.d_type == DT_BLK || e.d_type == DT_SOCK) return true;
+    struct stat st {};
+    if (stat((folder + "/" + e.d_name).c_str(), &st) != 0) return false; // dangling: listed, passed over later
+    return !S_ISREG(st.st_mode) && !S_ISDIR(st.st_mode);
+}
+
 std::vector<std::string> ListFiles(const std::string& pattern, bool keepExtensions)
 {
     std::vector<std::string> names;
@@ -100,6 +111,7 @@ std::vector<std::string> ListFiles(const std::string& pattern, bool keepExtensio
         const std::string name = e->d_name;
         if (name == "." || name == "..") continue;
         if (fnmatch(wildcard.c_str(), name.c_str(), 0) != 0) continue;
+        if (IsSpecialEntry(folder, *e)) continue;
         if (keepExtensions) {
             names.push_back(name);
         } else {
@@ -201,7 +213,9 @@ std::string FindFileNoCase(const std::string& folder, const std::string& name)
     while (dirent* e = readdir(dir)) {
         if (SameTextAscii(e->d_name, name)) {
             const std::string candidate = e->d_name;
-            if (FileExists((folder.empty() ? std::string() : folder + "/") + candidate)) {
+            struct stat st {};
+            const std::string path = (folder.empty() ? std::string() : folder + "/") + candidate;
+            if (stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode)) {
                 found = candidate;
                 if (candidate == name) break; // the exact spelling wins
             }

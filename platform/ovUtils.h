@@ -11,10 +11,11 @@ namespace ov {
 bool SplitAtDelimiter(std::string_view source, std::string_view delimiter, bool caseSensitive,
                       std::string& head, std::string& tail);
 
-// Entries of a folder matching a pattern "folder/<wildcard>", whatever their
-// kind, "." and ".." skipped; names cut at their last dot unless extensions
-// are kept. Listing order is by name without regard to case, so positions
-// stay stable between runs.
+// Entries of a folder matching a pattern "folder/<wildcard>", hidden ones and
+// folders included, "." and ".." skipped; FIFOs, devices and sockets (also
+// behind a link) are left out. Names are cut at their last dot unless
+// extensions are kept. Listing order is by name without regard to case, so
+// positions stay stable between runs.
 std::vector<std::string> ListFiles(const std::string& pattern, bool keepExtensions);
 
 // Sub-folders of a folder that are not hidden (a name starting with "."),
@@ -38,8 +39,8 @@ bool FileExists(const std::string& path);   // an existing non-folder
 bool FolderExists(const std::string& path);
 bool ForceFolders(const std::string& path); // creates missing parents too
 
-// Case-insensitive lookup of a file name in a folder: the name as stored on
-// disk, or empty when there is none.
+// Case-insensitive lookup of a regular file in a folder: the name as stored
+// on disk, or empty when there is none.
 std::string FindFileNoCase(const std::string& folder, const std::string& name);
 
 } // namespace ov

@@ -23,14 +23,23 @@ std::string_view Trim(std::string_view s)
     return s.substr(b, e - b);
 }
 
-// Cuts a value to the longest length a read returns, never inside a UTF-8
-// sequence.
+bool IsContinuation(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
+
+// Cuts a value to the longest length a read returns. A UTF-8 character the
+// cut would split goes whole; a byte that belongs to no such character (a
+// Latin-1 file) is only a byte, so the cut stays at the limit.
 std::string CapValue(std::string_view v)
 {
     if (v.size() <= MaxValueLength) return std::string(v);
-    size_t n = MaxValueLength;
-    while (n > 0 && (static_cast<unsigned char>(v[n]) & 0xC0) == 0x80) --n;
-    return std::string(v.substr(0, n));
+    const size_t n = MaxValueLength;
+    size_t start = n;
+    while (start > 0 && n - start < 3 && IsContinuation(v[start])) --start;
+    const unsigned char lead = static_cast<unsigned char>(v[start]);
+    const size_t len = (lead >= 0xF0 && lead <= 0xF4) ? 4 : (lead >= 0xE0 && lead <= 0xEF) ? 3 : (lead >= 0xC2 && lead <= 0xDF) ? 2 : 0;
+    if (len == 0 || start == n || start + len <= n || start + len > v.size()) return std::string(v.substr(0, n));
+    for (size_t k = 1; k < len; ++k)
+        if (!IsContinuation(v[start + k])) return std::string(v.substr(0, n));
+    return std::string(v.substr(0, start));
 }
 
 enum class LineKind { Blank, Comment, Section, Key, Other };
@@ -321,12 +330,45 @@ void IniDoc::DeleteKey(const std::string& section, const std::string& key)
     if (removed) text_ = std::move(out);
 }
 
+void IniDoc::SetSectionKeys(const std::string& section, const std::vector<std::pair<std::string, std::string>>& keys)
+{
+    for (const auto& [key, value] : keys) CheckStorable(section, key, &value);
+    const std::string_view sec = Trim(section);
+    std::string out;
+    out.reserve(text_.size());
+    LineScanner scanner(text_);
+    Line line;
+    bool inSection = false, seenSection = false;
+    while (scanner.Next(line)) {
+        if (line.kind == LineKind::Section) {
+            inSection = !seenSection && SameTextAscii(line.name, sec);
+            seenSection = seenSection || inSection;
+        } else if (inSection && line.kind == LineKind::Key) {
+            continue;
+        }
+        out.append(text_, line.start, line.end - line.start);
+    }
+    text_ = std::move(out);
+    if (keys.empty()) return;
+    const Location loc = Locate(text_, sec, std::string_view());
+    const std::string eol = LineBreakOf(text_);
+    std::string add;
+    size_t at = text_.size();
+    if (loc.sectionFound) at = loc.insertAt;
+    else add.append("[").append(sec).append("]").append(eol);
+    for (const auto& [key, value] : keys) add.append(Trim(key)).append("=").append(value).append(eol);
+    if (at > 0 && text_[at - 1] != '\n') add.insert(0, eol);
+    text_.insert(at, add);
+}
+
 // --- IniFile ---------------------------------------------------------------
 
 IniDoc IniFile::Load() const
 {
+    // Anything but a readable regular file reads as no settings at all; a
+    // write then reports why instead of replacing it.
     std::string text;
-    if (!ReadWholeFile(path_, text)) text.clear();
+    if (ReadRegularFile(path_, text, kUserFileCap) != ReadStatus::Ok) text.clear();
     return IniDoc(std::move(text));
 }
 
@@ -355,12 +397,10 @@ void IniFile::Update(const std::function<void(IniDoc&)>& edits)
     // A file that exists but cannot be read must not be replaced by the
     // few keys this write holds.
     std::string text, reason;
-    if (!ReadWholeFile(path_, text, &reason)) {
-        if (FileExists(path_) || FolderExists(path_))
-            throw OvError(Format("Cannot read the settings file \"%s\": %s.", path_.c_str(), reason.c_str()));
-        text.clear();
-    }
-    const bool existed = FileExists(path_);
+    const ReadStatus status = ReadRegularFile(path_, text, kUserFileCap, &reason);
+    if (status != ReadStatus::Ok && status != ReadStatus::Missing)
+        throw OvError(Format("Cannot read the settings file \"%s\": %s.", path_.c_str(), reason.c_str()));
+    const bool existed = status == ReadStatus::Ok;
     IniDoc doc(text);
     edits(doc);
     if (existed && doc.Text() == text) return; // nothing changed

@@ -30,6 +30,10 @@ public:
     void WriteInteger(const std::string& section, const std::string& key, int32_t value);
     void WriteBool(const std::string& section, const std::string& key, bool value);
     void DeleteKey(const std::string& section, const std::string& key);
+    // Makes the section hold exactly these keys, in this order, one line
+    // each: every other key line of the section goes (duplicates, foreign
+    // keys); its comments and blank lines stay.
+    void SetSectionKeys(const std::string& section, const std::vector<std::pair<std::string, std::string>>& keys);
 
     const std::string& Text() const { return text_; }
 

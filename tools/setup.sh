@@ -11,8 +11,10 @@ PACKAGES=(
   fonts-dejavu-core
   # end-to-end tests: X server, notification area, window manager, input, screenshots
   xvfb xauth trayer openbox xdotool x11-utils imagemagick
-  # accessibility walk: the accessibility bus, its Python client, a private session bus
-  at-spi2-core python3-pyatspi dbus-x11
+  # end-to-end tests: a StatusNotifierItem tray on a private session bus
+  dbus-x11 haskell-status-notifier-item-utils haskell-gtk-sni-tray-utils
+  # accessibility walk: the accessibility bus and its Python client
+  at-spi2-core python3-pyatspi
   # auto-start entry validation, printing to PDF
   desktop-file-utils cups printer-driver-cups-pdf poppler-utils
   # fuzzing the help reader (cmake -DCMAKE_CXX_COMPILER=clang++ -DORVELLA_FUZZ=ON)

@@ -183,6 +183,7 @@ void TMainFrm::BuildShell()
     Tray->SetIconIndex(0);
     Tray->SetPopupMenu(trayMenu_);
     Tray->SetMinimizeToTray(true);
+    trayShell_->SetHostMenu(Mnu_Tray);
     Tray->OnClick = [this](ov::TCoolTrayIcon&) { ov::Guarded([this] { TrayClick(); }); };
     Tray->OnStartup = [this](ov::TCoolTrayIcon&, bool& show) { TrayStartup(show); };
     Tray->SetIconVisible(true);
@@ -202,6 +203,9 @@ void TMainFrm::DestroyShell()
     Tray = nullptr;
     delete trayMenu_;
     trayMenu_ = nullptr;
+    // Qt's icons go before the menu they may export.
+    delete trayShell_;
+    trayShell_ = nullptr;
 }
 
 void TMainFrm::WatchSessionEnd() { sessionEnd_->WatchSignals(); }

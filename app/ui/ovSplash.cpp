@@ -1,4 +1,5 @@
 #include "app/ui/ovSplash.h"
+#include "branding/ovBranding.h"
 #include "platform/ovTimer.h"
 #include "platform/ovUtils.h"
 
@@ -49,11 +50,7 @@ void TSplashFrm::FormCreate()
 {
     Label2->setText(QString::fromLocal8Bit((ov::ExeBaseName() + " loading...").c_str()));
     const std::string folder = ov::ExeFolder();
-    const std::string found = ov::FindFileNoCase(folder, "logo_small.bmp");
-    if (!found.empty()) {
-        QPixmap picture;
-        if (picture.load(QString::fromLocal8Bit((folder + found).c_str()))) Logo->setPixmap(picture);
-    }
+    if (const auto picture = ov::LoadPicture(folder, "logo_small.bmp")) Logo->setPixmap(QPixmap::fromImage(*picture));
 }
 
 void TSplashFrm::FormShow() { Timer1->SetEnabled(true); }

@@ -61,7 +61,10 @@ std::unique_ptr<ov::TextMeasurer> TDisplayCycle::Measurer(const QFont& font) con
 
 void TDisplayCycle::Tmr_DisplayTimer()
 {
-    if (frm_.mnu_Pause->isChecked() || frm_.isVisible() || !MsgFrm || MsgFrm->isVisible())
+    // A minimised main window is out of the way: without a notification
+    // area that is how the user sends the program to the background.
+    const bool mainWindowUp = frm_.isVisible() && !frm_.isMinimized();
+    if (frm_.mnu_Pause->isChecked() || mainWindowUp || !MsgFrm || MsgFrm->isVisible())
         return;
     ov::SharedState& st = frm_.State;
     const std::string phrase = ov::TrimPhrase(

@@ -265,8 +265,15 @@ void TMessagesPage::RestoreTicks()
     const ov::IniFile ini(ov::SettingsFilePath());
     const auto lines = ini.ReadSection(ov::TickSection(st.CurrentGroup));
     const QSignalBlocker block(AffirmList);
-    ov::ApplyTickRecord(lines, ListNames(), [&](size_t i, bool ticked) { SetTicked(int(i), ticked); });
+    const auto bad =
+        ov::ApplyTickRecord(lines, ListNames(), [&](size_t i, bool ticked) { SetTicked(int(i), ticked); });
     AffirmList->viewport()->update();
+    // A bad line is told once; the next save of the ticks drops it.
+    std::vector<ov::BadTickLine> news;
+    for (const ov::BadTickLine& b : bad)
+        if (tickReports_.IsNew(st.CurrentGroup + "\n" + b.key + "\n" + b.value, {})) news.push_back(b);
+    if (!news.empty())
+        ov::MessageBox::Show(ov::MsgKind::Error, ov::BadTickLinesMessage(ini.Path(), st.CurrentGroup, news), &frm_);
     st.CurrentGroup = DirListText();
 }
 
@@ -299,14 +306,21 @@ void TMessagesPage::BuildPhrasePool()
     const std::vector<std::string> names = ListNames();
     for (size_t i = 0; i < names.size(); ++i)
         if (Ticked(int(i))) ticked.push_back(names[i]);
-    ov::BuildPhrasePool(DirListText(), ticked, st.Pool);
+    const std::vector<std::string> failures = ov::BuildPhrasePool(DirListText(), ticked, st.Pool, &listReports_);
     st.PhraseCursor = -1;
+    // Unreadable lists are left out; each is told once, not at every rebuild.
+    std::string text;
+    for (const std::string& f : failures) text += (text.empty() ? "" : "\n\n") + f;
+    if (!text.empty()) ov::MessageBox::Show(ov::MsgKind::Error, text, &frm_);
 }
 
 void TMessagesPage::DirListChange()
 {
     ov::SharedState& st = frm_.State;
     if (!frm_.FormReady) return;
+    // Choosing a category again is asking again: its faults are told anew.
+    listReports_.ForgetAll();
+    tickReports_.ForgetAll();
     if (st.MessagesDirty
         && ov::MessageBox::Show(ov::MsgKind::Confirm,
                                 "The selected messages have changed.\r\nDo you wish to save the changes?", &frm_)

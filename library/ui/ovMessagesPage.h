@@ -1,4 +1,6 @@
 #pragma once
+#include "library/ovCategoryStore.h"
+
 #include <QObject>
 #include <QString>
 #include <string>
@@ -72,4 +74,7 @@ private:
     void FillLists(const std::vector<std::string>& names);
     TMainFrm& frm_;
     bool quietEditor_ = false;
+    // Lists that failed to read and bad tick lines already told to the user.
+    ov::ReportMemory listReports_;
+    ov::ReportMemory tickReports_;
 };

@@ -3,6 +3,9 @@
 #include <QApplication>
 #include <QCursor>
 #include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QDBusMessage>
+#include <QDBusVariant>
 #include <QDBusServiceWatcher>
 #include <QEvent>
 #include <QMenu>
@@ -31,7 +34,32 @@ void ApplyIconData(QSystemTrayIcon* icon, const TNotifyIconData& d)
     icon->setToolTip(QString::fromLocal8Bit(d.szTip));
 }
 
+const QString kWatcherService = QStringLiteral("org.kde.StatusNotifierWatcher");
+
 } // namespace
+
+bool QtTrayShell::StatusNotifierHost()
+{
+    // Qt chooses StatusNotifierItem over XEmbed once per process, at its
+    // first tray icon, when a host is registered with the watcher. Ask the
+    // same question once, right after that icon exists, so the menu is
+    // exported exactly where Qt's icons go through D-Bus.
+    static const bool sni = [] {
+        QDBusConnection bus = QDBusConnection::sessionBus();
+        if (!bus.isConnected() || !bus.interface() || !bus.interface()->isServiceRegistered(kWatcherService))
+            return false;
+        QDBusMessage get = QDBusMessage::createMethodCall(kWatcherService, QStringLiteral("/StatusNotifierWatcher"),
+                                                          QStringLiteral("org.freedesktop.DBus.Properties"),
+                                                          QStringLiteral("Get"));
+        get << kWatcherService << QStringLiteral("IsStatusNotifierHostRegistered");
+        // A hung watcher must not hold up the start for long.
+        const QDBusMessage reply = bus.call(get, QDBus::Block, 3000);
+        if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
+            return false;
+        return qvariant_cast<QDBusVariant>(reply.arguments().constFirst()).variant().toBool();
+    }();
+    return sni;
+}
 
 QtTrayShell::QtTrayShell(QWidget* owner, QObject* parent) : QObject(parent), owner_(owner)
 {
@@ -43,7 +71,7 @@ QtTrayShell::QtTrayShell(QWidget* owner, QObject* parent) : QObject(parent), own
     // (The XEmbed fallback gives no public notice; Qt re-docks there itself.)
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (bus.isConnected()) {
-        trayWatcher_ = new QDBusServiceWatcher(QStringLiteral("org.kde.StatusNotifierWatcher"), bus,
+        trayWatcher_ = new QDBusServiceWatcher(kWatcherService, bus,
                                                QDBusServiceWatcher::WatchForRegistration, this);
         connect(trayWatcher_, &QDBusServiceWatcher::serviceRegistered, this,
                 [this] { Guarded([this] { NotifyTaskbarCreated(); }); });
@@ -95,6 +123,8 @@ bool QtTrayShell::NotifyIcon(unsigned op, const TNotifyIconData& d)
         icon = new QSystemTrayIcon(this);
         icons_[d.uID] = icon;
         ApplyIconData(icon, d);
+        if (hostMenu_ && StatusNotifierHost())
+            icon->setContextMenu(hostMenu_);
         connect(icon, &QSystemTrayIcon::activated, this,
                 [this, id = d.uID](QSystemTrayIcon::ActivationReason r) { OnActivated(id, r); });
         connect(icon, &QSystemTrayIcon::messageClicked, this,

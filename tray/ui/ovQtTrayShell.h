@@ -18,8 +18,10 @@ namespace ov {
 // icon, QTimer for the window-less timers, QCursor and the style hints for
 // the input queries, and the owner widget as the main window.
 //
-// The component opens its menu itself on a right press, so no context menu
-// is ever given to the QSystemTrayIcon.
+// The component opens its menu itself on a right press. A StatusNotifierItem
+// host, though, draws an item's menu itself from the DBusMenu the item
+// exports and never asks the item to open one: there, and only there, the
+// program's menu is also given to each QSystemTrayIcon to export.
 class QtTrayShell : public QObject, public ITrayShell {
     Q_OBJECT
 public:
@@ -29,6 +31,11 @@ public:
 
     // The application's main window, once it has finished construction.
     void SetMainWindow(QWidget* window) { mainWindow_ = window; }
+    // The menu a StatusNotifierItem host shows on its own; set it before the
+    // icon is added, as hosts read it when the icon registers.
+    void SetHostMenu(QMenu* menu) { hostMenu_ = menu; }
+    // Whether Qt's tray icons speak StatusNotifierItem in this process.
+    static bool StatusNotifierHost();
     // Consulted by the program's start: whether to show the main window.
     bool ShowMainFormAtStart() const { return showMainFormAtStart_; }
     // For tests and diagnostics.
@@ -77,6 +84,7 @@ private:
 
     QPointer<QWidget> owner_;
     QPointer<QWidget> mainWindow_;
+    QPointer<QMenu> hostMenu_;
     std::map<uint32_t, QSystemTrayIcon*> icons_;
     std::map<std::uintptr_t, QTimer*> timers_;
     std::vector<IAppHook*> appHooks_;

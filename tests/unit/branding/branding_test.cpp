@@ -222,8 +222,7 @@ TEST(HelpFile, FoundBesideTheExecutable)
 
 TEST(DefaultRecord, ShippedFileNamesTheProductAndEveryPage)
 {
-    std::string src = __FILE__;
-    src.resize(src.rfind("/tests/unit/"));
+    const std::string src = OV_SOURCE_DIR;
     const auto v = ov::ReadRegFile(src + "/data/Branding.reg");
     EXPECT_EQ(v.Get("AppName"), "Orvella");
     EXPECT_EQ(v.Get("Publisher"), "Halvorn");

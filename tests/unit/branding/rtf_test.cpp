@@ -253,8 +253,7 @@ TEST_F(Rtf, DamagedInputNeverFails)
 
 TEST_F(Rtf, MutatedDocumentsStillLoad)
 {
-    std::string src = __FILE__;
-    src.resize(src.rfind("/tests/unit/"));
+    const std::string src = OV_SOURCE_DIR;
     QFile f(QString::fromStdString(src + "/data/Help/ovHelp.rtf"));
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     const std::string base = f.readAll().toStdString();
@@ -308,8 +307,7 @@ TEST_F(Rtf, LoadsAFileAndRefusesWhatItCannotRead)
 
 TEST_F(Rtf, ShippedHelpDocumentReadsAsFormattedText)
 {
-    std::string src = __FILE__;
-    src.resize(src.rfind("/tests/unit/"));
+    const std::string src = OV_SOURCE_DIR;
     ASSERT_TRUE(ov::LoadRtfFile(src + "/data/Help/ovHelp.rtf", doc));
     const QString text = doc.toPlainText();
     EXPECT_TRUE(text.contains("Orvella"));

@@ -42,9 +42,9 @@ TEST(EditorText, LoadReportsMissingAndOversizedFiles)
 TEST(NewListName, NamesThatLeaveTheFolderOrCannotBeFilesAreRefused)
 {
     for (const std::string& bad : std::vector<std::string>{"a/b", "../x", "a\\b", ".", "..", std::string("a\0b", 3),
-                                  std::string(NAME_MAX - 3, 'n')})
+                                  std::string(NAME_MAX - 3, 'n'), " x", "tab\there", "line\nbreak"})
         EXPECT_FALSE(ov::NewListNameProblem(bad).empty()) << bad;
-    for (const std::string& good : std::vector<std::string>{"Calm", " spaced ", "...x", "a.b", "Été", std::string(NAME_MAX - 4, 'n')})
+    for (const std::string& good : std::vector<std::string>{"Calm", "spaced ", "a:b", "...x", "a.b", "Été", std::string(NAME_MAX - 4, 'n')})
         EXPECT_EQ(ov::NewListNameProblem(good), "") << good;
 }
 

@@ -59,31 +59,52 @@ TEST(TickState, NumbersAndTrueFalse)
     }
 }
 
-TEST(TickRecord, AppliedByNameInFileOrderAndStopsAtBadState)
+TEST(TickRecord, AppliedByNameInFileOrderBadStatesSkippedAndReturned)
 {
-    const Lines names{"a.b", "Calm", "Health", "Sleep"};
+    const Lines names{"a", "a.b", "a:b", "Calm", "Health", "Sleep"};
     std::vector<int> ticks(names.size(), -1);
     auto set = [&](size_t i, bool t) { ticks[i] = t ? 1 : 0; };
-    ApplyTickRecord({{"0", "calm:True"}, {"1", "HEALTH:False"}, {"2", "a.b:1"}, {"3", "Gone:True"},
-                     {"4", "no colon"}, {"5", "Calm:False"}},
-                    names, set);
-    // Stored names match whole (a.b is not looked up as a); later lines win.
-    EXPECT_EQ(ticks, (std::vector<int>{1, 0, 0, -1}));
-
-    std::fill(ticks.begin(), ticks.end(), -1);
-    EXPECT_THROW(ApplyTickRecord({{"0", "Calm:True"}, {"1", "Health:maybe"}, {"2", "Sleep:True"}}, names, set),
-                 OvError);
-    EXPECT_EQ(ticks, (std::vector<int>{-1, 1, -1, -1})); // ticks set until then stay
+    const auto bad = ApplyTickRecord({{"0", "calm:True"}, {"1", "HEALTH:False"}, {"2", "a.b:1"}, {"3", "Gone:True"},
+                                      {"4", "no colon"}, {"5", "Calm:False"}, {"6", "a:b:True"}, {"(", "ace:"},
+                                      {"7", "Health:maybe"}, {"8", "Sleep:True"}},
+                                     names, set);
+    // Stored names match whole (a.b is not looked up as a), the state follows
+    // the last colon (a:b is its own list), later lines win, and a bad state
+    // costs no other tick.
+    EXPECT_EQ(ticks, (std::vector<int>{-1, 1, 1, 0, 0, 1}));
+    ASSERT_EQ(bad.size(), 2u);
+    EXPECT_EQ(bad[0].key, "(");
+    EXPECT_EQ(bad[0].state, "");
+    EXPECT_EQ(bad[1].value, "Health:maybe");
+    const std::string text = BadTickLinesMessage("/x/Orvella.ini", "Cat", bad);
+    EXPECT_NE(text.find("'maybe' is not a valid boolean value"), std::string::npos) << text;
+    EXPECT_NE(text.find("[Cat-Affirmations]"), std::string::npos) << text;
 }
 
-TEST(TickRecord, WriteSetsKeysAndDropsLeftovers)
+TEST(TickRecord, WriteLeavesOneLinePerKeyAndEveryTickReadsBack)
 {
-    IniDoc doc("[Calm-Affirmations]\n0=Old:True\n1=Older:False\n2=Oldest:True\nx=keep\n[Other]\n5=stay\n");
-    WriteTickRecord(doc, "Calm", {"Alpha", "Beta"}, {true, false});
-    const auto section = doc.ReadSection("Calm-Affirmations");
-    EXPECT_EQ(section, (std::vector<std::pair<std::string, std::string>>{
-                           {"0", "Alpha:True"}, {"1", "Beta:False"}, {"x", "keep"}}));
+    IniDoc doc("[Calm-Affirmations]\n0=Old:True\n1=Older:False\n; mine\n1=Dup:True\n(=ace:\n2=Oldest:True\n"
+               "x=foreign\n[Other]\n5=stay\n");
+    const Lines names{" blank", "a", "a:b", "a=b", "a.b", "Z"};
+    const std::vector<bool> ticked{true, false, true, true, false, true};
+    WriteTickRecord(doc, "Calm", names, ticked);
+    // Exactly one line per present list, in order; the comment and other
+    // sections stay. A name the record cannot hold gets no line.
+    EXPECT_EQ(doc.ReadSection("Calm-Affirmations"),
+              (std::vector<std::pair<std::string, std::string>>{
+                  {"1", "a:False"}, {"2", "a:b:True"}, {"3", "a=b:True"}, {"4", "a.b:False"}, {"5", "Z:True"}}));
+    EXPECT_NE(doc.Text().find("; mine"), std::string::npos);
     EXPECT_EQ(doc.ReadString("Other", "5", ""), "stay");
+
+    std::vector<int> read(names.size(), -1);
+    EXPECT_TRUE(ApplyTickRecord(doc.ReadSection("Calm-Affirmations"), names, [&](size_t i, bool t) {
+                    read[i] = t ? 1 : 0;
+                }).empty());
+    EXPECT_EQ(read, (std::vector<int>{-1, 0, 1, 1, 0, 1}));
+    // Writing the same ticks again changes nothing.
+    const std::string once = doc.Text();
+    WriteTickRecord(doc, "Calm", names, ticked);
+    EXPECT_EQ(doc.Text(), once);
 }
 
 class PoolFiles : public ::testing::Test {
@@ -102,21 +123,41 @@ TEST_F(PoolFiles, TickedListsInGivenOrderWithDuplicatesAndBlanks)
     for (size_t i = 0; i < expect.size(); ++i) EXPECT_EQ(pool[i], expect[i]) << i;
 }
 
-TEST_F(PoolFiles, UnreadableListStopsWithErrorAndKeepsWhatWasGathered)
+TEST_F(PoolFiles, UnreadableListIsLeftOutAndToldOnceUntilItChanges)
 {
-    exe.MakeCategory("Cat", {{"a", "one\ntwo"}, {"c", "never"}});
+    exe.MakeCategory("Cat", {{"a", "one\ntwo"}, {"c", "three"}});
     // /proc/self/mem opens but cannot be read at offset 0, even as root.
-    ASSERT_EQ(symlink("/proc/self/mem", exe.Path("Affirmations/Cat/b.txt").c_str()), 0);
+    const std::string b = exe.Path("Affirmations/Cat/b.txt");
+    ASSERT_EQ(symlink("/proc/self/mem", b.c_str()), 0);
+    exe.MakeFolder("Affirmations/Cat/dir.txt");
+    ASSERT_EQ(mkfifo(exe.Path("Affirmations/Cat/pipe.txt").c_str(), 0644), 0);
+    const Lines ticked{"a", "b", "dir", "pipe", "c"};
+    ReportMemory told;
     PhrasePool pool;
-    try {
-        BuildPhrasePool("Cat", {"a", "b", "c"}, pool);
-        FAIL() << "an unreadable list must be reported";
-    } catch (const OvError& e) {
-        const std::string text = e.what();
-        EXPECT_EQ(text.rfind("Cannot open file \"" + exe.Path("Affirmations/Cat/b.txt") + "\". ", 0), 0u) << text;
-    }
-    ASSERT_EQ(pool.Count(), 2u);
-    EXPECT_EQ(pool[1], "two");
+    const Lines first = BuildPhrasePool("Cat", ticked, pool, &told);
+    ASSERT_EQ(first.size(), 2u); // the folder is no list and is passed over
+    EXPECT_EQ(first[0].rfind("Cannot open file \"" + b + "\". ", 0), 0u) << first[0];
+    EXPECT_NE(first[1].find("named pipe"), std::string::npos) << first[1];
+    ASSERT_EQ(pool.Count(), 3u);
+    EXPECT_EQ(pool[2], "three");
+
+    // Every later rebuild keeps the rest flashing without telling again...
+    EXPECT_TRUE(BuildPhrasePool("Cat", ticked, pool, &told).empty());
+    EXPECT_EQ(pool.Count(), 3u);
+    // ...until the file changes, or the category is chosen again.
+    unlink(b.c_str());
+    ASSERT_EQ(symlink("/proc/thread-self/mem", b.c_str()), 0);
+    EXPECT_EQ(BuildPhrasePool("Cat", ticked, pool, &told).size(), 1u);
+    told.ForgetAll();
+    EXPECT_EQ(BuildPhrasePool("Cat", ticked, pool, &told).size(), 2u);
+    // A list that reads again is forgotten: its next failure is news.
+    unlink(b.c_str());
+    exe.Write("Affirmations/Cat/b.txt", "back");
+    EXPECT_EQ(BuildPhrasePool("Cat", ticked, pool, &told).size(), 0u);
+    EXPECT_EQ(pool.Count(), 4u);
+    unlink(b.c_str());
+    ASSERT_EQ(symlink("/proc/self/mem", b.c_str()), 0);
+    EXPECT_EQ(BuildPhrasePool("Cat", ticked, pool, &told).size(), 1u);
 }
 
 TEST_F(PoolFiles, ModeZeroListIsReportedWhenNotRoot)
@@ -125,5 +166,5 @@ TEST_F(PoolFiles, ModeZeroListIsReportedWhenNotRoot)
     exe.MakeCategory("Cat", {{"a", "one"}});
     chmod(exe.Path("Affirmations/Cat/a.txt").c_str(), 0);
     PhrasePool pool;
-    EXPECT_THROW(BuildPhrasePool("Cat", {"a"}, pool), OvError);
+    EXPECT_EQ(BuildPhrasePool("Cat", {"a"}, pool).size(), 1u);
 }

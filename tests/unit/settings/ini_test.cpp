@@ -93,6 +93,13 @@ TEST(IniDoc, CapsLongValuesWithoutSplittingACharacter)
     EXPECT_EQ(doc.ReadString("S", "Long", ""), std::string(2047, 'a'));
     doc.WriteString("S", "Wide", std::string(2046, 'a') + "\xC3\xA9" + "tail");
     EXPECT_EQ(doc.ReadString("S", "Wide", ""), std::string(2046, 'a'));
+    // A byte that belongs to no UTF-8 character (Latin-1) is cut like any byte.
+    doc.WriteString("S", "Latin1", std::string(2047, 'a') + "\xB0");
+    EXPECT_EQ(doc.ReadString("S", "Latin1", ""), std::string(2047, 'a'));
+    doc.WriteString("S", "Latin1b", std::string(2046, 'a') + "\xE9\xB0");
+    EXPECT_EQ(doc.ReadString("S", "Latin1b", ""), std::string(2046, 'a') + "\xE9");
+    doc.WriteString("S", "Three", std::string(2045, 'a') + "\xE2\x82\xAC");
+    EXPECT_EQ(doc.ReadString("S", "Three", ""), std::string(2045, 'a'));
     // The file keeps the whole value.
     EXPECT_NE(doc.Text().find(std::string(3000, 'a')), std::string::npos);
 }
@@ -248,6 +255,23 @@ TEST_F(IniFileTest, AnUnreadableFileIsNeverReplaced)
         EXPECT_NE(std::string(e.what()).find(path), std::string::npos) << e.what();
     }
     EXPECT_TRUE(ov::FolderExists(path));
+}
+
+TEST_F(IniFileTest, SettingsFileThatIsAFifoReadsAsDefaultsAndIsKept)
+{
+    ASSERT_EQ(mkfifo(path.c_str(), 0644), 0);
+    IniFile ini(path);
+    EXPECT_EQ(ini.ReadInteger("General", "GroupIndex", 3), 3); // at once, no writer awaited
+    try {
+        ini.WriteInteger("General", "GroupIndex", 1);
+        FAIL() << "no error";
+    } catch (const ov::OvError& e) {
+        EXPECT_EQ(std::string(e.what()),
+                  "Cannot read the settings file \"" + path + "\": It is a named pipe, not a regular file.");
+    }
+    struct stat st {};
+    ASSERT_EQ(lstat(path.c_str(), &st), 0);
+    EXPECT_TRUE(S_ISFIFO(st.st_mode));
 }
 
 TEST_F(IniFileTest, ReadOnlyFileGivesAnErrorAndStaysWhole)

@@ -11,6 +11,7 @@
 #include <QTabWidget>
 #include <filesystem>
 #include <sys/stat.h>
+#include <unistd.h>
 
 using ov::MsgKind;
 using ov::MsgResult;
@@ -79,16 +80,40 @@ TEST_F(MessagesPage, TickRecordRestoresTicksAndPoolFollowsListOrder)
     EXPECT_EQ(Pool(), (std::vector<std::string>{"a", "z"}));
 }
 
-TEST_F(MessagesPage, BadTickStateShowsBooleanErrorAndKeepsEarlierTicks)
+TEST_F(MessagesPage, BadTickLineIsToldOnceCostsNoOtherTickAndTheNextSaveDropsIt)
 {
     exe->MakeCategory("Cat", {{"a", "1"}, {"b", "2"}, {"c", "3"}});
-    exe->Write("Orvella.ini", "[Cat-Affirmations]\n0=b:True\n1=c:maybe\n");
+    exe->Write("Orvella.ini", "[Cat-Affirmations]\n0=b:True\n1=c:maybe\n2=c:True\n(=ace:\n");
     MakeMain();
-    ASSERT_EQ(ShownTexts(), (std::vector<std::string>{"'maybe' is not a valid boolean value"}));
+    ASSERT_EQ(Shown().size(), 1u);
     EXPECT_EQ(Shown()[0].kind, MsgKind::Error);
-    EXPECT_TRUE(Page().Ticked(1));
+    EXPECT_NE(Shown()[0].text.find("'maybe' is not a valid boolean value"), std::string::npos) << Shown()[0].text;
     EXPECT_FALSE(Page().Ticked(0));
-    EXPECT_FALSE(Page().Ticked(2));
+    EXPECT_TRUE(Page().Ticked(1));
+    EXPECT_TRUE(Page().Ticked(2));
+    EXPECT_EQ(Pool(), (std::vector<std::string>{"2", "3"}));
+    Page().LoadCategoryLists(); // as every close of the window does
+    EXPECT_EQ(Shown().size(), 1u);
+    Page().SaveTicksAndEditor();
+    EXPECT_EQ(ov::IniFile(exe->SettingsFile()).ReadSection("Cat-Affirmations"),
+              (std::vector<std::pair<std::string, std::string>>{{"0", "a:False"}, {"1", "b:True"}, {"2", "c:True"}}));
+}
+
+TEST_F(MessagesPage, UnreadableListIsToldOnceAndTheOthersKeepFlashing)
+{
+    exe->MakeCategory("Cat", {{"a", "one"}, {"c", "three"}});
+    const std::string b = exe->Path("Affirmations/Cat/b.txt");
+    ASSERT_EQ(symlink("/proc/self/mem", b.c_str()), 0);
+    exe->Write("Orvella.ini", "[Cat-Affirmations]\n0=a:True\n1=b:True\n2=c:True\n");
+    TMainFrm& frm = MakeMain();
+    ASSERT_EQ(Shown().size(), 1u);
+    EXPECT_EQ(Shown()[0].text.rfind("Cannot open file \"" + b + "\". ", 0), 0u) << Shown()[0].text;
+    EXPECT_EQ(Pool(), (std::vector<std::string>{"one", "three"}));
+    Page().LoadCategoryLists();
+    frm.State.Pool.Clear(); // the display cycle rebuilds an empty pool
+    Page().BuildPhrasePool();
+    EXPECT_EQ(Shown().size(), 1u);
+    EXPECT_EQ(Pool(), (std::vector<std::string>{"one", "three"}));
 }
 
 TEST_F(MessagesPage, CategoryChangeAsksOnceWhenDirtyAndSavesToPreviousCategory)
