@@ -28,5 +28,6 @@ menu_choose 0.15
 wait_for 10 main_window || fail "the tray menu's Settings did not open the main window"
 pass "Settings opened from the tray menu"
 
-/usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/a11y_walk.py" "$APP_PID" || fail "accessibility walk"
+# Bounded, so a program that stops answering fails here with the walk's output.
+timeout 200 /usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/a11y_walk.py" "$APP_PID" || fail "accessibility walk"
 app_alive || fail "the program ended during the walk"
