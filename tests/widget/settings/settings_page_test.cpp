@@ -7,12 +7,16 @@
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
+#include <QAbstractItemView>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
+#include <QTabBar>
+#include <QTabWidget>
 #include <filesystem>
 #include <sys/stat.h>
 
@@ -38,7 +42,8 @@ TEST_F(SettingsPageTest, NoSettingsFileShowsTheDefaults)
 
 TEST_F(SettingsPageTest, EveryControlIsNamedForScreenReaders)
 {
-    MakeMain();
+    exe->MakeCategory("Daily", {{"one", "x"}});
+    TMainFrm& frm = MakeMain();
     TSettingsPage& p = Page();
     const std::vector<std::pair<QWidget*, const char*>> controls{
         {p.SpinEdit1, "Show message for"}, {p.SpinEdit2, "Show message every"}, {p.Trackbar1, "Contrast"},
@@ -48,6 +53,19 @@ TEST_F(SettingsPageTest, EveryControlIsNamedForScreenReaders)
         {p.Button1, "Restore Defaults"}, {p.btn_SaveSettings, "Save"}, {p.Pnl_Font, "Font sample"}};
     for (const auto& [w, caption] : controls)
         EXPECT_EQ(QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name), caption);
+
+    // A drop-down box is named by its label, not by the entry it shows, and
+    // so is its list; the tab of the page shown reports itself selected.
+    QComboBox* dirList = frm.MessagesPage->DirList;
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(dirList)->text(QAccessible::Name), "Subliminal Category");
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(dirList)->text(QAccessible::Value), "Daily");
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(dirList->view())->text(QAccessible::Name), "Subliminal Category");
+    frm.Pages->setCurrentWidget(frm.Tab_Settings);
+    QAccessibleInterface* tabs = QAccessible::queryAccessibleInterface(frm.Pages->tabBar());
+    ASSERT_EQ(tabs->childCount(), frm.Pages->count());
+    EXPECT_EQ(tabs->child(1)->text(QAccessible::Name), "Settings");
+    EXPECT_TRUE(tabs->child(1)->state().selected);
+    EXPECT_FALSE(tabs->child(0)->state().selected);
 }
 
 TEST_F(SettingsPageTest, StoredValuesOutOfRangeAreClampedAndSavedAsShown)
