@@ -6,11 +6,15 @@ set -euo pipefail
 PACKAGES=(
   # build
   g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
-  libfontconfig-dev libxcb1-dev
+  libfontconfig-dev libxcb1-dev libxcb-shape0-dev
   # fonts the program and the tests render with
   fonts-dejavu-core
   # end-to-end tests: X server, notification area, window manager, input, screenshots
   xvfb xauth trayer openbox xdotool x11-utils imagemagick
+  # compositing managers: phrases must look the same with and without one
+  picom xcompmgr
+  # two monitors on a real X server without hardware
+  xserver-xorg-core xserver-xorg-video-dummy x11-xserver-utils
   # end-to-end tests: a StatusNotifierItem tray on a private session bus
   dbus-x11 haskell-status-notifier-item-utils haskell-gtk-sni-tray-utils
   # accessibility walk: the accessibility bus and its Python client
