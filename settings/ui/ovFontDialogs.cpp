@@ -1,4 +1,5 @@
 #include "settings/ui/ovFontDialogs.h"
+#include "platform/ui/ovAccessible.h"
 #include "settings/ovColors.h"
 #include "settings/ovFontLookup.h"
 #include "settings/ui/ovSpinEdit.h"
@@ -76,6 +77,7 @@ QIcon FontKindIcon(ov::FontKind kind)
 
 TFontDialog::TFontDialog(const char* name, const char* caption, QSize client, QPoint ok, QPoint cancel)
 {
+    ov::InstallAccessibility();
     setObjectName(QLatin1String(name));
     setWindowTitle(QString::fromUtf8(caption));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -144,6 +146,7 @@ TColorFrm::TColorFrm() : TFontDialog("ColorFrm", "Font Color", QSize(157, 72), Q
     ColorBox1->setObjectName(QStringLiteral("ColorBox1"));
     ColorBox1->setGeometry(8, 10, 145, 22);
     ColorBox1->setAccessibleName(QStringLiteral("Font Color"));
+    ColorBox1->view()->setAccessibleName(QStringLiteral("Font Color"));
 }
 
 void TColorFrm::showEvent(QShowEvent* event)
@@ -163,6 +166,7 @@ TNameFrm::TNameFrm() : TFontDialog("NameFrm", "Font Name", QSize(158, 71), QPoin
     JvFontComboBox1->setGeometry(8, 12, 145, 22);
     JvFontComboBox1->view()->setMinimumWidth(145);
     JvFontComboBox1->setAccessibleName(QStringLiteral("Font Name"));
+    JvFontComboBox1->view()->setAccessibleName(QStringLiteral("Font Name"));
     // Built once: a font installed later shows at the next start.
     const QIcon marks[] = {FontKindIcon(ov::FontKind::Outline), FontKindIcon(ov::FontKind::Bitmap), QIcon()};
     for (const ov::FontFamily& f : ov::SystemFontFamilies())
