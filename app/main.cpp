@@ -2,6 +2,7 @@
 #include "app/ui/ovMain.h"
 #include "app/ui/ovNoTray.h"
 #include "app/ui/ovSplash.h"
+#include "platform/ovPaths.h"
 #include "platform/ovRunningMarkers.h"
 #include "platform/ovUtils.h"
 #include "platform/ui/ovMessageBox.h"
@@ -30,6 +31,12 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     app.setQuitOnLastWindowClosed(false);
 
+    // Settled before any user file is read: beside the executable, or the
+    // per-user folders of an installed program.
+    const ov::FileLayout layout = ov::DecideFileLayout();
+    ov::UseFileLayout(layout);
+    const std::string filesProblem = ov::PrepareUserFiles(layout);
+
     auto splash = std::make_unique<TSplashFrm>();
     splash->show();
     splash->repaint();
@@ -43,6 +50,7 @@ int main(int argc, char** argv)
     splash->WaitUntilDone();
     splash->hide();
     splash.reset();
+    if (!filesProblem.empty()) ov::MessageBox::Show(ov::MsgKind::Warning, filesProblem, MainFrm);
 
     // A desktop without a notification area must not leave an unreachable
     // process: the window shows, minimising it lets the phrases flash and

@@ -1,26 +1,36 @@
-// How long phrases really stay on an X display. Watches the map and unmap
-// notifications of the phrase window (override-redirect, named "Phrase")
-// through the root window's substructure events while Orvella flashes, and
-// prints the median and 95th percentile of the shown time. Given Orvella's
+// How long phrases really stay on an X display, and how long the gaps
+// between them are. Watches the map and unmap notifications of the phrase
+// window (override-redirect, named "Phrase") through the root window's
+// substructure events while Orvella flashes, and prints the error of the
+// shown time against the display time and of the gap against the interval
+// (median, 95th percentile and maximum of its size), the first flash on its
+// own. Then, for a few more flashes, it reads the window's picture right
+// after the map notification and again halfway through the display time:
+// a first frame that differs (empty or stale) is counted. Given Orvella's
 // process id it also prints its CPU time per flash and its resident memory.
 //
-//   flash_timing FLASHES [PID]
+//   flash_timing FLASHES DISPLAY_MS INTERVAL_MS [PID]
+#include <xcb/shape.h>
 #include <xcb/xcb.h>
 
 #include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <thread>
 #include <unistd.h>
 #include <vector>
 
 namespace {
 
 using Clock = std::chrono::steady_clock;
+
+double Ms(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
 
 std::string WindowName(xcb_connection_t* c, xcb_window_t w)
 {
@@ -72,16 +82,58 @@ double Percentile(std::vector<double> v, double p)
     return v[i];
 }
 
+void PrintErrors(const char* what, const std::vector<double>& measured, double wanted)
+{
+    if (measured.empty())
+        return;
+    std::vector<double> errors;
+    for (double m : measured)
+        errors.push_back(std::fabs(m - wanted));
+    std::printf("%s: %zu, median %.2f ms; |error| median %.2f ms, p95 %.2f ms, max %.2f ms\n", what, measured.size(),
+                Percentile(measured, 0.5), Percentile(errors, 0.5), Percentile(errors, 0.95),
+                *std::max_element(errors.begin(), errors.end()));
+}
+
+// The window's own pixels inside its shape; empty when it cannot be read
+// (the window went away).
+std::vector<uint32_t> ShapePixels(xcb_connection_t* c, xcb_window_t w)
+{
+    std::vector<uint32_t> out;
+    xcb_get_geometry_reply_t* g = xcb_get_geometry_reply(c, xcb_get_geometry(c, w), nullptr);
+    if (!g)
+        return out;
+    const int width = g->width, height = g->height;
+    free(g);
+    xcb_get_image_reply_t* img = xcb_get_image_reply(
+        c, xcb_get_image(c, XCB_IMAGE_FORMAT_Z_PIXMAP, w, 0, 0, uint16_t(width), uint16_t(height), ~0u), nullptr);
+    xcb_shape_get_rectangles_reply_t* shape = xcb_shape_get_rectangles_reply(
+        c, xcb_shape_get_rectangles(c, w, XCB_SHAPE_SK_BOUNDING), nullptr);
+    if (img && shape && xcb_get_image_data_length(img) >= width * height * 4) {
+        const auto* px = reinterpret_cast<const uint32_t*>(xcb_get_image_data(img));
+        const xcb_rectangle_t* r = xcb_shape_get_rectangles_rectangles(shape);
+        for (int i = 0; i < xcb_shape_get_rectangles_rectangles_length(shape); ++i)
+            for (int y = std::max(0, int(r[i].y)); y < std::min(height, r[i].y + r[i].height); ++y)
+                for (int x = std::max(0, int(r[i].x)); x < std::min(width, r[i].x + r[i].width); ++x)
+                    out.push_back(px[y * width + x] & 0xFFFFFF);
+    }
+    free(img);
+    free(shape);
+    return out;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: flash_timing FLASHES [PID]\n");
+    if (argc < 4) {
+        std::fprintf(stderr, "usage: flash_timing FLASHES DISPLAY_MS INTERVAL_MS [PID]\n");
         return 1;
     }
     const int wanted = std::max(1, std::atoi(argv[1]));
-    const long pid = argc > 2 ? std::atol(argv[2]) : 0;
+    const double displayMs = std::atof(argv[2]);
+    const double intervalMs = std::atof(argv[3]);
+    const long pid = argc > 4 ? std::atol(argv[4]) : 0;
+    const int frameChecks = 10;
 
     int screenNumber = 0;
     xcb_connection_t* c = xcb_connect(nullptr, &screenNumber);
@@ -89,23 +141,27 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "cannot connect to the X display\n");
         return 1;
     }
-    const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(c)).data;
+    xcb_screen_iterator_t it = xcb_setup_roots_iterator(xcb_get_setup(c));
+    for (int i = 0; i < screenNumber && it.rem; ++i)
+        xcb_screen_next(&it);
     const uint32_t mask = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
-    xcb_change_window_attributes(c, screen->root, XCB_CW_EVENT_MASK, &mask);
+    xcb_change_window_attributes(c, it.data->root, XCB_CW_EVENT_MASK, &mask);
     xcb_flush(c);
 
     xcb_window_t phrase = XCB_WINDOW_NONE;
-    Clock::time_point mappedAt;
-    bool shown = false;
-    std::vector<double> durations;
+    Clock::time_point mappedAt, unmappedAt;
+    bool shown = false, hiddenOnce = false;
+    std::vector<double> durations, gaps;
+    int framesChecked = 0, framesStale = 0;
     double cpuStart = -1;
     long rssStart = -1;
-    while (int(durations.size()) < wanted) {
+    while (int(durations.size()) < wanted + frameChecks) {
         xcb_generic_event_t* e = xcb_wait_for_event(c);
         if (!e)
             break;
         const Clock::time_point now = Clock::now();
         const uint8_t type = e->response_type & 0x7F;
+        const bool timing = int(durations.size()) < wanted;
         if (type == XCB_MAP_NOTIFY) {
             auto* m = reinterpret_cast<xcb_map_notify_event_t*>(e);
             if (phrase == XCB_WINDOW_NONE && m->override_redirect && WindowName(c, m->window) == "Phrase") {
@@ -118,12 +174,26 @@ int main(int argc, char** argv)
             if (m->window == phrase) {
                 mappedAt = now;
                 shown = true;
+                if (hiddenOnce && timing)
+                    gaps.push_back(Ms(now - unmappedAt));
+                if (!timing) {
+                    // The first frame against the settled one.
+                    const std::vector<uint32_t> first = ShapePixels(c, phrase);
+                    std::this_thread::sleep_for(std::chrono::duration<double, std::milli>(displayMs / 2));
+                    const std::vector<uint32_t> settled = ShapePixels(c, phrase);
+                    if (!first.empty() && first.size() == settled.size()) {
+                        ++framesChecked;
+                        framesStale += first != settled;
+                    }
+                }
             }
         } else if (type == XCB_UNMAP_NOTIFY) {
             auto* u = reinterpret_cast<xcb_unmap_notify_event_t*>(e);
             if (u->window == phrase && shown) {
-                durations.push_back(std::chrono::duration<double, std::milli>(now - mappedAt).count());
+                durations.push_back(Ms(now - mappedAt));
+                unmappedAt = now;
                 shown = false;
+                hiddenOnce = true;
             }
         }
         free(e);
@@ -131,15 +201,17 @@ int main(int argc, char** argv)
     xcb_disconnect(c);
     if (durations.empty())
         return 1;
-    std::printf("flashes %zu: shown median %.1f ms, 95th percentile %.1f ms, min %.1f ms, max %.1f ms\n",
-                durations.size(), Percentile(durations, 0.5), Percentile(durations, 0.95),
-                *std::min_element(durations.begin(), durations.end()),
-                *std::max_element(durations.begin(), durations.end()));
+    durations.resize(std::min(durations.size(), size_t(wanted)));
+    std::printf("first flash shown %.2f ms of %.0f\n", durations.front(), displayMs);
+    PrintErrors("shown", durations, displayMs);
+    PrintErrors("gaps", gaps, intervalMs);
+    std::printf("first frames read right after the map: %d, of which %d differ from the settled frame\n",
+                framesChecked, framesStale);
     if (pid > 0 && cpuStart >= 0) {
         const double cpu = CpuSeconds(pid) - cpuStart;
         std::printf("Orvella: %.2f ms CPU per flash (interval included); resident %ld KiB at the first flash, "
-                    "%ld KiB after %zu\n",
-                    cpu * 1000.0 / double(durations.size()), rssStart, ResidentKiB(pid), durations.size());
+                    "%ld KiB at the end\n",
+                    cpu * 1000.0 / double(durations.size() + size_t(framesChecked)), rssStart, ResidentKiB(pid));
     }
     return 0;
 }

@@ -28,8 +28,29 @@ QPainterPath Spark(QPointF c, double r)
     return p;
 }
 
+const QColor kSpark(255, 236, 140);
+
+// The emblem's shapes in a tile, shared by the painted and the SVG icon.
+struct Emblem {
+    QRectF tile;
+    double corner;
+    QPointF centre;
+    double ring, ringPen;
+    QPainterPath spark;
+};
+
+Emblem EmblemIn(const QRectF& r)
+{
+    // A ring, the "O", with a spark where a phrase flashes.
+    const QPointF c = r.center();
+    const double ring = r.width() * 0.30;
+    return {r, r.width() * 0.22, c, ring, std::max(1.0, r.width() * 0.09),
+            Spark(QPointF(c.x() + ring * 0.72, c.y() - ring * 0.72), r.width() * 0.2)};
+}
+
 void DrawEmblem(QPainter& g, const QRectF& r)
 {
+    const Emblem e = EmblemIn(r);
     g.save();
     g.setRenderHint(QPainter::Antialiasing);
     QLinearGradient bg(r.topLeft(), r.bottomRight());
@@ -37,22 +58,53 @@ void DrawEmblem(QPainter& g, const QRectF& r)
     bg.setColorAt(1, kLight);
     g.setPen(Qt::NoPen);
     g.setBrush(bg);
-    const double radius = r.width() * 0.22;
-    g.drawRoundedRect(r, radius, radius);
-    // A ring, the "O", with a spark where a phrase flashes.
-    const QPointF c = r.center();
-    const double ring = r.width() * 0.30;
-    QPen pen(Qt::white, std::max(1.0, r.width() * 0.09));
-    g.setPen(pen);
+    g.drawRoundedRect(r, e.corner, e.corner);
+    g.setPen(QPen(Qt::white, e.ringPen));
     g.setBrush(Qt::NoBrush);
-    g.drawEllipse(c, ring, ring);
+    g.drawEllipse(e.centre, e.ring, e.ring);
     g.setPen(Qt::NoPen);
-    g.setBrush(QColor(255, 236, 140));
-    g.drawPath(Spark(QPointF(c.x() + ring * 0.72, c.y() - ring * 0.72), r.width() * 0.2));
+    g.setBrush(kSpark);
+    g.drawPath(e.spark);
     g.restore();
 }
 
+QString Num(double v) { return QString::number(v, 'g', 6); }
+
+QString SvgPath(const QPainterPath& p)
+{
+    QString d;
+    for (int i = 0; i < p.elementCount(); ++i) {
+        const QPainterPath::Element e = p.elementAt(i);
+        if (e.isMoveTo()) d += QStringLiteral("M%1 %2").arg(Num(e.x), Num(e.y));
+        else if (e.isLineTo()) d += QStringLiteral("L%1 %2").arg(Num(e.x), Num(e.y));
+        else if (e.isCurveTo()) d += QStringLiteral("C%1 %2").arg(Num(e.x), Num(e.y));
+        else d += QStringLiteral(" %1 %2").arg(Num(e.x), Num(e.y)); // the curve's further points
+    }
+    return d + QStringLiteral("Z");
+}
+
 } // namespace
+
+QString BuiltinIconSvg()
+{
+    const int size = 256;
+    const double m = size / 16.0;
+    const Emblem e = EmblemIn(QRectF(m, m, size - 2 * m, size - 2 * m));
+    const QRectF& t = e.tile;
+    return QStringLiteral(
+               "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+               "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"%1\" height=\"%1\" viewBox=\"0 0 %1 %1\">\n"
+               "  <defs><linearGradient id=\"tile\" gradientUnits=\"userSpaceOnUse\" x1=\"%2\" y1=\"%3\" x2=\"%4\" y2=\"%5\">"
+               "<stop offset=\"0\" stop-color=\"%6\"/><stop offset=\"1\" stop-color=\"%7\"/></linearGradient></defs>\n"
+               "  <rect x=\"%2\" y=\"%3\" width=\"%8\" height=\"%9\" rx=\"%10\" ry=\"%10\" fill=\"url(#tile)\"/>\n")
+               .arg(size)
+               .arg(Num(t.left()), Num(t.top()), Num(t.right()), Num(t.bottom()), kMid.name(), kLight.name(),
+                    Num(t.width()), Num(t.height()))
+               .arg(Num(e.corner))
+        + QStringLiteral("  <circle cx=\"%1\" cy=\"%2\" r=\"%3\" fill=\"none\" stroke=\"#ffffff\" stroke-width=\"%4\"/>\n"
+                         "  <path d=\"%5\" fill=\"%6\"/>\n</svg>\n")
+              .arg(Num(e.centre.x()), Num(e.centre.y()), Num(e.ring), Num(e.ringPen), SvgPath(e.spark), kSpark.name());
+}
 
 QImage BuiltinIconImage(int size)
 {

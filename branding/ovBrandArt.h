@@ -10,6 +10,9 @@ namespace ov {
 // The emblem: a rounded tile with a flash of light; square, size pixels.
 QImage BuiltinIconImage(int size);
 
+// The emblem as a scalable picture (SVG), drawn from the same shapes.
+QString BuiltinIconSvg();
+
 // The header strip: the emblem and the product name on a dark gradient.
 QImage BuiltinHeaderImage(const QString& productName, int width, int height);
 

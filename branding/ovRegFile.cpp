@@ -7,6 +7,7 @@
 #include <cctype>
 #include <optional>
 #include <cstdlib>
+#include <dirent.h>
 
 namespace ov {
 
@@ -237,11 +238,44 @@ std::vector<std::string> ConfigSearchFolders()
                                std::getenv("XDG_CONFIG_DIRS"));
 }
 
+// One step of a relative path below a folder ending in "/": the exact name
+// first, else an entry of the same letters in another case.
+static std::string StepNoCase(const std::string& folder, const std::string& name, bool wantFile)
+{
+    // A FIFO or folder where the record should be hides nothing.
+    auto fits = [&](const std::string& n) { return wantFile ? IsRegularFile(folder + n) : FolderExists(folder + n); };
+    if (fits(name)) return name;
+    std::string found;
+    if (DIR* dir = opendir(folder.c_str())) {
+        while (dirent* e = readdir(dir)) {
+            if (SameTextAscii(e->d_name, name) && fits(e->d_name)) {
+                found = e->d_name;
+                break;
+            }
+        }
+        closedir(dir);
+    }
+    return found;
+}
+
 std::string FindConfigFile(const std::string& relPath, const std::vector<std::string>& folders)
 {
+    // Registry keys match without regard to case, so the folders standing
+    // in for them do too: /usr/bin/orvella finds Halvorn/Orvella/.
     for (const std::string& folder : folders) {
-        const std::string candidate = folder + relPath;
-        if (IsRegularFile(candidate)) return candidate; // a FIFO or folder there hides nothing
+        std::string at = folder;
+        size_t start = 0;
+        for (;;) {
+            const size_t slash = relPath.find('/', start);
+            const bool last = slash == std::string::npos;
+            const std::string part = relPath.substr(start, last ? std::string::npos : slash - start);
+            const std::string step = StepNoCase(at, part, last);
+            if (step.empty()) break;
+            at += step;
+            if (last) return at;
+            at += '/';
+            start = slash + 1;
+        }
     }
     return {};
 }

@@ -48,7 +48,8 @@ std::vector<std::string> ConfigSearchFolders(const char* xdgConfigHome, const ch
                                              const char* xdgConfigDirs);
 std::vector<std::string> ConfigSearchFolders(); // from the environment
 
-// The first regular file relPath under the given folders, or empty.
+// The first regular file relPath under the given folders, or empty. The
+// steps of relPath match without regard to case, the exact name first.
 std::string FindConfigFile(const std::string& relPath, const std::vector<std::string>& folders);
 
 } // namespace ov

@@ -38,15 +38,24 @@ QFont MaskFont(const QFont& font)
     return f;
 }
 
+QSize DeviceSize(const QSize& size, qreal devicePixelRatio)
+{
+    if (devicePixelRatio == 1.0)
+        return size;
+    return QSize(qRound(size.width() * devicePixelRatio), qRound(size.height() * devicePixelRatio));
+}
+
 QImage RenderPhraseImage(std::string_view wrapped, const QSize& size, int lineHeight, const QFont& font,
-                         const QColor& colour)
+                         const QColor& colour, qreal devicePixelRatio)
 {
     if (size.isEmpty())
         return {};
-    QImage image(size, QImage::Format_RGB32);
+    const QSize pixels = DeviceSize(size, devicePixelRatio);
+    QImage image(pixels, QImage::Format_RGB32);
     if (image.isNull())
-        throw OvError("There is not enough memory to draw the phrase (" + std::to_string(size.width()) + " x " +
-                      std::to_string(size.height()) + " pixels).");
+        throw OvError("There is not enough memory to draw the phrase (" + std::to_string(pixels.width()) + " x " +
+                      std::to_string(pixels.height()) + " pixels).");
+    image.setDevicePixelRatio(devicePixelRatio);
     image.fill(Qt::white);
 
     QPainter painter(&image);
@@ -136,11 +145,12 @@ QRegion RegionFromBitmapReference(const QImage& image, QRgb colour)
     return region;
 }
 
-PhraseMask BuildPhraseMask(const PhraseLayout& layout, const QFont& font, const QColor& colour)
+PhraseMask BuildPhraseMask(const PhraseLayout& layout, const QFont& font, const QColor& colour,
+                           qreal devicePixelRatio)
 {
     PhraseMask mask;
     const QSize size(layout.width, layout.height);
-    mask.image = RenderPhraseImage(layout.text, size, layout.lineHeight, font, colour);
+    mask.image = RenderPhraseImage(layout.text, size, layout.lineHeight, font, colour, devicePixelRatio);
     if (mask.image.isNull())
         return mask;
     const QRgb white = qRgb(255, 255, 255);
@@ -149,7 +159,8 @@ PhraseMask BuildPhraseMask(const PhraseLayout& layout, const QFont& font, const 
     } else {
         // White ink on the white bitmap leaves no trace: take the shape of
         // the same glyphs drawn in black.
-        const QImage ink = RenderPhraseImage(layout.text, size, layout.lineHeight, font, QColor(Qt::black));
+        const QImage ink =
+            RenderPhraseImage(layout.text, size, layout.lineHeight, font, QColor(Qt::black), devicePixelRatio);
         mask.region = RegionFromBitmap(ink, white);
     }
     return mask;

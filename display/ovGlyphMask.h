@@ -17,10 +17,15 @@ struct PhraseLayout;
 QFont MaskFont(const QFont& font);
 
 // The wrapped lines drawn in the font colour into a white image of the given
-// size, line k at y = k * (lineHeight + 2). Throws OvError when the image
-// cannot be allocated.
+// size, line k at y = k * (lineHeight + 2). Sizes and places are in
+// logical pixels; with a device pixel ratio above 1 the image holds that
+// many more pixels and the glyphs are drawn at that resolution. Throws
+// OvError when the image cannot be allocated.
 QImage RenderPhraseImage(std::string_view wrapped, const QSize& size, int lineHeight, const QFont& font,
-                         const QColor& colour);
+                         const QColor& colour, qreal devicePixelRatio = 1.0);
+
+// The size in device pixels of a window of the given logical size.
+QSize DeviceSize(const QSize& size, qreal devicePixelRatio);
 
 // The region of every pixel whose red, green and blue differ from colour
 // (alpha is ignored). Empty when there is none or the image is empty.
@@ -34,11 +39,13 @@ QRegion RegionFromBitmapReference(const QImage& image, QRgb colour);
 // colour on white) and the region of the glyph pixels. The region is taken
 // against the white background, whatever the font colour or the pixel at
 // (0, 0): white letters and a glyph in the corner are cut out as letters
-// too. An empty region means the phrase left no mark at all.
+// too. An empty region means the phrase left no mark at all. With a device
+// pixel ratio above 1, image and region are in device pixels.
 struct PhraseMask {
     QImage image;
     QRegion region;
 };
-PhraseMask BuildPhraseMask(const PhraseLayout& layout, const QFont& font, const QColor& colour);
+PhraseMask BuildPhraseMask(const PhraseLayout& layout, const QFont& font, const QColor& colour,
+                           qreal devicePixelRatio = 1.0);
 
 } // namespace ov

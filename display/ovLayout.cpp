@@ -118,4 +118,25 @@ QPoint SnapToWorkArea(const QPoint& pos, const QSize& window, const QRect& displ
     return {display.left() + x, display.top() + y};
 }
 
+size_t ScreenForPointer(const std::vector<ScreenArea>& screens, const QPoint* pointer)
+{
+    if (!pointer || screens.size() < 2)
+        return 0;
+    size_t best = 0;
+    long long bestDistance = -1;
+    for (size_t i = 0; i < screens.size(); ++i) {
+        const QRect& g = screens[i].geometry;
+        if (g.contains(*pointer))
+            return i;
+        const long long dx = std::max({g.left() - pointer->x(), 0, pointer->x() - g.right()});
+        const long long dy = std::max({g.top() - pointer->y(), 0, pointer->y() - g.bottom()});
+        const long long distance = dx * dx + dy * dy;
+        if (bestDistance < 0 || distance < bestDistance) {
+            best = i;
+            bestDistance = distance;
+        }
+    }
+    return best;
+}
+
 } // namespace ov

@@ -66,4 +66,16 @@ QPoint ChoosePosition(int location, const QRect& screen, const QSize& window, Po
 constexpr int SnapDistance = 50;
 QPoint SnapToWorkArea(const QPoint& pos, const QSize& window, const QRect& display, const QRect& workArea);
 
+// One monitor: its whole area and the part panels leave free.
+struct ScreenArea {
+    QRect geometry;
+    QRect workArea;
+};
+
+// The monitor a phrase goes to: the one holding the pointer, so the user
+// sees it where they work; the nearest one when the pointer is on none
+// (between monitors of different sizes); the first (primary) one when the
+// pointer is unknown. screens must not be empty.
+size_t ScreenForPointer(const std::vector<ScreenArea>& screens, const QPoint* pointer);
+
 } // namespace ov

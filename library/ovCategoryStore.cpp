@@ -1,5 +1,6 @@
 #include "library/ovCategoryStore.h"
 #include "platform/ovError.h"
+#include "platform/ovPaths.h"
 #include "platform/ovUtils.h"
 #include "settings/ovIniFile.h"
 
@@ -11,7 +12,7 @@
 
 namespace ov {
 
-std::string LibraryFolder() { return ExeFolder() + "Affirmations"; }
+std::string LibraryFolder() { return UserDataFolder() + "Affirmations"; }
 std::string CategoryFolder(const std::string& category) { return LibraryFolder() + "/" + category; }
 std::string ListPath(const std::string& category, const std::string& list)
 {

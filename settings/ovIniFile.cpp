@@ -2,6 +2,7 @@
 
 #include "platform/ovError.h"
 #include "platform/ovFiles.h"
+#include "platform/ovPaths.h"
 #include "platform/ovUtils.h"
 
 #include <string_view>
@@ -428,14 +429,6 @@ void IniFile::DeleteKey(const std::string& section, const std::string& key)
     Update([&](IniDoc& d) { d.DeleteKey(section, key); });
 }
 
-std::string SettingsFilePath()
-{
-    std::string path = ExePath();
-    const size_t slash = path.find_last_of('/');
-    const size_t nameStart = slash == std::string::npos ? 0 : slash + 1;
-    const size_t dot = path.find_last_of('.');
-    if (dot != std::string::npos && dot > nameStart) path.resize(dot);
-    return path + ".ini";
-}
+std::string SettingsFilePath() { return UserSettingsFile(); }
 
 } // namespace ov

@@ -74,7 +74,8 @@ private:
 // two characters. False for any other text.
 bool ParseIniInteger(const std::string& text, int32_t& value);
 
-// SettingsFile: the executable's path with the extension ".ini".
+// SettingsFile: the executable's path with the extension ".ini", or the
+// per-user one of an installed program.
 std::string SettingsFilePath();
 
 } // namespace ov

@@ -6,15 +6,23 @@ set -euo pipefail
 PACKAGES=(
   # build
   g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
-  libfontconfig-dev libxcb1-dev
+  libfontconfig-dev libxcb1-dev libxcb-shape0-dev
   # fonts the program and the tests render with
   fonts-dejavu-core
   # end-to-end tests: X server, notification area, window manager, input, screenshots
   xvfb xauth trayer openbox xdotool x11-utils imagemagick
+  # compositing managers: phrases must look the same with and without one
+  picom xcompmgr
+  # two monitors on a real X server without hardware
+  xserver-xorg-core xserver-xorg-video-dummy x11-xserver-utils
   # end-to-end tests: a StatusNotifierItem tray on a private session bus
   dbus-x11 haskell-status-notifier-item-utils haskell-gtk-sni-tray-utils
+  # accessibility walk: the accessibility bus and its Python client
+  at-spi2-core python3-pyatspi
   # auto-start entry validation, printing to PDF
   desktop-file-utils cups printer-driver-cups-pdf poppler-utils
+  # the Debian package: building (dpkg-shlibdeps, file) and validating it
+  dpkg-dev file fakeroot lintian appstream
   # fuzzing the help reader (cmake -DCMAKE_CXX_COMPILER=clang++ -DORVELLA_FUZZ=ON)
   clang libclang-rt-14-dev
 )

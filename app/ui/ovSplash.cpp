@@ -1,5 +1,6 @@
 #include "app/ui/ovSplash.h"
 #include "branding/ovBranding.h"
+#include "platform/ovPaths.h"
 #include "platform/ovTimer.h"
 #include "platform/ovUtils.h"
 
@@ -49,7 +50,7 @@ TSplashFrm::TSplashFrm()
 void TSplashFrm::FormCreate()
 {
     Label2->setText(QString::fromLocal8Bit((ov::ExeBaseName() + " loading...").c_str()));
-    const std::string folder = ov::ExeFolder();
+    const std::string folder = ov::PictureFolder("logo_small.bmp");
     if (const auto picture = ov::LoadPicture(folder, "logo_small.bmp")) Logo->setPixmap(QPixmap::fromImage(*picture));
 }
 

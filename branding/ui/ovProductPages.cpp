@@ -3,6 +3,7 @@
 #include "app/ui/ovMain.h"
 #include "branding/ovBrandArt.h"
 #include "branding/ui/ovLinkLabel.h"
+#include "platform/ovPaths.h"
 #include "platform/ovUtils.h"
 #include "platform/ui/ovMessageBox.h"
 #include "settings/ui/ovSettingsPage.h"
@@ -194,9 +195,8 @@ void TProductPages::ApplyBranding()
 
     // Pictures beside the executable replace the built-in ones; a file that
     // is not a readable picture is passed over like a missing one.
-    const std::string folder = ov::ExeFolder();
     QIcon icon;
-    if (const auto img = ov::LoadPicture(folder, ov::kIconFile)) icon = QIcon(QPixmap::fromImage(*img));
+    if (const auto img = ov::LoadPicture(ov::PictureFolder(ov::kIconFile), ov::kIconFile)) icon = QIcon(QPixmap::fromImage(*img));
     if (icon.isNull()) {
         for (int size : {16, 22, 24, 32, 48, 64, 128})
             icon.addPixmap(QPixmap::fromImage(ov::BuiltinIconImage(size)));
@@ -204,12 +204,12 @@ void TProductPages::ApplyBranding()
     QApplication::setWindowIcon(icon);
     frm_.setWindowIcon(icon); // the tray icon follows the main window's icon
 
-    const auto logo = ov::LoadPicture(folder, ov::kLogoFile);
+    const auto logo = ov::LoadPicture(ov::PictureFolder(ov::kLogoFile), ov::kLogoFile);
     SetLogo(QPixmap::fromImage(logo ? *logo
                                     : ov::BuiltinHeaderImage(Q(Info.AppName), frm_.Pnl_Header->width(),
                                                              frm_.Pnl_Header->height())));
 
-    const auto side = ov::LoadPicture(folder, ov::kSideLogoFile);
+    const auto side = ov::LoadPicture(ov::PictureFolder(ov::kSideLogoFile), ov::kSideLogoFile);
     const QPixmap sidePicture = QPixmap::fromImage(side ? *side : ov::BuiltinSideImage());
     QLabel* sideImages[] = {frm_.SettingsPage ? frm_.SettingsPage->logo2_1 : nullptr, logo2_4, logo2_5, logo2_6};
     for (QLabel* l : sideImages)

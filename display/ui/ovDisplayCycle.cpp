@@ -15,8 +15,10 @@
 #include "settings/ui/ovSpinEdit.h"
 
 #include <QAction>
+#include <QCursor>
 #include <QGroupBox>
 #include <QGuiApplication>
+#include <QPointer>
 #include <QScreen>
 #include <QSlider>
 #include <cstdlib>
@@ -39,6 +41,9 @@ TDisplayCycle::TDisplayCycle(TMainFrm& frm) : QObject(&frm), frm_(frm)
     });
     connect(frm_.Timer1, &ov::TTimer::OnTimer, this, [this] { ov::Guarded([this] { Timer1Timer(); }); });
     connect(frm_.mnu_Pause, &QAction::triggered, this, [this] { ov::Guarded([this] { mnu_PauseClick(); }); });
+    // A coarse timer may fire 5 % early or late: a 1 s interval would
+    // alternate between 0.95 s and 1.05 s.
+    frm_.Tmr_Display->SetPrecise(true);
     if (frm_.SettingsPage && frm_.SettingsPage->Grp_Test)
         TestPreview = new TTestPreview(frm_, *frm_.SettingsPage->Grp_Test);
     ColourKey = new TColourKey(frm_, MainKeyColour);
@@ -76,15 +81,34 @@ void TDisplayCycle::Tmr_DisplayTimer()
     frm_.Tmr_Display->SetEnabled(false);
     const QFont font = ov::DisplayQFont(st.DisplayFont);
     MsgFrm->setFont(ov::MaskFont(font));
-    QScreen* screen = QGuiApplication::primaryScreen();
-    const QRect screenRect = screen ? screen->geometry() : QRect(0, 0, 1024, 768);
-    const ov::PhraseLayout layout = ov::LayoutPhrase(phrase, screenRect.width(), *Measurer(font));
+    screen_ = PointerScreen();
+    const ov::PhraseLayout layout = ov::LayoutPhrase(phrase, screen_.geometry.width(), *Measurer(font));
     MsgFrm->resize(layout.width, layout.height);
 
     if (!seeded_)
         SeedRandom(static_cast<unsigned>(std::rand()));
-    const QPoint pos = ov::ChoosePosition(frm_.SettingsPage->PositionIndex(), screenRect, MsgFrm->size(), random_);
+    const QPoint pos =
+        ov::ChoosePosition(frm_.SettingsPage->PositionIndex(), screen_.geometry, MsgFrm->size(), random_);
     ShowPhrase(layout.text, pos.x(), pos.y());
+}
+
+ov::ScreenArea TDisplayCycle::PointerScreen() const
+{
+    // The primary screen first: it is the one taken when the pointer is
+    // nowhere to be found.
+    std::vector<ov::ScreenArea> areas;
+    QList<QScreen*> screens = QGuiApplication::screens();
+    QScreen* primary = QGuiApplication::primaryScreen();
+    if (primary) {
+        screens.removeAll(primary);
+        screens.prepend(primary);
+    }
+    for (QScreen* s : screens)
+        areas.push_back({s->geometry(), s->availableGeometry()});
+    if (areas.empty())
+        return {QRect(0, 0, 1024, 768), QRect(0, 0, 1024, 768)};
+    const QPoint pointer = QCursor::pos();
+    return areas[ov::ScreenForPointer(areas, &pointer)];
 }
 
 void TDisplayCycle::ShowPhrase(const std::string& text, int X, int Y)
@@ -92,8 +116,9 @@ void TDisplayCycle::ShowPhrase(const std::string& text, int X, int Y)
     if (!MsgFrm)
         return;
     // Left first, then top, each move snapping on its own.
-    MsgFrm->MoveTo(X, MsgFrm->y());
-    MsgFrm->MoveTo(MsgFrm->x(), Y);
+    const ov::ScreenArea* area = screen_.geometry.isEmpty() ? nullptr : &screen_;
+    MsgFrm->MoveTo(X, MsgFrm->y(), area);
+    MsgFrm->MoveTo(MsgFrm->x(), Y, area);
 
     const ov::DisplayFontSpec& fontSpec = frm_.State.DisplayFont;
     const QFont font = ov::DisplayQFont(fontSpec);
@@ -103,13 +128,15 @@ void TDisplayCycle::ShowPhrase(const std::string& text, int X, int Y)
     layout.width = MsgFrm->width();
     layout.height = MsgFrm->height();
     layout.lineHeight = Measurer(font)->TextHeight("Mg");
-    const ov::PhraseMask mask = ov::BuildPhraseMask(layout, font, colour);
-    // The display time counts from the moment the window is mapped: arm the
-    // hide timer as the show goes out, not after the window system's
-    // round trips that follow it.
+    // The display time counts from the moment the window is on the screen,
+    // not from the request to show it, which the window system may take a
+    // while to carry out (creating the window, the first time).
     frm_.Timer1->SetInterval(frm_.SettingsPage->SpinEdit1->Value());
-    frm_.Timer1->SetEnabled(true);
-    MsgFrm->Present(mask.region, colour, frm_.SettingsPage->Trackbar1->value());
+    QPointer<TMainFrm> frm(&frm_);
+    MsgFrm->Present(layout, font, colour, frm_.SettingsPage->Trackbar1->value(), [frm] {
+        if (frm)
+            frm->Timer1->SetEnabled(true);
+    });
 }
 
 void TDisplayCycle::Timer1Timer()

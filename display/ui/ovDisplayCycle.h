@@ -41,8 +41,11 @@ public:
 
 private:
     std::unique_ptr<ov::TextMeasurer> Measurer(const QFont& font) const;
+    // The monitor holding the pointer, where the next phrase goes.
+    ov::ScreenArea PointerScreen() const;
     TMainFrm& frm_;
     MeasurerFactory measurerFactory_;
+    ov::ScreenArea screen_;
     ov::PositionRandom random_;
     bool seeded_ = false;
     bool inTick_ = false;

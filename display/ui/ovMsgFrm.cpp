@@ -1,11 +1,19 @@
 #include "display/ui/ovMsgFrm.h"
 
-#include "display/ovLayout.h"
+#include "display/ovBlend.h"
+#include "display/ovGlyphMask.h"
+#include "display/ui/ovX11WindowSystem.h"
 
 #include <QGuiApplication>
 #include <QPainter>
 #include <QScreen>
 #include <algorithm>
+
+namespace {
+// A window system that says nothing of the map within this time is not
+// going to: the display time then counts from the show.
+constexpr int MapWaitMs = 500;
+} // namespace
 
 // A tool tip window is one the window manager leaves alone on X11 (override
 // redirect): it is never focused, never decorated and listed nowhere, and it
@@ -24,37 +32,140 @@ TMsgFrm::TMsgFrm()
     setAccessibleName(QStringLiteral("Phrase"));
     resize(226, 68);
     setWindowOpacity(1.0);
+    mapGuard_.setSingleShot(true);
+    mapGuard_.setInterval(MapWaitMs);
+    connect(&mapGuard_, &QTimer::timeout, this, &TMsgFrm::OnScreen);
+    system_ = ov::PlatformWindowSystem();
+    if (system_)
+        winId(); // created now, so the first phrase does not wait for it
 }
 
-void TMsgFrm::MoveTo(int x, int y)
+TMsgFrm::~TMsgFrm() = default;
+
+void TMsgFrm::SetWindowSystem(std::unique_ptr<ov::WindowSystem> system)
+{
+    system_ = std::move(system);
+}
+
+void TMsgFrm::MoveTo(int x, int y, const ov::ScreenArea* area)
 {
     QPoint pos(x, y);
     const QSize size = this->size();
-    QScreen* screen = QGuiApplication::screenAt(QRect(pos, size).center());
-    if (!screen)
-        screen = QGuiApplication::primaryScreen();
-    if (screen)
-        pos = ov::SnapToWorkArea(pos, size, screen->geometry(), screen->availableGeometry());
+    if (area) {
+        pos = ov::SnapToWorkArea(pos, size, area->geometry, area->workArea);
+    } else {
+        QScreen* screen = QGuiApplication::screenAt(QRect(pos, size).center());
+        if (!screen)
+            screen = QGuiApplication::primaryScreen();
+        if (screen)
+            pos = ov::SnapToWorkArea(pos, size, screen->geometry(), screen->availableGeometry());
+    }
     move(pos);
 }
 
-void TMsgFrm::Present(const QRegion& region, const QColor& colour, int opacity)
+QRect TMsgFrm::DeviceGeometry(qreal ratio) const
+{
+    // A screen's top-left corner is the same in logical and device pixels;
+    // what lies beyond it is scaled.
+    QScreen* screen = QGuiApplication::screenAt(geometry().center());
+    if (!screen)
+        screen = this->screen();
+    const QPoint origin = screen ? screen->geometry().topLeft() : QPoint();
+    const QPoint offset = pos() - origin;
+    return QRect(origin + QPoint(qRound(offset.x() * ratio), qRound(offset.y() * ratio)),
+                 ov::DeviceSize(size(), ratio));
+}
+
+void TMsgFrm::Present(const ov::PhraseLayout& layout, const QFont& font, const QColor& colour, int opacity,
+                      std::function<void()> onScreen)
 {
     colour_ = colour;
     opacity_ = std::clamp(opacity, 0, 255);
-    if (region.isEmpty()) {
-        hide();
+    onScreen_ = std::move(onScreen);
+    blended_ = false;
+    if (system_ && PresentNative(layout, font))
         return;
+
+    // Qt alone: the shape in logical pixels, the opacity left to the desktop.
+    picture_ = QImage();
+    const ov::PhraseMask mask = ov::BuildPhraseMask(layout, font, colour);
+    if (mask.region.isEmpty()) {
+        hide();
+    } else {
+        setMask(mask.region);
+        setWindowOpacity(opacity_ / 255.0);
+        show();
+        raise(); // a mapped window keeps its old place in the stack otherwise
+        update();
     }
-    setMask(region);
-    setWindowOpacity(opacity_ / 255.0);
+    OnScreen();
+}
+
+bool TMsgFrm::PresentNative(const ov::PhraseLayout& layout, const QFont& font)
+{
+    // Glyphs at the screen's own resolution, so a scaled desktop gets
+    // letters as sharp as its other text, shaped pixel for pixel.
+    const qreal ratio = devicePixelRatioF();
+    const ov::PhraseMask mask = ov::BuildPhraseMask(layout, font, colour_, ratio);
+    if (mask.region.isEmpty()) {
+        hide();
+        OnScreen();
+        return true;
+    }
+    // Without a compositing manager the window opacity means nothing: the
+    // picture takes the blend with what is on the screen beneath, read now,
+    // just before the window covers it.
+    QImage beneath;
+    if (!system_->Compositing())
+        beneath = system_->GrabScreen(DeviceGeometry(ratio));
+    QImage picture = ov::PhrasePicture(mask.image.size(), mask.region, colour_, opacity_, beneath);
+    picture.setDevicePixelRatio(ratio);
+    if (!QWidget::mask().isEmpty())
+        clearMask(); // left by an earlier show through Qt alone
+    if (!system_->Prepare(winId(), mask.region, picture))
+        return false;
+    picture_ = picture;
+    blended_ = !beneath.isNull();
+    setWindowOpacity(blended_ ? 1.0 : opacity_ / 255.0);
+
+    if (isVisible()) {
+        raise();
+        update();
+        OnScreen();
+        return true;
+    }
+    // The server's word that the window is mapped starts the display time:
+    // a round trip right after the show request, which it answers only once
+    // it has mapped the window; failing that, its map notification; failing
+    // both, a while later.
+    const bool watching = system_->WatchMap(winId(), [this] { OnScreen(); });
+    mapGuard_.start();
     show();
-    raise(); // a mapped window keeps its old place in the stack otherwise
+    raise();
     update();
+    if (system_->IsMapped(winId())) {
+        if (watching)
+            system_->WatchMap(winId(), nullptr);
+        OnScreen();
+    }
+    return true;
+}
+
+void TMsgFrm::OnScreen()
+{
+    mapGuard_.stop();
+    if (!onScreen_)
+        return;
+    std::function<void()> call = std::move(onScreen_);
+    onScreen_ = nullptr;
+    call();
 }
 
 void TMsgFrm::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    painter.fillRect(rect(), colour_);
+    if (picture_.isNull())
+        painter.fillRect(rect(), colour_);
+    else
+        painter.drawImage(0, 0, picture_);
 }

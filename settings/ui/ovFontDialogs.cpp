@@ -1,4 +1,5 @@
 #include "settings/ui/ovFontDialogs.h"
+#include "platform/ui/ovAccessible.h"
 #include "settings/ovColors.h"
 #include "settings/ovFontLookup.h"
 #include "settings/ui/ovSpinEdit.h"
@@ -89,6 +90,7 @@ void LabelForScreenReaders(QWidget* control, const QString& role)
 
 TFontDialog::TFontDialog(const char* name, const char* caption, QSize client, QPoint ok, QPoint cancel)
 {
+    ov::InstallAccessibility();
     setObjectName(QLatin1String(name));
     setWindowTitle(QString::fromUtf8(caption));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -157,6 +159,7 @@ TColorFrm::TColorFrm() : TFontDialog("ColorFrm", "Font Color", QSize(157, 72), Q
     ColorBox1->setObjectName(QStringLiteral("ColorBox1"));
     ColorBox1->setGeometry(8, 10, 145, 22);
     LabelForScreenReaders(ColorBox1, QStringLiteral("Font Color"));
+    ColorBox1->view()->setAccessibleName(QStringLiteral("Font Color"));
 }
 
 void TColorFrm::showEvent(QShowEvent* event)
@@ -176,6 +179,7 @@ TNameFrm::TNameFrm() : TFontDialog("NameFrm", "Font Name", QSize(158, 71), QPoin
     JvFontComboBox1->setGeometry(8, 12, 145, 22);
     JvFontComboBox1->view()->setMinimumWidth(145);
     LabelForScreenReaders(JvFontComboBox1, QStringLiteral("Font Name"));
+    JvFontComboBox1->view()->setAccessibleName(QStringLiteral("Font Name"));
     // Built once: a font installed later shows at the next start.
     const QIcon marks[] = {FontKindIcon(ov::FontKind::Outline), FontKindIcon(ov::FontKind::Bitmap), QIcon()};
     for (const ov::FontFamily& f : ov::SystemFontFamilies())

@@ -156,8 +156,9 @@ tray_icon() {
   local tree id
   tree=$(xwininfo -root -tree 2>/dev/null) || return 1
   # The icon is the program's small window embedded in the tray; the main
-  # window carries the same class, so tell them apart by size.
-  id=$(awk '/\("Orvella" "Orvella"\)/ && !done {
+  # window carries the same class, so tell them apart by size. The class
+  # follows the executable's name: Orvella, or orvella when installed.
+  id=$(awk 'tolower($0) ~ /\("orvella" "orvella"\)/ && !done {
       split($0, a, /\)  /); split(a[2], g, /[x+]/)
       if (g[1] + 0 <= 64 && g[2] + 0 <= 64) { print $1; done = 1 } }' <<<"$tree")
   [ -n "$id" ] && echo "$id"

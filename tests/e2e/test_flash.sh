@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # A ticked list flashes its phrases in order, each cut to the shape of its
-# letters in the font colour, translucent, without taking the focus or the
-# clicks, and gone after the display time.
+# letters in the font colour at the chosen opacity (with no compositing
+# manager, under picom and under xcompmgr, and on a desktop scaled by 2),
+# without taking the focus or the clicks, and gone after the display time.
 source "$ORVELLA_E2E_LIB"
 PROBE="${ORVELLA_FLASH_PROBE:-$(dirname "$1")/../tests/flash_probe}"
 [ -x "$PROBE" ] || fail "flash_probe not found (set ORVELLA_FLASH_PROBE)"
@@ -18,17 +19,22 @@ setup_app "$1"
 printf '[General]\r\nGroupIndex=0\r\n[Daily-Settings]\r\nPause=0\r\nFontName=%s\r\nTextColor=%s\r\nSize=%s\r\nDisplayTime=700\r\nDisplayFreq=1\r\nOpacity=%s\r\nPosition=1\r\n[Daily-Affirmations]\r\n0=Morning:True\r\n' \
   "$FONT" "$COLOUR" "$SIZE" "$OPACITY" >"$APP_DIR/Orvella.ini"
 
-# The reference pictures of the three phrases, over the probe window's colour.
+# The reference pictures of the three phrases: the ink at the set opacity
+# over the probe window's colour (in the device pixels of this display).
 declare -A WIDTH_OF
-for p in "First phrase" "Second phrase" "Third phrase"; do
-  out="$E2E_TMP/ref-${p%% *}.png"
-  info="$("$PROBE" render "$out" "$p" "$FONT" "$SIZE" "$COLOUR" "$BACK")" || fail "reference of '$p' not rendered"
-  read -r _ w h <<<"$(grep '^size' <<<"$info")"
-  read -r _ ix iy <<<"$(grep '^ink' <<<"$info")"
-  WIDTH_OF[$w]="${p%% *}"
-  eval "INK_${p%% *}='$ix $iy'"
-done
-[ ${#WIDTH_OF[@]} -eq 3 ] || fail "the three phrases need different widths to be told apart"
+references() {
+  WIDTH_OF=()
+  for p in "First phrase" "Second phrase" "Third phrase"; do
+    out="$E2E_TMP/ref-${p%% *}.png"
+    info="$("$PROBE" render "$out" "$p" "$FONT" "$SIZE" "$COLOUR" "$BACK" "$OPACITY")" || fail "reference of '$p' not rendered"
+    read -r _ w h <<<"$(grep '^size' <<<"$info")"
+    read -r _ ix iy <<<"$(grep '^ink' <<<"$info")"
+    WIDTH_OF[$w]="${p%% *}"
+    eval "INK_${p%% *}='$ix $iy'"
+  done
+  [ ${#WIDTH_OF[@]} -eq 3 ] || fail "the three phrases need different widths to be told apart"
+}
+references
 
 # A plain window beneath everything that holds the focus and records clicks.
 "$PROBE" window "$BACK" >"$E2E_TMP/clicks.log" 2>&1 &
@@ -52,30 +58,36 @@ geometry() { # prints X Y W H of a window
 wait_for 20 sh -c "xdotool search --all --onlyvisible --pid $APP_PID --name '^Phrase' | grep -q ." || fail "no phrase was flashed"
 WIN="$(phrase_window)" && [ -n "$WIN" ] || fail "the phrase window cannot be found"
 
-# Shape and colour: a screenshot taken while the phrase shows has the ink
-# exactly on the glyphs and the window beneath everywhere else.
-shot_ok=""
-for attempt in 1 2 3 4 5 6; do
-  wait_for 10 mapped "$WIN" || fail "the phrase window does not come back"
-  read -r x y w h <<<"$(geometry "$WIN")"
-  import -window root -crop "${w}x${h}+${x}+${y}" +repage "$E2E_TMP/shot.png"
-  mapped "$WIN" || { wait_for 10 sh -c "! xwininfo -id $WIN | grep -q IsViewable"; continue; }
-  name="${WIDTH_OF[$w]:-}"
-  [ -n "$name" ] || fail "the phrase window is $w pixels wide, which fits no phrase of the list"
-  [ "$x" -eq $(( 960 - w / 2 )) ] && [ "$y" -eq $(( 540 - h / 2 )) ] || fail "phrase at $x,$y is not centred"
-  diff="$(compare -metric AE "$E2E_TMP/ref-$name.png" "$E2E_TMP/shot.png" null: 2>&1 || true)"
-  [ "${diff%% *}" -le $(( w * h / 200 )) ] 2>/dev/null || fail "'$name phrase' differs from its reference in $diff of $((w*h)) pixels"
-  echo "compare: $diff differing pixels of $((w*h)) for '$name phrase'"
-  shot_ok=1; break
-done
-[ -n "$shot_ok" ] || fail "no screenshot could be taken while a phrase showed"
-pass "the phrase shows its glyphs in the font colour and the desktop around them"
+# Shape and colour: a screenshot taken while the phrase shows has the glyphs
+# in the ink blended over the window beneath at the set opacity (within 3
+# per channel) and the window beneath everywhere else. SCALE: the desktop's
+# scale factor; the phrase is centred on its logical screen of 1920 x 1080.
+check_look() {
+  local label=$1 scale=${2:-1} shot_ok="" attempt x y w h name diff cx cy
+  for attempt in 1 2 3 4 5 6; do
+    wait_for 10 mapped "$WIN" || fail "the phrase window does not come back ($label)"
+    read -r x y w h <<<"$(geometry "$WIN")"
+    import -window root -crop "${w}x${h}+${x}+${y}" +repage "$E2E_TMP/shot.png"
+    mapped "$WIN" || { wait_for 10 sh -c "! xwininfo -id $WIN | grep -q IsViewable"; continue; }
+    name="${WIDTH_OF[$w]:-}"
+    [ -n "$name" ] || fail "the phrase window is $w pixels wide, which fits no phrase of the list ($label)"
+    cx=$(( scale * (1920 / scale / 2 - w / scale / 2) )); cy=$(( scale * (1080 / scale / 2 - h / scale / 2) ))
+    [ "$x" -eq "$cx" ] && [ "$y" -eq "$cy" ] || fail "phrase at $x,$y is not centred at $cx,$cy ($label)"
+    [ $(( x + w )) -le 1920 ] && [ $(( y + h )) -le 1080 ] || fail "phrase $w x $h at $x,$y leaves the screen ($label)"
+    diff="$("$PROBE" compare "$E2E_TMP/ref-$name.png" "$E2E_TMP/shot.png" 3)" || fail "screenshot: $diff ($label)"
+    [ "$diff" -le $(( w * h / 200 )) ] || {
+      fail "'$name phrase' differs from its reference in $diff of $((w*h)) pixels ($label)"; }
+    echo "compare ($label): $diff differing pixels of $((w*h)) for '$name phrase'"
+    shot_ok=1; break
+  done
+  [ -n "$shot_ok" ] || fail "no screenshot could be taken while a phrase showed ($label)"
+}
+# Prints the window's opacity property, empty when it has none.
+opacity_property() { xprop -id "$1" _NET_WM_WINDOW_OPACITY | awk '/=/{print $NF}'; }
 
-op="$(xprop -id "$WIN" _NET_WM_WINDOW_OPACITY | awk '{print $NF}')"
-want=$(( OPACITY * 4294967295 / 255 ))
-[ -n "$op" ] && [ "${op//[^0-9]/}" = "$op" ] && [ $(( op > want ? op - want : want - op )) -le 2 ] \
-  || fail "opacity property is '$op', expected about $want"
-pass "the window carries the opacity"
+check_look "no compositing manager"
+pass "the phrase shows its glyphs at the set opacity over the desktop, with no compositing manager"
+[ -z "$(opacity_property "$WIN")" ] || fail "without a compositing manager the opacity belongs in the picture, not the window"
 
 # A click on a glyph reaches the window beneath.
 clicked=""
@@ -126,3 +138,34 @@ case "$order $order" in
   *"$got"*) pass "phrases come in list order: $got" ;;
   *) fail "phrases out of order: $got" ;;
 esac
+
+# Under a compositing manager the window carries the opacity and the
+# compositor blends it; the glyphs look the same.
+"$PROBE" compositing && fail "a compositing manager runs before one was started"
+want=$(( OPACITY * 4294967295 / 255 ))
+for cm in "picom --backend xrender --config /dev/null" "xcompmgr"; do
+  $cm >"$E2E_TMP/${cm%% *}.log" 2>&1 &
+  CM_PID=$!
+  E2E_PIDS+=($CM_PID)
+  wait_for 20 "$PROBE" compositing || fail "${cm%% *} did not take the compositing manager selection"
+  # A phrase that started before the compositor may still show unblended.
+  wait_for 10 sh -c "! xwininfo -id $WIN | grep -q IsViewable"
+  check_look "${cm%% *}"
+  op="$(opacity_property "$WIN")"
+  [ -n "$op" ] && [ $(( op > want ? op - want : want - op )) -le 2 ] \
+    || fail "opacity property under ${cm%% *} is '$op', expected about $want"
+  pass "under ${cm%% *} the window carries the opacity and the glyphs look the same"
+  kill "$CM_PID"; wait "$CM_PID" 2>/dev/null || true
+  wait_for 20 sh -c "! '$PROBE' compositing" || fail "${cm%% *} did not let go of the selection"
+done
+
+# A desktop scaled by 2: the glyphs are drawn at its resolution and the
+# shape matches them pixel for pixel; the phrase stays on the screen.
+kill "$APP_PID"; wait "$APP_PID" 2>/dev/null || true
+export QT_SCALE_FACTOR=2
+references
+start_app_docked
+wait_for 20 sh -c "xdotool search --all --onlyvisible --pid $APP_PID --name '^Phrase' | grep -q ." || fail "no phrase was flashed at scale 2"
+WIN="$(phrase_window)" && [ -n "$WIN" ] || fail "the phrase window cannot be found at scale 2"
+check_look "scale 2" 2
+pass "at scale 2 the shape matches the glyphs pixel for pixel and the phrase stays on the screen"

@@ -1,10 +1,17 @@
 // Helper of the flash end-to-end test.
 //
-//   flash_probe render OUT.png "PHRASE" FONT SIZE COLOUR R,G,B
+//   flash_probe render OUT.png "PHRASE" FONT SIZE COLOUR R,G,B OPACITY
 //     Lays the phrase out as the program does on this display and writes the
-//     picture it must leave on the screen: the glyphs in the font colour
-//     (COLOUR as stored in the settings file) over the background R,G,B.
-//     Prints "size W H" and "ink X Y", a glyph pixel well inside a letter.
+//     picture it must leave on the screen, in device pixels: the glyphs in
+//     the font colour (COLOUR as stored in the settings file) at OPACITY (0
+//     to 255) over the background R,G,B. Prints "size W H" in device pixels
+//     and "ink X Y", a glyph pixel well inside a letter.
+//
+//   flash_probe compare REF.png SHOT.png TOLERANCE
+//     Prints how many pixels differ by more than TOLERANCE in a channel.
+//
+//   flash_probe compositing
+//     Exits with 0 when a compositing manager runs, 1 when none does.
 //
 //   flash_probe window R,G,B
 //     Covers the screen with a plain window of that colour that takes the
@@ -14,10 +21,12 @@
 //     Waits for N whole flashes of the phrase window and prints "shown MS"
 //     for each: the time from its map to its unmap notification.
 #include "app/ovShared.h"
+#include "display/ovBlend.h"
 #include "display/ovDisplayFont.h"
 #include "display/ovGlyphMask.h"
 #include "display/ovLayout.h"
 #include "display/ovWrap.h"
+#include "display/ui/ovX11WindowSystem.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -27,6 +36,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 #include <string>
 #include <xcb/xcb.h>
 
@@ -46,28 +56,51 @@ int Render(char** argv)
     fontSpec.Size = std::stoi(argv[5]);
     fontSpec.Color = static_cast<int32_t>(std::stol(argv[6]));
     const QColor background = ParseRgb(argv[7]);
+    const int opacity = std::stoi(argv[8]);
     const QFont font = ov::DisplayQFont(fontSpec);
     const QColor colour = ov::DisplayQColor(fontSpec, QGuiApplication::palette());
-    const ov::PhraseLayout layout = ov::LayoutPhrase(
-        ov::TrimPhrase(argv[3]), QGuiApplication::primaryScreen()->geometry().width(), ov::FontMeasurer(font));
-    const ov::PhraseMask mask = ov::BuildPhraseMask(layout, font, colour);
+    QScreen* screen = QGuiApplication::primaryScreen();
+    const ov::PhraseLayout layout =
+        ov::LayoutPhrase(ov::TrimPhrase(argv[3]), screen->geometry().width(), ov::FontMeasurer(font));
+    const ov::PhraseMask mask = ov::BuildPhraseMask(layout, font, colour, screen->devicePixelRatio());
 
-    QImage out(mask.image.size(), QImage::Format_RGB32);
-    out.fill(background);
+    QImage beneath(mask.image.size(), QImage::Format_RGB32);
+    beneath.fill(background);
+    QImage out = ov::PhrasePicture(mask.image.size(), mask.region, colour, opacity, beneath);
     QPainter painter(&out);
-    painter.setClipRegion(mask.region);
-    painter.fillRect(out.rect(), colour);
+    painter.setClipRegion(QRegion(out.rect()) - mask.region);
+    painter.fillRect(out.rect(), background);
     painter.end();
     if (!out.save(QString::fromLocal8Bit(argv[2])))
         return 2;
-    std::printf("size %d %d\n", layout.width, layout.height);
-    for (int y = 1; y + 1 < layout.height; ++y)
-        for (int x = 1; x + 1 < layout.width; ++x)
+    std::printf("size %d %d\n", out.width(), out.height());
+    for (int y = 1; y + 1 < out.height(); ++y)
+        for (int x = 1; x + 1 < out.width(); ++x)
             if (mask.region.intersected(QRect(x - 1, y - 1, 3, 3)) == QRegion(x - 1, y - 1, 3, 3)) {
                 std::printf("ink %d %d\n", x, y);
                 return 0;
             }
     return 3;
+}
+
+int Compare(char** argv)
+{
+    const QImage a = QImage(QString::fromLocal8Bit(argv[2])).convertToFormat(QImage::Format_RGB32);
+    const QImage b = QImage(QString::fromLocal8Bit(argv[3])).convertToFormat(QImage::Format_RGB32);
+    const int tolerance = std::stoi(argv[4]);
+    if (a.isNull() || a.size() != b.size()) {
+        std::printf("sizes differ: %dx%d against %dx%d\n", a.width(), a.height(), b.width(), b.height());
+        return 2;
+    }
+    long differing = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+            differing += std::abs(qRed(p) - qRed(q)) > tolerance || std::abs(qGreen(p) - qGreen(q)) > tolerance
+                         || std::abs(qBlue(p) - qBlue(q)) > tolerance;
+        }
+    std::printf("%ld\n", differing);
+    return 0;
 }
 
 class ClickWindow : public QWidget {
@@ -146,14 +179,21 @@ int main(int argc, char** argv)
         return Shown(std::atoi(argv[2]));
     QApplication app(argc, argv);
     const std::string mode = argc > 1 ? argv[1] : "";
-    if (mode == "render" && argc == 8)
+    if (mode == "render" && argc == 9)
         return Render(argv);
+    if (mode == "compare" && argc == 5)
+        return Compare(argv);
+    if (mode == "compositing" && argc == 2) {
+        const std::unique_ptr<ov::WindowSystem> system = ov::PlatformWindowSystem();
+        return system && system->Compositing() ? 0 : 1;
+    }
     if (mode == "window" && argc == 3) {
         ClickWindow window(ParseRgb(argv[2]));
         window.setGeometry(QGuiApplication::primaryScreen()->geometry());
         window.showFullScreen();
         return app.exec();
     }
-    std::fprintf(stderr, "usage: flash_probe render OUT.png PHRASE FONT SIZE COLOUR R,G,B | window R,G,B | shown N\n");
+    std::fprintf(stderr, "usage: flash_probe render OUT.png PHRASE FONT SIZE COLOUR R,G,B OPACITY | compare REF SHOT "
+                         "TOLERANCE | compositing | window R,G,B | shown N\n");
     return 1;
 }

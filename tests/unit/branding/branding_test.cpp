@@ -66,6 +66,19 @@ TEST_F(BrandingStore, UserFileWinsOverSystemFoldersInOrder)
     EXPECT_EQ(ov::ReadBrandingValue("Publisher", ov::BrandingKeyPath("Other")), "Halvorn");
 }
 
+TEST_F(BrandingStore, KeyFoldersMatchWithoutRegardToCase)
+{
+    // The package ships Halvorn/Orvella/ for the executable /usr/bin/orvella.
+    Put("sys2", "Orvella", "\"AppName\"=\"shipped\"\n");
+    EXPECT_EQ(ov::ReadBrandingValue("AppName", ov::BrandingKeyPath("orvella")), "shipped");
+    // The exact spelling wins within a folder; the user's record still wins over the system's.
+    Put("sys1", "orvella", "\"AppName\"=\"exact\"\n");
+    Put("sys1", "ORVELLA", "\"AppName\"=\"other\"\n");
+    EXPECT_EQ(ov::ReadBrandingValue("AppName", ov::BrandingKeyPath("orvella")), "exact");
+    Put("home", "Orvella", "\"AppName\"=\"user\"\n");
+    EXPECT_EQ(ov::ReadBrandingValue("AppName", ov::BrandingKeyPath("orvella")), "user");
+}
+
 TEST_F(BrandingStore, EachReadOpensTheRecordAnew)
 {
     const std::string key = ov::BrandingKeyPath("App");

@@ -151,3 +151,35 @@ TEST(SnapToWorkArea, WorksOnASecondDisplay)
     EXPECT_EQ(SnapToWorkArea({1940, 500}, QSize(100, 30), display, display), QPoint(1920, 500));
     EXPECT_EQ(SnapToWorkArea({3140, 980}, QSize(100, 30), display, display), QPoint(3100, 994));
 }
+
+TEST(ScreenForPointer, PhrasesGoToTheMonitorHoldingThePointer)
+{
+    // A laptop (primary, panel at the bottom) and a larger monitor to its
+    // right whose top edge is lower, with a panel on its left.
+    const std::vector<ScreenArea> screens = {
+        {QRect(0, 0, 1366, 768), QRect(0, 0, 1366, 740)},
+        {QRect(1366, 100, 1920, 1080), QRect(1406, 100, 1880, 1080)},
+    };
+    const QPoint onLaptop(10, 10), onMonitor(2000, 600), belowLaptop(500, 1000), nearMonitor(1300, 1150);
+    EXPECT_EQ(ScreenForPointer(screens, &onLaptop), 0u);
+    EXPECT_EQ(ScreenForPointer(screens, &onMonitor), 1u);
+    EXPECT_EQ(ScreenForPointer(screens, &belowLaptop), 0u); // nearest
+    EXPECT_EQ(ScreenForPointer(screens, &nearMonitor), 1u);
+    EXPECT_EQ(ScreenForPointer(screens, nullptr), 0u);
+
+    // Centred and random places, the keep-on-screen rule and the snapping
+    // all use the monitor that was picked.
+    const ScreenArea& monitor = screens[ScreenForPointer(screens, &onMonitor)];
+    PositionRandom random(7);
+    EXPECT_EQ(ChoosePosition(LocationCentered, monitor.geometry, QSize(200, 40), random), QPoint(2226, 620));
+    for (int i = 0; i < 200; ++i) {
+        const QPoint p = ChoosePosition(LocationRandom, monitor.geometry, QSize(300, 60), random);
+        const QPoint snapped = SnapToWorkArea(p, QSize(300, 60), monitor.geometry, monitor.workArea);
+        ASSERT_TRUE(monitor.geometry.contains(QRect(snapped, QSize(300, 60)))) << p.x() << "," << p.y();
+    }
+    // Within 50 pixels of that monitor's left, right and bottom edges.
+    EXPECT_EQ(SnapToWorkArea(QPoint(1390, 700), QSize(300, 60), monitor.geometry, monitor.workArea),
+              QPoint(1366, 700));
+    EXPECT_EQ(SnapToWorkArea(QPoint(3000, 1130), QSize(300, 60), monitor.geometry, monitor.workArea),
+              QPoint(2986, 1120));
+}

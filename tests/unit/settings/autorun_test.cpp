@@ -4,6 +4,8 @@
 #include "settings_test_util.h"
 
 #include <gtest/gtest.h>
+#include <cerrno>
+#include <cstring>
 
 using ovtest::ReadFile;
 using ovtest::TempDir;
@@ -11,8 +13,10 @@ using ovtest::WriteFile;
 
 namespace {
 
-const std::string ReadWarning = "Unable To read Registry value for Auto Start\r\n";
-const std::string ModifyWarning = "Unable To modify Registry value to set Auto Run\r\n";
+std::string ReadWarning(const std::string& path, const std::string& reason)
+{
+    return "Could not read the auto-start entry " + path + ": " + reason + ".";
+}
 
 class AutoRunTest : public ::testing::Test {
 protected:
@@ -124,7 +128,7 @@ TEST_F(AutoRunTest, FolderNameThatIsNotUtf8IsRefusedAndNothingIsWritten)
     ov::SetExePath(exe);
     ov::SetAutoRun(true, Collect());
     ASSERT_EQ(warnings.size(), 1u);
-    EXPECT_EQ(warnings[0].rfind("Auto-start cannot be set for this folder name:\r\n" + exe + "\r\n", 0), 0u)
+    EXPECT_EQ(warnings[0].rfind("Auto-start cannot be set for this folder name: " + exe + ". ", 0), 0u)
         << warnings[0];
     EXPECT_EQ(ReadFile(entry), mine);
 }
@@ -158,25 +162,29 @@ TEST_F(AutoRunTest, UntickingRemovesOnlyOurEntry)
     EXPECT_TRUE(warnings.empty());
 }
 
-TEST_F(AutoRunTest, UnreadableOrBrokenEntryWarnsAndIsNotSet)
+TEST_F(AutoRunTest, UnreadableOrBrokenEntryWarnsWithItsPathAndReason)
 {
-    const std::string expected = ReadWarning + entry + "\r\nOrvella";
     ASSERT_TRUE(ov::ForceFolders(entry)); // a folder where the entry should be
     EXPECT_FALSE(ov::IsAutoRunSet(Collect()));
     ASSERT_TRUE(std::filesystem::remove(entry));
-
+    const std::string notEntry = ReadWarning(entry, "it is not a desktop entry with an Exec line");
+    const std::string openQuote = ReadWarning(entry, "its Exec line has a quote that is never closed");
     for (const std::string& text : {std::string("not a desktop entry\n"),
                                     std::string("[Desktop Entry]\nType=Application\nName=Orvella\n"),
                                     EntryWithExec("\"" + exe)}) {
         PutEntry(text);
         EXPECT_FALSE(ov::IsAutoRunSet(Collect())) << text;
     }
-    EXPECT_EQ(warnings, std::vector<std::string>(4, expected));
+    ASSERT_EQ(warnings.size(), 4u);
+    EXPECT_EQ(warnings[0].rfind("Could not read the auto-start entry " + entry + ": ", 0), 0u) << warnings[0];
+    EXPECT_GT(warnings[0].size(), ReadWarning(entry, "").size()); // with the reason
+    EXPECT_EQ(std::vector<std::string>(warnings.begin() + 1, warnings.end()),
+              (std::vector<std::string>{notEntry, notEntry, openQuote}));
 
     // A broken entry is replaced by a good one when the box is saved ticked.
     warnings.clear();
     ov::SetAutoRun(true, Collect());
-    EXPECT_EQ(warnings, std::vector<std::string>{expected});
+    EXPECT_EQ(warnings, std::vector<std::string>{openQuote});
     EXPECT_TRUE(ov::IsAutoRunSet(Collect()));
 }
 
@@ -191,16 +199,19 @@ TEST_F(AutoRunTest, EntryWithoutReadPermissionWarns)
         return (set ? "set|" : "not set|") + seen;
     });
     if (!result) GTEST_SKIP() << "running as root and unable to switch to an unprivileged user";
-    EXPECT_EQ(*result, "not set|" + ReadWarning + entry + "\r\nOrvella");
+    EXPECT_EQ(*result, "not set|" + ReadWarning(entry, std::strerror(EACCES)));
 }
 
 TEST_F(AutoRunTest, UnwritableFolderWarns)
 {
-    const std::string expected = ModifyWarning + folder + "\r\nOrvella";
+    const auto expected = [&](const char* what, const std::string& reason, const char* outcome) {
+        return std::string("Could not ") + what + " the auto-start entry " + entry + ": " + reason + ". Orvella will "
+               + outcome + " when you log in.";
+    };
     ASSERT_TRUE(ov::ForceFolders(dir / "config"));
     WriteFile(folder, "a file where the folder should be");
     ov::SetAutoRun(true, Collect());
-    EXPECT_EQ(warnings, std::vector<std::string>{expected});
+    EXPECT_EQ(warnings, std::vector<std::string>{expected("write", folder + " is not a folder", "not start")});
     ASSERT_TRUE(std::filesystem::remove(folder));
 
     // A folder the user may not write: neither adding nor removing works.
@@ -216,7 +227,8 @@ TEST_F(AutoRunTest, UnwritableFolderWarns)
     });
     for (const std::string& d : {dir / "config", folder}) chmod(d.c_str(), 0755);
     if (!result) GTEST_SKIP() << "running as root and unable to switch to an unprivileged user";
-    EXPECT_EQ(*result, expected + "|" + expected + "|");
+    EXPECT_EQ(*result, expected("remove", std::strerror(EACCES), "still start") + "|"
+                           + expected("write", std::strerror(EACCES), "not start") + "|");
     EXPECT_EQ(ReadFile(entry), ov::AutoRunEntryText(exe, "Orvella"));
 }
 

@@ -23,7 +23,7 @@ using ov::MsgResult;
 
 namespace {
 const char* kNoTicks =
-    "No messages have been checked to be displayed from the category list. Orvella has checked the first category";
+    "No phrase list has been ticked to be displayed. Orvella has ticked the first list.";
 const char* kSettingsQuestion = "The settings have changed.\r\nDo you wish to save the changes?";
 } // namespace
 

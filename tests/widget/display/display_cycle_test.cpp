@@ -3,6 +3,7 @@
 #include "display/ovGlyphMask.h"
 #include "display/ovLayout.h"
 #include "display/ovPreview.h"
+#include "display/ovWindowSystem.h"
 #include "display/ui/ovDisplayCycle.h"
 #include "display/ui/ovMsgFrm.h"
 #include "display/ui/ovTestPreview.h"
@@ -17,6 +18,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSlider>
+#include <QtTest/QTest>
 #include <set>
 
 namespace {
@@ -26,6 +28,36 @@ class ZeroWidthMeasurer : public ov::TextMeasurer {
 public:
     int TextWidth(std::string_view) const override { return 0; }
     int TextHeight(std::string_view) const override { return 14; }
+};
+
+// Stands in for the X server: a compositing manager or none, a white
+// screen beneath, and the map reported when the test says so.
+struct FakeWindowSystem : ov::WindowSystem {
+    bool compositing = false;
+    bool mappedAtOnce = false;
+    QRegion shape;
+    QImage picture;
+    std::function<void()> mapped;
+
+    bool Compositing() override { return compositing; }
+    QImage GrabScreen(const QRect& area) override
+    {
+        QImage white(area.size(), QImage::Format_RGB32);
+        white.fill(Qt::white);
+        return white;
+    }
+    bool Prepare(unsigned long, const QRegion& s, const QImage& p) override
+    {
+        shape = s;
+        picture = p;
+        return true;
+    }
+    bool IsMapped(unsigned long) override { return mappedAtOnce; }
+    bool WatchMap(unsigned long, std::function<void()> call) override
+    {
+        mapped = std::move(call);
+        return true;
+    }
 };
 
 QFont PhraseFont()
@@ -240,4 +272,54 @@ TEST_F(DisplayCycle, MoneyGreenPixelsOfTheMainWindowAreLeftOut)
     EXPECT_TRUE(visible.contains(QPoint(5, 5)));
     EXPECT_TRUE(visible.contains(QPoint(600, 400)));
     frm.hide();
+}
+
+TEST_F(DisplayCycle, TheDisplayTimeCountsFromTheMapAndTheInkIsBlendedWithoutACompositor)
+{
+    TMainFrm& frm = Start("one\r\ntwo\r\nthree\r\n");
+    auto owned = std::make_unique<FakeWindowSystem>();
+    FakeWindowSystem& ws = *owned;
+    MsgFrm->SetWindowSystem(std::move(owned));
+
+    // No compositing manager: the red ink at 128 of 255 is blended with the
+    // white screen beneath into the picture, and the window is opaque.
+    Tick();
+    ASSERT_TRUE(MsgFrm->isVisible());
+    EXPECT_FALSE(frm.Timer1->Enabled()); // not on the screen yet
+    ASSERT_TRUE(ws.mapped);
+    ws.mapped();
+    EXPECT_TRUE(frm.Timer1->Enabled());
+    EXPECT_EQ(frm.Timer1->Interval(), 300);
+    ASSERT_FALSE(ws.shape.isEmpty());
+    EXPECT_TRUE(MsgFrm->Blended());
+    EXPECT_EQ(MsgFrm->windowOpacity(), 1.0);
+    const QPoint glyph = ws.shape.begin()->topLeft();
+    EXPECT_EQ(ws.picture.pixel(glyph), qRgb(255, 127, 127));
+    Hide();
+
+    // A compositing manager: plain ink, the window carries the opacity.
+    ws.compositing = true;
+    Tick();
+    ASSERT_TRUE(ws.mapped);
+    ws.mapped();
+    EXPECT_FALSE(MsgFrm->Blended());
+    EXPECT_NEAR(MsgFrm->windowOpacity(), 128 / 255.0, 0.01);
+    EXPECT_EQ(ws.picture.pixel(ws.shape.begin()->topLeft()), qRgb(255, 0, 0));
+    Hide();
+
+    // Mapped by the time the show request is answered: the time starts.
+    ws.mappedAtOnce = true;
+    Tick();
+    EXPECT_TRUE(frm.Timer1->Enabled());
+    EXPECT_FALSE(ws.mapped);
+    Hide();
+
+    // A map that is never reported does not leave the phrase up for good.
+    ws.mappedAtOnce = false;
+    Tick();
+    ws.mapped = nullptr;
+    ASSERT_TRUE(MsgFrm->isVisible());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return frm.Timer1->Enabled(); }, 10000));
+    Hide();
+    EXPECT_FALSE(MsgFrm->isVisible());
 }

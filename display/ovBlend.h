@@ -1,0 +1,24 @@
+#pragma once
+#include <QColor>
+#include <QImage>
+#include <QRegion>
+#include <QSize>
+
+namespace ov {
+
+// One channel of ink laid over what is beneath at an opacity of 0 to 255,
+// rounded to the nearest value: what a compositing manager shows.
+inline int BlendChannel(int ink, int beneath, int opacity)
+{
+    return (ink * opacity + beneath * (255 - opacity) + 127) / 255;
+}
+
+// The picture of the phrase window, in the pixels of the given size: every
+// pixel of shape is the ink over the matching pixel of beneath at the given
+// opacity; the rest (outside the shape, never seen) is the plain ink. With
+// no picture of what is beneath (null, or of another size) the ink is
+// plain everywhere, for a window whose opacity the desktop applies.
+QImage PhrasePicture(const QSize& size, const QRegion& shape, const QColor& ink, int opacity,
+                     const QImage& beneath = {});
+
+} // namespace ov

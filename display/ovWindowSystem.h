@@ -1,0 +1,41 @@
+#pragma once
+#include <QImage>
+#include <QRect>
+#include <QRegion>
+#include <functional>
+
+namespace ov {
+
+// What the phrase window needs from the window system beyond Qt: whether a
+// compositing manager blends translucent windows, what is on the screen
+// beneath a window, a shape and picture in device pixels that the server
+// shows the moment it maps the window, and word of that moment. All places
+// and sizes are in device pixels; window is the native window id.
+class WindowSystem {
+public:
+    virtual ~WindowSystem() = default;
+
+    // True when a compositing manager runs, which honours window opacity.
+    virtual bool Compositing() = 0;
+
+    // The screen's pixels in area; a null image when they cannot be read.
+    virtual QImage GrabScreen(const QRect& area) = 0;
+
+    // Cuts window to shape and has the server paint picture into it by
+    // itself as it maps it, so its first frame is the whole phrase. False
+    // when this cannot be done.
+    virtual bool Prepare(unsigned long window, const QRegion& shape, const QImage& picture) = 0;
+
+    // Asks the server whether window is mapped. The answer comes after the
+    // server has carried out every request sent before, so right after a
+    // show it tells the moment the window went on the screen.
+    virtual bool IsMapped(unsigned long window) = 0;
+
+    // Calls mapped once, when the server reports window mapped (before
+    // anything it draws reaches the screen, the time on screen starts). A
+    // later call replaces the earlier one; an empty one stops watching.
+    // False when the system gives no word of it.
+    virtual bool WatchMap(unsigned long window, std::function<void()> mapped) = 0;
+};
+
+} // namespace ov
