@@ -45,7 +45,9 @@ int main(int argc, char** argv)
     auto splash = std::make_unique<TSplashFrm>();
     splash->show();
     splash->repaint();
-    QApplication::setApplicationDisplayName(QStringLiteral("Orvella"));
+    // The title goes to the program, not to Qt's display name, which X11
+    // would append to every window's caption.
+    ov::MessageBox::SetApplicationTitle("Orvella");
 
     CreateForms();
     MainFrm->WatchSessionEnd();

@@ -8,14 +8,15 @@ namespace ov {
 
 // The font of the flashed phrases: regular style always.
 struct DisplayFontSpec {
-    std::string Name = "Arial"; // at most 31 characters
+    std::string Name = "Arial"; // a family name, kept whole
     int32_t Size = 12;          // points
     int32_t Color = 0;          // 00BBGGRR, or FF0000nn for a desktop colour
 
-    // An empty name keeps the old one; longer names are cut to 31 characters.
+    // An empty name keeps the old one. Family names are not cut: long ones
+    // are common here, and a cut one names no font (or splits a character).
     void SetName(const std::string& name)
     {
-        if (!name.empty()) Name = name.substr(0, 31);
+        if (!name.empty()) Name = name;
     }
 };
 

@@ -5,6 +5,7 @@
 
 #include <QBuffer>
 #include <QByteArray>
+#include <QFile>
 #include <QImageReader>
 #include <QString>
 #include <algorithm>
@@ -41,10 +42,20 @@ std::string BrandingKeyPath(const std::string& exeFileName)
     return "Halvorn/" + exeFileName + "/Branding.reg";
 }
 
+RegValues DefaultBrandingRecord()
+{
+    // Compiled in: an executable started from the build tree, copied alone or
+    // installed anywhere still finds it, with no data folder to look for.
+    QFile f(QStringLiteral(":/orvella/Branding.reg"));
+    if (!f.open(QIODevice::ReadOnly)) return {};
+    const QByteArray data = f.readAll();
+    return ParseRegValues(std::string_view(data.constData(), size_t(data.size())));
+}
+
 static RegValues ReadBrandingRecord(const std::string& keyPath)
 {
     const std::string file = FindConfigFile(keyPath, ConfigSearchFolders());
-    return file.empty() ? RegValues() : ReadRegFile(file);
+    return file.empty() ? DefaultBrandingRecord() : ReadRegFile(file);
 }
 
 std::string ReadBrandingValue(const std::string& valueName, const std::string& keyPath)

@@ -1,4 +1,6 @@
 #pragma once
+#include "branding/ovRegFile.h"
+
 #include <QImage>
 #include <array>
 #include <cstdint>
@@ -32,9 +34,13 @@ struct BrandingInfo {
 // configuration folder: "Halvorn/<executable file name>/Branding.reg".
 std::string BrandingKeyPath(const std::string& exeFileName);
 
+// The record the program ships, used when no configuration folder holds one.
+RegValues DefaultBrandingRecord();
+
 // One value of the branding record (value names match without regard to
-// case). The file is looked up and read anew on every call; a missing file,
-// a missing value or a value that is not text gives empty text.
+// case). The file is looked up and read anew on every call, the shipped
+// record standing in when there is none; a missing value or a value that is
+// not text gives empty text.
 std::string ReadBrandingValue(const std::string& valueName, const std::string& keyPath);
 
 // All fields, the file read once.

@@ -3,6 +3,9 @@
 #include "platform/ovUtils.h"
 
 #include <QString>
+#include <algorithm>
+#include <cctype>
+#include <optional>
 #include <cstdlib>
 #include <dirent.h>
 
@@ -45,18 +48,72 @@ void SkipBlanks(std::string_view s, size_t& pos)
     while (pos < s.size() && (s[pos] == ' ' || s[pos] == '\t')) ++pos;
 }
 
+std::string Utf16LeToUtf8(std::string_view bytes)
+{
+    std::u16string units(bytes.size() / 2, u'\0');
+    for (size_t i = 0; i < units.size(); ++i)
+        units[i] = char16_t(static_cast<unsigned char>(bytes[2 * i])
+                            | (static_cast<unsigned char>(bytes[2 * i + 1]) << 8));
+    return QString::fromUtf16(units.data(), qsizetype(units.size())).toUtf8().toStdString();
+}
+
+bool StartsWithNoCase(std::string_view s, std::string_view prefix)
+{
+    return s.size() >= prefix.size() && SameTextAscii(s.substr(0, prefix.size()), prefix);
+}
+
+// Reads "name" = and leaves pos at the start of the value.
+bool ReadNameAndEquals(std::string_view line, size_t& pos, std::string& name)
+{
+    pos = 0;
+    SkipBlanks(line, pos);
+    if (pos >= line.size() || line[pos] != '"') return false; // header, [key], comment, continuation
+    if (!ReadQuoted(line, pos, name)) return false;
+    SkipBlanks(line, pos);
+    if (pos >= line.size() || line[pos] != '=') return false;
+    ++pos;
+    SkipBlanks(line, pos);
+    return true;
+}
+
+// A hex value is the only one that continues on the next line.
+bool IsHexValueLine(std::string_view line)
+{
+    size_t pos = 0;
+    std::string name;
+    return ReadNameAndEquals(line, pos, name) && StartsWithNoCase(line.substr(pos), "hex");
+}
+
+// "41,00,42,00" (blanks allowed around the bytes); nothing when malformed.
+std::optional<std::string> ParseHexBytes(std::string_view list)
+{
+    std::string bytes;
+    size_t pos = 0;
+    SkipBlanks(list, pos);
+    if (pos >= list.size()) return bytes;
+    for (;;) {
+        SkipBlanks(list, pos);
+        unsigned value = 0;
+        size_t digits = 0;
+        for (; pos < list.size() && std::isxdigit(static_cast<unsigned char>(list[pos])) && digits < 3; ++pos, ++digits)
+            value = value * 16 + unsigned(std::isdigit(static_cast<unsigned char>(list[pos]))
+                                              ? list[pos] - '0'
+                                              : (list[pos] | 0x20) - 'a' + 10);
+        if (digits == 0 || digits > 2) return std::nullopt;
+        bytes += char(value);
+        SkipBlanks(list, pos);
+        if (pos >= list.size()) return bytes;
+        if (list[pos] != ',') return std::nullopt;
+        ++pos;
+    }
+}
+
 void ParseLine(std::string_view line, RegValues& values)
 {
     if (line.find('\0') != std::string_view::npos) return; // binary, not a value line
     size_t pos = 0;
-    SkipBlanks(line, pos);
-    if (pos >= line.size() || line[pos] != '"') return; // header, [key], comment, continuation
     std::string name;
-    if (!ReadQuoted(line, pos, name)) return;
-    SkipBlanks(line, pos);
-    if (pos >= line.size() || line[pos] != '=') return;
-    ++pos;
-    SkipBlanks(line, pos);
+    if (!ReadNameAndEquals(line, pos, name)) return;
     if (pos >= line.size()) return;
     if (line[pos] == '"') {
         std::string value;
@@ -67,19 +124,22 @@ void ParseLine(std::string_view line, RegValues& values)
     } else if (line[pos] == '-') {
         // "Name"=- removes a value when the file is imported: absent.
         values.Set(name, std::string());
+    } else if (const std::string_view rest = line.substr(pos);
+               StartsWithNoCase(rest, "hex(2):") || StartsWithNoCase(rest, "hex(1):")) {
+        // Text types written as UTF-16LE bytes (expandable and plain
+        // strings): returned as stored, up to the terminating zero, never
+        // expanded. Malformed bytes read as empty, like a value of another type.
+        const auto bytes = ParseHexBytes(rest.substr(7));
+        std::string text;
+        if (bytes) {
+            text = Utf16LeToUtf8(*bytes);
+            text.resize(std::min(text.size(), text.find('\0')));
+        }
+        values.Set(name, std::move(text));
     } else {
-        // dword:, hex:, hex(n): ... exist but are not text.
+        // dword:, hex:, other hex(n): ... exist but are not text.
         values.Set(name, std::string());
     }
-}
-
-std::string Utf16LeToUtf8(std::string_view bytes)
-{
-    std::u16string units(bytes.size() / 2, u'\0');
-    for (size_t i = 0; i < units.size(); ++i)
-        units[i] = char16_t(static_cast<unsigned char>(bytes[2 * i])
-                            | (static_cast<unsigned char>(bytes[2 * i + 1]) << 8));
-    return QString::fromUtf16(units.data(), qsizetype(units.size())).toUtf8().toStdString();
 }
 
 RegValues Parse(std::string_view content, bool dropLastLine)
@@ -97,14 +157,36 @@ RegValues Parse(std::string_view content, bool dropLastLine)
         content = nl == std::string_view::npos ? std::string_view() : content.substr(0, nl);
     }
     RegValues values;
+    std::string joined; // a hex value continued with a trailing backslash
     while (!content.empty()) {
         const size_t nl = content.find('\n');
         std::string_view line = content.substr(0, nl);
         if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-        ParseLine(line, values);
+        if (!joined.empty()) {
+            // Only more hex bytes continue a value: a value line after a
+            // stray backslash is a value of its own.
+            size_t lead = 0;
+            SkipBlanks(line, lead);
+            if (lead < line.size() && std::isxdigit(static_cast<unsigned char>(line[lead]))) {
+                line.remove_prefix(lead);
+            } else {
+                ParseLine(joined, values);
+                joined.clear();
+            }
+        }
+        if (!line.empty() && line.back() == '\\' && (!joined.empty() || IsHexValueLine(line))) {
+            joined.append(line.substr(0, line.size() - 1));
+        } else if (!joined.empty()) {
+            joined.append(line);
+            ParseLine(joined, values);
+            joined.clear();
+        } else {
+            ParseLine(line, values);
+        }
         if (nl == std::string_view::npos) break;
         content.remove_prefix(nl + 1);
     }
+    if (!joined.empty()) ParseLine(joined, values);
     return values;
 }
 

@@ -314,6 +314,10 @@ private:
         Flush();
         EnsurePlace(G().para.intbl); // a row may start with empty cells
         if (!table_) return;
+        // Cells are divided by invisible frame marks only; a screen reader
+        // would run one cell's last word into the next one's first.
+        const QString text = cursor_.block().text();
+        if (!text.isEmpty() && !text.back().isSpace()) cursor_.insertText(QStringLiteral(" "), CharFormat(G().chr));
         ++col_;
         cellMoved_ = true;
     }

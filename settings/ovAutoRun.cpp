@@ -1,10 +1,12 @@
 #include "settings/ovAutoRun.h"
 
 #include "platform/ovFiles.h"
+#include "platform/ovText.h"
 #include "platform/ovUtils.h"
 
 #include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <optional>
 #include <pwd.h>
 #include <sys/stat.h>
@@ -15,8 +17,24 @@ namespace ov {
 
 namespace {
 
-const char* const ReadWarning = "Unable To read Registry value for Auto Start\r\n";
-const char* const ModifyWarning = "Unable To modify Registry value to set Auto Run\r\n";
+// The warnings name the entry and why it failed, so the user can fix it.
+std::string ReadWarning(const std::string& path, const std::string& reason)
+{
+    return "Could not read the auto-start entry " + path + ": " + reason + ".";
+}
+std::string WriteWarning(const std::string& path, const std::string& reason)
+{
+    return "Could not write the auto-start entry " + path + ": " + reason + ". Orvella will not start when you log in.";
+}
+std::string RemoveWarning(const std::string& path, const std::string& reason)
+{
+    return "Could not remove the auto-start entry " + path + ": " + reason + ". Orvella will still start when you log in.";
+}
+std::string NameWarning(const std::string& exe)
+{
+    return "Auto-start cannot be set for this folder name: " + exe
+        + ". Desktop entries hold only UTF-8 text; move Orvella to a folder whose name is valid UTF-8.";
+}
 
 void Warn(const AutoRunWarn& warn, const std::string& text)
 {
@@ -198,28 +216,31 @@ std::string AutoRunEntryText(const std::string& exePath, const std::string& name
 bool IsAutoRunSet(const AutoRunWarn& warn)
 {
     const std::string path = AutoRunEntryPath();
-    const std::string name = ExeBaseName();
     struct stat st {};
     if (lstat(path.c_str(), &st) != 0 && (errno == ENOENT || errno == ENOTDIR)) return false;
 
-    std::string text;
-    std::optional<Entry> entry;
-    if (ReadWholeFile(path, text)) entry = ParseEntry(text);
+    std::string text, reason;
+    if (!ReadWholeFile(path, text, &reason)) {
+        Warn(warn, ReadWarning(path, reason));
+        return false;
+    }
+    const std::optional<Entry> entry = ParseEntry(text);
     if (!entry) {
-        Warn(warn, ReadWarning + path + "\r\n" + name);
+        Warn(warn, ReadWarning(path, "it is not a desktop entry with an Exec line"));
         return false;
     }
     if (entry->hidden || entry->disabled) return false;
 
-    // This executable, quoted or not, in any letter case.
+    // This executable, quoted or not. File names are case-sensitive here, so
+    // a path in another letter case is another program.
     const std::string exe = ExePath();
-    if (SameTextAscii(entry->exec, exe) || SameTextAscii(entry->exec, "\"" + exe + "\"")) return true;
+    if (entry->exec == exe || entry->exec == "\"" + exe + "\"") return true;
     const auto args = SplitExec(entry->exec);
     if (!args) {
-        Warn(warn, ReadWarning + path + "\r\n" + name);
+        Warn(warn, ReadWarning(path, "its Exec line has a quote that is never closed"));
         return false;
     }
-    return args->size() == 1 && SameTextAscii(args->front(), exe);
+    return args->size() == 1 && args->front() == exe;
 }
 
 void SetAutoRun(bool on, const AutoRunWarn& warn)
@@ -229,14 +250,24 @@ void SetAutoRun(bool on, const AutoRunWarn& warn)
     const std::string path = AutoRunEntryPath();
     const std::string name = ExeBaseName();
     if (on) {
-        if (!ForceFolders(folder) || !WriteFileAtomic(path, AutoRunEntryText(ExePath(), name)))
-            Warn(warn, ModifyWarning + folder + "\r\n" + name);
+        // The desktop refuses an entry that is not UTF-8 and would drop it
+        // silently at the next logon: say so now and write nothing.
+        if (!IsValidUtf8(ExePath())) {
+            Warn(warn, NameWarning(ExePath()));
+            return;
+        }
+        std::string reason;
+        if (!ForceFolders(folder))
+            reason = errno == EEXIST ? folder + " is not a folder" : std::strerror(errno);
+        else if (!WriteFileAtomic(path, AutoRunEntryText(ExePath(), name), &reason) && reason.empty())
+            reason = "the file could not be replaced";
+        if (!reason.empty()) Warn(warn, WriteWarning(path, reason));
         return;
     }
     // An entry that stays behind would start the program at the next logon
     // against the user's choice, so that failure is reported too.
     if (unlink(path.c_str()) != 0 && errno != ENOENT && errno != ENOTDIR)
-        Warn(warn, ModifyWarning + folder + "\r\n" + name);
+        Warn(warn, RemoveWarning(path, std::strerror(errno)));
 }
 
 } // namespace ov

@@ -34,8 +34,8 @@ struct CategorySettings {
 std::string SettingsSection(const std::string& category);
 
 // Reads a category's section: absent or unreadable keys give the defaults,
-// numbers are brought into their ranges, the font name is cut to 31
-// characters and an empty one keeps currentFontName.
+// numbers are brought into their ranges, and an empty font name keeps
+// currentFontName.
 CategorySettings ReadCategorySettings(const IniDoc& doc, const std::string& category,
                                       const std::string& currentFontName);
 

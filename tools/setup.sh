@@ -17,6 +17,8 @@ PACKAGES=(
   xserver-xorg-core xserver-xorg-video-dummy x11-xserver-utils
   # end-to-end tests: a StatusNotifierItem tray on a private session bus
   dbus-x11 haskell-status-notifier-item-utils haskell-gtk-sni-tray-utils
+  # accessibility walk: the accessibility bus and its Python client
+  at-spi2-core python3-pyatspi
   # auto-start entry validation, printing to PDF
   desktop-file-utils cups printer-driver-cups-pdf poppler-utils
   # the Debian package: building (dpkg-shlibdeps, file) and validating it

@@ -4,6 +4,7 @@
 #include "display/ui/ovDisplayCycle.h"
 #include "library/ui/ovMessagesPage.h"
 #include "platform/ovTimer.h"
+#include "platform/ui/ovAccessible.h"
 #include "platform/ui/ovMessageBox.h"
 #include "settings/ui/ovSettingsPage.h"
 
@@ -50,6 +51,7 @@ TMainFrm::~TMainFrm()
 
 void TMainFrm::BuildFrame()
 {
+    ov::InstallAccessibility();
     setObjectName(QStringLiteral("MainFrm"));
     setWindowTitle(QStringLiteral("Orvella"));
     setFont(PageFont());

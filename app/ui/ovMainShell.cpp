@@ -128,8 +128,7 @@ void TMainFrm::FormCloseQuery(bool& CanClose)
     if (ordinary) {
         if (MessagesPage->CountTickedLists() == 0) {
             ov::MessageBox::Show(ov::MsgKind::Warning,
-                                 "No messages have been checked to be displayed from the category list. "
-                                 "Orvella has checked the first category",
+                                 "No phrase list has been ticked to be displayed. Orvella has ticked the first list.",
                                  this);
             if (State.ExitRequested) {
                 CanClose = true;

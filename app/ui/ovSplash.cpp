@@ -62,9 +62,26 @@ void TSplashFrm::showEvent(QShowEvent* event)
     FormShow();
 }
 
+void TSplashFrm::setVisible(bool visible)
+{
+    // The show event (and with it Timer1) comes before the window exists on
+    // the screen; creating it can take a while on a loaded machine, so the
+    // three seconds count from here, once show() is done.
+    QWidget::setVisible(visible);
+    if (visible) shown_.start();
+}
+
 void TSplashFrm::Timer1Timer()
 {
+    // A timer may fire early (it started before the window was up, and
+    // timers round): the splash stays opaque for its full three seconds.
+    const qint64 left = shown_.isValid() ? 3000 - shown_.elapsed() : 0;
+    if (left > 0) {
+        Timer1->SetInterval(int(left));
+        return;
+    }
     Timer1->SetEnabled(false);
+    Timer1->SetInterval(3000);
     for (int v = 255; v >= 0 && !SplashDone && !(stop_ && stop_()); --v) {
         setWindowOpacity(v / 255.0);
         QThread::msleep(1);

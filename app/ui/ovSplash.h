@@ -1,4 +1,5 @@
 #pragma once
+#include <QElapsedTimer>
 #include <QWidget>
 #include <functional>
 
@@ -29,7 +30,12 @@ public:
 private:
     std::function<bool()> stop_;
 
+    void setVisible(bool visible) override;
+
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+
+private:
+    QElapsedTimer shown_; // since the window is really up
 };

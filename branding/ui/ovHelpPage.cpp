@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QKeyEvent>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QPushButton>
@@ -35,6 +36,20 @@ bool IsWebAddress(const QUrl& url)
             || s == QLatin1String("mailto"));
 }
 
+// A read-only text box hands Tab on to the focus chain whatever
+// setTabChangesFocus says; the help box keeps it, as a document reader does.
+class KeepTab : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        if (e->type() != QEvent::KeyPress) return false;
+        const auto* k = static_cast<QKeyEvent*>(e);
+        return (k->key() == Qt::Key_Tab || k->key() == Qt::Key_Backtab)
+            && !(k->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+    }
+};
+
 } // namespace
 
 THelpPage::THelpPage(TMainFrm& frm) : QObject(&frm), frm_(frm)
@@ -44,7 +59,8 @@ THelpPage::THelpPage(TMainFrm& frm) : QObject(&frm), frm_(frm)
     HelpBox->setObjectName(QStringLiteral("HelpBox"));
     HelpBox->setAccessibleName(QStringLiteral("Help"));
     HelpBox->setReadOnly(true);
-    HelpBox->setTabChangesFocus(false); // Tab stays inside the box
+    HelpBox->setTabChangesFocus(false);
+    HelpBox->installEventFilter(new KeepTab(HelpBox));
     HelpBox->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     HelpBox->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     HelpBox->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);

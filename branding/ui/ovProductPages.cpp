@@ -5,6 +5,7 @@
 #include "branding/ui/ovLinkLabel.h"
 #include "platform/ovPaths.h"
 #include "platform/ovUtils.h"
+#include "platform/ui/ovMessageBox.h"
 #include "settings/ui/ovSettingsPage.h"
 
 #include <QApplication>
@@ -182,7 +183,7 @@ void TProductPages::ApplyBranding()
 
     const ov::BrandingTexts t = ov::ComposeBrandingTexts(
         Info, ov::FormatFileVersion(exePath, ov::kBuildFormat), QDate::currentDate().year());
-    QApplication::setApplicationDisplayName(Q(t.applicationTitle));
+    ov::MessageBox::SetApplicationTitle(t.applicationTitle);
     frm_.setWindowTitle(Q(t.applicationTitle));
     lbl_PatPend->setText(Q(t.aboutText));
     Lbl_Resource->setText(Q(t.resourceTitle));

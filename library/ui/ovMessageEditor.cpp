@@ -104,7 +104,7 @@ void TMessagesPage::AffirmListClick()
 void TMessagesPage::btn_SaveMsgsClick()
 {
     if (AffirmList->currentRow() < 0) {
-        ov::MessageBox::Show(ov::MsgKind::Error, "You must select a category to save the messages to", &frm_);
+        ov::MessageBox::Show(ov::MsgKind::Error, "You must select a list to save the messages to", &frm_);
         return;
     }
     const std::string path = ov::ListPath(DirListText(), S(AffirmList->currentItem()->text()));
@@ -122,7 +122,7 @@ void TMessagesPage::btn_SaveMsgsClick()
 void TMessagesPage::MsgPrintClick()
 {
     if (AffirmList->currentRow() < 0) {
-        ov::MessageBox::Show(ov::MsgKind::Error, "You must select a category to print the messages", &frm_);
+        ov::MessageBox::Show(ov::MsgKind::Error, "You must select a list to print the messages", &frm_);
         return;
     }
     const QString title = AffirmList->currentItem()->text();

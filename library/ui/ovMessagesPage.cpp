@@ -57,6 +57,7 @@ TMessagesPage::TMessagesPage(TMainFrm& frm) : QObject(&frm), frm_(frm)
     DirList->setEditable(false);
     DirList->setGeometry(8, 24, 180, 21);
     Label4->setBuddy(DirList);
+    DirList->view()->setAccessibleName(QStringLiteral("Subliminal Category"));
     Label4->setMinimumWidth(Label4->sizeHint().width());
 
     lbl_sub = new QLabel(QStringLiteral("Subliminal Category Files"), page);
@@ -79,7 +80,7 @@ TMessagesPage::TMessagesPage(TMainFrm& frm) : QObject(&frm), frm_(frm)
     Button4->setObjectName(QStringLiteral("Button4"));
     Button4->setGeometry(6, 338, 180, 17);
 
-    lbl_SubMsg = new QLabel(QStringLiteral("Subliminal Messages Editorfor:  "), page);
+    lbl_SubMsg = new QLabel(QStringLiteral("Subliminal Messages Editor for:  "), page);
     lbl_SubMsg->setObjectName(QStringLiteral("lbl_SubMsg"));
     lbl_SubMsg->setGeometry(204, 6, 413, 13);
     MsgList = new QPlainTextEdit(page);

@@ -85,7 +85,7 @@ bool TPhraseEditFrm::SaveClick()
 {
     const std::string name = S(Edit2->text());
     if (name.empty()) {
-        ov::MessageBox::Show(ov::MsgKind::Error, "You must enter a name for the new category", this);
+        ov::MessageBox::Show(ov::MsgKind::Error, "You must enter a name for the new list", this);
         return true;
     }
     // Without a category the list would land in the library folder itself,
@@ -115,7 +115,7 @@ bool TPhraseEditFrm::SaveClick()
 TDelFrm::TDelFrm()
 {
     setObjectName(QStringLiteral("DelFrm"));
-    setWindowTitle(QStringLiteral("Delete Categories"));
+    setWindowTitle(QStringLiteral("Delete Phrase List"));
     setModal(true);
     resize(245, 335);
 
@@ -164,8 +164,8 @@ void TDelFrm::Btn_DelClick()
         QDialog* d;
         ~CloseAfter() { d->reject(); }
     } closeAfter{this};
-    if (ov::MessageBox::ShowCaptioned(ov::MsgKind::Confirm, "Delete Category",
-                                      "Are you sure you wish to delete this category?")
+    if (ov::MessageBox::ShowCaptioned(ov::MsgKind::Confirm, "Delete Phrase List",
+                                      "Are you sure you wish to delete this list?")
         == ov::MsgResult::Yes)
         ov::DeleteListFile(ov::ListPath(Category, name));
 }

@@ -23,7 +23,17 @@ Script& script()
     static Script s;
     return s;
 }
+std::string& applicationTitle()
+{
+    static std::string title = "Orvella";
+    return title;
+}
 } // namespace
+
+// Kept here rather than as Qt's application display name, which the X11
+// platform appends to every window title ("Information — Orvella").
+void MessageBox::SetApplicationTitle(const std::string& title) { applicationTitle() = title; }
+std::string MessageBox::ApplicationTitle() { return applicationTitle(); }
 
 void MessageBox::SetScripted(bool on) { script().on = on; }
 bool MessageBox::Scripted() { return script().on; }
@@ -45,8 +55,7 @@ std::string MessageBox::CaptionFor(MsgKind kind)
     case MsgKind::Confirm: return "Confirm";
     case MsgKind::Plain: break;
     }
-    const QString title = QApplication::applicationDisplayName();
-    return title.isEmpty() ? std::string("Orvella") : title.toLocal8Bit().toStdString();
+    return applicationTitle().empty() ? std::string("Orvella") : applicationTitle();
 }
 
 MsgResult MessageBox::Show(MsgKind kind, const std::string& text, QWidget* parent)

@@ -35,6 +35,10 @@ public:
     static std::vector<ShownMessage>& Shown();
     static void Reset(); // clears answers and the record, and the session-end refusal
     static std::string CaptionFor(MsgKind kind);
+
+    // The program's title: the caption of plain boxes.
+    static void SetApplicationTitle(const std::string& title);
+    static std::string ApplicationTitle();
 };
 
 // The desktop session is ending: every open box, dialog and menu is closed

@@ -1,9 +1,11 @@
 #include "settings/ui/ovFontDialogs.h"
+#include "platform/ui/ovAccessible.h"
 #include "settings/ovColors.h"
 #include "settings/ovFontLookup.h"
 #include "settings/ui/ovSpinEdit.h"
 
 #include <QAbstractItemView>
+#include <QLabel>
 #include <QPainter>
 #include <QPushButton>
 #include <QStyledItemDelegate>
@@ -72,10 +74,23 @@ QIcon FontKindIcon(ov::FontKind kind)
                                          : make(QStringLiteral("\u00B7a"), QColor(80, 80, 80));
 }
 
+// A list box tells a screen reader its current entry as its name, so its
+// role reaches it through a label. The dialog's layout has no room for one:
+// the label stays hidden, which the accessibility tree still reports.
+void LabelForScreenReaders(QWidget* control, const QString& role)
+{
+    auto* label = new QLabel(role, control->parentWidget());
+    label->setObjectName(control->objectName() + QStringLiteral("Label"));
+    label->setBuddy(control);
+    label->hide();
+    control->setAccessibleName(role);
+}
+
 } // namespace
 
 TFontDialog::TFontDialog(const char* name, const char* caption, QSize client, QPoint ok, QPoint cancel)
 {
+    ov::InstallAccessibility();
     setObjectName(QLatin1String(name));
     setWindowTitle(QString::fromUtf8(caption));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -143,7 +158,8 @@ TColorFrm::TColorFrm() : TFontDialog("ColorFrm", "Font Color", QSize(157, 72), Q
     ColorBox1 = new TColorBox(this);
     ColorBox1->setObjectName(QStringLiteral("ColorBox1"));
     ColorBox1->setGeometry(8, 10, 145, 22);
-    ColorBox1->setAccessibleName(QStringLiteral("Font Color"));
+    LabelForScreenReaders(ColorBox1, QStringLiteral("Font Color"));
+    ColorBox1->view()->setAccessibleName(QStringLiteral("Font Color"));
 }
 
 void TColorFrm::showEvent(QShowEvent* event)
@@ -162,7 +178,8 @@ TNameFrm::TNameFrm() : TFontDialog("NameFrm", "Font Name", QSize(158, 71), QPoin
     JvFontComboBox1->setEditable(false);
     JvFontComboBox1->setGeometry(8, 12, 145, 22);
     JvFontComboBox1->view()->setMinimumWidth(145);
-    JvFontComboBox1->setAccessibleName(QStringLiteral("Font Name"));
+    LabelForScreenReaders(JvFontComboBox1, QStringLiteral("Font Name"));
+    JvFontComboBox1->view()->setAccessibleName(QStringLiteral("Font Name"));
     // Built once: a font installed later shows at the next start.
     const QIcon marks[] = {FontKindIcon(ov::FontKind::Outline), FontKindIcon(ov::FontKind::Bitmap), QIcon()};
     for (const ov::FontFamily& f : ov::SystemFontFamilies())

@@ -125,7 +125,7 @@ void TSettingsPage::BuildPage()
     Label5 = AddLabel(Grp_Time, "Label5", "seconds", 182, 56);
 
     Grp_Start = AddGroup(page, "Grp_Start", "On Start-up", QRect(333, 8, 209, 85));
-    AutoStart = new QCheckBox(QStringLiteral("Load program when Windows starts"), Grp_Start);
+    AutoStart = new QCheckBox(QStringLiteral("Start Orvella when I log in"), Grp_Start);
     AutoStart->setObjectName(QStringLiteral("AutoStart"));
     AutoStart->setFont(RegularFont());
     AutoStart->setGeometry(12, 22, 193, 17);

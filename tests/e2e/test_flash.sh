@@ -112,6 +112,17 @@ pass "clicks pass through the phrase"
 [ "$FOCUS_BEFORE" != "$WIN" ] || fail "the phrase window holds the focus"
 pass "the focus stays where it was"
 
+# Gone after the display time (700 ms), timed from map to unmap. The longest
+# flash shows none is cut short, the shortest that the hide timer ends them,
+# not some later event; one flash undisturbed by a busy machine is enough
+# for each bound.
+times="$(timeout 60 "$PROBE" shown 4)" || fail "the flashes could not be timed"
+read -r shortest longest <<<"$(awk '{print $2}' <<<"$times" | sort -n | sed -n '1p;$p' | xargs)"
+echo "flashes shown for $(awk '{printf "%s ms ", $2}' <<<"$times")"
+[ "$longest" -ge 650 ] || fail "every phrase went before its display time of 700 ms (longest $longest ms)"
+[ "$shortest" -le 1400 ] || fail "no phrase went at its display time of 700 ms (shortest $shortest ms)"
+pass "each phrase shows for its display time"
+
 # Order and hiding: each flash ends, and the next one is the next phrase.
 seq=()
 prev=""

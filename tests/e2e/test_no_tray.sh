@@ -2,6 +2,8 @@
 # Without a notification area the program stays reachable and useful: its
 # window shows at start and says why once, phrases flash while it is
 # minimised, its bar pauses them, and Exit ends it with code 0.
+# Started by hand, without a branding record, it names itself from the one
+# it ships; window captions are exactly the program's own.
 source "$ORVELLA_E2E_LIB"
 start_x 1280x800
 start_wm
@@ -48,9 +50,17 @@ minimize() {
 # restore: brings the minimised window back, as the task list does.
 restore() { xdotool windowactivate --sync "$MAIN" 2>/dev/null || true; wait_for 10 window; }
 
+rm -f "$XDG_CONFIG_HOME/Halvorn/Orvella/Branding.reg" # started by hand: none installed
 start_app
 MAIN=$(first_of 20 window) || fail "main window not shown without a notification area"
+caption="$(xprop -id "$MAIN" _NET_WM_NAME)"
+[ "$caption" = '_NET_WM_NAME(UTF8_STRING) = "Orvella"' ] || fail "main window caption: $caption"
+pass "main window caption from the shipped record"
 wait_for 10 visible_window '^Information$' || fail "no information box"
+# The caption the window manager shows, not only the legacy WM_NAME.
+caption="$(xprop -id "$(visible_window '^Information$')" _NET_WM_NAME)"
+[ "$caption" = '_NET_WM_NAME(UTF8_STRING) = "Information"' ] || fail "information box caption: $caption"
+pass "the box is titled exactly \"Information\""
 close_with_key Return visible_window '^Information$' || fail "box did not close"
 pass "main window shown, the reason said once"
 

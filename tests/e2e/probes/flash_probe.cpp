@@ -16,6 +16,10 @@
 //   flash_probe window R,G,B
 //     Covers the screen with a plain window of that colour that takes the
 //     focus and prints "press X Y" for every mouse press it receives.
+//
+//   flash_probe shown N
+//     Waits for N whole flashes of the phrase window and prints "shown MS"
+//     for each: the time from its map to its unmap notification.
 #include "app/ovShared.h"
 #include "display/ovBlend.h"
 #include "display/ovDisplayFont.h"
@@ -29,10 +33,12 @@
 #include <QPainter>
 #include <QScreen>
 #include <QWidget>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
 #include <string>
+#include <xcb/xcb.h>
 
 namespace {
 
@@ -114,10 +120,63 @@ private:
     QColor colour_;
 };
 
+bool IsPhraseWindow(xcb_connection_t* c, xcb_window_t w)
+{
+    xcb_get_property_reply_t* r = xcb_get_property_reply(
+        c, xcb_get_property(c, 0, w, XCB_ATOM_WM_NAME, XCB_GET_PROPERTY_TYPE_ANY, 0, 16), nullptr);
+    if (!r) return false;
+    const std::string name(static_cast<const char*>(xcb_get_property_value(r)),
+                           static_cast<size_t>(xcb_get_property_value_length(r)));
+    free(r);
+    return name == "Phrase";
+}
+
+// Times flashes through the root window's substructure notifications, so a
+// flash is measured however briefly it shows.
+int Shown(int flashes)
+{
+    xcb_connection_t* c = xcb_connect(nullptr, nullptr);
+    if (xcb_connection_has_error(c)) return 2;
+    const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(c)).data;
+    const uint32_t mask = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
+    xcb_change_window_attributes(c, screen->root, XCB_CW_EVENT_MASK, &mask);
+    xcb_flush(c);
+    using Clock = std::chrono::steady_clock;
+    xcb_window_t shownWindow = XCB_WINDOW_NONE;
+    Clock::time_point mappedAt;
+    while (flashes > 0) {
+        xcb_generic_event_t* e = xcb_wait_for_event(c);
+        if (!e) return 3;
+        const Clock::time_point now = Clock::now();
+        const uint8_t type = e->response_type & 0x7F;
+        if (type == XCB_MAP_NOTIFY) {
+            auto* m = reinterpret_cast<xcb_map_notify_event_t*>(e);
+            if (m->override_redirect && IsPhraseWindow(c, m->window)) {
+                shownWindow = m->window;
+                mappedAt = now;
+            }
+        } else if (type == XCB_UNMAP_NOTIFY) {
+            auto* u = reinterpret_cast<xcb_unmap_notify_event_t*>(e);
+            if (u->window == shownWindow) {
+                const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(now - mappedAt).count();
+                std::printf("shown %lld\n", static_cast<long long>(ms));
+                std::fflush(stdout);
+                shownWindow = XCB_WINDOW_NONE;
+                --flashes;
+            }
+        }
+        free(e);
+    }
+    xcb_disconnect(c);
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
+    if (argc == 3 && std::string(argv[1]) == "shown")
+        return Shown(std::atoi(argv[2]));
     QApplication app(argc, argv);
     const std::string mode = argc > 1 ? argv[1] : "";
     if (mode == "render" && argc == 9)
@@ -135,6 +194,6 @@ int main(int argc, char** argv)
         return app.exec();
     }
     std::fprintf(stderr, "usage: flash_probe render OUT.png PHRASE FONT SIZE COLOUR R,G,B OPACITY | compare REF SHOT "
-                         "TOLERANCE | compositing | window R,G,B\n");
+                         "TOLERANCE | compositing | window R,G,B | shown N\n");
     return 1;
 }

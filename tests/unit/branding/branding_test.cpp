@@ -52,7 +52,7 @@ TEST_F(BrandingStore, UserFileWinsOverSystemFoldersInOrder)
 {
     const std::string key = ov::BrandingKeyPath("App");
     EXPECT_EQ(key, "Halvorn/App/Branding.reg");
-    EXPECT_EQ(ov::ReadBrandingValue("AppName", key), "");
+    EXPECT_EQ(ov::ReadBrandingValue("AppName", key), "Orvella"); // none found: the shipped record
 
     Put("sys2", "App", "\"AppName\"=\"second\"\n");
     EXPECT_EQ(ov::ReadBrandingValue("AppName", key), "second");
@@ -62,8 +62,8 @@ TEST_F(BrandingStore, UserFileWinsOverSystemFoldersInOrder)
     // The first file found is the record; its values are not merged with the others.
     EXPECT_EQ(ov::ReadBrandingValue("AppName", key), "");
     EXPECT_EQ(ov::ReadBrandingValue("publisher", key), "user");
-    // Another executable name has no record.
-    EXPECT_EQ(ov::ReadBrandingValue("Publisher", ov::BrandingKeyPath("Other")), "");
+    // Another executable name has no record of its own.
+    EXPECT_EQ(ov::ReadBrandingValue("Publisher", ov::BrandingKeyPath("Other")), "Halvorn");
 }
 
 TEST_F(BrandingStore, KeyFoldersMatchWithoutRegardToCase)
@@ -115,6 +115,7 @@ TEST_F(BrandingStore, LoadsEveryFieldAndComposesPageAddresses)
 
 TEST_F(BrandingStore, ComposedAddressesAreFormedEvenWhenEmpty)
 {
+    Put("home", "App", "");
     const auto none = ov::LoadBrandingInfo(ov::BrandingKeyPath("App"));
     EXPECT_EQ(none.AppName, "");
     EXPECT_EQ(none.HTTP_BASEURL, "");
@@ -233,17 +234,23 @@ TEST(HelpFile, FoundBesideTheExecutable)
     EXPECT_EQ(ov::HelpFilePath(folder), folder + "Help/OVHELP.RTF");
 }
 
-TEST(DefaultRecord, ShippedFileNamesTheProductAndEveryPage)
+TEST(DefaultRecord, ShippedFileNamesTheProductAndEveryPageAndIsCompiledIn)
 {
     const std::string src = OV_SOURCE_DIR;
-    const auto v = ov::ReadRegFile(src + "/data/Branding.reg");
-    EXPECT_EQ(v.Get("AppName"), "Orvella");
-    EXPECT_EQ(v.Get("Publisher"), "Halvorn");
-    EXPECT_EQ(v.Get("HTTP_BASEURL").rfind("https://", 0), 0u);
+    const auto file = ov::ReadRegFile(src + "/data/Branding.reg");
+    const auto built = ov::DefaultBrandingRecord();
+    EXPECT_EQ(file.Get("AppName"), "Orvella");
+    EXPECT_EQ(file.Get("Publisher"), "Halvorn");
+    EXPECT_EQ(file.Get("HTTP_BASEURL").rfind("https://", 0), 0u);
+    for (const char* name : {"AppName", "Publisher", "Copyright", "HTTP_BASEURL", "HTTP_COMPANY_URL"})
+        EXPECT_EQ(built.Get(name), file.Get(name)) << name;
     for (const char* page : {"HTTP_SUBSCRIBE", "HTTP_HELP", "HTTP_GETTINGSTARTED", "HTTP_UPDATES",
                              "HTTP_FAQ", "HTTP_VIDEO", "HTTP_ADDITIONAL", "HTTP_RESOURCES",
-                             "HTTP_PROMOTION"})
-        EXPECT_FALSE(v.Get(page).empty()) << page;
+                             "HTTP_PROMOTION"}) {
+        EXPECT_FALSE(file.Get(page).empty()) << page;
+        EXPECT_EQ(built.Get(page), file.Get(page)) << page;
+    }
+    EXPECT_EQ(built.Size(), file.Size());
 }
 
 } // namespace

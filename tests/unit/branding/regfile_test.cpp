@@ -43,14 +43,31 @@ TEST(RegFile, ValuesOfOtherTypesReadAsEmpty)
     const auto v = ParseRegValues(
         "\"Number\"=dword:00000001\n"
         "\"Bytes\"=hex:41,42,43,\\\n  44,45\n"
-        "\"Expand\"=hex(2):41,00,00,00\n"
+        "\"Multi\"=hex(7):41,00,00,00,00,00\n"
         "\"Gone\"=-\n"
         "\"After\"=\"ok\"\n");
-    for (const char* name : {"Number", "Bytes", "Expand", "Gone"}) {
+    for (const char* name : {"Number", "Bytes", "Multi", "Gone"}) {
         EXPECT_TRUE(v.Has(name)) << name;
         EXPECT_EQ(v.Get(name), "") << name;
     }
     EXPECT_EQ(v.Get("After"), "ok"); // the hex continuation line did not derail parsing
+}
+
+TEST(RegFile, ExpandableStringsAreDecodedAsStoredOverContinuationLines)
+{
+    // As the registry editor writes "%APPDATA%\Café" followed by its zero.
+    const auto v = ParseRegValues(
+        "\"Expand\"=hex(2):25,00,41,00,50,00,50,00,44,00,41,00,54,00,41,00,25,00,5c,00,\\\r\n"
+        "  43,00,61,00,66,00,E9,00,00,00\r\n"
+        "\"Plain\"=HEX(1):3d,d8,00,de,00,00\n" // a surrogate pair
+        "\"Broken\"=hex(2):4g,00\n"
+        "\"NoEnd\"=hex(2):41,00,\\\n"
+        "\"After\"=\"ok\"\n");
+    EXPECT_EQ(v.Get("Expand"), "%APPDATA%\\Caf\xC3\xA9");
+    EXPECT_EQ(v.Get("Plain"), "\xF0\x9F\x98\x80");
+    EXPECT_TRUE(v.Has("Broken"));
+    EXPECT_EQ(v.Get("Broken"), "");
+    EXPECT_EQ(v.Get("After"), "ok");
 }
 
 TEST(RegFile, MalformedLinesAreSkipped)

@@ -4,6 +4,8 @@
 #include "settings_test_util.h"
 
 #include <gtest/gtest.h>
+#include <cerrno>
+#include <cstring>
 
 using ovtest::ReadFile;
 using ovtest::TempDir;
@@ -11,8 +13,10 @@ using ovtest::WriteFile;
 
 namespace {
 
-const std::string ReadWarning = "Unable To read Registry value for Auto Start\r\n";
-const std::string ModifyWarning = "Unable To modify Registry value to set Auto Run\r\n";
+std::string ReadWarning(const std::string& path, const std::string& reason)
+{
+    return "Could not read the auto-start entry " + path + ": " + reason + ".";
+}
 
 class AutoRunTest : public ::testing::Test {
 protected:
@@ -98,16 +102,35 @@ TEST_F(AutoRunTest, SavingTwiceWritesOnce)
     EXPECT_TRUE(warnings.empty());
 }
 
-TEST_F(AutoRunTest, UnquotedPathInAnotherCaseCounts)
+TEST_F(AutoRunTest, OnlyTheExactPathCountsQuotedOrNot)
 {
+    const std::string plain = EntryWithExec(exe);
+    PutEntry(plain);
+    EXPECT_TRUE(ov::IsAutoRunSet(Collect()));
+    ov::SetAutoRun(true, Collect());
+    EXPECT_EQ(ReadFile(entry), plain);
+
+    // Another letter case names another file on this file system.
     for (const std::string& exec : {ov::AsciiUpper(exe), "\"" + ov::AsciiLower(exe) + "\""}) {
-        const std::string text = EntryWithExec(exec);
-        PutEntry(text);
-        EXPECT_TRUE(ov::IsAutoRunSet(Collect())) << exec;
+        PutEntry(EntryWithExec(exec));
+        EXPECT_FALSE(ov::IsAutoRunSet(Collect())) << exec;
         ov::SetAutoRun(true, Collect());
-        EXPECT_EQ(ReadFile(entry), text) << exec;
+        EXPECT_EQ(ReadFile(entry), ov::AutoRunEntryText(exe, "Orvella")) << exec;
     }
     EXPECT_TRUE(warnings.empty());
+}
+
+TEST_F(AutoRunTest, FolderNameThatIsNotUtf8IsRefusedAndNothingIsWritten)
+{
+    const std::string mine = EntryWithExec("/usr/bin/elsewhere");
+    PutEntry(mine);
+    exe = dir / "Caf\xE9/Orvella"; // Latin-1, as an old archive may unpack it
+    ov::SetExePath(exe);
+    ov::SetAutoRun(true, Collect());
+    ASSERT_EQ(warnings.size(), 1u);
+    EXPECT_EQ(warnings[0].rfind("Auto-start cannot be set for this folder name: " + exe + ". ", 0), 0u)
+        << warnings[0];
+    EXPECT_EQ(ReadFile(entry), mine);
 }
 
 TEST_F(AutoRunTest, OtherExecutableOrDisabledEntryIsReplaced)
@@ -139,25 +162,29 @@ TEST_F(AutoRunTest, UntickingRemovesOnlyOurEntry)
     EXPECT_TRUE(warnings.empty());
 }
 
-TEST_F(AutoRunTest, UnreadableOrBrokenEntryWarnsAndIsNotSet)
+TEST_F(AutoRunTest, UnreadableOrBrokenEntryWarnsWithItsPathAndReason)
 {
-    const std::string expected = ReadWarning + entry + "\r\nOrvella";
     ASSERT_TRUE(ov::ForceFolders(entry)); // a folder where the entry should be
     EXPECT_FALSE(ov::IsAutoRunSet(Collect()));
     ASSERT_TRUE(std::filesystem::remove(entry));
-
+    const std::string notEntry = ReadWarning(entry, "it is not a desktop entry with an Exec line");
+    const std::string openQuote = ReadWarning(entry, "its Exec line has a quote that is never closed");
     for (const std::string& text : {std::string("not a desktop entry\n"),
                                     std::string("[Desktop Entry]\nType=Application\nName=Orvella\n"),
                                     EntryWithExec("\"" + exe)}) {
         PutEntry(text);
         EXPECT_FALSE(ov::IsAutoRunSet(Collect())) << text;
     }
-    EXPECT_EQ(warnings, std::vector<std::string>(4, expected));
+    ASSERT_EQ(warnings.size(), 4u);
+    EXPECT_EQ(warnings[0].rfind("Could not read the auto-start entry " + entry + ": ", 0), 0u) << warnings[0];
+    EXPECT_GT(warnings[0].size(), ReadWarning(entry, "").size()); // with the reason
+    EXPECT_EQ(std::vector<std::string>(warnings.begin() + 1, warnings.end()),
+              (std::vector<std::string>{notEntry, notEntry, openQuote}));
 
     // A broken entry is replaced by a good one when the box is saved ticked.
     warnings.clear();
     ov::SetAutoRun(true, Collect());
-    EXPECT_EQ(warnings, std::vector<std::string>{expected});
+    EXPECT_EQ(warnings, std::vector<std::string>{openQuote});
     EXPECT_TRUE(ov::IsAutoRunSet(Collect()));
 }
 
@@ -172,16 +199,19 @@ TEST_F(AutoRunTest, EntryWithoutReadPermissionWarns)
         return (set ? "set|" : "not set|") + seen;
     });
     if (!result) GTEST_SKIP() << "running as root and unable to switch to an unprivileged user";
-    EXPECT_EQ(*result, "not set|" + ReadWarning + entry + "\r\nOrvella");
+    EXPECT_EQ(*result, "not set|" + ReadWarning(entry, std::strerror(EACCES)));
 }
 
 TEST_F(AutoRunTest, UnwritableFolderWarns)
 {
-    const std::string expected = ModifyWarning + folder + "\r\nOrvella";
+    const auto expected = [&](const char* what, const std::string& reason, const char* outcome) {
+        return std::string("Could not ") + what + " the auto-start entry " + entry + ": " + reason + ". Orvella will "
+               + outcome + " when you log in.";
+    };
     ASSERT_TRUE(ov::ForceFolders(dir / "config"));
     WriteFile(folder, "a file where the folder should be");
     ov::SetAutoRun(true, Collect());
-    EXPECT_EQ(warnings, std::vector<std::string>{expected});
+    EXPECT_EQ(warnings, std::vector<std::string>{expected("write", folder + " is not a folder", "not start")});
     ASSERT_TRUE(std::filesystem::remove(folder));
 
     // A folder the user may not write: neither adding nor removing works.
@@ -197,7 +227,8 @@ TEST_F(AutoRunTest, UnwritableFolderWarns)
     });
     for (const std::string& d : {dir / "config", folder}) chmod(d.c_str(), 0755);
     if (!result) GTEST_SKIP() << "running as root and unable to switch to an unprivileged user";
-    EXPECT_EQ(*result, expected + "|" + expected + "|");
+    EXPECT_EQ(*result, expected("remove", std::strerror(EACCES), "still start") + "|"
+                           + expected("write", std::strerror(EACCES), "not start") + "|");
     EXPECT_EQ(ReadFile(entry), ov::AutoRunEntryText(exe, "Orvella"));
 }
 

@@ -10,14 +10,15 @@ TEST(NamedColors, FiftyInListOrderWithTheirValues)
 {
     const auto& c = NamedColors();
     std::string order;
-    for (const auto& e : c) order += std::string(e.Name) + " ";
+    for (const auto& e : c) order += std::string(e.Name) + ",";
+    // Names as shown; the values are what the settings file stores.
     EXPECT_EQ(order,
-              "clBlack clMaroon clGreen clOlive clNavy clPurple clTeal clGray clSilver clRed clLime clYellow clBlue "
-              "clFuchsia clAqua clWhite clMoneyGreen clSkyBlue clCream clMedGray clActiveBorder clActiveCaption "
-              "clAppWorkSpace clBackground clBtnFace clBtnHighlight clBtnShadow clBtnText clCaptionText "
-              "clGradientActiveCaption clGradientInactiveCaption clGrayText clHighlight clHighlightText clHotLight "
-              "clInactiveBorder clInactiveCaption clInactiveCaptionText clInfoBk clInfoText clMenu clMenuBar "
-              "clMenuHighlight clMenuText clScrollBar cl3DDkShadow cl3DLight clWindow clWindowFrame clWindowText ");
+              "Black,Maroon,Green,Olive,Navy,Purple,Teal,Gray,Silver,Red,Lime,Yellow,Blue,Fuchsia,Aqua,White,"
+              "Money Green,Sky Blue,Cream,Medium Gray,Active Border,Active Caption,Application Workspace,"
+              "Desktop Background,Button Face,Button Highlight,Button Shadow,Button Text,Caption Text,"
+              "Gradient Active Caption,Gradient Inactive Caption,Gray Text,Highlight,Highlight Text,Hot Light,"
+              "Inactive Border,Inactive Caption,Inactive Caption Text,Tooltip Background,Tooltip Text,Menu,Menu Bar,"
+              "Menu Highlight,Menu Text,Scroll Bar,3-D Dark Shadow,3-D Light,Window,Window Frame,Window Text,");
     EXPECT_EQ(c[1].Value, 0x000080);  // maroon: red in the lowest byte
     EXPECT_EQ(c[17].Value, 0xF0CAA6); // sky blue
     EXPECT_EQ(c[20].Value, int32_t(0xFF00000Au));

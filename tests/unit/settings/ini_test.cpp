@@ -279,16 +279,25 @@ TEST_F(IniFileTest, ReadOnlyFileGivesAnErrorAndStaysWhole)
     const std::string before = "; mine\n[General]\nGroupIndex=1\n";
     WriteFile(path, before);
     ASSERT_EQ(chmod(path.c_str(), 0444), 0);
-    const auto result = ovtest::RunUnprivileged([this]() -> std::string {
+    auto write = [this]() -> std::string {
         try {
             IniFile(path).WriteInteger("General", "GroupIndex", 2);
             return "no error";
         } catch (const ov::OvError& e) {
             return e.what();
         }
-    });
+    };
+    const std::string expected = "Cannot write the settings file \"" + path + "\": Permission denied.";
+    // As this user (root passes every permission check: the program's own
+    // check must stop it), then as one who may write the folder but not the
+    // file (a rename over the file would otherwise succeed).
+    EXPECT_EQ(write(), expected);
+    EXPECT_EQ(ReadFile(path), before);
+    ASSERT_EQ(chmod(dir.Path().c_str(), 0777), 0);
+    const auto result = ovtest::RunUnprivileged(write);
+    chmod(dir.Path().c_str(), 0755);
     if (!result) GTEST_SKIP() << "running as root and unable to switch to an unprivileged user";
-    EXPECT_EQ(*result, "Cannot write the settings file \"" + path + "\": Permission denied.");
+    EXPECT_EQ(*result, expected);
     EXPECT_EQ(ReadFile(path), before);
 }
 

@@ -33,6 +33,10 @@ protected:
         const char* old = std::getenv("XDG_CONFIG_HOME");
         savedConfig_ = old ? std::optional<std::string>(old) : std::nullopt;
         setenv("XDG_CONFIG_HOME", config_.path().toLocal8Bit().constData(), 1);
+        // A record installed on this machine must not stand in for the test's.
+        const char* dirs = std::getenv("XDG_CONFIG_DIRS");
+        savedDirs_ = dirs ? std::optional<std::string>(dirs) : std::nullopt;
+        setenv("XDG_CONFIG_DIRS", (config_.path() + "/system").toLocal8Bit().constData(), 1);
         for (const char* scheme : {"http", "https", "ftp", "mailto", "file"})
             QDesktopServices::setUrlHandler(QLatin1String(scheme), &urls_, "Open");
         ov::SetInternetProbe([this] { return online; });
@@ -45,6 +49,8 @@ protected:
         ov::SetInternetProbe({});
         if (savedConfig_) setenv("XDG_CONFIG_HOME", savedConfig_->c_str(), 1);
         else unsetenv("XDG_CONFIG_HOME");
+        if (savedDirs_) setenv("XDG_CONFIG_DIRS", savedDirs_->c_str(), 1);
+        else unsetenv("XDG_CONFIG_DIRS");
     }
 
     // The branding record of the test executable, in .reg syntax.
@@ -87,5 +93,5 @@ protected:
     QTemporaryDir config_;
 
 private:
-    std::optional<std::string> savedConfig_;
+    std::optional<std::string> savedConfig_, savedDirs_;
 };

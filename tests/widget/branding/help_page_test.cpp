@@ -3,6 +3,7 @@
 #include "branding/ui/ovProductPages.h"
 #include "branding_fixture.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -199,3 +200,18 @@ TEST_F(NoNetworkLinks, LinksShowTheErrorAndOpenNothing)
 }
 
 } // namespace
+
+TEST_F(HelpAndLinks, TabStaysInsideTheHelpText)
+{
+    MakeMain();
+    main->show();
+    main->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(main)); // focus moves only in an active window
+    main->Pages->setCurrentWidget(main->Tab_Help);
+    H().HelpBox->setFocus();
+    ASSERT_EQ(QApplication::focusWidget(), H().HelpBox);
+    QTest::keyClick(H().HelpBox, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), H().HelpBox);
+    QTest::keyClick(H().HelpBox, Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(QApplication::focusWidget(), H().HelpBox);
+}

@@ -1,6 +1,7 @@
 #include "branding/ui/ovLinkLabel.h"
 #include "branding/ui/ovProductPages.h"
 #include "branding_fixture.h"
+#include "platform/ui/ovMessageBox.h"
 #include "settings/ui/ovSettingsPage.h"
 
 #include <QApplication>
@@ -8,6 +9,8 @@
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
+#include <QTextBlock>
+#include <QTextDocument>
 
 namespace {
 
@@ -35,7 +38,7 @@ TEST_F(ProductPages, RecordGoesToTitlesAndCaptionsAsTyped)
     TMainFrm& frm = MakeMain();
 
     EXPECT_EQ(frm.windowTitle(), "Calmly <b>Pro</b>");
-    EXPECT_EQ(QApplication::applicationDisplayName(), "Calmly <b>Pro</b>");
+    EXPECT_EQ(ov::MessageBox::ApplicationTitle(), "Calmly <b>Pro</b>");
     EXPECT_EQ(P().Lbl_About->text(), "Calmly <b>Pro</b> (Build " ORVELLA_VERSION ")");
     EXPECT_EQ(P().Lbl_Resource->text(), "Calmly <b>Pro</b> Online Resource");
     EXPECT_EQ(P().Lbl_Visit->text(), "Visit calm.example/app for more information");
@@ -48,8 +51,19 @@ TEST_F(ProductPages, RecordGoesToTitlesAndCaptionsAsTyped)
     EXPECT_TRUE(Shown().empty());
 }
 
+TEST_F(ProductPages, NoRecordFoundUsesTheShippedOne)
+{
+    TMainFrm& frm = MakeMain();
+    EXPECT_EQ(frm.windowTitle(), "Orvella");
+    EXPECT_EQ(ov::MessageBox::ApplicationTitle(), "Orvella");
+    EXPECT_TRUE(P().Lbl_About->text().startsWith("Orvella"));
+    EXPECT_TRUE(P().lbl_PatPend->text().endsWith("Note: Orvella is a division of Halvorn."));
+    EXPECT_EQ(P().Info.HTTP_SUBSCRIBE, "https://example.org/orvella/newsletter");
+}
+
 TEST_F(ProductPages, EmptyRecordLeavesEmptyNamesAndBuiltInPictures)
 {
+    WriteRecord(""); // a record of the user's own wins, even an empty one
     TMainFrm& frm = MakeMain();
     EXPECT_EQ(frm.windowTitle(), "");
     EXPECT_EQ(P().Lbl_About->text(), ""); // no version stamp in a missing file either
@@ -98,10 +112,33 @@ TEST_F(ProductPages, UnreadablePicturesAreSkippedSilently)
 TEST_F(ProductPages, NewsletterLabelsRenderTheirMarkup)
 {
     MakeMain();
+    // A twin in the same place, showing the given text.
+    auto drawn = [](const QLabel* like, Qt::TextFormat format, const QString& text) {
+        QLabel l(like->parentWidget());
+        l.setGeometry(like->geometry());
+        l.setFont(like->font());
+        l.setAlignment(like->alignment());
+        l.setWordWrap(like->wordWrap());
+        l.setTextFormat(format);
+        l.setText(text);
+        return l.grab().toImage();
+    };
     for (QLabel* l : {P().JvHTLabel1, P().JvHTLabel2, P().JvHTLabel3}) {
-        EXPECT_EQ(l->textFormat(), Qt::RichText);
-        EXPECT_TRUE(l->text().contains("<b>")) << l->objectName().toStdString();
-        EXPECT_FALSE(l->accessibleName().contains('<'));
+        const std::string name = l->objectName().toStdString();
+        QTextDocument doc;
+        doc.setHtml(l->text());
+        const QString words = doc.toPlainText();
+        EXPECT_FALSE(words.contains('<') || words.contains('>')) << name;
+        bool bold = false;
+        for (QTextBlock b = doc.begin(); b.isValid(); b = b.next())
+            for (auto it = b.begin(); !it.atEnd(); ++it) bold = bold || it.fragment().charFormat().fontWeight() >= QFont::Bold;
+        EXPECT_TRUE(bold) << name;
+        // On screen: neither the tags as typed nor the bare words.
+        const QImage shown = l->grab().toImage();
+        ASSERT_EQ(shown, drawn(l, l->textFormat(), l->text())) << name;
+        EXPECT_NE(shown, drawn(l, Qt::PlainText, l->text())) << name;
+        EXPECT_NE(shown, drawn(l, Qt::PlainText, words)) << name;
+        EXPECT_FALSE(l->accessibleName().contains('<')) << name;
     }
     EXPECT_EQ(P().Btn_Subscribe->text(), "YES! Please Subscribe Me");
     EXPECT_EQ(P().Btn_Resources->text(), "Online Resources");

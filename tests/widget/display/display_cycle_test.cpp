@@ -229,20 +229,6 @@ TEST_F(DisplayCycle, AFontWithoutWidthReportsTheErrorAndStopsTheTimer)
     EXPECT_TRUE(frm.Tmr_Display->Enabled());
 }
 
-TEST_F(DisplayCycle, PhraseWindowNeverTakesFocusOrClicks)
-{
-    Start("one\r\n");
-    const Qt::WindowFlags flags = MsgFrm->windowFlags();
-    EXPECT_TRUE(flags.testFlag(Qt::WindowDoesNotAcceptFocus));
-    EXPECT_TRUE(flags.testFlag(Qt::WindowTransparentForInput));
-    EXPECT_TRUE(flags.testFlag(Qt::WindowStaysOnTopHint));
-    EXPECT_TRUE(flags.testFlag(Qt::FramelessWindowHint));
-    EXPECT_TRUE(MsgFrm->testAttribute(Qt::WA_ShowWithoutActivating));
-    Tick();
-    ASSERT_TRUE(MsgFrm->isVisible());
-    EXPECT_FALSE(MsgFrm->isActiveWindow());
-}
-
 TEST_F(DisplayCycle, TestPreviewShowsForTheDisplayTimeThenIsWiped)
 {
     TMainFrm& frm = Start("one\r\n");

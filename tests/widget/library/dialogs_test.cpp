@@ -92,7 +92,7 @@ TEST_F(Dialogs, ExistingNameKeepsItsPhrasesAndEmptyNameIsReported)
     EXPECT_NE(Shown()[0].text.find("already exists"), std::string::npos);
     TypeNames({""});
     Page().btn_SubNew->click();
-    EXPECT_EQ(ShownTexts().back(), "You must enter a name for the new category");
+    EXPECT_EQ(ShownTexts().back(), "You must enter a name for the new list");
     EXPECT_EQ(FilesOf("Affirmations/Cat"), (std::vector<std::string>{"Calm.txt"}));
 }
 
@@ -150,7 +150,7 @@ TEST_F(Dialogs, DeleteAsksAndOnlyYesDeletes)
     exe->MakeCategory("Cat", {{"a", "x"}, {"b", "y"}});
     exe->Write("Affirmations/Cat/.hidden.txt", "h");
     MakeMain();
-    EXPECT_EQ(DelFrm->windowTitle(), "Delete Categories");
+    EXPECT_EQ(DelFrm->windowTitle(), "Delete Phrase List");
     QStringList offered;
     TModalDialog::SetSeam([&](QDialog& d) {
         auto& f = static_cast<TDelFrm&>(d);
@@ -168,8 +168,8 @@ TEST_F(Dialogs, DeleteAsksAndOnlyYesDeletes)
     ASSERT_EQ(Shown().size(), 2u);
     EXPECT_EQ(Shown()[0].text, "You must select a file for deletion");
     EXPECT_EQ(Shown()[1].kind, MsgKind::Confirm);
-    EXPECT_EQ(Shown()[1].caption, "Delete Category");
-    EXPECT_EQ(Shown()[1].text, "Are you sure you wish to delete this category?");
+    EXPECT_EQ(Shown()[1].caption, "Delete Phrase List");
+    EXPECT_EQ(Shown()[1].text, "Are you sure you wish to delete this list?");
     EXPECT_EQ(FilesOf("Affirmations/Cat").size(), 3u);
     offered.clear();
     Answer(MsgResult::Ok);

@@ -37,7 +37,7 @@ TEST_F(Editor, LfAndCrFilesLoadAsLinesAndSaveBackWithCrLf)
 {
     exe->MakeCategory("Cat", {{"cr", "x\ry"}, {"lf", "a\n\nb\n"}});
     MakeMain();
-    EXPECT_EQ(Page().lbl_SubMsg->text(), "Subliminal Messages Editorfor:  ");
+    EXPECT_EQ(Page().lbl_SubMsg->text(), "Subliminal Messages Editor for:  ");
     Select(1);
     EXPECT_EQ(Page().MsgList->blockCount(), 4); // a, empty, b, and the row after the final break
     EXPECT_EQ(Page().lbl_SubMsg->text(), "Subliminal Messages Editor for:  lf");
@@ -106,8 +106,8 @@ TEST_F(Editor, SaveAndPrintWithoutSelectionOnlyShowTheirErrors)
     ov::SetPrintDialogSeam([&](QPrinter&) { return dialogShown = true; });
     Page().btn_SaveMsgs->click();
     Page().MsgPrint->click();
-    EXPECT_EQ(ShownTexts(), (std::vector<std::string>{"You must select a category to save the messages to",
-                                                      "You must select a category to print the messages"}));
+    EXPECT_EQ(ShownTexts(), (std::vector<std::string>{"You must select a list to save the messages to",
+                                                      "You must select a list to print the messages"}));
     EXPECT_EQ(Shown()[1].kind, MsgKind::Error);
     EXPECT_FALSE(dialogShown);
     EXPECT_EQ(File("l"), "old");

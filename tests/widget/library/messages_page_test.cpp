@@ -44,8 +44,13 @@ TEST_F(MessagesPage, FrameHasSevenPagesAndDocumentedControls)
     EXPECT_EQ(frm.Pages->currentIndex(), 0);
     EXPECT_EQ(Page().AffirmList->geometry(), QRect(6, 74, 180, 231));
     EXPECT_EQ(Page().DirList->geometry(), QRect(8, 24, 180, 21));
+    EXPECT_EQ(frm.Pnl_Header->geometry(), QRect(0, 0, 632, 71));
+    EXPECT_EQ(frm.Pages->geometry(), QRect(0, 71, 632, 491 - 71));
     EXPECT_TRUE(frm.FormReady);
-    EXPECT_FALSE(frm.Tmr_Display->Enabled() && frm.mnu_Pause->isChecked());
+    // The hide timer waits for a phrase; the test preview's runs from the start.
+    EXPECT_FALSE(frm.Timer1->Enabled());
+    EXPECT_TRUE(frm.Tmr_Test->Enabled());
+    EXPECT_EQ(frm.Tmr_Test->Interval(), 1000);
 }
 
 TEST_F(MessagesPage, StartupSelectsStoredCategoryTicksFirstListAndBuildsPool)

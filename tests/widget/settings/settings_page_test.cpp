@@ -7,12 +7,16 @@
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
+#include <QAbstractItemView>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
+#include <QTabBar>
+#include <QTabWidget>
 #include <filesystem>
 #include <sys/stat.h>
 
@@ -38,16 +42,30 @@ TEST_F(SettingsPageTest, NoSettingsFileShowsTheDefaults)
 
 TEST_F(SettingsPageTest, EveryControlIsNamedForScreenReaders)
 {
-    MakeMain();
+    exe->MakeCategory("Daily", {{"one", "x"}});
+    TMainFrm& frm = MakeMain();
     TSettingsPage& p = Page();
     const std::vector<std::pair<QWidget*, const char*>> controls{
         {p.SpinEdit1, "Show message for"}, {p.SpinEdit2, "Show message every"}, {p.Trackbar1, "Contrast"},
-        {p.AutoStart, "Load program when Windows starts"}, {p.Pause, "Pause messages"},
+        {p.AutoStart, "Start Orvella when I log in"}, {p.Pause, "Pause messages"},
         {p.PositionRandom, "Random - Full Screen"}, {p.PositionCentered, "Centered - Full Screen"},
         {p.BtnSize, "Font Size"}, {p.Btncolor, "Font Color"}, {p.BtnName, "Font Name"},
         {p.Button1, "Restore Defaults"}, {p.btn_SaveSettings, "Save"}, {p.Pnl_Font, "Font sample"}};
     for (const auto& [w, caption] : controls)
         EXPECT_EQ(QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name), caption);
+
+    // A drop-down box is named by its label, not by the entry it shows, and
+    // so is its list; the tab of the page shown reports itself selected.
+    QComboBox* dirList = frm.MessagesPage->DirList;
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(dirList)->text(QAccessible::Name), "Subliminal Category");
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(dirList)->text(QAccessible::Value), "Daily");
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(dirList->view())->text(QAccessible::Name), "Subliminal Category");
+    frm.Pages->setCurrentWidget(frm.Tab_Settings);
+    QAccessibleInterface* tabs = QAccessible::queryAccessibleInterface(frm.Pages->tabBar());
+    ASSERT_EQ(tabs->childCount(), frm.Pages->count());
+    EXPECT_EQ(tabs->child(1)->text(QAccessible::Name), "Settings");
+    EXPECT_TRUE(tabs->child(1)->state().selected);
+    EXPECT_FALSE(tabs->child(0)->state().selected);
 }
 
 TEST_F(SettingsPageTest, StoredValuesOutOfRangeAreClampedAndSavedAsShown)
@@ -229,7 +247,7 @@ TEST_F(SettingsPageTest, AutoStartFolderThatIsAFileWarnsAndTheSaveGoesOn)
     Page().btn_SaveSettingsClick();
     ASSERT_EQ(Shown().size(), 2u);
     EXPECT_EQ(Shown()[0].kind, MsgKind::Warning);
-    EXPECT_NE(Shown()[0].text.find("Unable To modify"), std::string::npos);
+    EXPECT_EQ(Shown()[0].text.rfind("Could not write the auto-start entry " + ov::AutoRunEntryPath() + ": ", 0), 0u);
     EXPECT_EQ(Shown()[1].text, "Settings Saved Successfully");
     EXPECT_EQ(Ini("A-Settings", "DisplayTime"), "200");
 }
