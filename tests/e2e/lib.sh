@@ -164,11 +164,12 @@ tray_icon() {
   [ -n "$id" ] && echo "$id"
 }
 
-# The program's main window, when it is mapped.
+# The program's main window, when it is mapped (HEIGHT: 491, or taller in
+# the no-tray mode).
 main_window() {
-  local w
+  local w h="${1:-491}"
   for w in $(xdotool search --onlyvisible --pid "$APP_PID" 2>/dev/null || true); do
-    if [[ "$(xwininfo -id "$w" 2>/dev/null)" == *"Width: 632"*"Height: 491"* ]]; then echo "$w"; return 0; fi
+    if [[ "$(xwininfo -id "$w" 2>/dev/null)" == *"Width: 632"*"Height: $h"* ]]; then echo "$w"; return 0; fi
   done
   return 1
 }

@@ -12,13 +12,7 @@ printf '[General]\r\nGroupIndex=0\r\n[Daily-Settings]\r\nPause=0\r\nDisplayTime=
   >"$APP_DIR/Orvella.ini"
 
 # In this mode the window is taller by its bar.
-window() {
-  local w
-  for w in $(xdotool search --onlyvisible --pid "$APP_PID" 2>/dev/null || true); do
-    if [[ "$(xwininfo -id "$w" 2>/dev/null)" == *"Width: 632"*"Height: 525"* ]]; then echo "$w"; return 0; fi
-  done
-  return 1
-}
+window() { main_window 525; }
 phrase_up() { xdotool search --all --onlyvisible --pid "$APP_PID" --name '^Phrase' 2>/dev/null | grep -q .; }
 bar_shot() { import -window "$1" -crop 632x34+0+491 +repage "$2"; }
 bar_changed() {

@@ -272,7 +272,7 @@ TEST_F(Shell, SessionEndAsksNothingAndClosesABoxThatIsOpen)
     EXPECT_EQ(Ini("Empty-Settings", "DisplayFreq"), "<absent>");
 }
 
-TEST_F(Shell, SessionManagersEndNoticeEndsButCheckpointsDoNot)
+TEST_F(Shell, SessionManagersEndOrderEndsAndAsksNothing)
 {
     exe->MakeCategory("A", {{"a", "a1"}});
     TMainFrm& frm = MakeMain();
