@@ -11,7 +11,7 @@ source "$(dirname "$0")/../tests/e2e/lib.sh"
 start_x 1920x1080
 start_wm
 start_tray
-for compositor in none picom; do
+for compositor in ${ORVELLA_COMPOSITORS:-none picom}; do
   if [ "$compositor" = picom ]; then
     picom --backend xrender --config /dev/null >"$E2E_TMP/picom.log" 2>&1 &
     E2E_PIDS+=($!)

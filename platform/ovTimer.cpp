@@ -1,5 +1,14 @@
 #include "platform/ovTimer.h"
 
+#include <QSocketNotifier>
+
+#include <cerrno>
+#include <cstdint>
+#ifdef __linux__
+#include <sys/timerfd.h>
+#include <unistd.h>
+#endif
+
 namespace ov {
 
 TTimer::TTimer(QObject* parent, int intervalMs, bool enabled)
@@ -7,6 +16,14 @@ TTimer::TTimer(QObject* parent, int intervalMs, bool enabled)
 {
     connect(&timer_, &QTimer::timeout, this, &TTimer::OnTimer);
     Restart();
+}
+
+TTimer::~TTimer()
+{
+#ifdef __linux__
+    delete notifier_;
+    if (fd_ >= 0) close(fd_);
+#endif
 }
 
 void TTimer::SetEnabled(bool on)
@@ -25,13 +42,57 @@ void TTimer::SetInterval(int ms)
 void TTimer::SetPrecise(bool precise)
 {
     timer_.setTimerType(precise ? Qt::PreciseTimer : Qt::CoarseTimer);
+#ifdef __linux__
+    if (precise && fd_ < 0) {
+        fd_ = timerfd_create(CLOCK_MONOTONIC, TFD_NONBLOCK | TFD_CLOEXEC);
+        if (fd_ >= 0) {
+            notifier_ = new QSocketNotifier(fd_, QSocketNotifier::Read, this);
+            connect(notifier_, &QSocketNotifier::activated, this, &TTimer::OnDescriptor);
+        }
+    } else if (!precise && fd_ >= 0) {
+        delete notifier_;
+        notifier_ = nullptr;
+        close(fd_);
+        fd_ = -1;
+    }
+#endif
     Restart();
 }
 
 void TTimer::Restart()
 {
     timer_.stop();
-    if (enabled_ && interval_ > 0) timer_.start(interval_);
+    const bool run = enabled_ && interval_ > 0;
+#ifdef __linux__
+    if (fd_ >= 0) {
+        // Periodic from the first deadline on, so repeats do not drift.
+        itimerspec spec {};
+        if (run) {
+            spec.it_value.tv_sec = interval_ / 1000;
+            spec.it_value.tv_nsec = long(interval_ % 1000) * 1000000L;
+            spec.it_interval = spec.it_value;
+        }
+        if (timerfd_settime(fd_, 0, &spec, nullptr) == 0) {
+            // A stale expiry must not fire the new count-down early.
+            uint64_t expiries = 0;
+            [[maybe_unused]] ssize_t n = read(fd_, &expiries, sizeof expiries);
+            return;
+        }
+    }
+#endif
+    if (run) timer_.start(interval_);
+}
+
+void TTimer::OnDescriptor()
+{
+#ifdef __linux__
+    uint64_t expiries = 0;
+    // Nothing to read: the count-down was restarted after the wake-up.
+    if (read(fd_, &expiries, sizeof expiries) != ssize_t(sizeof expiries) || expiries == 0) return;
+    // Several expiries missed while the loop was busy fire once, as a
+    // window-message timer does.
+    if (enabled_ && interval_ > 0) emit OnTimer();
+#endif
 }
 
 } // namespace ov

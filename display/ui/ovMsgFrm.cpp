@@ -138,16 +138,19 @@ bool TMsgFrm::PresentNative(const ov::PhraseLayout& layout, const QFont& font)
     // a round trip right after the show request, which it answers only once
     // it has mapped the window; failing that, its map notification; failing
     // both, a while later.
+    // Raised before it is mapped, and painted after the display time has
+    // started: anything between the map and the confirmation would make the
+    // phrase stay up that much longer.
     const bool watching = system_->WatchMap(winId(), [this] { OnScreen(); });
     mapGuard_.start();
-    show();
     raise();
-    update();
+    show();
     if (system_->IsMapped(winId())) {
         if (watching)
             system_->WatchMap(winId(), nullptr);
         OnScreen();
     }
+    update();
     return true;
 }
 

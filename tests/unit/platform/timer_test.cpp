@@ -1,0 +1,64 @@
+#include "platform/ovTimer.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+// Runs the loop until `done` holds; the deadline only keeps a broken timer
+// from hanging the suite.
+template <class Pred> bool RunUntil(Pred done)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (!done() && clock.elapsed() < 30000)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    return done();
+}
+
+} // namespace
+
+// A precise timer never fires before its interval, repeats, keeps its count
+// when restarted from its own handler, and stays quiet once disabled.
+TEST(PreciseTimer, FiresNeverEarlyRepeatsAndStopsWhenDisabled)
+{
+    int argc = 1;
+    char name[] = "unit_platform";
+    char* argv[] = {name, nullptr};
+    std::unique_ptr<QCoreApplication> app;
+    if (!QCoreApplication::instance()) app = std::make_unique<QCoreApplication>(argc, argv);
+
+    ov::TTimer timer(nullptr, 20, false);
+    timer.SetPrecise(true);
+    int fired = 0;
+    qint64 firstAt = -1;
+    QElapsedTimer clock;
+    QObject::connect(&timer, &ov::TTimer::OnTimer, [&] {
+        if (++fired == 1) firstAt = clock.nsecsElapsed();
+        if (fired == 3) timer.SetEnabled(false);
+    });
+    clock.start();
+    timer.SetEnabled(true);
+    ASSERT_TRUE(RunUntil([&] { return fired >= 3; }));
+    EXPECT_GE(firstAt, 20LL * 1000 * 1000);
+
+    // Disabled from its handler: no more ticks, however long the loop runs.
+    timer.SetInterval(1);
+    QElapsedTimer idle;
+    idle.start();
+    RunUntil([&] { return idle.elapsed() >= 50; });
+    EXPECT_EQ(fired, 3);
+
+    // Re-enabled with a new interval, it counts from the new start.
+    clock.restart();
+    firstAt = -1;
+    fired = 0;
+    timer.SetInterval(30);
+    timer.SetEnabled(true);
+    ASSERT_TRUE(RunUntil([&] { return fired >= 1; }));
+    EXPECT_GE(firstAt, 30LL * 1000 * 1000);
+}
