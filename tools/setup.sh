@@ -16,7 +16,7 @@ PACKAGES=(
   # two monitors on a real X server without hardware
   xserver-xorg-core xserver-xorg-video-dummy x11-xserver-utils
   # end-to-end tests: a StatusNotifierItem tray on a private session bus
-  dbus-x11 haskell-status-notifier-item-utils haskell-gtk-sni-tray-utils
+  dbus-x11 libglib2.0-bin haskell-status-notifier-item-utils haskell-gtk-sni-tray-utils
   # accessibility walk: the accessibility bus and its Python client
   at-spi2-core python3-pyatspi
   # auto-start entry validation, printing to PDF
