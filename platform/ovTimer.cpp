@@ -66,13 +66,13 @@ void TTimer::Restart()
 #ifdef __linux__
     if (fd_ >= 0) {
         // Periodic from the first deadline on, so repeats do not drift.
-        itimerspec spec {};
+        itimerspec deadline {};
         if (run) {
-            spec.it_value.tv_sec = interval_ / 1000;
-            spec.it_value.tv_nsec = long(interval_ % 1000) * 1000000L;
-            spec.it_interval = spec.it_value;
+            deadline.it_value.tv_sec = interval_ / 1000;
+            deadline.it_value.tv_nsec = long(interval_ % 1000) * 1000000L;
+            deadline.it_interval = deadline.it_value;
         }
-        if (timerfd_settime(fd_, 0, &spec, nullptr) == 0) {
+        if (timerfd_settime(fd_, 0, &deadline, nullptr) == 0) {
             // A stale expiry must not fire the new count-down early.
             uint64_t expiries = 0;
             [[maybe_unused]] ssize_t n = read(fd_, &expiries, sizeof expiries);

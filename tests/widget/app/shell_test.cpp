@@ -63,6 +63,16 @@ protected:
     {
         return ov::IniFile(exe->SettingsFile()).ReadString(section, key, "<absent>");
     }
+    // A category with one list, the window open and a setting changed but
+    // not saved: whatever ends the program now must not ask or save.
+    TMainFrm& OpenWithUnsavedSettings()
+    {
+        exe->MakeCategory("A", {{"a", "a1"}});
+        TMainFrm& frm = MakeMain();
+        frm.SettingsPage->SpinEdit2->setValue(5);
+        frm.TrayClick();
+        return frm;
+    }
     // Opens the window as the tray click does, then closes it.
     bool OpenAndClose()
     {
@@ -274,10 +284,7 @@ TEST_F(Shell, SessionEndAsksNothingAndClosesABoxThatIsOpen)
 
 TEST_F(Shell, SessionManagersEndOrderEndsAndAsksNothing)
 {
-    exe->MakeCategory("A", {{"a", "a1"}});
-    TMainFrm& frm = MakeMain();
-    frm.SettingsPage->SpinEdit2->setValue(5);
-    frm.TrayClick();
+    TMainFrm& frm = OpenWithUnsavedSettings();
     // The order to end reaches Qt as a Quit event to the application.
     QTimer::singleShot(0, [] {
         QEvent quit(QEvent::Quit);
@@ -292,10 +299,7 @@ TEST_F(Shell, SessionManagersEndOrderEndsAndAsksNothing)
 
 TEST_F(Shell, ExitWithTheWindowOpenAsksNothing)
 {
-    exe->MakeCategory("A", {{"a", "a1"}});
-    TMainFrm& frm = MakeMain();
-    frm.SettingsPage->SpinEdit2->setValue(5);
-    frm.TrayClick();
+    TMainFrm& frm = OpenWithUnsavedSettings();
     QTimer::singleShot(0, [&] { frm.CloseAffirmationsApplication1->trigger(); });
     EXPECT_EQ(RunLoop(), 0);
     EXPECT_TRUE(Shown().empty());
