@@ -26,10 +26,14 @@ public:
     // when this cannot be done.
     virtual bool Prepare(unsigned long window, const QRegion& shape, const QImage& picture) = 0;
 
-    // Asks the server whether window is mapped. The answer comes after the
-    // server has carried out every request sent before, so right after a
-    // show it tells the moment the window went on the screen.
-    virtual bool IsMapped(unsigned long window) = 0;
+    // Maps window and asks the server whether it is now on the screen. The
+    // answer comes after the server has carried out the map, so it tells
+    // the moment the phrase went up. False when it is not mapped yet.
+    virtual bool Map(unsigned long window) = 0;
+
+    // Takes window off the screen at once, ahead of the toolkit's own
+    // bookkeeping.
+    virtual void Unmap(unsigned long window) = 0;
 
     // Calls mapped once, when the server reports window mapped (before
     // anything it draws reaches the screen, the time on screen starts). A

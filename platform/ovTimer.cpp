@@ -6,10 +6,32 @@
 #include <cstdint>
 #ifdef __linux__
 #include <sys/timerfd.h>
+#include <time.h>
 #include <unistd.h>
 #endif
 
 namespace ov {
+
+#ifdef __linux__
+namespace {
+// A process woken from its sleep runs a tenth of a millisecond or more
+// after the time it asked for; a precise timer wakes this much before its
+// deadline and waits out the rest on the clock.
+constexpr int64_t WakeLeadNs = 400'000;
+
+int64_t NowNs()
+{
+    timespec t {};
+    clock_gettime(CLOCK_MONOTONIC, &t);
+    return int64_t(t.tv_sec) * 1'000'000'000 + t.tv_nsec;
+}
+
+timespec Timespec(int64_t ns)
+{
+    return {time_t(ns / 1'000'000'000), long(ns % 1'000'000'000)};
+}
+} // namespace
+#endif
 
 TTimer::TTimer(QObject* parent, int intervalMs, bool enabled)
     : QObject(parent), enabled_(enabled), interval_(intervalMs)
@@ -66,13 +88,14 @@ void TTimer::Restart()
 #ifdef __linux__
     if (fd_ >= 0) {
         // Periodic from the first deadline on, so repeats do not drift.
-        itimerspec deadline {};
+        itimerspec wake {};
         if (run) {
-            deadline.it_value.tv_sec = interval_ / 1000;
-            deadline.it_value.tv_nsec = long(interval_ % 1000) * 1000000L;
-            deadline.it_interval = deadline.it_value;
+            const int64_t interval = int64_t(interval_) * 1'000'000;
+            deadline_ = NowNs() + interval;
+            wake.it_value = Timespec(deadline_ - WakeLeadNs);
+            wake.it_interval = Timespec(interval);
         }
-        if (timerfd_settime(fd_, 0, &deadline, nullptr) == 0) {
+        if (timerfd_settime(fd_, TFD_TIMER_ABSTIME, &wake, nullptr) == 0) {
             // A stale expiry must not fire the new count-down early.
             uint64_t expiries = 0;
             [[maybe_unused]] ssize_t n = read(fd_, &expiries, sizeof expiries);
@@ -89,9 +112,16 @@ void TTimer::OnDescriptor()
     uint64_t expiries = 0;
     // Nothing to read: the count-down was restarted after the wake-up.
     if (read(fd_, &expiries, sizeof expiries) != ssize_t(sizeof expiries) || expiries == 0) return;
+    if (!enabled_ || interval_ <= 0) return;
+    int64_t now = NowNs();
+    while (now < deadline_)
+        now = NowNs();
     // Several expiries missed while the loop was busy fire once, as a
     // window-message timer does.
-    if (enabled_ && interval_ > 0) emit OnTimer();
+    const int64_t interval = int64_t(interval_) * 1'000'000;
+    while (deadline_ <= now)
+        deadline_ += interval;
+    emit OnTimer();
 #endif
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 #include <QObject>
 #include <QTimer>
+#include <cstdint>
 
 class QSocketNotifier;
 
@@ -36,6 +37,7 @@ private:
     void OnDescriptor();
     QTimer timer_;
     int fd_ = -1;                       // the timer descriptor of a precise timer
+    int64_t deadline_ = 0;              // its next deadline, monotonic clock, ns
     QSocketNotifier* notifier_ = nullptr;
     bool enabled_;
     int interval_;

@@ -141,9 +141,9 @@ void TDisplayCycle::ShowPhrase(const std::string& text, int X, int Y)
 
 void TDisplayCycle::Timer1Timer()
 {
-    frm_.Timer1->SetEnabled(false);
     if (MsgFrm)
-        MsgFrm->hide();
+        MsgFrm->Withdraw(); // first: the display time is up now
+    frm_.Timer1->SetEnabled(false);
     frm_.Tmr_Display->SetEnabled(true);
 }
 

@@ -7,6 +7,7 @@
 #include <QGuiApplication>
 #include <QPainter>
 #include <QScreen>
+#include <QWindow>
 #include <algorithm>
 
 namespace {
@@ -134,24 +135,37 @@ bool TMsgFrm::PresentNative(const ov::PhraseLayout& layout, const QFont& font)
         OnScreen();
         return true;
     }
+    // A hidden widget's moves and resizes wait for its show; the native
+    // window must have them before it goes up.
+    if (QWindow* window = windowHandle(); window && window->geometry() != geometry())
+        window->setGeometry(geometry());
     // The server's word that the window is mapped starts the display time:
-    // a round trip right after the show request, which it answers only once
-    // it has mapped the window; failing that, its map notification; failing
-    // both, a while later.
-    // Raised before it is mapped, and painted after the display time has
-    // started: anything between the map and the confirmation would make the
-    // phrase stay up that much longer.
+    // the answer to a question asked right behind our own map request (the
+    // toolkit's show comes after it, maps nothing more, and its millisecond
+    // of work is not counted); failing that, its map notification; failing
+    // both, a while later. Raised before it is mapped and painted after the
+    // time has started, so nothing between the map and the confirmation
+    // keeps the phrase up longer.
     const bool watching = system_->WatchMap(winId(), [this] { OnScreen(); });
     mapGuard_.start();
     raise();
-    show();
-    if (system_->IsMapped(winId())) {
+    if (system_->Map(winId())) {
         if (watching)
             system_->WatchMap(winId(), nullptr);
         OnScreen();
     }
+    show();
     update();
     return true;
+}
+
+void TMsgFrm::Withdraw()
+{
+    // Straight to the server: the toolkit's hide does a fraction of a
+    // millisecond of work before its own unmap leaves.
+    if (system_ && isVisible())
+        system_->Unmap(winId());
+    hide();
 }
 
 void TMsgFrm::OnScreen()

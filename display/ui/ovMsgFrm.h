@@ -34,6 +34,9 @@ public:
     void Present(const ov::PhraseLayout& layout, const QFont& font, const QColor& colour, int opacity,
                  std::function<void()> onScreen);
 
+    // Takes the phrase off the screen.
+    void Withdraw();
+
     QColor Colour() const { return colour_; }
     int Opacity() const { return opacity_; }
     // True while the picture carries the opacity itself, blended with the

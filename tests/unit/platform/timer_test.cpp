@@ -22,8 +22,9 @@ template <class Pred> bool RunUntil(Pred done)
 
 } // namespace
 
-// A precise timer never fires before its interval, repeats, keeps its count
-// when restarted from its own handler, and stays quiet once disabled.
+// A precise timer never fires before its deadline, the first or a repeat,
+// keeps its count when restarted from its own handler, and stays quiet once
+// disabled.
 TEST(PreciseTimer, FiresNeverEarlyRepeatsAndStopsWhenDisabled)
 {
     int argc = 1;
@@ -35,16 +36,20 @@ TEST(PreciseTimer, FiresNeverEarlyRepeatsAndStopsWhenDisabled)
     ov::TTimer timer(nullptr, 20, false);
     timer.SetPrecise(true);
     int fired = 0;
-    qint64 firstAt = -1;
+    qint64 firstAt = -1, thirdAt = -1;
     QElapsedTimer clock;
     QObject::connect(&timer, &ov::TTimer::OnTimer, [&] {
         if (++fired == 1) firstAt = clock.nsecsElapsed();
-        if (fired == 3) timer.SetEnabled(false);
+        if (fired == 3) {
+            thirdAt = clock.nsecsElapsed();
+            timer.SetEnabled(false);
+        }
     });
     clock.start();
     timer.SetEnabled(true);
     ASSERT_TRUE(RunUntil([&] { return fired >= 3; }));
     EXPECT_GE(firstAt, 20LL * 1000 * 1000);
+    EXPECT_GE(thirdAt, 60LL * 1000 * 1000);
 
     // Disabled from its handler: no more ticks, however long the loop runs.
     timer.SetInterval(1);

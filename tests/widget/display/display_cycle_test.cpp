@@ -35,6 +35,7 @@ public:
 struct FakeWindowSystem : ov::WindowSystem {
     bool compositing = false;
     bool mappedAtOnce = false;
+    int unmaps = 0;
     QRegion shape;
     QImage picture;
     std::function<void()> mapped;
@@ -52,7 +53,8 @@ struct FakeWindowSystem : ov::WindowSystem {
         picture = p;
         return true;
     }
-    bool IsMapped(unsigned long) override { return mappedAtOnce; }
+    bool Map(unsigned long) override { return mappedAtOnce; }
+    void Unmap(unsigned long) override { ++unmaps; }
     bool WatchMap(unsigned long, std::function<void()> call) override
     {
         mapped = std::move(call);
@@ -312,7 +314,9 @@ TEST_F(DisplayCycle, TheDisplayTimeCountsFromTheMapAndTheInkIsBlendedWithoutACom
     Tick();
     EXPECT_TRUE(frm.Timer1->Enabled());
     EXPECT_FALSE(ws.mapped);
-    Hide();
+    const int unmapsBefore = ws.unmaps;
+    Hide(); // straight to the server, the toolkit's hide after it
+    EXPECT_EQ(ws.unmaps, unmapsBefore + 1);
 
     // A map that is never reported does not leave the phrase up for good.
     ws.mappedAtOnce = false;
