@@ -1,12 +1,12 @@
-#include "app/ui/ovForms.h"
-#include "app/ui/ovMain.h"
-#include "app/ui/ovNoTray.h"
-#include "app/ui/ovSessionEnd.h"
-#include "app/ui/ovSplash.h"
-#include "platform/ovPaths.h"
-#include "platform/ovRunningMarkers.h"
-#include "platform/ovUtils.h"
-#include "platform/ui/ovMessageBox.h"
+#include "app/ui/appwindows.h"
+#include "app/ui/mainwindow.h"
+#include "app/ui/notray.h"
+#include "app/ui/sessionendwatcher.h"
+#include "app/ui/splashwindow.h"
+#include "platform/paths.h"
+#include "platform/runningmarkers.h"
+#include "platform/utils.h"
+#include "platform/ui/messagebox.h"
 
 #include <QApplication>
 #include <QSystemTrayIcon>
@@ -18,7 +18,7 @@ int main(int argc, char** argv)
 {
     // The end of the session must reach the program at any moment, also
     // while it is still starting: a signal is held until the loop serves it.
-    TSessionEnd::CatchSignals();
+    SessionEndWatcher::CatchSignals();
 
     // Running markers first, before any window exists.
     ov::RunningMarkers markers;
@@ -42,36 +42,36 @@ int main(int argc, char** argv)
     ov::UseFileLayout(layout);
     const std::string filesProblem = ov::PrepareUserFiles(layout);
 
-    auto splash = std::make_unique<TSplashFrm>();
+    auto splash = std::make_unique<SplashWindow>();
     splash->show();
     splash->repaint();
     // The title goes to the program, not to Qt's display name, which X11
     // would append to every window's caption.
     ov::MessageBox::SetApplicationTitle("Orvella");
 
-    CreateForms();
-    MainFrm->WatchSessionEnd();
+    CreateWindows();
+    mainWindow->WatchSessionEnd();
 
-    splash->WaitUntilDone([] { return MainFrm->Ending(); });
+    splash->WaitUntilDone([] { return mainWindow->Ending(); });
     splash->hide();
     splash.reset();
-    if (!filesProblem.empty()) ov::MessageBox::Show(ov::MsgKind::Warning, filesProblem, MainFrm);
+    if (!filesProblem.empty()) ov::MessageBox::Show(ov::MsgKind::Warning, filesProblem, mainWindow);
 
     // A desktop without a notification area must not leave an unreachable
     // process: the window shows, minimising it lets the phrases flash and
     // its close box ends the program.
-    if (MainFrm->Ending()) {
+    if (mainWindow->Ending()) {
         // The session ended while the program was starting.
     } else if (!QSystemTrayIcon::isSystemTrayAvailable()) {
-        EnterNoTrayMode(*MainFrm);
-        MainFrm->ShowMainWindow();
-        ov::MessageBox::Show(ov::MsgKind::Information, NoTrayNotice, MainFrm);
-    } else if (MainFrm->ShowAtStart()) {
-        MainFrm->ShowMainWindow();
+        EnterNoTrayMode(*mainWindow);
+        mainWindow->ShowMainWindow();
+        ov::MessageBox::Show(ov::MsgKind::Information, NoTrayNotice, mainWindow);
+    } else if (mainWindow->ShowAtStart()) {
+        mainWindow->ShowMainWindow();
     }
 
     // exec() would forget an end that came before it runs.
-    const int rc = MainFrm->Ending() ? 0 : app.exec();
-    DestroyForms();
+    const int rc = mainWindow->Ending() ? 0 : app.exec();
+    DestroyWindows();
     return rc;
 }

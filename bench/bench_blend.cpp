@@ -3,10 +3,10 @@
 // blending the glyph pixels, against the plain picture a compositor needs.
 // Run it on an X display (1920 x 1080) to include the read; offscreen only
 // the blend is measured.
-#include "display/ovBlend.h"
-#include "display/ovGlyphMask.h"
-#include "display/ovLayout.h"
-#include "display/ui/ovX11WindowSystem.h"
+#include "display/blend.h"
+#include "display/glyphmask.h"
+#include "display/layout.h"
+#include "display/ui/x11windowsystem.h"
 
 #include <QGuiApplication>
 #include <QScreen>

@@ -1,13 +1,13 @@
 // The editor with a large list: loading 10 MB into it, saving it back, and
 // printing 10,000 lines (the time the print handler holds the event loop).
-#include "app/ui/ovForms.h"
-#include "app/ui/ovMain.h"
-#include "library/ui/ovMessagesPage.h"
-#include "library/ovListFiles.h"
-#include "library/ui/ovPrint.h"
-#include "platform/ovFiles.h"
-#include "platform/ovUtils.h"
-#include "platform/ui/ovMessageBox.h"
+#include "app/ui/appwindows.h"
+#include "app/ui/mainwindow.h"
+#include "library/ui/messagespage.h"
+#include "library/listfiles.h"
+#include "library/ui/print.h"
+#include "platform/files.h"
+#include "platform/utils.h"
+#include "platform/ui/messagebox.h"
 
 #include <QApplication>
 #include <QDir>
@@ -42,15 +42,15 @@ void Make(const std::string& list, const std::string& text)
 
 void Select(const QString& list)
 {
-    TMessagesPage& page = *MainFrm->MessagesPage;
-    page.AffirmList->setCurrentItem(page.AffirmList->findItems(list, Qt::MatchExactly).front());
+    MessagesPage& page = *mainWindow->messagesPage_;
+    page.phraseLists_->setCurrentItem(page.phraseLists_->findItems(list, Qt::MatchExactly).front());
 }
 
 void Settle() { QCoreApplication::processEvents(); } // lets the editor lay out and paint
 
 void BM_LoadTenMegabyteList(benchmark::State& state)
 {
-    TMessagesPage& page = *MainFrm->MessagesPage;
+    MessagesPage& page = *mainWindow->messagesPage_;
     for (auto _ : state) {
         state.PauseTiming();
         page.LoadCategories(true); // empty editor, no selection
@@ -72,7 +72,7 @@ BENCHMARK(BM_ReadTenMegabyteList)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 void BM_FillEditorTenMegabytes(benchmark::State& state)
 {
-    TMessagesPage& page = *MainFrm->MessagesPage;
+    MessagesPage& page = *mainWindow->messagesPage_;
     QString text = QString::fromLocal8Bit(ov::LoadEditorText(g_root + "/Affirmations/Bench/big.txt").c_str());
     text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     for (auto _ : state) {
@@ -80,7 +80,7 @@ void BM_FillEditorTenMegabytes(benchmark::State& state)
         page.ClearEditor();
         Settle();
         state.ResumeTiming();
-        page.MsgList->setPlainText(text);
+        page.phraseEditor_->setPlainText(text);
         Settle();
     }
 }
@@ -88,12 +88,12 @@ BENCHMARK(BM_FillEditorTenMegabytes)->Unit(benchmark::kMillisecond)->Iterations(
 
 void BM_SaveTenMegabyteList(benchmark::State& state)
 {
-    TMessagesPage& page = *MainFrm->MessagesPage;
+    MessagesPage& page = *mainWindow->messagesPage_;
     page.LoadCategories(true);
     Select("big");
     Settle();
     for (auto _ : state) {
-        page.btn_SaveMsgsClick();
+        page.onSaveMessages();
         Settle();
     }
     if (ov::MessageBox::Shown().empty() || ov::MessageBox::Shown().back().text != "Messages Saved Successfully")
@@ -103,7 +103,7 @@ BENCHMARK(BM_SaveTenMegabyteList)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 void BM_PrintTenThousandLines(benchmark::State& state)
 {
-    TMessagesPage& page = *MainFrm->MessagesPage;
+    MessagesPage& page = *mainWindow->messagesPage_;
     page.LoadCategories(true);
     Select("lines10k");
     Settle();
@@ -114,7 +114,7 @@ void BM_PrintTenThousandLines(benchmark::State& state)
         return true;
     });
     for (auto _ : state) {
-        page.MsgPrintClick(); // the whole time the event loop waits
+        page.onPrintList(); // the whole time the event loop waits
         Settle();
     }
     ov::SetPrintDialogSeam({});
@@ -133,11 +133,11 @@ int main(int argc, char** argv)
     Make("lines10k", ListOf(10000 * 42, 40));
     ov::SetExePath(g_root + "/Orvella");
     ov::MessageBox::SetScripted(true);
-    CreateForms();
-    MainFrm->show();
+    CreateWindows();
+    mainWindow->show();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
-    DestroyForms();
+    DestroyWindows();
     return 0;
 }

@@ -4,11 +4,11 @@
 // QT_QPA_PLATFORM=xcb on an X display to include the window system's part.
 // After the benchmarks it prints the resident memory before and after
 // 1,000 and 5,000 flashes.
-#include "app/ui/ovForms.h"
-#include "app/ui/ovMain.h"
-#include "platform/ovTimer.h"
-#include "platform/ovUtils.h"
-#include "platform/ui/ovMessageBox.h"
+#include "app/ui/appwindows.h"
+#include "app/ui/mainwindow.h"
+#include "platform/intervaltimer.h"
+#include "platform/utils.h"
+#include "platform/ui/messagebox.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -41,31 +41,31 @@ void WriteFile(const fs::path& path, const std::string& text)
 // in 'points' DejaVu Sans.
 void StartProgram(const std::string& phrase, int points)
 {
-    if (MainFrm)
+    if (mainWindow)
         return;
     WriteFile(Folder / "Affirmations/Bench/List.txt", phrase + "\r\n");
     WriteFile(Folder / "Orvella.ini", "[General]\r\nGroupIndex=0\r\n[Bench-Settings]\r\nFontName=DejaVu Sans\r\nSize="
                                           + std::to_string(points)
                                           + "\r\nTextColor=8388608\r\nDisplayTime=25\r\nDisplayFreq=1\r\n"
                                             "Opacity=50\r\nPosition=0\r\n[Bench-Affirmations]\r\n0=List:True\r\n");
-    CreateForms();
-    MainFrm->hide();
+    CreateWindows();
+    mainWindow->hide();
 }
 
 void Flash(benchmark::State& state, const std::string& phrase, int points)
 {
     static std::string current;
     if (current != phrase) {
-        DestroyForms();
+        DestroyWindows();
         current = phrase;
     }
     StartProgram(phrase, points);
     for (auto _ : state) {
-        MainFrm->Tmr_Display->Fire();
+        mainWindow->displayTimer_->Fire();
         state.PauseTiming();
-        if (!MainFrm->Timer1->Enabled())
+        if (!mainWindow->hideTimer_->Enabled())
             state.SkipWithError("the tick showed no phrase");
-        MainFrm->Timer1->Fire();
+        mainWindow->hideTimer_->Fire();
         QCoreApplication::processEvents();
         state.ResumeTiming();
     }
@@ -89,16 +89,16 @@ long ResidentKiB()
 
 void MemoryOverFlashes()
 {
-    DestroyForms();
+    DestroyWindows();
     StartProgram(ThreeLines, 48);
     QCoreApplication::processEvents();
     std::printf("resident memory: %ld KiB with the windows created", ResidentKiB());
     int done = 0;
     for (const int upTo : {1000, 5000}) {
         for (; done < upTo; ++done) {
-            MainFrm->Tmr_Display->Fire();
+            mainWindow->displayTimer_->Fire();
             QCoreApplication::processEvents();
-            MainFrm->Timer1->Fire();
+            mainWindow->hideTimer_->Fire();
             QCoreApplication::processEvents();
         }
         std::printf(", %ld KiB after %d flashes", ResidentKiB(), done);
@@ -129,7 +129,7 @@ int main(int argc, char** argv)
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     MemoryOverFlashes();
-    DestroyForms();
+    DestroyWindows();
     fs::remove_all(Folder);
     return 0;
 }

@@ -1,6 +1,6 @@
 // Loading a large help document: the reader alone, and the reader plus the
 // layout of the Help page's text box.
-#include "branding/ovRtf.h"
+#include "branding/rtf.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>

@@ -1,5 +1,5 @@
 // Writing one key into a large settings file: read, edit, atomic replace.
-#include "settings/ovIniFile.h"
+#include "settings/inifile.h"
 
 #include <benchmark/benchmark.h>
 

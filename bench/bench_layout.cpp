@@ -1,8 +1,8 @@
 // One display tick's work from the phrase to the mask ready to show:
 // trim, measure and wrap, place, draw and build the region.
-#include "display/ovGlyphMask.h"
-#include "display/ovLayout.h"
-#include "display/ovWrap.h"
+#include "display/glyphmask.h"
+#include "display/layout.h"
+#include "display/wrap.h"
 
 #include <QGuiApplication>
 #include <benchmark/benchmark.h>
@@ -12,7 +12,7 @@ namespace {
 
 const QRect Screen(0, 0, 1920, 1080);
 
-ov::PhraseMask Tick(const std::string& phrase, const QFont& font, ov::PositionRandom& random)
+ov::PhraseMask Tick(const std::string& phrase, const QFont& font, ov::PlacementRandom& random)
 {
     const std::string text = ov::TrimPhrase(phrase);
     const ov::PhraseLayout layout = ov::LayoutPhrase(text, Screen.width(), ov::FontMeasurer(font));
@@ -35,7 +35,7 @@ const std::string ThreeLines =
 void BM_OneLine12pt(benchmark::State& state)
 {
     const QFont font = Font(12);
-    ov::PositionRandom random(1);
+    ov::PlacementRandom random(1);
     for (auto _ : state)
         benchmark::DoNotOptimize(Tick(OneLine, font, random));
 }
@@ -44,7 +44,7 @@ BENCHMARK(BM_OneLine12pt)->Unit(benchmark::kMicrosecond)->Repetitions(9)->Report
 void BM_ThreeLines48pt(benchmark::State& state)
 {
     const QFont font = Font(48);
-    ov::PositionRandom random(1);
+    ov::PlacementRandom random(1);
     for (auto _ : state)
         benchmark::DoNotOptimize(Tick(ThreeLines, font, random));
 }

@@ -1,7 +1,7 @@
 // Region building from a drawn phrase: the scan-line builder against the
 // pixel-by-pixel yardstick on the same image.
-#include "display/ovGlyphMask.h"
-#include "display/ovLayout.h"
+#include "display/glyphmask.h"
+#include "display/layout.h"
 
 #include <QGuiApplication>
 #include <benchmark/benchmark.h>

@@ -1,7 +1,7 @@
 // Writes the program's emblem into an icon theme folder, as the desktop's
 // menus look it up: hicolor/<n>x<n>/apps/<name>.png and the scalable SVG.
 // Usage: render_icons OUTPUT_FOLDER ICON_NAME
-#include "branding/ovBrandArt.h"
+#include "branding/brandart.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,12 +1,12 @@
 // Prints one list through the program's own print path, with the print
 // dialog's choice supplied instead of clicked.
 // Usage: print_probe <exe folder> <category> <list> (--printer NAME | --pdf FILE) [--copies N]
-#include "app/ui/ovForms.h"
-#include "app/ui/ovMain.h"
-#include "library/ui/ovMessagesPage.h"
-#include "library/ui/ovPrint.h"
-#include "platform/ovUtils.h"
-#include "platform/ui/ovMessageBox.h"
+#include "app/ui/appwindows.h"
+#include "app/ui/mainwindow.h"
+#include "library/ui/messagespage.h"
+#include "library/ui/print.h"
+#include "platform/utils.h"
+#include "platform/ui/messagebox.h"
 
 #include <QApplication>
 #include <QListWidget>
@@ -27,14 +27,14 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     ov::SetExePath(folder + "/Orvella");
     ov::MessageBox::SetScripted(true);
-    CreateForms();
-    TMessagesPage& page = *MainFrm->MessagesPage;
-    const auto items = page.AffirmList->findItems(QString::fromLocal8Bit(list.c_str()), Qt::MatchFixedString);
-    if (page.DirListText() != category || items.isEmpty()) {
+    CreateWindows();
+    MessagesPage& page = *mainWindow->messagesPage_;
+    const auto items = page.phraseLists_->findItems(QString::fromLocal8Bit(list.c_str()), Qt::MatchFixedString);
+    if (page.CurrentCategory() != category || items.isEmpty()) {
         std::fprintf(stderr, "list %s of %s not found\n", list.c_str(), category.c_str());
         return 2;
     }
-    page.AffirmList->setCurrentItem(items.front());
+    page.phraseLists_->setCurrentItem(items.front());
     bool asked = false;
     ov::SetPrintDialogSeam([&](QPrinter& printer) {
         asked = true;
@@ -48,13 +48,13 @@ int main(int argc, char** argv)
         printer.setCopyCount(copies);
         return true;
     });
-    page.MsgPrint->click();
+    page.printListButton_->click();
     int rc = asked ? 0 : 1;
     for (const auto& m : ov::MessageBox::Shown()) {
         std::fprintf(stderr, "%s: %s\n", m.caption.c_str(), m.text.c_str());
         rc = 1;
     }
     if (!asked) std::fprintf(stderr, "the print dialog was not reached\n");
-    DestroyForms();
+    DestroyWindows();
     return rc;
 }

@@ -1,6 +1,6 @@
 // libFuzzer target for the help document reader: any bytes must load
 // without a crash, a hang or a sanitizer report.
-#include "branding/ovRtf.h"
+#include "branding/rtf.h"
 
 #include <QGuiApplication>
 #include <QTextDocument>

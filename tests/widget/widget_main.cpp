@@ -1,7 +1,7 @@
 #include <QApplication>
 #include <gtest/gtest.h>
 
-// Widget tests run the real forms on the offscreen platform with a fixed
+// Widget tests run the real windows on the offscreen platform with a fixed
 // screen, so placement and layout checks are repeatable.
 int main(int argc, char** argv)
 {

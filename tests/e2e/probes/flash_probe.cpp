@@ -20,13 +20,13 @@
 //   flash_probe shown N
 //     Waits for N whole flashes of the phrase window and prints "shown MS"
 //     for each: the time from its map to its unmap notification.
-#include "app/ovShared.h"
-#include "display/ovBlend.h"
-#include "display/ovDisplayFont.h"
-#include "display/ovGlyphMask.h"
-#include "display/ovLayout.h"
-#include "display/ovWrap.h"
-#include "display/ui/ovX11WindowSystem.h"
+#include "app/sharedstate.h"
+#include "display/blend.h"
+#include "display/displayfont.h"
+#include "display/glyphmask.h"
+#include "display/layout.h"
+#include "display/wrap.h"
+#include "display/ui/x11windowsystem.h"
 
 #include <QApplication>
 #include <QMouseEvent>

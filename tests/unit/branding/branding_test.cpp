@@ -1,5 +1,5 @@
-#include "branding/ovBranding.h"
-#include "branding/ovRegFile.h"
+#include "branding/branding.h"
+#include "branding/regfile.h"
 
 #include <QDir>
 #include <QFile>

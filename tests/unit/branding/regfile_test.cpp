@@ -1,4 +1,4 @@
-#include "branding/ovRegFile.h"
+#include "branding/regfile.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,5 +1,5 @@
-#include "branding/ovCodePage.h"
-#include "branding/ovRtf.h"
+#include "branding/codepage.h"
+#include "branding/rtf.h"
 
 #include <QGuiApplication>
 #include <QTemporaryDir>

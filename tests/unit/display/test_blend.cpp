@@ -1,6 +1,6 @@
-#include "display/ovBlend.h"
-#include "display/ovGlyphMask.h"
-#include "display/ovLayout.h"
+#include "display/blend.h"
+#include "display/glyphmask.h"
+#include "display/layout.h"
 
 #include <QFont>
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
-#include "display/ovLayout.h"
-#include "display/ovWrap.h"
-#include "platform/ovError.h"
+#include "display/layout.h"
+#include "display/wrap.h"
+#include "platform/error.h"
 
 #include <QFont>
 #include <gtest/gtest.h>
@@ -79,7 +79,7 @@ TEST(FontMeasurer, MeasuresOneLineWhateverItsCharacters)
 
 TEST(ChoosePosition, CentresOnTheScreen)
 {
-    PositionRandom random(1);
+    PlacementRandom random(1);
     const QRect screen(0, 0, 1024, 768);
     EXPECT_EQ(ChoosePosition(LocationCentered, screen, QSize(200, 40), random), QPoint(412, 364));
     // Odd sizes truncate; a window larger than the screen sticks out left and up.
@@ -92,7 +92,7 @@ TEST(ChoosePosition, CentresOnTheScreen)
 
 TEST(ChoosePosition, RandomStaysOnTheScreen)
 {
-    PositionRandom random(42);
+    PlacementRandom random(42);
     const QRect screen(0, 0, 1024, 768);
     const QSize window(300, 100);
     bool atRight = false;
@@ -113,14 +113,14 @@ TEST(ChoosePosition, RandomStaysOnTheScreen)
     for (int i = 0; i < 50; ++i)
         EXPECT_EQ(ChoosePosition(LocationRandom, screen, QSize(1100, 40), random).x(), -76);
     // One seed, one sequence.
-    PositionRandom a(7), b(7);
+    PlacementRandom a(7), b(7);
     for (int i = 0; i < 10; ++i)
         EXPECT_EQ(ChoosePosition(LocationRandom, screen, window, a), ChoosePosition(LocationRandom, screen, window, b));
 }
 
 TEST(ChoosePosition, NoLocationStartsAtTheTopLeft)
 {
-    PositionRandom random(1);
+    PlacementRandom random(1);
     const QRect screen(0, 0, 1024, 768);
     EXPECT_EQ(ChoosePosition(LocationNone, screen, QSize(200, 40), random), QPoint(0, 0));
     EXPECT_EQ(ChoosePosition(LocationNone, screen, QSize(1100, 40), random), QPoint(-76, 0));
@@ -170,7 +170,7 @@ TEST(ScreenForPointer, PhrasesGoToTheMonitorHoldingThePointer)
     // Centred and random places, the keep-on-screen rule and the snapping
     // all use the monitor that was picked.
     const ScreenArea& monitor = screens[ScreenForPointer(screens, &onMonitor)];
-    PositionRandom random(7);
+    PlacementRandom random(7);
     EXPECT_EQ(ChoosePosition(LocationCentered, monitor.geometry, QSize(200, 40), random), QPoint(2226, 620));
     for (int i = 0; i < 200; ++i) {
         const QPoint p = ChoosePosition(LocationRandom, monitor.geometry, QSize(300, 60), random);

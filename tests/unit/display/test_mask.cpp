@@ -1,5 +1,5 @@
-#include "display/ovGlyphMask.h"
-#include "display/ovLayout.h"
+#include "display/glyphmask.h"
+#include "display/layout.h"
 
 #include <QPainter>
 #include <gtest/gtest.h>

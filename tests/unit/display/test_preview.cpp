@@ -1,5 +1,5 @@
-#include "display/ovPreview.h"
-#include "platform/ovError.h"
+#include "display/preview.h"
+#include "platform/error.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "display/ovWrap.h"
+#include "display/wrap.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "library/ovListFiles.h"
-#include "platform/ovError.h"
-#include "ovTestSupport.h"
+#include "library/listfiles.h"
+#include "platform/error.h"
+#include "testsupport.h"
 
 #include <climits>
 #include <unistd.h>

@@ -1,8 +1,8 @@
-#include "library/ovCategoryStore.h"
-#include "library/ovPhrasePool.h"
-#include "ovTestSupport.h"
-#include "platform/ovError.h"
-#include "settings/ovIniFile.h"
+#include "library/categorystore.h"
+#include "library/phrasepool.h"
+#include "testsupport.h"
+#include "platform/error.h"
+#include "settings/inifile.h"
 
 #include <sys/stat.h>
 #include <unistd.h>

@@ -1,7 +1,7 @@
 #include "../settings/settings_test_util.h"
-#include "ovTestSupport.h"
-#include "platform/ovFiles.h"
-#include "platform/ovUtils.h"
+#include "testsupport.h"
+#include "platform/files.h"
+#include "platform/utils.h"
 
 #include <algorithm>
 #include <fcntl.h>

@@ -1,6 +1,6 @@
 #include "../settings/settings_test_util.h"
-#include "ovTestSupport.h"
-#include "platform/ovRunningMarkers.h"
+#include "testsupport.h"
+#include "platform/runningmarkers.h"
 
 #include <algorithm>
 #include <cstdlib>

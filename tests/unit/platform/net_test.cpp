@@ -1,4 +1,4 @@
-#include "platform/ovNet.h"
+#include "platform/net.h"
 
 #include <arpa/inet.h>
 #include <cstdlib>

@@ -1,8 +1,8 @@
-#include "library/ovCategoryStore.h"
-#include "ovTestSupport.h"
-#include "platform/ovPaths.h"
-#include "platform/ovUtils.h"
-#include "settings/ovIniFile.h"
+#include "library/categorystore.h"
+#include "testsupport.h"
+#include "platform/paths.h"
+#include "platform/utils.h"
+#include "settings/inifile.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>

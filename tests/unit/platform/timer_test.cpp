@@ -1,4 +1,4 @@
-#include "platform/ovTimer.h"
+#include "platform/intervaltimer.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -33,12 +33,12 @@ TEST(PreciseTimer, FiresNeverEarlyRepeatsAndStopsWhenDisabled)
     std::unique_ptr<QCoreApplication> app;
     if (!QCoreApplication::instance()) app = std::make_unique<QCoreApplication>(argc, argv);
 
-    ov::TTimer timer(nullptr, 20, false);
+    ov::IntervalTimer timer(nullptr, 20, false);
     timer.SetPrecise(true);
     int fired = 0;
     qint64 firstAt = -1, thirdAt = -1;
     QElapsedTimer clock;
-    QObject::connect(&timer, &ov::TTimer::OnTimer, [&] {
+    QObject::connect(&timer, &ov::IntervalTimer::timeout, [&] {
         if (++fired == 1) firstAt = clock.nsecsElapsed();
         if (fired == 3) {
             thirdAt = clock.nsecsElapsed();

@@ -1,6 +1,6 @@
-#include "ovTestSupport.h"
-#include "platform/ovFiles.h"
-#include "platform/ovUtils.h"
+#include "testsupport.h"
+#include "platform/files.h"
+#include "platform/utils.h"
 
 #include <sys/stat.h>
 

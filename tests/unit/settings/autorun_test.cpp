@@ -1,6 +1,6 @@
-#include "settings/ovAutoRun.h"
+#include "settings/autorun.h"
 
-#include "platform/ovUtils.h"
+#include "platform/utils.h"
 #include "settings_test_util.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "settings/ovCategorySettings.h"
+#include "settings/categorysettings.h"
 
 #include <gtest/gtest.h>
 

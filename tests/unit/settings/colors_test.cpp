@@ -1,5 +1,5 @@
-#include "settings/ovColors.h"
-#include "settings/ovFontLookup.h"
+#include "settings/colors.h"
+#include "settings/fontlookup.h"
 
 #include <gtest/gtest.h>
 #include <set>

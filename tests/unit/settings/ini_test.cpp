@@ -1,7 +1,7 @@
-#include "settings/ovIniFile.h"
+#include "settings/inifile.h"
 
-#include "platform/ovError.h"
-#include "platform/ovUtils.h"
+#include "platform/error.h"
+#include "platform/utils.h"
 #include "settings_test_util.h"
 
 #include <gtest/gtest.h>

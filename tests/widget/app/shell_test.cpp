@@ -1,13 +1,13 @@
-#include "app/ui/ovForms.h"
-#include "app/ui/ovMain.h"
-#include "app/ui/ovSessionEnd.h"
-#include "app/ui/ovSplash.h"
-#include "library/ui/ovMessagesPage.h"
-#include "platform/ovTimer.h"
-#include "settings/ovIniFile.h"
-#include "settings/ui/ovSettingsPage.h"
-#include "settings/ui/ovSpinEdit.h"
-#include "ui/ovWidgetSupport.h"
+#include "app/ui/appwindows.h"
+#include "app/ui/mainwindow.h"
+#include "app/ui/sessionendwatcher.h"
+#include "app/ui/splashwindow.h"
+#include "library/ui/messagespage.h"
+#include "platform/intervaltimer.h"
+#include "settings/inifile.h"
+#include "settings/ui/settingspage.h"
+#include "settings/ui/numberspinbox.h"
+#include "ui/widgetsupport.h"
 
 #include <QAction>
 #include <QApplication>
@@ -56,27 +56,27 @@ struct WhenModalOpen {
 };
 } // namespace
 
-class Shell : public ovtest::FormTest {
+class Shell : public ovtest::WindowTest {
 protected:
-    TMessagesPage& Msgs() { return *main->MessagesPage; }
+    MessagesPage& Msgs() { return *main->messagesPage_; }
     std::string Ini(const std::string& section, const std::string& key)
     {
         return ov::IniFile(exe->SettingsFile()).ReadString(section, key, "<absent>");
     }
     // A category with one list, the window open and a setting changed but
     // not saved: whatever ends the program now must not ask or save.
-    TMainFrm& OpenWithUnsavedSettings()
+    MainWindow& OpenWithUnsavedSettings()
     {
         exe->MakeCategory("A", {{"a", "a1"}});
-        TMainFrm& frm = MakeMain();
-        frm.SettingsPage->SpinEdit2->setValue(5);
-        frm.TrayClick();
-        return frm;
+        MainWindow& window = MakeMain();
+        window.settingsPage_->intervalSpin_->setValue(5);
+        window.onTrayClick();
+        return window;
     }
     // Opens the window as the tray click does, then closes it.
     bool OpenAndClose()
     {
-        main->TrayClick();
+        main->onTrayClick();
         EXPECT_TRUE(main->isVisible());
         return main->close();
     }
@@ -87,38 +87,38 @@ TEST_F(Shell, StartupLoadsStoredCategoryAndPauseState)
     exe->MakeCategory("A", {{"a", "a1"}});
     exe->MakeCategory("B", {{"b", "b1"}});
     exe->Write("Orvella.ini", "[General]\nGroupIndex=1\n[B-Settings]\nPause=1\nDisplayFreq=7\n");
-    TMainFrm& frm = MakeMain();
-    EXPECT_TRUE(frm.FormReady);
-    EXPECT_EQ(frm.DirListText(), "B");
-    EXPECT_TRUE(frm.mnu_Pause->isChecked());
-    EXPECT_FALSE(frm.Tmr_Display->Enabled());
-    EXPECT_EQ(frm.Tmr_Display->Interval(), 7000); // the category's settings, loaded before the lists
-    EXPECT_EQ(frm.Pages->currentIndex(), 0);
-    EXPECT_EQ(frm.State.Pool.Count(), 1u);
-    EXPECT_FALSE(frm.isVisible());
+    MainWindow& window = MakeMain();
+    EXPECT_TRUE(window.ready_);
+    EXPECT_EQ(window.CurrentCategory(), "B");
+    EXPECT_TRUE(window.pauseAction_->isChecked());
+    EXPECT_FALSE(window.displayTimer_->Enabled());
+    EXPECT_EQ(window.displayTimer_->Interval(), 7000); // the category's settings, loaded before the lists
+    EXPECT_EQ(window.pages_->currentIndex(), 0);
+    EXPECT_EQ(window.state_.Pool.Count(), 1u);
+    EXPECT_FALSE(window.isVisible());
     EXPECT_TRUE(Shown().empty());
 }
 
 TEST_F(Shell, StartupWithoutPauseRunsTheDisplayTimer)
 {
     exe->MakeCategory("A", {{"a", "a1"}});
-    TMainFrm& frm = MakeMain();
-    EXPECT_FALSE(frm.mnu_Pause->isChecked());
-    EXPECT_TRUE(frm.Tmr_Display->Enabled());
-    EXPECT_EQ(frm.Tmr_Display->Interval(), 1000);
+    MainWindow& window = MakeMain();
+    EXPECT_FALSE(window.pauseAction_->isChecked());
+    EXPECT_TRUE(window.displayTimer_->Enabled());
+    EXPECT_EQ(window.displayTimer_->Interval(), 1000);
 }
 
 TEST_F(Shell, CloseWithNoTickWarnsTicksFirstHidesAndRestartsTimer)
 {
     exe->MakeCategory("A", {{"a", "a1"}, {"b", "b1"}});
-    TMainFrm& frm = MakeMain();
+    MainWindow& window = MakeMain();
     Msgs().SetTicked(0, false); // no list ticked, nothing recorded as changed
-    frm.mnu_Pause->setChecked(false);
+    window.pauseAction_->setChecked(false);
     EXPECT_FALSE(OpenAndClose()); // the window hides, it does not close
     ASSERT_EQ(ShownTexts(), std::vector<std::string>{kNoTicks});
     EXPECT_EQ(Shown()[0].kind, MsgKind::Warning);
-    EXPECT_FALSE(frm.isVisible());
-    EXPECT_TRUE(frm.Tmr_Display->Enabled());
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_TRUE(window.displayTimer_->Enabled());
     // The reload restores the record's ticks: the first list stays ticked.
     EXPECT_TRUE(Msgs().Ticked(0));
 }
@@ -126,120 +126,120 @@ TEST_F(Shell, CloseWithNoTickWarnsTicksFirstHidesAndRestartsTimer)
 TEST_F(Shell, CloseWithChangedTicksTakesTheCategoryChangePath)
 {
     exe->MakeCategory("A", {{"a", "a1"}, {"b", "b1"}});
-    TMainFrm& frm = MakeMain();
-    Msgs().AffirmList->item(1)->setCheckState(Qt::Checked);
-    ASSERT_TRUE(frm.State.MessagesDirty);
+    MainWindow& window = MakeMain();
+    Msgs().phraseLists_->item(1)->setCheckState(Qt::Checked);
+    ASSERT_TRUE(window.state_.MessagesDirty);
     Answer(MsgResult::Yes);
     OpenAndClose();
     ASSERT_EQ(ShownTexts(), std::vector<std::string>{
                                 "The selected messages have changed.\r\nDo you wish to save the changes?"});
     EXPECT_EQ(Ini("A-Affirmations", "1"), "b:True");
-    EXPECT_EQ(frm.State.Pool.Count(), 2u); // rebuilt from disk on the way to the tray
-    EXPECT_FALSE(frm.State.MessagesDirty);
+    EXPECT_EQ(window.state_.Pool.Count(), 2u); // rebuilt from disk on the way to the tray
+    EXPECT_FALSE(window.state_.MessagesDirty);
 }
 
 TEST_F(Shell, ChangedSettingsAskYesSavesNoAsksAgain)
 {
     exe->MakeCategory("A", {{"a", "a1"}});
-    TMainFrm& frm = MakeMain();
-    frm.SettingsPage->SpinEdit2->setValue(9);
-    ASSERT_TRUE(frm.State.SettingsDirty);
+    MainWindow& window = MakeMain();
+    window.settingsPage_->intervalSpin_->setValue(9);
+    ASSERT_TRUE(window.state_.SettingsDirty);
 
     Answer(MsgResult::No);
     OpenAndClose();
     EXPECT_EQ(ShownTexts(), std::vector<std::string>{kSettingsQuestion});
     EXPECT_EQ(Ini("A-Settings", "DisplayFreq"), "<absent>");
-    EXPECT_TRUE(frm.State.SettingsDirty);
-    EXPECT_EQ(frm.Tmr_Display->Interval(), 9000); // the page's value drives the timer
+    EXPECT_TRUE(window.state_.SettingsDirty);
+    EXPECT_EQ(window.displayTimer_->Interval(), 9000); // the page's value drives the timer
 
     Answer(MsgResult::Yes);
     OpenAndClose();
     EXPECT_EQ(ShownTexts(), (std::vector<std::string>{kSettingsQuestion, kSettingsQuestion}));
     EXPECT_EQ(Ini("A-Settings", "DisplayFreq"), "9");
-    EXPECT_FALSE(frm.State.SettingsDirty);
+    EXPECT_FALSE(window.state_.SettingsDirty);
 }
 
 TEST_F(Shell, FailedSaveInTheCloseQueryKeepsTheWindowOpenWithTheEdits)
 {
     exe->MakeCategory("A", {{"a", "old"}});
-    TMainFrm& frm = MakeMain();
-    frm.TrayClick();
-    Msgs().AffirmList->setCurrentRow(0);
-    Msgs().MsgList->setPlainText("edited");
+    MainWindow& window = MakeMain();
+    window.onTrayClick();
+    Msgs().phraseLists_->setCurrentRow(0);
+    Msgs().phraseEditor_->setPlainText("edited");
     chmod(exe->Path("Affirmations/A/a.txt").c_str(), 0444);
     Answer(MsgResult::Yes);
-    EXPECT_FALSE(frm.close());
+    EXPECT_FALSE(window.close());
     ASSERT_EQ(Shown().size(), 2u);
     EXPECT_EQ(Shown()[0].text, kMessagesQuestion);
     EXPECT_NE(Shown()[1].text.find("Cannot create file"), std::string::npos);
-    EXPECT_TRUE(frm.isVisible());
-    EXPECT_FALSE(frm.Tmr_Display->Enabled()); // nothing flashes over the open window
-    EXPECT_EQ(Msgs().MsgList->toPlainText(), "edited");
-    EXPECT_TRUE(frm.State.MessagesDirty);
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_FALSE(window.displayTimer_->Enabled()); // nothing flashes over the open window
+    EXPECT_EQ(Msgs().phraseEditor_->toPlainText(), "edited");
+    EXPECT_TRUE(window.state_.MessagesDirty);
     EXPECT_EQ(exe->Read("Affirmations/A/a.txt"), "old");
 
     // A settings save that fails keeps the window open too, and the question
     // comes again.
     chmod(exe->Path("Affirmations/A/a.txt").c_str(), 0644);
-    frm.SettingsPage->SpinEdit2->setValue(9);
+    window.settingsPage_->intervalSpin_->setValue(9);
     exe->Write("Orvella.ini", "[A-Settings]\nDisplayFreq=4\n");
     chmod(exe->SettingsFile().c_str(), 0444);
     ov::MessageBox::Reset();
     Answer(MsgResult::No); // the messages
     Answer(MsgResult::Yes);
-    EXPECT_FALSE(frm.close());
+    EXPECT_FALSE(window.close());
     EXPECT_EQ(ShownTexts().at(1), kSettingsQuestion);
-    EXPECT_TRUE(frm.isVisible());
-    EXPECT_TRUE(frm.State.SettingsDirty);
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_TRUE(window.state_.SettingsDirty);
     EXPECT_EQ(Ini("A-Settings", "DisplayFreq"), "4");
 }
 
 TEST_F(Shell, AnsweringNoToTheMessagesStillAsksAboutTheSettingsAndWritesNothing)
 {
     exe->MakeCategory("A", {{"a", "a1"}, {"b", "b1"}});
-    TMainFrm& frm = MakeMain();
+    MainWindow& window = MakeMain();
     const std::string before = exe->Read("Orvella.ini");
-    Msgs().AffirmList->item(1)->setCheckState(Qt::Checked);
-    frm.SettingsPage->SpinEdit2->setValue(9);
+    Msgs().phraseLists_->item(1)->setCheckState(Qt::Checked);
+    window.settingsPage_->intervalSpin_->setValue(9);
     Answer(MsgResult::No);
     Answer(MsgResult::No);
     OpenAndClose();
     EXPECT_EQ(ShownTexts(), (std::vector<std::string>{kMessagesQuestion, kSettingsQuestion}));
     EXPECT_EQ(exe->Read("Orvella.ini"), before);
-    EXPECT_FALSE(frm.isVisible());
+    EXPECT_FALSE(window.isVisible());
     EXPECT_FALSE(Msgs().Ticked(1)); // the reload took the record's ticks back
 }
 
 TEST_F(Shell, MinimisedWindowOnlyAnswers)
 {
     exe->MakeCategory("A", {{"a", "a1"}});
-    TMainFrm& frm = MakeMain();
-    frm.SettingsPage->SpinEdit2->setValue(5);
-    frm.State.MessagesDirty = true;
-    frm.setWindowState(Qt::WindowMinimized);
+    MainWindow& window = MakeMain();
+    window.settingsPage_->intervalSpin_->setValue(5);
+    window.state_.MessagesDirty = true;
+    window.setWindowState(Qt::WindowMinimized);
     bool canClose = true;
-    frm.FormCloseQuery(canClose);
+    window.QueryClose(canClose);
     EXPECT_FALSE(canClose);
     EXPECT_TRUE(Shown().empty());
-    EXPECT_TRUE(frm.State.SettingsDirty);
+    EXPECT_TRUE(window.state_.SettingsDirty);
 }
 
 TEST_F(Shell, SessionEndClosesWithoutQuestions)
 {
     exe->MakeCategory("A", {{"a", "a1"}});
-    TMainFrm& frm = MakeMain();
-    frm.SettingsPage->SpinEdit2->setValue(5);
-    frm.State.MessagesDirty = true;
-    frm.TrayClick();
+    MainWindow& window = MakeMain();
+    window.settingsPage_->intervalSpin_->setValue(5);
+    window.state_.MessagesDirty = true;
+    window.onTrayClick();
     int quitRc = -1;
     QTimer::singleShot(0, [&] {
-        QEvent notice(TSessionEnd::QueryEndSession());
-        QCoreApplication::sendEvent(&frm, &notice);
+        QEvent notice(SessionEndWatcher::QueryEndSession());
+        QCoreApplication::sendEvent(&window, &notice);
     });
     QTimer::singleShot(5000, [] { QCoreApplication::exit(42); }); // a safety net only
     quitRc = QApplication::exec();
     EXPECT_EQ(quitRc, 0);
-    EXPECT_TRUE(frm.State.ExitRequested);
+    EXPECT_TRUE(window.state_.ExitRequested);
     EXPECT_TRUE(Shown().empty());
     EXPECT_EQ(Ini("A-Settings", "DisplayFreq"), "<absent>");
 }
@@ -251,40 +251,40 @@ TEST_F(Shell, SessionEndAsksNothingAndClosesABoxThatIsOpen)
     exe->Write("Affirmations/Empty/readme", "no lists here");
     MakeMain();
     QTimer::singleShot(0, [&] {
-        QEvent notice(TSessionEnd::QueryEndSession());
+        QEvent notice(SessionEndWatcher::QueryEndSession());
         QCoreApplication::sendEvent(main, &notice);
     });
     EXPECT_EQ(RunLoop(), 0);
     EXPECT_TRUE(Shown().empty());
 
     // Again with the warning box open, shown for real with its own loop.
-    DestroyForms();
+    DestroyWindows();
     ov::MessageBox::Reset();
-    TMainFrm& frm = MakeMain();
-    frm.SettingsPage->SpinEdit2->setValue(5);
+    MainWindow& window = MakeMain();
+    window.settingsPage_->intervalSpin_->setValue(5);
     ov::MessageBox::SetScripted(false);
     QTimer::singleShot(0, [&] {
-        frm.TrayClick();
-        frm.close(); // no list ticked: the warning box waits
+        window.onTrayClick();
+        window.close(); // no list ticked: the warning box waits
     });
     QString openBox;
     WhenModalOpen watch([&] {
         openBox = QApplication::activeModalWidget()->windowTitle();
-        QEvent notice(TSessionEnd::QueryEndSession());
-        QCoreApplication::sendEvent(&frm, &notice);
+        QEvent notice(SessionEndWatcher::QueryEndSession());
+        QCoreApplication::sendEvent(&window, &notice);
     });
     const int rc = RunLoop();
     ov::MessageBox::SetScripted(true);
     EXPECT_EQ(openBox, "Warning");
     EXPECT_EQ(rc, 0);
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-    EXPECT_FALSE(frm.isVisible());
+    EXPECT_FALSE(window.isVisible());
     EXPECT_EQ(Ini("Empty-Settings", "DisplayFreq"), "<absent>");
 }
 
 TEST_F(Shell, SessionManagersEndOrderEndsAndAsksNothing)
 {
-    TMainFrm& frm = OpenWithUnsavedSettings();
+    MainWindow& window = OpenWithUnsavedSettings();
     // The order to end reaches Qt as a Quit event to the application.
     QTimer::singleShot(0, [] {
         QEvent quit(QEvent::Quit);
@@ -292,15 +292,15 @@ TEST_F(Shell, SessionManagersEndOrderEndsAndAsksNothing)
     });
     EXPECT_EQ(RunLoop(), 0);
     EXPECT_TRUE(Shown().empty());
-    EXPECT_TRUE(frm.State.ExitRequested);
-    EXPECT_FALSE(frm.isVisible());
+    EXPECT_TRUE(window.state_.ExitRequested);
+    EXPECT_FALSE(window.isVisible());
     EXPECT_EQ(Ini("A-Settings", "DisplayFreq"), "<absent>");
 }
 
 TEST_F(Shell, ExitWithTheWindowOpenAsksNothing)
 {
-    TMainFrm& frm = OpenWithUnsavedSettings();
-    QTimer::singleShot(0, [&] { frm.CloseAffirmationsApplication1->trigger(); });
+    MainWindow& window = OpenWithUnsavedSettings();
+    QTimer::singleShot(0, [&] { window.exitAction_->trigger(); });
     EXPECT_EQ(RunLoop(), 0);
     EXPECT_TRUE(Shown().empty());
 }
@@ -308,78 +308,78 @@ TEST_F(Shell, ExitWithTheWindowOpenAsksNothing)
 TEST_F(Shell, ExitAsksNothingAndEndsTheLoop)
 {
     exe->MakeCategory("A", {{"a", "a1"}});
-    TMainFrm& frm = MakeMain();
-    frm.State.SettingsDirty = true;
-    frm.State.MessagesDirty = true;
-    QTimer::singleShot(0, [&] { frm.CloseAffirmationsApplication1->trigger(); });
+    MainWindow& window = MakeMain();
+    window.state_.SettingsDirty = true;
+    window.state_.MessagesDirty = true;
+    QTimer::singleShot(0, [&] { window.exitAction_->trigger(); });
     QTimer::singleShot(5000, [] { QCoreApplication::exit(42); });
     EXPECT_EQ(QApplication::exec(), 0);
     EXPECT_TRUE(Shown().empty());
-    EXPECT_FALSE(frm.State.ExitRequested);
+    EXPECT_FALSE(window.state_.ExitRequested);
 }
 
 TEST_F(Shell, TrayClickMovesPhraseWindowAwayAndStopsDisplay)
 {
     exe->MakeCategory("A", {{"a", "a1"}});
-    TMainFrm& frm = MakeMain();
-    frm.Pages->setCurrentIndex(4);
-    ASSERT_TRUE(frm.Tmr_Display->Enabled());
-    frm.TrayClick();
-    EXPECT_FALSE(frm.Tmr_Display->Enabled());
-    EXPECT_TRUE(frm.isVisible());
-    EXPECT_EQ(frm.Pages->currentIndex(), 4); // the last page stays
-    frm.Settings1->trigger();
-    EXPECT_EQ(frm.Pages->currentIndex(), 1);
+    MainWindow& window = MakeMain();
+    window.pages_->setCurrentIndex(4);
+    ASSERT_TRUE(window.displayTimer_->Enabled());
+    window.onTrayClick();
+    EXPECT_FALSE(window.displayTimer_->Enabled());
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(window.pages_->currentIndex(), 4); // the last page stays
+    window.settingsAction_->trigger();
+    EXPECT_EQ(window.pages_->currentIndex(), 1);
 }
 
 TEST_F(Shell, PauseMenuTogglesTimerOnlyInMemory)
 {
     exe->MakeCategory("A", {{"a", "a1"}});
-    TMainFrm& frm = MakeMain();
-    frm.mnu_Pause->trigger();
-    EXPECT_TRUE(frm.mnu_Pause->isChecked());
-    EXPECT_FALSE(frm.Tmr_Display->Enabled());
-    frm.mnu_Pause->trigger();
-    EXPECT_TRUE(frm.Tmr_Display->Enabled());
-    EXPECT_FALSE(frm.SettingsPage->Pause->isChecked());
+    MainWindow& window = MakeMain();
+    window.pauseAction_->trigger();
+    EXPECT_TRUE(window.pauseAction_->isChecked());
+    EXPECT_FALSE(window.displayTimer_->Enabled());
+    window.pauseAction_->trigger();
+    EXPECT_TRUE(window.displayTimer_->Enabled());
+    EXPECT_FALSE(window.settingsPage_->pauseCheck_->isChecked());
     EXPECT_EQ(Ini("A-Settings", "Pause"), "<absent>");
 }
 
 TEST_F(Shell, SplashNamesTheExecutableAndWaitsForItsFade)
 {
     exe->Write("LOGO_Small.BMP", "not a picture"); // found without regard to case, skipped unreadable
-    TSplashFrm splash;
-    EXPECT_EQ(splash.Label2->text(), "Orvella loading...");
+    SplashWindow splash;
+    EXPECT_EQ(splash.loadingLabel_->text(), "Orvella loading...");
     EXPECT_EQ(splash.size(), QSize(327, 102));
     EXPECT_FALSE(splash.close()); // not before the fade
     QElapsedTimer clock;
     clock.start();
     splash.show();
-    ASSERT_TRUE(splash.Timer1->Enabled());
+    ASSERT_TRUE(splash.fadeTimer_->Enabled());
 
     // Its timer coming too soon (as timers may) leaves it up and opaque.
-    splash.Timer1->Fire();
+    splash.fadeTimer_->Fire();
     if (clock.elapsed() < 3000) {
-        EXPECT_FALSE(splash.SplashDone);
-        EXPECT_TRUE(splash.Timer1->Enabled());
+        EXPECT_FALSE(splash.done_);
+        EXPECT_TRUE(splash.fadeTimer_->Enabled());
         EXPECT_EQ(splash.windowOpacity(), 1.0);
     }
 
     splash.WaitUntilDone();
-    EXPECT_TRUE(splash.SplashDone);
-    EXPECT_FALSE(splash.Timer1->Enabled());
+    EXPECT_TRUE(splash.done_);
+    EXPECT_FALSE(splash.fadeTimer_->Enabled());
     EXPECT_EQ(splash.windowOpacity(), 0.0); // faded out all the way
     EXPECT_FALSE(splash.isVisible());       // and then closed itself
 }
 
 TEST_F(Shell, SplashWaitEndsAtOnceWhenTheProgramIsEnding)
 {
-    TSplashFrm splash;
+    SplashWindow splash;
     splash.show();
     bool ending = false;
     QTimer::singleShot(0, [&] { ending = true; });
     splash.WaitUntilDone([&] { return ending; });
-    EXPECT_TRUE(splash.SplashDone);
-    EXPECT_FALSE(splash.Timer1->Enabled());
+    EXPECT_TRUE(splash.done_);
+    EXPECT_FALSE(splash.fadeTimer_->Enabled());
     EXPECT_EQ(splash.windowOpacity(), 1.0); // no fade was waited for
 }

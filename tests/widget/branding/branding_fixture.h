@@ -1,8 +1,8 @@
 #pragma once
-#include "app/ui/ovMain.h"
-#include "branding/ovBranding.h"
-#include "platform/ovNet.h"
-#include "ui/ovWidgetSupport.h"
+#include "app/ui/mainwindow.h"
+#include "branding/branding.h"
+#include "platform/net.h"
+#include "ui/widgetsupport.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -25,11 +25,11 @@ public slots:
 
 // A temporary configuration folder for the branding record, addresses
 // recorded instead of opened, and the connection decided by the test.
-class BrandingFormTest : public ovtest::FormTest {
+class BrandingFormTest : public ovtest::WindowTest {
 protected:
     void SetUp() override
     {
-        FormTest::SetUp();
+        WindowTest::SetUp();
         const char* old = std::getenv("XDG_CONFIG_HOME");
         savedConfig_ = old ? std::optional<std::string>(old) : std::nullopt;
         setenv("XDG_CONFIG_HOME", config_.path().toLocal8Bit().constData(), 1);
@@ -43,7 +43,7 @@ protected:
     }
     void TearDown() override
     {
-        FormTest::TearDown();
+        WindowTest::TearDown();
         for (const char* scheme : {"http", "https", "ftp", "mailto", "file"})
             QDesktopServices::unsetUrlHandler(QLatin1String(scheme));
         ov::SetInternetProbe({});

@@ -1,6 +1,6 @@
-#include "branding/ui/ovHelpPage.h"
-#include "branding/ui/ovLinkLabel.h"
-#include "branding/ui/ovProductPages.h"
+#include "branding/ui/helppage.h"
+#include "branding/ui/linklabel.h"
+#include "branding/ui/productpages.h"
 #include "branding_fixture.h"
 
 #include <QApplication>
@@ -19,22 +19,22 @@ namespace {
 
 class HelpAndLinks : public BrandingFormTest {
 protected:
-    THelpPage& H() { return *main->HelpPage; }
-    TProductPages& P() { return *main->ProductPages; }
+    HelpPage& H() { return *main->helpPage_; }
+    ProductPages& P() { return *main->productPages_; }
 
     // Selects the additional-messages tab as a user does, with the mouse.
     void ClickAdditionalTab()
     {
-        QTabBar* bar = main->Pages->tabBar();
-        const int index = main->Pages->indexOf(main->Tab_Additional);
+        QTabBar* bar = main->pages_->tabBar();
+        const int index = main->pages_->indexOf(main->additionalTab_);
         QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(index).center());
     }
     // The four triggers, in the order of the table of links.
     void TriggerAll()
     {
-        QTest::mouseClick(P().Lbl_Visit, Qt::LeftButton);
-        P().Btn_Resources->click();
-        P().Btn_Subscribe->click();
+        QTest::mouseClick(P().visitLink_, Qt::LeftButton);
+        P().resourcesButton_->click();
+        P().subscribeButton_->click();
         ClickAdditionalTab();
     }
 
@@ -61,7 +61,7 @@ protected:
             p.setOutputFormat(QPrinter::PdfFormat);
             p.setOutputFileName(pdf);
         };
-        H().Btn_Print_Help->click();
+        H().printHelpButton_->click();
         return PdfPages(pdf);
     }
     QString pdfTitle;
@@ -72,7 +72,7 @@ TEST_F(HelpAndLinks, NoConnectionShowsTheErrorEachTimeAndOpensNothing)
     WriteDefaultRecord();
     online = false;
     MakeMain();
-    main->Pages->setCurrentWidget(main->Tab_About);
+    main->pages_->setCurrentWidget(main->aboutTab_);
     for (int round = 0; round < 2; ++round) TriggerAll();
     ASSERT_TRUE(WaitFor([&] { return Shown().size() == 8; })) << Shown().size();
     for (const auto& m : Shown()) {
@@ -80,29 +80,29 @@ TEST_F(HelpAndLinks, NoConnectionShowsTheErrorEachTimeAndOpensNothing)
         EXPECT_EQ(m.text, "Internet connection required.");
     }
     EXPECT_TRUE(Opened().empty());
-    EXPECT_EQ(main->Pages->currentIndex(), 0); // the additional tab gave way to Messages
+    EXPECT_EQ(main->pages_->currentIndex(), 0); // the additional tab gave way to Messages
 }
 
 TEST_F(HelpAndLinks, WithAConnectionEachTriggerOpensItsOwnAddressOnce)
 {
     WriteDefaultRecord();
     MakeMain();
-    main->Pages->setCurrentWidget(main->Tab_About);
+    main->pages_->setCurrentWidget(main->aboutTab_);
     TriggerAll();
     ASSERT_TRUE(WaitFor([&] { return Opened().size() == 4; })) << Opened().join(' ').toStdString();
     EXPECT_EQ(Opened(), (QStringList {"https://calm.example/app", "https://calm.example/app/res",
                                       "https://calm.example/app/news", "https://calm.example/app/more"}));
     EXPECT_TRUE(Shown().empty());
-    EXPECT_EQ(main->Pages->currentIndex(), 0);
+    EXPECT_EQ(main->pages_->currentIndex(), 0);
 
     // The link label answers the keyboard too.
-    P().Lbl_Visit->setFocus();
-    QTest::keyClick(P().Lbl_Visit, Qt::Key_Space);
+    P().visitLink_->setFocus();
+    QTest::keyClick(P().visitLink_, Qt::Key_Space);
     EXPECT_EQ(Opened().size(), 5);
     // Selecting the other pages opens nothing.
-    main->Pages->setCurrentWidget(main->Tab_Help);
-    QTest::mouseClick(main->Pages->tabBar(), Qt::LeftButton, {},
-                      main->Pages->tabBar()->tabRect(main->Pages->indexOf(main->Tab_About)).center());
+    main->pages_->setCurrentWidget(main->helpTab_);
+    QTest::mouseClick(main->pages_->tabBar(), Qt::LeftButton, {},
+                      main->pages_->tabBar()->tabRect(main->pages_->indexOf(main->aboutTab_)).center());
     QCoreApplication::processEvents();
     EXPECT_EQ(Opened().size(), 5);
 }
@@ -113,9 +113,9 @@ TEST_F(HelpAndLinks, AddressesThatAreNotWebPagesAreNotOpened)
     // local program. Neither goes to the desktop's opener.
     WriteRecord("\"HTTP_BASEURL\"=\"file:///usr/bin/xterm\"\n");
     MakeMain();
-    P().Btn_Subscribe->click();
-    P().Lbl_Visit->setFocus();
-    QTest::keyClick(P().Lbl_Visit, Qt::Key_Return);
+    P().subscribeButton_->click();
+    P().visitLink_->setFocus();
+    QTest::keyClick(P().visitLink_, Qt::Key_Return);
     EXPECT_TRUE(Opened().empty());
     ASSERT_EQ(Shown().size(), 2u);
     EXPECT_EQ(Shown()[0].kind, ov::MsgKind::Error);
@@ -125,18 +125,18 @@ TEST_F(HelpAndLinks, AddressesThatAreNotWebPagesAreNotOpened)
 TEST_F(HelpAndLinks, HelpFileLoadsWhenPresentAndLeavesAnEmptyPageWhenMissing)
 {
     MakeMain();
-    EXPECT_TRUE(H().HelpBox->document()->isEmpty());
-    EXPECT_TRUE(H().HelpBox->isReadOnly());
+    EXPECT_TRUE(H().helpText_->document()->isEmpty());
+    EXPECT_TRUE(H().helpText_->isReadOnly());
     EXPECT_TRUE(Shown().empty());
 
     exe->Write("Help/ovHelp.rtf", "{\\rtf1\\ansi {\\b Welcome}\\par Second\\par}");
     H().LoadHelpFile();
-    EXPECT_EQ(H().HelpBox->toPlainText().section('\n', 0, 1), "Welcome\nSecond");
+    EXPECT_EQ(H().helpText_->toPlainText().section('\n', 0, 1), "Welcome\nSecond");
     // Printing an empty page would waste paper: the user is told instead.
     std::filesystem::remove(exe->Path("Help/ovHelp.rtf"));
     H().LoadHelpFile();
-    EXPECT_TRUE(H().HelpBox->document()->isEmpty());
-    H().Btn_Print_Help->click();
+    EXPECT_TRUE(H().helpText_->document()->isEmpty());
+    H().printHelpButton_->click();
     ASSERT_EQ(Shown().size(), 1u);
     EXPECT_EQ(Shown()[0].kind, ov::MsgKind::Information);
 }
@@ -168,7 +168,7 @@ TEST_F(HelpAndLinks, PrintWithNoPrinterInstalledSaysWhyItCannotStart)
     if (!QPrinterInfo::availablePrinters().isEmpty()) GTEST_SKIP() << "a printer is installed here";
     exe->Write("Help/ovHelp.rtf", "{\\rtf1\\ansi Short help\\par}");
     MakeMain();
-    H().Btn_Print_Help->click();
+    H().printHelpButton_->click();
     ASSERT_EQ(Shown().size(), 1u);
     EXPECT_EQ(Shown()[0].kind, ov::MsgKind::Error);
     EXPECT_NE(Shown()[0].text.find("Printing could not start"), std::string::npos);
@@ -196,7 +196,7 @@ TEST_F(NoNetworkLinks, LinksShowTheErrorAndOpenNothing)
     ASSERT_TRUE(WaitFor([&] { return Shown().size() == 4; }));
     EXPECT_EQ(Shown()[0].text, "Internet connection required.");
     EXPECT_TRUE(Opened().empty());
-    EXPECT_EQ(main->Pages->currentIndex(), 0);
+    EXPECT_EQ(main->pages_->currentIndex(), 0);
 }
 
 } // namespace
@@ -207,11 +207,11 @@ TEST_F(HelpAndLinks, TabStaysInsideTheHelpText)
     main->show();
     main->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(main)); // focus moves only in an active window
-    main->Pages->setCurrentWidget(main->Tab_Help);
-    H().HelpBox->setFocus();
-    ASSERT_EQ(QApplication::focusWidget(), H().HelpBox);
-    QTest::keyClick(H().HelpBox, Qt::Key_Tab);
-    EXPECT_EQ(QApplication::focusWidget(), H().HelpBox);
-    QTest::keyClick(H().HelpBox, Qt::Key_Backtab, Qt::ShiftModifier);
-    EXPECT_EQ(QApplication::focusWidget(), H().HelpBox);
+    main->pages_->setCurrentWidget(main->helpTab_);
+    H().helpText_->setFocus();
+    ASSERT_EQ(QApplication::focusWidget(), H().helpText_);
+    QTest::keyClick(H().helpText_, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), H().helpText_);
+    QTest::keyClick(H().helpText_, Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(QApplication::focusWidget(), H().helpText_);
 }

@@ -1,8 +1,8 @@
-#include "branding/ui/ovLinkLabel.h"
-#include "branding/ui/ovProductPages.h"
+#include "branding/ui/linklabel.h"
+#include "branding/ui/productpages.h"
 #include "branding_fixture.h"
-#include "platform/ui/ovMessageBox.h"
-#include "settings/ui/ovSettingsPage.h"
+#include "platform/ui/messagebox.h"
+#include "settings/ui/settingspage.h"
 
 #include <QApplication>
 #include <QImage>
@@ -14,9 +14,9 @@
 
 namespace {
 
-class ProductPages : public BrandingFormTest {
+class ProductPagesTest : public BrandingFormTest {
 protected:
-    TProductPages& P() { return *main->ProductPages; }
+    ProductPages& P() { return *main->productPages_; }
     static QColor Centre(const QLabel* l)
     {
         const QImage img = l->pixmap().toImage();
@@ -30,86 +30,86 @@ protected:
     }
 };
 
-TEST_F(ProductPages, RecordGoesToTitlesAndCaptionsAsTyped)
+TEST_F(ProductPagesTest, RecordGoesToTitlesAndCaptionsAsTyped)
 {
     WriteDefaultRecord();
     // A copy of this test program carries the build's version stamp.
     std::filesystem::copy_file("/proc/self/exe", exe->Path("Orvella"));
-    TMainFrm& frm = MakeMain();
+    MainWindow& window = MakeMain();
 
-    EXPECT_EQ(frm.windowTitle(), "Calmly <b>Pro</b>");
+    EXPECT_EQ(window.windowTitle(), "Calmly <b>Pro</b>");
     EXPECT_EQ(ov::MessageBox::ApplicationTitle(), "Calmly <b>Pro</b>");
-    EXPECT_EQ(P().Lbl_About->text(), "Calmly <b>Pro</b> (Build " ORVELLA_VERSION ")");
-    EXPECT_EQ(P().Lbl_Resource->text(), "Calmly <b>Pro</b> Online Resource");
-    EXPECT_EQ(P().Lbl_Visit->text(), "Visit calm.example/app for more information");
-    EXPECT_TRUE(P().lbl_PatPend->text().endsWith("Note: Calmly <b>Pro</b> is a division of Quiet & Co."));
+    EXPECT_EQ(P().aboutTitle_->text(), "Calmly <b>Pro</b> (Build " ORVELLA_VERSION ")");
+    EXPECT_EQ(P().resourcesTitle_->text(), "Calmly <b>Pro</b> Online Resource");
+    EXPECT_EQ(P().visitLink_->text(), "Visit calm.example/app for more information");
+    EXPECT_TRUE(P().aboutText_->text().endsWith("Note: Calmly <b>Pro</b> is a division of Quiet & Co."));
     // Names from the record are text, never markup.
-    for (const QLabel* l : {P().Lbl_About, P().Lbl_Resource, P().lbl_PatPend, static_cast<QLabel*>(P().Lbl_Visit)})
+    for (const QLabel* l : {P().aboutTitle_, P().resourcesTitle_, P().aboutText_, static_cast<QLabel*>(P().visitLink_)})
         EXPECT_EQ(l->textFormat(), Qt::PlainText) << l->objectName().toStdString();
     // The bold titles take the width of their text.
-    EXPECT_GE(P().Lbl_About->width(), P().Lbl_About->sizeHint().width());
+    EXPECT_GE(P().aboutTitle_->width(), P().aboutTitle_->sizeHint().width());
     EXPECT_TRUE(Shown().empty());
 }
 
-TEST_F(ProductPages, NoRecordFoundUsesTheShippedOne)
+TEST_F(ProductPagesTest, NoRecordFoundUsesTheShippedOne)
 {
-    TMainFrm& frm = MakeMain();
-    EXPECT_EQ(frm.windowTitle(), "Orvella");
+    MainWindow& window = MakeMain();
+    EXPECT_EQ(window.windowTitle(), "Orvella");
     EXPECT_EQ(ov::MessageBox::ApplicationTitle(), "Orvella");
-    EXPECT_TRUE(P().Lbl_About->text().startsWith("Orvella"));
-    EXPECT_TRUE(P().lbl_PatPend->text().endsWith("Note: Orvella is a division of Halvorn."));
-    EXPECT_EQ(P().Info.HTTP_SUBSCRIBE, "https://example.org/orvella/newsletter");
+    EXPECT_TRUE(P().aboutTitle_->text().startsWith("Orvella"));
+    EXPECT_TRUE(P().aboutText_->text().endsWith("Note: Orvella is a division of Halvorn."));
+    EXPECT_EQ(P().branding_.HTTP_SUBSCRIBE, "https://example.org/orvella/newsletter");
 }
 
-TEST_F(ProductPages, EmptyRecordLeavesEmptyNamesAndBuiltInPictures)
+TEST_F(ProductPagesTest, EmptyRecordLeavesEmptyNamesAndBuiltInPictures)
 {
     WriteRecord(""); // a record of the user's own wins, even an empty one
-    TMainFrm& frm = MakeMain();
-    EXPECT_EQ(frm.windowTitle(), "");
-    EXPECT_EQ(P().Lbl_About->text(), ""); // no version stamp in a missing file either
-    EXPECT_EQ(P().Lbl_Resource->text(), " Online Resource");
-    EXPECT_EQ(P().Lbl_Visit->text(), "Visit  for more information");
-    EXPECT_EQ(P().Info.HTTP_SUBSCRIBE, "/");
+    MainWindow& window = MakeMain();
+    EXPECT_EQ(window.windowTitle(), "");
+    EXPECT_EQ(P().aboutTitle_->text(), ""); // no version stamp in a missing file either
+    EXPECT_EQ(P().resourcesTitle_->text(), " Online Resource");
+    EXPECT_EQ(P().visitLink_->text(), "Visit  for more information");
+    EXPECT_EQ(P().branding_.HTTP_SUBSCRIBE, "/");
 
-    EXPECT_FALSE(frm.windowIcon().isNull());
+    EXPECT_FALSE(window.windowIcon().isNull());
     EXPECT_FALSE(QApplication::windowIcon().isNull());
-    EXPECT_EQ(frm.Logo->pixmap().size(), QSize(632, 71));
-    for (QLabel* l : {P().logo2_4, P().logo2_5, P().logo2_6, frm.SettingsPage->logo2_1}) {
+    EXPECT_EQ(window.headerLogo_->pixmap().size(), QSize(632, 71));
+    for (QLabel* l : {P().newsletterSideLogo_, P().resourcesSideLogo_, P().aboutSideLogo_, window.settingsPage_->settingsSideLogo_}) {
         EXPECT_EQ(l->size(), QSize(64, 246)) << l->objectName().toStdString();
         EXPECT_FALSE(l->pixmap().isNull());
     }
 }
 
-TEST_F(ProductPages, PicturesBesideTheProgramReplaceTheBuiltInOnes)
+TEST_F(ProductPagesTest, PicturesBesideTheProgramReplaceTheBuiltInOnes)
 {
     SaveImage("Icon.ico", {32, 32}, Qt::green, "ICO");
     SaveImage("Logo.bmp", {200, 71}, Qt::red, "BMP");
     SaveImage("logo_2.BMP", {50, 300}, Qt::blue, "BMP"); // found without regard to case
-    TMainFrm& frm = MakeMain();
+    MainWindow& window = MakeMain();
 
-    EXPECT_EQ(frm.windowIcon().pixmap(32, 32).toImage().pixelColor(16, 16), QColor(Qt::green));
+    EXPECT_EQ(window.windowIcon().pixmap(32, 32).toImage().pixelColor(16, 16), QColor(Qt::green));
     EXPECT_EQ(QApplication::windowIcon().pixmap(32, 32).toImage().pixelColor(16, 16), QColor(Qt::green));
-    EXPECT_EQ(frm.Logo->width(), 200);
-    EXPECT_EQ(Centre(frm.Logo), QColor(Qt::red));
-    for (QLabel* l : {P().logo2_4, P().logo2_5, P().logo2_6, frm.SettingsPage->logo2_1}) {
+    EXPECT_EQ(window.headerLogo_->width(), 200);
+    EXPECT_EQ(Centre(window.headerLogo_), QColor(Qt::red));
+    for (QLabel* l : {P().newsletterSideLogo_, P().resourcesSideLogo_, P().aboutSideLogo_, window.settingsPage_->settingsSideLogo_}) {
         EXPECT_EQ(l->size(), QSize(50, 300)) << l->objectName().toStdString();
         EXPECT_EQ(Centre(l), QColor(Qt::blue));
     }
 }
 
-TEST_F(ProductPages, UnreadablePicturesAreSkippedSilently)
+TEST_F(ProductPagesTest, UnreadablePicturesAreSkippedSilently)
 {
     exe->Write("Icon.ico", "not an icon");
     exe->Write("Logo.bmp", std::string("BM\x10\0\0\0garbage", 14));
     exe->Write("Logo_2.bmp", "");
-    TMainFrm& frm = MakeMain();
+    MainWindow& window = MakeMain();
     EXPECT_TRUE(Shown().empty());
-    EXPECT_FALSE(frm.windowIcon().isNull());
-    EXPECT_EQ(frm.Logo->pixmap().size(), QSize(632, 71)); // the built-in header
-    EXPECT_EQ(P().logo2_6->size(), QSize(64, 246));
+    EXPECT_FALSE(window.windowIcon().isNull());
+    EXPECT_EQ(window.headerLogo_->pixmap().size(), QSize(632, 71)); // the built-in header
+    EXPECT_EQ(P().aboutSideLogo_->size(), QSize(64, 246));
 }
 
-TEST_F(ProductPages, NewsletterLabelsRenderTheirMarkup)
+TEST_F(ProductPagesTest, NewsletterLabelsRenderTheirMarkup)
 {
     MakeMain();
     // A twin in the same place, showing the given text.
@@ -123,7 +123,7 @@ TEST_F(ProductPages, NewsletterLabelsRenderTheirMarkup)
         l.setText(text);
         return l.grab().toImage();
     };
-    for (QLabel* l : {P().JvHTLabel1, P().JvHTLabel2, P().JvHTLabel3}) {
+    for (QLabel* l : {P().newsletterIntro_, P().newsletterHowTo_, P().newsletterPrivacy_}) {
         const std::string name = l->objectName().toStdString();
         QTextDocument doc;
         doc.setHtml(l->text());
@@ -140,8 +140,8 @@ TEST_F(ProductPages, NewsletterLabelsRenderTheirMarkup)
         EXPECT_NE(shown, drawn(l, Qt::PlainText, words)) << name;
         EXPECT_FALSE(l->accessibleName().contains('<')) << name;
     }
-    EXPECT_EQ(P().Btn_Subscribe->text(), "YES! Please Subscribe Me");
-    EXPECT_EQ(P().Btn_Resources->text(), "Online Resources");
+    EXPECT_EQ(P().subscribeButton_->text(), "YES! Please Subscribe Me");
+    EXPECT_EQ(P().resourcesButton_->text(), "Online Resources");
 }
 
 } // namespace

@@ -1,16 +1,16 @@
-#include "app/ui/ovForms.h"
-#include "app/ui/ovMain.h"
-#include "display/ovGlyphMask.h"
-#include "display/ovLayout.h"
-#include "display/ovPreview.h"
-#include "display/ovWindowSystem.h"
-#include "display/ui/ovDisplayCycle.h"
-#include "display/ui/ovMsgFrm.h"
-#include "display/ui/ovTestPreview.h"
-#include "platform/ovTimer.h"
-#include "settings/ui/ovSettingsPage.h"
-#include "settings/ui/ovSpinEdit.h"
-#include "ui/ovWidgetSupport.h"
+#include "app/ui/appwindows.h"
+#include "app/ui/mainwindow.h"
+#include "display/glyphmask.h"
+#include "display/layout.h"
+#include "display/preview.h"
+#include "display/windowsystem.h"
+#include "display/ui/displaycycle.h"
+#include "display/ui/phrasewindow.h"
+#include "display/ui/phrasepreview.h"
+#include "platform/intervaltimer.h"
+#include "settings/ui/settingspage.h"
+#include "settings/ui/numberspinbox.h"
+#include "ui/widgetsupport.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -71,23 +71,23 @@ QFont PhraseFont()
 
 } // namespace
 
-class DisplayCycle : public ovtest::FormTest {
+class DisplayCycleTest : public ovtest::WindowTest {
 protected:
     // One category with one ticked list; red 12-point text shown for 300 ms
     // at opacity 128 every 2 seconds, placed as given.
-    TMainFrm& Start(const std::string& phrases, int position = 1)
+    MainWindow& Start(const std::string& phrases, int position = 1)
     {
         exe->MakeCategory("Daily", {{"List", phrases}});
         exe->Write("Orvella.ini", "[General]\nGroupIndex=0\n"
                                   "[Daily-Settings]\nFontName=DejaVu Sans\nSize=12\nTextColor=255\n"
                                   "DisplayTime=300\nDisplayFreq=2\nOpacity=128\nPosition="
                                       + std::to_string(position) + "\n[Daily-Affirmations]\n0=List:True\n");
-        TMainFrm& frm = MakeMain();
-        frm.Display->SeedRandom(42);
-        return frm;
+        MainWindow& window = MakeMain();
+        window.displayCycle_->SeedRandom(42);
+        return window;
     }
-    void Tick() { main->Tmr_Display->Fire(); }
-    void Hide() { main->Timer1->Fire(); }
+    void Tick() { main->displayTimer_->Fire(); }
+    void Hide() { main->hideTimer_->Fire(); }
     // The phrase the window was laid out for, known by its width.
     int WidthOf(const std::string& phrase)
     {
@@ -97,112 +97,112 @@ protected:
     }
 };
 
-TEST_F(DisplayCycle, TickShowsTheNextPhraseAndTheHideTimerRestartsTheCycle)
+TEST_F(DisplayCycleTest, TickShowsTheNextPhraseAndTheHideTimerRestartsTheCycle)
 {
-    TMainFrm& frm = Start("a\r\n   \r\nabcdef ghi\r\n");
-    ASSERT_TRUE(frm.Tmr_Display->Enabled());
-    ASSERT_FALSE(MsgFrm->isVisible());
+    MainWindow& window = Start("a\r\n   \r\nabcdef ghi\r\n");
+    ASSERT_TRUE(window.displayTimer_->Enabled());
+    ASSERT_FALSE(phraseWindow->isVisible());
 
     Tick();
-    ASSERT_TRUE(MsgFrm->isVisible());
-    EXPECT_EQ(frm.State.PhraseCursor, 0);
-    EXPECT_EQ(MsgFrm->width(), WidthOf("a"));
-    EXPECT_FALSE(frm.Tmr_Display->Enabled());
-    EXPECT_TRUE(frm.Timer1->Enabled());
-    EXPECT_EQ(frm.Timer1->Interval(), 300);
-    EXPECT_EQ(MsgFrm->Colour(), QColor(255, 0, 0));
-    EXPECT_NEAR(MsgFrm->windowOpacity(), 128 / 255.0, 0.01);
+    ASSERT_TRUE(phraseWindow->isVisible());
+    EXPECT_EQ(window.state_.PhraseCursor, 0);
+    EXPECT_EQ(phraseWindow->width(), WidthOf("a"));
+    EXPECT_FALSE(window.displayTimer_->Enabled());
+    EXPECT_TRUE(window.hideTimer_->Enabled());
+    EXPECT_EQ(window.hideTimer_->Interval(), 300);
+    EXPECT_EQ(phraseWindow->Colour(), QColor(255, 0, 0));
+    EXPECT_NEAR(phraseWindow->windowOpacity(), 128 / 255.0, 0.01);
     // Centred on the screen; the shape is the letter, not the rectangle.
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    EXPECT_EQ(MsgFrm->pos(), QPoint(screen.width() / 2 - MsgFrm->width() / 2,
-                                    screen.height() / 2 - MsgFrm->height() / 2));
-    EXPECT_FALSE(MsgFrm->mask().isEmpty());
-    EXPECT_NE(MsgFrm->mask(), QRegion(MsgFrm->rect()));
+    EXPECT_EQ(phraseWindow->pos(), QPoint(screen.width() / 2 - phraseWindow->width() / 2,
+                                    screen.height() / 2 - phraseWindow->height() / 2));
+    EXPECT_FALSE(phraseWindow->mask().isEmpty());
+    EXPECT_NE(phraseWindow->mask(), QRegion(phraseWindow->rect()));
 
     Hide();
-    EXPECT_FALSE(MsgFrm->isVisible());
-    EXPECT_FALSE(frm.Timer1->Enabled());
-    EXPECT_TRUE(frm.Tmr_Display->Enabled());
+    EXPECT_FALSE(phraseWindow->isVisible());
+    EXPECT_FALSE(window.hideTimer_->Enabled());
+    EXPECT_TRUE(window.displayTimer_->Enabled());
 
     // The blank line costs one tick and shows nothing.
     Tick();
-    EXPECT_FALSE(MsgFrm->isVisible());
-    EXPECT_EQ(frm.State.PhraseCursor, 1);
-    EXPECT_TRUE(frm.Tmr_Display->Enabled());
+    EXPECT_FALSE(phraseWindow->isVisible());
+    EXPECT_EQ(window.state_.PhraseCursor, 1);
+    EXPECT_TRUE(window.displayTimer_->Enabled());
 
     Tick();
-    ASSERT_TRUE(MsgFrm->isVisible());
-    EXPECT_EQ(MsgFrm->width(), WidthOf("abcdef ghi"));
+    ASSERT_TRUE(phraseWindow->isVisible());
+    EXPECT_EQ(phraseWindow->width(), WidthOf("abcdef ghi"));
     Hide();
     Tick(); // and round again
-    EXPECT_EQ(frm.State.PhraseCursor, 0);
-    EXPECT_EQ(MsgFrm->width(), WidthOf("a"));
+    EXPECT_EQ(window.state_.PhraseCursor, 0);
+    EXPECT_EQ(phraseWindow->width(), WidthOf("a"));
     EXPECT_TRUE(Shown().empty());
 }
 
-TEST_F(DisplayCycle, TicksDoNothingWhilePausedMainWindowOpenOrPhraseShowing)
+TEST_F(DisplayCycleTest, TicksDoNothingWhilePausedMainWindowOpenOrPhraseShowing)
 {
-    TMainFrm& frm = Start("one\r\ntwo\r\n");
-    frm.mnu_Pause->setChecked(true);
+    MainWindow& window = Start("one\r\ntwo\r\n");
+    window.pauseAction_->setChecked(true);
     Tick();
-    frm.mnu_Pause->setChecked(false);
-    frm.show();
+    window.pauseAction_->setChecked(false);
+    window.show();
     Tick();
-    frm.hide();
-    EXPECT_FALSE(MsgFrm->isVisible());
-    EXPECT_EQ(frm.State.PhraseCursor, -1);
-    EXPECT_TRUE(frm.Tmr_Display->Enabled());
+    window.hide();
+    EXPECT_FALSE(phraseWindow->isVisible());
+    EXPECT_EQ(window.state_.PhraseCursor, -1);
+    EXPECT_TRUE(window.displayTimer_->Enabled());
 
     Tick();
-    ASSERT_TRUE(MsgFrm->isVisible());
+    ASSERT_TRUE(phraseWindow->isVisible());
     Tick(); // a phrase is showing
-    EXPECT_EQ(frm.State.PhraseCursor, 0);
+    EXPECT_EQ(window.state_.PhraseCursor, 0);
 }
 
-TEST_F(DisplayCycle, PausingWhileAPhraseShowsStillHidesItAndShowsNoMore)
+TEST_F(DisplayCycleTest, PausingWhileAPhraseShowsStillHidesItAndShowsNoMore)
 {
-    TMainFrm& frm = Start("one\r\ntwo\r\n");
+    MainWindow& window = Start("one\r\ntwo\r\n");
     Tick();
-    ASSERT_TRUE(MsgFrm->isVisible());
-    frm.mnu_Pause->trigger(); // checks it, then runs the handler
-    ASSERT_TRUE(frm.mnu_Pause->isChecked());
-    EXPECT_FALSE(frm.Tmr_Display->Enabled());
+    ASSERT_TRUE(phraseWindow->isVisible());
+    window.pauseAction_->trigger(); // checks it, then runs the handler
+    ASSERT_TRUE(window.pauseAction_->isChecked());
+    EXPECT_FALSE(window.displayTimer_->Enabled());
     Hide();
-    EXPECT_FALSE(MsgFrm->isVisible());
+    EXPECT_FALSE(phraseWindow->isVisible());
     Tick();
-    EXPECT_FALSE(MsgFrm->isVisible());
-    EXPECT_EQ(frm.State.PhraseCursor, 0);
+    EXPECT_FALSE(phraseWindow->isVisible());
+    EXPECT_EQ(window.state_.PhraseCursor, 0);
 
-    frm.mnu_Pause->trigger();
-    EXPECT_TRUE(frm.Tmr_Display->Enabled());
+    window.pauseAction_->trigger();
+    EXPECT_TRUE(window.displayTimer_->Enabled());
     Tick();
-    EXPECT_TRUE(MsgFrm->isVisible());
-    EXPECT_EQ(frm.State.PhraseCursor, 1);
+    EXPECT_TRUE(phraseWindow->isVisible());
+    EXPECT_EQ(window.state_.PhraseCursor, 1);
 }
 
-TEST_F(DisplayCycle, AnEmptyPoolIsRebuiltFromDiskAtEachTick)
+TEST_F(DisplayCycleTest, AnEmptyPoolIsRebuiltFromDiskAtEachTick)
 {
-    TMainFrm& frm = Start("");
+    MainWindow& window = Start("");
     Tick();
-    EXPECT_FALSE(MsgFrm->isVisible());
-    EXPECT_TRUE(frm.Tmr_Display->Enabled());
+    EXPECT_FALSE(phraseWindow->isVisible());
+    EXPECT_TRUE(window.displayTimer_->Enabled());
     exe->Write("Affirmations/Daily/List.txt", "first\r\nsecond\r\n");
     Tick();
-    ASSERT_TRUE(MsgFrm->isVisible());
-    EXPECT_EQ(frm.State.PhraseCursor, 0);
-    EXPECT_EQ(frm.State.Pool.Count(), 2u);
+    ASSERT_TRUE(phraseWindow->isVisible());
+    EXPECT_EQ(window.state_.PhraseCursor, 0);
+    EXPECT_EQ(window.state_.Pool.Count(), 2u);
 }
 
-TEST_F(DisplayCycle, RandomPlacesStayOnScreenAndSnapToItsEdges)
+TEST_F(DisplayCycleTest, RandomPlacesStayOnScreenAndSnapToItsEdges)
 {
-    TMainFrm& frm = Start("Random place\r\n", 0);
+    MainWindow& window = Start("Random place\r\n", 0);
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     const QRect work = QGuiApplication::primaryScreen()->availableGeometry();
     std::set<int> xs;
     for (int i = 0; i < 40; ++i) {
         Tick();
-        ASSERT_TRUE(MsgFrm->isVisible());
-        const QRect r = MsgFrm->geometry();
+        ASSERT_TRUE(phraseWindow->isVisible());
+        const QRect r = phraseWindow->geometry();
         EXPECT_TRUE(screen.contains(r)) << i;
         EXPECT_TRUE(r.left() == screen.left() || r.left() - screen.left() >= ov::SnapDistance) << r.left();
         EXPECT_TRUE(r.top() == screen.top() || r.top() - screen.top() >= ov::SnapDistance) << r.top();
@@ -212,89 +212,89 @@ TEST_F(DisplayCycle, RandomPlacesStayOnScreenAndSnapToItsEdges)
         Hide();
     }
     EXPECT_GT(xs.size(), 10u);
-    EXPECT_EQ(frm.State.PhraseCursor, 0);
+    EXPECT_EQ(window.state_.PhraseCursor, 0);
 }
 
-TEST_F(DisplayCycle, AFontWithoutWidthReportsTheErrorAndStopsTheTimer)
+TEST_F(DisplayCycleTest, AFontWithoutWidthReportsTheErrorAndStopsTheTimer)
 {
-    TMainFrm& frm = Start("one\r\n");
-    frm.Display->SetMeasurerFactory([](const QFont&) { return std::make_unique<ZeroWidthMeasurer>(); });
+    MainWindow& window = Start("one\r\n");
+    window.displayCycle_->SetMeasurerFactory([](const QFont&) { return std::make_unique<ZeroWidthMeasurer>(); });
     Tick();
-    EXPECT_FALSE(MsgFrm->isVisible());
-    EXPECT_FALSE(frm.Tmr_Display->Enabled());
+    EXPECT_FALSE(phraseWindow->isVisible());
+    EXPECT_FALSE(window.displayTimer_->Enabled());
     ASSERT_EQ(Shown().size(), 1u);
     EXPECT_EQ(Shown()[0].kind, ov::MsgKind::Error);
     EXPECT_NE(Shown()[0].text.find("\"M\""), std::string::npos);
     // Closing the main window or un-pausing starts the timer again.
-    frm.mnu_Pause->trigger();
-    frm.mnu_Pause->trigger();
-    EXPECT_TRUE(frm.Tmr_Display->Enabled());
+    window.pauseAction_->trigger();
+    window.pauseAction_->trigger();
+    EXPECT_TRUE(window.displayTimer_->Enabled());
 }
 
-TEST_F(DisplayCycle, TestPreviewShowsForTheDisplayTimeThenIsWiped)
+TEST_F(DisplayCycleTest, TestPreviewShowsForTheDisplayTimeThenIsWiped)
 {
-    TMainFrm& frm = Start("one\r\n");
-    TTestPreview& preview = *frm.Display->TestPreview;
-    EXPECT_EQ(preview.PaintBox1->size(), QSize(339, 35));
-    EXPECT_EQ(preview.Btn_Test->text(), "Test Message");
-    frm.SettingsPage->Trackbar1->setValue(50);
-    preview.Btn_Test->click();
-    EXPECT_FALSE(preview.Btn_Test->isEnabled());
-    EXPECT_TRUE(frm.Tmr_Test->Enabled());
-    EXPECT_EQ(frm.Tmr_Test->Interval(), 300);
+    MainWindow& window = Start("one\r\n");
+    PhrasePreview& preview = *window.displayCycle_->preview_;
+    EXPECT_EQ(preview.previewCanvas_->size(), QSize(339, 35));
+    EXPECT_EQ(preview.testButton_->text(), "Test Message");
+    window.settingsPage_->contrastSlider_->setValue(50);
+    preview.testButton_->click();
+    EXPECT_FALSE(preview.testButton_->isEnabled());
+    EXPECT_TRUE(window.previewTimer_->Enabled());
+    EXPECT_EQ(window.previewTimer_->Interval(), 300);
     const QImage expected = ov::TestPreviewImage(QSize(339, 35), PhraseFont(), QColor(255, 0, 0), 50);
-    EXPECT_EQ(preview.PaintBox1->Picture(), expected);
+    EXPECT_EQ(preview.previewCanvas_->Picture(), expected);
 
-    frm.Tmr_Test->Fire();
-    EXPECT_TRUE(preview.Btn_Test->isEnabled());
-    EXPECT_FALSE(frm.Tmr_Test->Enabled());
-    const QColor face = preview.PaintBox1->palette().color(QPalette::Button);
-    EXPECT_EQ(preview.PaintBox1->Picture(), ov::WipedTestPreview(QSize(339, 35), face));
+    window.previewTimer_->Fire();
+    EXPECT_TRUE(preview.testButton_->isEnabled());
+    EXPECT_FALSE(window.previewTimer_->Enabled());
+    const QColor face = preview.previewCanvas_->palette().color(QPalette::Button);
+    EXPECT_EQ(preview.previewCanvas_->Picture(), ov::WipedTestPreview(QSize(339, 35), face));
 }
 
-TEST_F(DisplayCycle, MoneyGreenPixelsOfTheMainWindowAreLeftOut)
+TEST_F(DisplayCycleTest, MoneyGreenPixelsOfTheMainWindowAreLeftOut)
 {
-    TMainFrm& frm = Start("one\r\n");
-    frm.show();
+    MainWindow& window = Start("one\r\n");
+    window.show();
     QCoreApplication::processEvents();
-    EXPECT_TRUE(frm.mask().isEmpty()); // nothing painted in the key colour: the whole window
+    EXPECT_TRUE(window.mask().isEmpty()); // nothing painted in the key colour: the whole window
 
-    auto* keyed = new QWidget(&frm);
+    auto* keyed = new QWidget(&window);
     keyed->setGeometry(10, 10, 40, 20);
     keyed->setAutoFillBackground(true);
     QPalette palette = keyed->palette();
     palette.setColor(QPalette::Window, QColor(192, 220, 192));
     keyed->setPalette(palette);
     keyed->show();
-    frm.hide();
-    frm.show();
+    window.hide();
+    window.show();
     QCoreApplication::processEvents();
-    const QRegion visible = frm.mask();
+    const QRegion visible = window.mask();
     EXPECT_FALSE(visible.intersects(QRect(10, 10, 40, 20)));
     EXPECT_TRUE(visible.contains(QPoint(5, 5)));
     EXPECT_TRUE(visible.contains(QPoint(600, 400)));
-    frm.hide();
+    window.hide();
 }
 
-TEST_F(DisplayCycle, TheDisplayTimeCountsFromTheMapAndTheInkIsBlendedWithoutACompositor)
+TEST_F(DisplayCycleTest, TheDisplayTimeCountsFromTheMapAndTheInkIsBlendedWithoutACompositor)
 {
-    TMainFrm& frm = Start("one\r\ntwo\r\nthree\r\n");
+    MainWindow& window = Start("one\r\ntwo\r\nthree\r\n");
     auto owned = std::make_unique<FakeWindowSystem>();
     FakeWindowSystem& ws = *owned;
-    MsgFrm->SetWindowSystem(std::move(owned));
+    phraseWindow->SetWindowSystem(std::move(owned));
 
     // No compositing manager: the red ink at 128 of 255 is blended with the
     // white screen beneath into the picture, and the window is opaque.
     Tick();
-    ASSERT_TRUE(MsgFrm->isVisible());
-    EXPECT_FALSE(frm.Timer1->Enabled()); // not on the screen yet
+    ASSERT_TRUE(phraseWindow->isVisible());
+    EXPECT_FALSE(window.hideTimer_->Enabled()); // not on the screen yet
     ASSERT_TRUE(ws.mapped);
     ws.mapped();
-    EXPECT_TRUE(frm.Timer1->Enabled());
-    EXPECT_EQ(frm.Timer1->Interval(), 300);
+    EXPECT_TRUE(window.hideTimer_->Enabled());
+    EXPECT_EQ(window.hideTimer_->Interval(), 300);
     ASSERT_FALSE(ws.shape.isEmpty());
-    EXPECT_TRUE(MsgFrm->Blended());
-    EXPECT_EQ(MsgFrm->windowOpacity(), 1.0);
+    EXPECT_TRUE(phraseWindow->Blended());
+    EXPECT_EQ(phraseWindow->windowOpacity(), 1.0);
     const QPoint glyph = ws.shape.begin()->topLeft();
     EXPECT_EQ(ws.picture.pixel(glyph), qRgb(255, 127, 127));
     Hide();
@@ -304,15 +304,15 @@ TEST_F(DisplayCycle, TheDisplayTimeCountsFromTheMapAndTheInkIsBlendedWithoutACom
     Tick();
     ASSERT_TRUE(ws.mapped);
     ws.mapped();
-    EXPECT_FALSE(MsgFrm->Blended());
-    EXPECT_NEAR(MsgFrm->windowOpacity(), 128 / 255.0, 0.01);
+    EXPECT_FALSE(phraseWindow->Blended());
+    EXPECT_NEAR(phraseWindow->windowOpacity(), 128 / 255.0, 0.01);
     EXPECT_EQ(ws.picture.pixel(ws.shape.begin()->topLeft()), qRgb(255, 0, 0));
     Hide();
 
     // Mapped by the time the show request is answered: the time starts.
     ws.mappedAtOnce = true;
     Tick();
-    EXPECT_TRUE(frm.Timer1->Enabled());
+    EXPECT_TRUE(window.hideTimer_->Enabled());
     EXPECT_FALSE(ws.mapped);
     const int unmapsBefore = ws.unmaps;
     Hide(); // straight to the server, the toolkit's hide after it
@@ -322,8 +322,8 @@ TEST_F(DisplayCycle, TheDisplayTimeCountsFromTheMapAndTheInkIsBlendedWithoutACom
     ws.mappedAtOnce = false;
     Tick();
     ws.mapped = nullptr;
-    ASSERT_TRUE(MsgFrm->isVisible());
-    EXPECT_TRUE(QTest::qWaitFor([&] { return frm.Timer1->Enabled(); }, 10000));
+    ASSERT_TRUE(phraseWindow->isVisible());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window.hideTimer_->Enabled(); }, 10000));
     Hide();
-    EXPECT_FALSE(MsgFrm->isVisible());
+    EXPECT_FALSE(phraseWindow->isVisible());
 }

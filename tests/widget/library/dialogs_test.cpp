@@ -1,8 +1,8 @@
-#include "app/ui/ovForms.h"
-#include "app/ui/ovMain.h"
-#include "library/ui/ovMessagesPage.h"
-#include "library/ui/ovPhraseDialogs.h"
-#include "ui/ovWidgetSupport.h"
+#include "app/ui/appwindows.h"
+#include "app/ui/mainwindow.h"
+#include "library/ui/messagespage.h"
+#include "library/ui/listdialogs.h"
+#include "ui/widgetsupport.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -14,18 +14,18 @@
 using ov::MsgKind;
 using ov::MsgResult;
 
-class Dialogs : public ovtest::FormTest {
+class Dialogs : public ovtest::WindowTest {
 protected:
     void TearDown() override
     {
-        TModalDialog::SetSeam({});
-        FormTest::TearDown();
+        ListDialog::SetSeam({});
+        WindowTest::TearDown();
     }
-    TMessagesPage& Page() { return *main->MessagesPage; }
+    MessagesPage& Page() { return *main->messagesPage_; }
     std::vector<std::string> Pool()
     {
         std::vector<std::string> out;
-        for (size_t i = 0; i < main->State.Pool.Count(); ++i) out.emplace_back(main->State.Pool[i]);
+        for (size_t i = 0; i < main->state_.Pool.Count(); ++i) out.emplace_back(main->state_.Pool[i]);
         return out;
     }
     std::vector<std::string> FilesOf(const std::string& folder)
@@ -40,25 +40,25 @@ protected:
     // each; the dialog's answer is returned by Execute.
     void TypeNames(std::vector<QString> names, bool cancelAtEnd = false)
     {
-        TModalDialog::SetSeam([names, cancelAtEnd](QDialog& d) {
-            auto& f = static_cast<TPhraseEditFrm&>(d);
-            EXPECT_TRUE(f.Edit2->text().isEmpty()); // each showing starts fresh
+        ListDialog::SetSeam([names, cancelAtEnd](QDialog& d) {
+            auto& f = static_cast<NewListDialog&>(d);
+            EXPECT_TRUE(f.nameEdit_->text().isEmpty()); // each showing starts fresh
             for (const QString& n : names) {
-                f.Edit2->setText(n);
-                f.Save->click();
+                f.nameEdit_->setText(n);
+                f.saveButton_->click();
             }
-            if (cancelAtEnd) f.Button1->click();
+            if (cancelAtEnd) f.cancelButton_->click();
         });
     }
     // The user picks the named list in the delete dialog and presses Delete.
     void PickForDeletion(const QString& name)
     {
-        TModalDialog::SetSeam([name](QDialog& d) {
-            auto& f = static_cast<TDelFrm&>(d);
-            const auto found = f.FileList->findItems(name, Qt::MatchExactly);
+        ListDialog::SetSeam([name](QDialog& d) {
+            auto& f = static_cast<DeleteListDialog&>(d);
+            const auto found = f.lists_->findItems(name, Qt::MatchExactly);
             ASSERT_EQ(found.size(), 1);
-            f.FileList->setCurrentItem(found.front());
-            f.Btn_Del->click();
+            f.lists_->setCurrentItem(found.front());
+            f.deleteButton_->click();
         });
     }
 };
@@ -67,11 +67,11 @@ TEST_F(Dialogs, NewListAppearsUntickedInItsAlphabeticalPlace)
 {
     exe->MakeCategory("Cat", {{"bravo", "b"}, {"Delta", "d"}});
     MakeMain();
-    EXPECT_EQ(PhraseEditFrm->windowTitle(), "New Phrase List");
-    EXPECT_EQ(PhraseEditFrm->size(), QSize(315, 98));
-    PhraseEditFrm->Edit2->setText("left over");
+    EXPECT_EQ(newListDialog->windowTitle(), "New Phrase List");
+    EXPECT_EQ(newListDialog->size(), QSize(315, 98));
+    newListDialog->nameEdit_->setText("left over");
     TypeNames({"charlie"});
-    Page().btn_SubNew->click();
+    Page().newListButton_->click();
     EXPECT_EQ(Page().ListNames(), (std::vector<std::string>{"bravo", "charlie", "Delta"}));
     EXPECT_TRUE(Page().Ticked(0));
     EXPECT_FALSE(Page().Ticked(1));
@@ -85,13 +85,13 @@ TEST_F(Dialogs, ExistingNameKeepsItsPhrasesAndEmptyNameIsReported)
     exe->MakeCategory("Cat", {{"Calm", "keep"}});
     MakeMain();
     TypeNames({"CALM"});
-    Page().btn_SubNew->click();
+    Page().newListButton_->click();
     EXPECT_EQ(exe->Read("Affirmations/Cat/Calm.txt"), "keep");
     ASSERT_EQ(Shown().size(), 1u);
     EXPECT_EQ(Shown()[0].kind, MsgKind::Information);
     EXPECT_NE(Shown()[0].text.find("already exists"), std::string::npos);
     TypeNames({""});
-    Page().btn_SubNew->click();
+    Page().newListButton_->click();
     EXPECT_EQ(ShownTexts().back(), "You must enter a name for the new list");
     EXPECT_EQ(FilesOf("Affirmations/Cat"), (std::vector<std::string>{"Calm.txt"}));
 }
@@ -100,7 +100,7 @@ TEST_F(Dialogs, WithoutAnyCategoryANewListIsRefusedAndNothingCreated)
 {
     MakeMain();
     TypeNames({"orphan"});
-    Page().btn_SubNew->click();
+    Page().newListButton_->click();
     ASSERT_EQ(Shown().size(), 1u);
     EXPECT_EQ(Shown()[0].kind, MsgKind::Error);
     EXPECT_NE(Shown()[0].text.find("category"), std::string::npos);
@@ -111,9 +111,9 @@ TEST_F(Dialogs, NamesLeavingTheFolderAreRefusedAndCreateNothing)
 {
     exe->MakeCategory("Cat", {{"a", "x"}});
     MakeMain();
-    Page().AffirmList->setCurrentRow(0); // a reload would empty the editor
+    Page().phraseLists_->setCurrentRow(0); // a reload would empty the editor
     TypeNames({"sub/name", "..", "../escape"}, true);
-    Page().btn_SubNew->click();
+    Page().newListButton_->click();
     ASSERT_EQ(Shown().size(), 3u);
     for (const auto& m : Shown()) {
         EXPECT_EQ(m.kind, MsgKind::Error);
@@ -129,17 +129,17 @@ TEST_F(Dialogs, CancelCreatesNothingAndDoesNotReloadButDeleteCancelReloads)
 {
     exe->MakeCategory("Cat", {{"a", "x"}});
     MakeMain();
-    Page().AffirmList->setCurrentRow(0);
-    TModalDialog::SetSeam([](QDialog& d) {
-        auto& f = static_cast<TPhraseEditFrm&>(d);
-        f.Edit2->setText("typed");
-        f.Button1->click();
+    Page().phraseLists_->setCurrentRow(0);
+    ListDialog::SetSeam([](QDialog& d) {
+        auto& f = static_cast<NewListDialog&>(d);
+        f.nameEdit_->setText("typed");
+        f.cancelButton_->click();
     });
-    Page().btn_SubNew->click();
+    Page().newListButton_->click();
     EXPECT_EQ(Page().EditorText(), "x");
     EXPECT_EQ(FilesOf("Affirmations/Cat"), (std::vector<std::string>{"a.txt"}));
-    TModalDialog::SetSeam([](QDialog& d) { static_cast<TDelFrm&>(d).Button1->click(); });
-    Page().Button4->click();
+    ListDialog::SetSeam([](QDialog& d) { static_cast<DeleteListDialog&>(d).cancelButton_->click(); });
+    Page().deleteListButton_->click();
     EXPECT_EQ(Page().EditorText(), "");
     EXPECT_EQ(FilesOf("Affirmations/Cat"), (std::vector<std::string>{"a.txt"}));
     EXPECT_TRUE(Shown().empty());
@@ -150,19 +150,19 @@ TEST_F(Dialogs, DeleteAsksAndOnlyYesDeletes)
     exe->MakeCategory("Cat", {{"a", "x"}, {"b", "y"}});
     exe->Write("Affirmations/Cat/.hidden.txt", "h");
     MakeMain();
-    EXPECT_EQ(DelFrm->windowTitle(), "Delete Phrase List");
+    EXPECT_EQ(deleteListDialog->windowTitle(), "Delete Phrase List");
     QStringList offered;
-    TModalDialog::SetSeam([&](QDialog& d) {
-        auto& f = static_cast<TDelFrm&>(d);
-        for (int i = 0; i < f.FileList->count(); ++i) offered << f.FileList->item(i)->text();
-        f.Btn_Del->click(); // nothing selected: the dialog stays open
+    ListDialog::SetSeam([&](QDialog& d) {
+        auto& f = static_cast<DeleteListDialog&>(d);
+        for (int i = 0; i < f.lists_->count(); ++i) offered << f.lists_->item(i)->text();
+        f.deleteButton_->click(); // nothing selected: the dialog stays open
         EXPECT_EQ(f.result(), QDialog::Rejected);
-        f.FileList->setCurrentRow(int(offered.indexOf("b")));
-        f.Btn_Del->click();
+        f.lists_->setCurrentRow(int(offered.indexOf("b")));
+        f.deleteButton_->click();
     });
     Answer(MsgResult::Ok); // the error box
     Answer(MsgResult::No);
-    Page().Button4->click();
+    Page().deleteListButton_->click();
     EXPECT_TRUE(offered.contains(".hidden"));
     EXPECT_EQ(offered.size(), 3);
     ASSERT_EQ(Shown().size(), 2u);
@@ -174,7 +174,7 @@ TEST_F(Dialogs, DeleteAsksAndOnlyYesDeletes)
     offered.clear();
     Answer(MsgResult::Ok);
     Answer(MsgResult::Yes);
-    Page().Button4->click();
+    Page().deleteListButton_->click();
     EXPECT_EQ(FilesOf("Affirmations/Cat"), (std::vector<std::string>{".hidden.txt", "a.txt"}));
     EXPECT_EQ(Page().ListNames(), (std::vector<std::string>{".hidden", "a"}));
 }
@@ -183,11 +183,11 @@ TEST_F(Dialogs, DeletingTheEditedListEmptiesTheEditorAndTheLastListKeepsThePool)
 {
     exe->MakeCategory("Cat", {{"only", "p1\np2"}});
     MakeMain();
-    Page().AffirmList->setCurrentRow(0);
-    Page().MsgList->setPlainText("typed, about to be deleted");
+    Page().phraseLists_->setCurrentRow(0);
+    Page().phraseEditor_->setPlainText("typed, about to be deleted");
     PickForDeletion("only");
     Answer(MsgResult::Yes);
-    Page().Button4->click();
+    Page().deleteListButton_->click();
     EXPECT_EQ(Page().EditorText(), "");
     EXPECT_TRUE(Page().ListNames().empty());
     EXPECT_EQ(Pool(), (std::vector<std::string>{"p1", "p2"}));
@@ -199,11 +199,11 @@ TEST_F(Dialogs, EditsOfAnotherListAreOfferedForSavingBeforeTheReload)
 {
     exe->MakeCategory("Cat", {{"a", "x"}, {"b", "y"}});
     MakeMain();
-    Page().AffirmList->setCurrentRow(0);
-    Page().MsgList->setPlainText("edited");
+    Page().phraseLists_->setCurrentRow(0);
+    Page().phraseEditor_->setPlainText("edited");
     TypeNames({"c"});
     Answer(MsgResult::Yes);
-    Page().btn_SubNew->click();
+    Page().newListButton_->click();
     EXPECT_EQ(exe->Read("Affirmations/Cat/a.txt"), "edited");
     EXPECT_EQ(Page().ListNames(), (std::vector<std::string>{"a", "b", "c"}));
 }

@@ -1,7 +1,7 @@
-#include "app/ui/ovMain.h"
-#include "library/ui/ovMessagesPage.h"
-#include "library/ui/ovPrint.h"
-#include "ui/ovWidgetSupport.h"
+#include "app/ui/mainwindow.h"
+#include "library/ui/messagespage.h"
+#include "library/ui/print.h"
+#include "ui/widgetsupport.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -13,17 +13,17 @@
 using ov::MsgKind;
 using ov::MsgResult;
 
-class Editor : public ovtest::FormTest {
+class Editor : public ovtest::WindowTest {
 protected:
     void TearDown() override
     {
         ov::SetPrintDialogSeam({});
-        FormTest::TearDown();
+        WindowTest::TearDown();
     }
-    TMessagesPage& Page() { return *main->MessagesPage; }
-    bool Dirty() { return main->State.MessagesDirty; }
-    void Select(int row) { Page().AffirmList->setCurrentRow(row); }
-    void Type(const QString& text) { Page().MsgList->setPlainText(text); } // a user edit
+    MessagesPage& Page() { return *main->messagesPage_; }
+    bool Dirty() { return main->state_.MessagesDirty; }
+    void Select(int row) { Page().phraseLists_->setCurrentRow(row); }
+    void Type(const QString& text) { Page().phraseEditor_->setPlainText(text); } // a user edit
     std::string File(const std::string& list) { return exe->Read("Affirmations/Cat/" + list + ".txt"); }
     bool ShownText(const std::string& prefix)
     {
@@ -37,15 +37,15 @@ TEST_F(Editor, LfAndCrFilesLoadAsLinesAndSaveBackWithCrLf)
 {
     exe->MakeCategory("Cat", {{"cr", "x\ry"}, {"lf", "a\n\nb\n"}});
     MakeMain();
-    EXPECT_EQ(Page().lbl_SubMsg->text(), "Subliminal Messages Editor for:  ");
+    EXPECT_EQ(Page().editorLabel_->text(), "Subliminal Messages Editor for:  ");
     Select(1);
-    EXPECT_EQ(Page().MsgList->blockCount(), 4); // a, empty, b, and the row after the final break
-    EXPECT_EQ(Page().lbl_SubMsg->text(), "Subliminal Messages Editor for:  lf");
-    Page().btn_SaveMsgs->click();
+    EXPECT_EQ(Page().phraseEditor_->blockCount(), 4); // a, empty, b, and the row after the final break
+    EXPECT_EQ(Page().editorLabel_->text(), "Subliminal Messages Editor for:  lf");
+    Page().saveMessagesButton_->click();
     EXPECT_EQ(File("lf"), "a\r\n\r\nb\r\n");
     Select(0);
-    EXPECT_EQ(Page().MsgList->blockCount(), 2);
-    Page().btn_SaveMsgs->click();
+    EXPECT_EQ(Page().phraseEditor_->blockCount(), 2);
+    Page().saveMessagesButton_->click();
     EXPECT_EQ(File("cr"), "x\r\ny");
     EXPECT_EQ(ShownTexts(), (std::vector<std::string>{"Messages Saved Successfully", "Messages Saved Successfully"}));
     EXPECT_FALSE(Dirty());
@@ -57,10 +57,10 @@ TEST_F(Editor, SaveKeepsTextExactlyIncludingNoBreakSpacesAndMissingFinalBreak)
     MakeMain();
     Select(0);
     Type(QString::fromUtf8("caf\u00e9\u00a0bar\n p "));
-    Page().btn_SaveMsgs->click();
+    Page().saveMessagesButton_->click();
     EXPECT_EQ(File("l"), "caf\xC3\xA9\xC2\xA0" "bar\r\n p ");
     Type(QString());
-    Page().btn_SaveMsgs->click();
+    Page().saveMessagesButton_->click();
     EXPECT_EQ(File("l"), "");
     struct stat st {};
     ASSERT_EQ(stat(exe->Path("Affirmations/Cat/l.txt").c_str(), &st), 0);
@@ -73,8 +73,8 @@ TEST_F(Editor, SameListUnchangedLeavesFlagAnotherListSetsIt)
     MakeMain();
     Select(0);
     EXPECT_TRUE(Dirty()); // the load changed the editor's text
-    main->State.MessagesDirty = false;
-    Page().AffirmListClick();
+    main->state_.MessagesDirty = false;
+    Page().onListChosen();
     EXPECT_FALSE(Dirty());
     Select(1);
     EXPECT_TRUE(Dirty());
@@ -90,7 +90,7 @@ TEST_F(Editor, ReadOnlyFileOnSaveShowsErrorAndKeepsFileAndFlag)
     Type("new");
     const std::string path = exe->Path("Affirmations/Cat/l.txt");
     chmod(path.c_str(), 0444);
-    Page().btn_SaveMsgs->click();
+    Page().saveMessagesButton_->click();
     ASSERT_EQ(Shown().size(), 1u);
     EXPECT_EQ(Shown()[0].kind, MsgKind::Error);
     EXPECT_EQ(Shown()[0].text.rfind("Cannot create file \"" + path + "\". ", 0), 0u) << Shown()[0].text;
@@ -104,8 +104,8 @@ TEST_F(Editor, SaveAndPrintWithoutSelectionOnlyShowTheirErrors)
     MakeMain();
     bool dialogShown = false;
     ov::SetPrintDialogSeam([&](QPrinter&) { return dialogShown = true; });
-    Page().btn_SaveMsgs->click();
-    Page().MsgPrint->click();
+    Page().saveMessagesButton_->click();
+    Page().printListButton_->click();
     EXPECT_EQ(ShownTexts(), (std::vector<std::string>{"You must select a list to save the messages to",
                                                       "You must select a list to print the messages"}));
     EXPECT_EQ(Shown()[1].kind, MsgKind::Error);
@@ -123,9 +123,9 @@ TEST_F(Editor, VanishedOrOversizedFileKeepsEditorHeadingAndSelection)
     ASSERT_EQ(Shown().size(), 1u);
     EXPECT_EQ(Shown()[0].text.rfind("Cannot open file \"" + exe->Path("Affirmations/Cat/b.txt") + "\". ", 0), 0u);
     EXPECT_EQ(Page().EditorText(), "keep");
-    EXPECT_EQ(Page().lbl_SubMsg->text(), "Subliminal Messages Editor for:  a");
+    EXPECT_EQ(Page().editorLabel_->text(), "Subliminal Messages Editor for:  a");
     // Save must not write a's text into b.
-    EXPECT_EQ(Page().AffirmList->currentRow(), 0);
+    EXPECT_EQ(Page().phraseLists_->currentRow(), 0);
 }
 
 TEST_F(Editor, TypedEditsAreOfferedForSavingBeforeAnotherListReplacesThem)
@@ -153,7 +153,7 @@ TEST_F(Editor, PrintUsesTheDialogsPrinterAndCancelPrintsNothing)
     Select(0);
     const std::string pdf = exe->Path("out.pdf");
     ov::SetPrintDialogSeam([](QPrinter&) { return false; });
-    Page().MsgPrint->click();
+    Page().printListButton_->click();
     EXPECT_NE(access(pdf.c_str(), F_OK), 0);
     int copies = 0;
     ov::SetPrintDialogSeam([&](QPrinter& p) {
@@ -170,7 +170,7 @@ TEST_F(Editor, PrintUsesTheDialogsPrinterAndCancelPrintsNothing)
     EXPECT_TRUE(probe.pageRanges().isEmpty());
     copies = probe.copyCount();
     EXPECT_EQ(copies, 2);
-    Page().MsgPrint->click();
+    Page().printListButton_->click();
     EXPECT_TRUE(Shown().empty()) << ShownTexts().front();
     EXPECT_EQ(exe->Read("out.pdf").rfind("%PDF", 0), 0u);
 }

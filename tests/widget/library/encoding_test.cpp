@@ -1,6 +1,6 @@
-#include "app/ui/ovMain.h"
-#include "library/ui/ovMessagesPage.h"
-#include "ui/ovWidgetSupport.h"
+#include "app/ui/mainwindow.h"
+#include "library/ui/messagespage.h"
+#include "ui/widgetsupport.h"
 
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -8,9 +8,9 @@
 
 // A list written in an 8-bit encoding other than UTF-8 goes through the
 // editor without losing a byte.
-class EditorEncoding : public ovtest::FormTest {
+class EditorEncoding : public ovtest::WindowTest {
 protected:
-    TMessagesPage& Page() { return *main->MessagesPage; }
+    MessagesPage& Page() { return *main->messagesPage_; }
     std::string File() { return exe->Read("Affirmations/Cat/latin.txt"); }
 };
 
@@ -18,10 +18,10 @@ TEST_F(EditorEncoding, Latin1ListKeepsItsBytesThroughEditAndSave)
 {
     exe->MakeCategory("Cat", {{"latin", "caf\xE9\r\nna\xEFve\r\n"}});
     MakeMain();
-    Page().AffirmList->setCurrentRow(0);
-    EXPECT_EQ(Page().MsgList->toPlainText(), QString::fromUtf8("caf\u00e9\nna\u00efve\n"));
-    Page().MsgList->appendPlainText(QStringLiteral("new"));
-    Page().btn_SaveMsgs->click();
+    Page().phraseLists_->setCurrentRow(0);
+    EXPECT_EQ(Page().phraseEditor_->toPlainText(), QString::fromUtf8("caf\u00e9\nna\u00efve\n"));
+    Page().phraseEditor_->appendPlainText(QStringLiteral("new"));
+    Page().saveMessagesButton_->click();
     EXPECT_EQ(File(), "caf\xE9\r\nna\xEFve\r\n\r\nnew");
 }
 
@@ -29,8 +29,8 @@ TEST_F(EditorEncoding, CharactersLatin1CannotHoldTurnTheListIntoUtf8)
 {
     exe->MakeCategory("Cat", {{"latin", "caf\xE9"}});
     MakeMain();
-    Page().AffirmList->setCurrentRow(0);
-    Page().MsgList->setPlainText(QString::fromUtf8("caf\u00e9 \u20ac"));
-    Page().btn_SaveMsgs->click();
+    Page().phraseLists_->setCurrentRow(0);
+    Page().phraseEditor_->setPlainText(QString::fromUtf8("caf\u00e9 \u20ac"));
+    Page().saveMessagesButton_->click();
     EXPECT_EQ(File(), "caf\xC3\xA9 \xE2\x82\xAC");
 }

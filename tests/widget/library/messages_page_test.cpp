@@ -1,11 +1,11 @@
-#include "app/ui/ovMain.h"
-#include "library/ui/ovMessagesPage.h"
-#include "platform/ovError.h"
-#include "platform/ovTimer.h"
-#include "settings/ovIniFile.h"
-#include "settings/ui/ovSettingsPage.h"
-#include "settings/ui/ovSpinEdit.h"
-#include "ui/ovWidgetSupport.h"
+#include "app/ui/mainwindow.h"
+#include "library/ui/messagespage.h"
+#include "platform/error.h"
+#include "platform/intervaltimer.h"
+#include "settings/inifile.h"
+#include "settings/ui/settingspage.h"
+#include "settings/ui/numberspinbox.h"
+#include "ui/widgetsupport.h"
 
 #include <QComboBox>
 #include <QListWidget>
@@ -18,13 +18,13 @@
 using ov::MsgKind;
 using ov::MsgResult;
 
-class MessagesPage : public ovtest::FormTest {
+class MessagesPageTest : public ovtest::WindowTest {
 protected:
-    TMessagesPage& Page() { return *main->MessagesPage; }
+    MessagesPage& Page() { return *main->messagesPage_; }
     std::vector<std::string> Pool()
     {
         std::vector<std::string> out;
-        for (size_t i = 0; i < main->State.Pool.Count(); ++i) out.emplace_back(main->State.Pool[i]);
+        for (size_t i = 0; i < main->state_.Pool.Count(); ++i) out.emplace_back(main->state_.Pool[i]);
         return out;
     }
     std::string Ini(const std::string& section, const std::string& key)
@@ -33,37 +33,37 @@ protected:
     }
 };
 
-TEST_F(MessagesPage, FrameHasSevenPagesAndDocumentedControls)
+TEST_F(MessagesPageTest, FrameHasSevenPagesAndDocumentedControls)
 {
-    TMainFrm& frm = MakeMain();
-    EXPECT_EQ(frm.size(), QSize(632, 491));
+    MainWindow& window = MakeMain();
+    EXPECT_EQ(window.size(), QSize(632, 491));
     const QStringList captions{"Messages", "Settings", "Newsletter", "Resources", "About", "Help",
                                "Additional Subliminal Messages"};
-    ASSERT_EQ(frm.Pages->count(), captions.size());
-    for (int i = 0; i < captions.size(); ++i) EXPECT_EQ(frm.Pages->tabText(i), captions[i]);
-    EXPECT_EQ(frm.Pages->currentIndex(), 0);
-    EXPECT_EQ(Page().AffirmList->geometry(), QRect(6, 74, 180, 231));
-    EXPECT_EQ(Page().DirList->geometry(), QRect(8, 24, 180, 21));
-    EXPECT_EQ(frm.Pnl_Header->geometry(), QRect(0, 0, 632, 71));
-    EXPECT_EQ(frm.Pages->geometry(), QRect(0, 71, 632, 491 - 71));
-    EXPECT_TRUE(frm.FormReady);
+    ASSERT_EQ(window.pages_->count(), captions.size());
+    for (int i = 0; i < captions.size(); ++i) EXPECT_EQ(window.pages_->tabText(i), captions[i]);
+    EXPECT_EQ(window.pages_->currentIndex(), 0);
+    EXPECT_EQ(Page().phraseLists_->geometry(), QRect(6, 74, 180, 231));
+    EXPECT_EQ(Page().categoryCombo_->geometry(), QRect(8, 24, 180, 21));
+    EXPECT_EQ(window.headerPanel_->geometry(), QRect(0, 0, 632, 71));
+    EXPECT_EQ(window.pages_->geometry(), QRect(0, 71, 632, 491 - 71));
+    EXPECT_TRUE(window.ready_);
     // The hide timer waits for a phrase; the test preview's runs from the start.
-    EXPECT_FALSE(frm.Timer1->Enabled());
-    EXPECT_TRUE(frm.Tmr_Test->Enabled());
-    EXPECT_EQ(frm.Tmr_Test->Interval(), 1000);
+    EXPECT_FALSE(window.hideTimer_->Enabled());
+    EXPECT_TRUE(window.previewTimer_->Enabled());
+    EXPECT_EQ(window.previewTimer_->Interval(), 1000);
 }
 
-TEST_F(MessagesPage, StartupSelectsStoredCategoryTicksFirstListAndBuildsPool)
+TEST_F(MessagesPageTest, StartupSelectsStoredCategoryTicksFirstListAndBuildsPool)
 {
     exe->MakeCategory("Beta", {{"Zeta", "z1\nz2"}, {"alpha", "a1"}});
     exe->MakeCategory("alpha", {{"One", "x"}});
     exe->Write("Affirmations/plain.txt", "not a category");
     exe->MakeFolder("Affirmations/.hidden");
     exe->Write("Orvella.ini", "[General]\nGroupIndex=1\n");
-    TMainFrm& frm = MakeMain();
-    ASSERT_EQ(Page().DirList->count(), 2);
-    EXPECT_EQ(Page().DirList->itemText(0), "alpha");
-    EXPECT_EQ(Page().DirListText(), "Beta");
+    MainWindow& window = MakeMain();
+    ASSERT_EQ(Page().categoryCombo_->count(), 2);
+    EXPECT_EQ(Page().categoryCombo_->itemText(0), "alpha");
+    EXPECT_EQ(Page().CurrentCategory(), "Beta");
     EXPECT_EQ(Page().ListNames(), (std::vector<std::string>{"alpha", "Zeta"}));
     // No record: the first list is ticked and recorded at once.
     EXPECT_TRUE(Page().Ticked(0));
@@ -71,12 +71,12 @@ TEST_F(MessagesPage, StartupSelectsStoredCategoryTicksFirstListAndBuildsPool)
     EXPECT_EQ(Ini("Beta-Affirmations", "0"), "alpha:True");
     EXPECT_EQ(Ini("Beta-Affirmations", "1"), "Zeta:False");
     EXPECT_EQ(Pool(), (std::vector<std::string>{"a1"}));
-    EXPECT_EQ(frm.State.PhraseCursor, -1);
-    EXPECT_EQ(frm.State.CurrentGroup, "Beta");
-    EXPECT_FALSE(frm.State.MessagesDirty);
+    EXPECT_EQ(window.state_.PhraseCursor, -1);
+    EXPECT_EQ(window.state_.CurrentGroup, "Beta");
+    EXPECT_FALSE(window.state_.MessagesDirty);
 }
 
-TEST_F(MessagesPage, TickRecordRestoresTicksAndPoolFollowsListOrder)
+TEST_F(MessagesPageTest, TickRecordRestoresTicksAndPoolFollowsListOrder)
 {
     exe->MakeCategory("Cat", {{"Zeta", "z"}, {"alpha", "a"}, {"mid", "m"}});
     exe->Write("Orvella.ini", "[cat-affirmations]\n0=ZETA:True\n1=alpha:1\n2=mid:False\n");
@@ -87,7 +87,7 @@ TEST_F(MessagesPage, TickRecordRestoresTicksAndPoolFollowsListOrder)
     EXPECT_EQ(Pool(), (std::vector<std::string>{"a", "z"}));
 }
 
-TEST_F(MessagesPage, BadTickLineIsToldOnceCostsNoOtherTickAndTheNextSaveDropsIt)
+TEST_F(MessagesPageTest, BadTickLineIsToldOnceCostsNoOtherTickAndTheNextSaveDropsIt)
 {
     exe->MakeCategory("Cat", {{"a", "1"}, {"b", "2"}, {"c", "3"}});
     exe->Write("Orvella.ini", "[Cat-Affirmations]\n0=b:True\n1=c:maybe\n2=c:True\n(=ace:\n");
@@ -106,66 +106,66 @@ TEST_F(MessagesPage, BadTickLineIsToldOnceCostsNoOtherTickAndTheNextSaveDropsIt)
               (std::vector<std::pair<std::string, std::string>>{{"0", "a:False"}, {"1", "b:True"}, {"2", "c:True"}}));
 }
 
-TEST_F(MessagesPage, UnreadableListIsToldOnceAndTheOthersKeepFlashing)
+TEST_F(MessagesPageTest, UnreadableListIsToldOnceAndTheOthersKeepFlashing)
 {
     exe->MakeCategory("Cat", {{"a", "one"}, {"c", "three"}});
     const std::string b = exe->Path("Affirmations/Cat/b.txt");
     ASSERT_EQ(symlink("/proc/self/mem", b.c_str()), 0);
     exe->Write("Orvella.ini", "[Cat-Affirmations]\n0=a:True\n1=b:True\n2=c:True\n");
-    TMainFrm& frm = MakeMain();
+    MainWindow& window = MakeMain();
     ASSERT_EQ(Shown().size(), 1u);
     EXPECT_EQ(Shown()[0].text.rfind("Cannot open file \"" + b + "\". ", 0), 0u) << Shown()[0].text;
     EXPECT_EQ(Pool(), (std::vector<std::string>{"one", "three"}));
     Page().LoadCategoryLists();
-    frm.State.Pool.Clear(); // the display cycle rebuilds an empty pool
+    window.state_.Pool.Clear(); // the display cycle rebuilds an empty pool
     Page().BuildPhrasePool();
     EXPECT_EQ(Shown().size(), 1u);
     EXPECT_EQ(Pool(), (std::vector<std::string>{"one", "three"}));
 }
 
-TEST_F(MessagesPage, CategoryChangeAsksOnceWhenDirtyAndSavesToPreviousCategory)
+TEST_F(MessagesPageTest, CategoryChangeAsksOnceWhenDirtyAndSavesToPreviousCategory)
 {
     exe->MakeCategory("A", {{"a1", "x"}, {"a2", "y"}});
     exe->MakeCategory("B", {{"b1", "p"}});
-    TMainFrm& frm = MakeMain();
-    ASSERT_EQ(Page().DirListText(), "A");
-    Page().AffirmList->item(1)->setCheckState(Qt::Checked); // as a click would
-    EXPECT_TRUE(frm.State.MessagesDirty);
+    MainWindow& window = MakeMain();
+    ASSERT_EQ(Page().CurrentCategory(), "A");
+    Page().phraseLists_->item(1)->setCheckState(Qt::Checked); // as a click would
+    EXPECT_TRUE(window.state_.MessagesDirty);
 
     Answer(MsgResult::Yes);
     Page().SelectCategory(1);
     ASSERT_EQ(ShownTexts(), (std::vector<std::string>{
                                 "The selected messages have changed.\r\nDo you wish to save the changes?"}));
     EXPECT_EQ(Ini("A-Affirmations", "1"), "a2:True");
-    EXPECT_EQ(frm.State.CurrentGroup, "B");
+    EXPECT_EQ(window.state_.CurrentGroup, "B");
     EXPECT_EQ(Pool(), (std::vector<std::string>{"p"}));
     EXPECT_EQ(Ini("General", "GroupIndex"), "1"); // the box already shows the new category
 
     // Answering No discards the change.
-    Page().AffirmList->item(0)->setCheckState(Qt::Unchecked);
+    Page().phraseLists_->item(0)->setCheckState(Qt::Unchecked);
     Answer(MsgResult::No);
     Page().SelectCategory(0);
     EXPECT_EQ(Ini("B-Affirmations", "0"), "b1:True");
-    EXPECT_EQ(Page().DirListText(), "A");
+    EXPECT_EQ(Page().CurrentCategory(), "A");
     EXPECT_TRUE(Page().Ticked(1));
 }
 
-TEST_F(MessagesPage, FailedSaveOnCategoryChangeStaysOnTheOldCategoryWithItsEdits)
+TEST_F(MessagesPageTest, FailedSaveOnCategoryChangeStaysOnTheOldCategoryWithItsEdits)
 {
     exe->MakeCategory("X", {{"a", "x text"}});
     exe->MakeCategory("Y", {{"a", "y text"}});
-    TMainFrm& frm = MakeMain();
-    Page().AffirmList->setCurrentRow(0);
-    Page().MsgList->setPlainText("x edited");
+    MainWindow& window = MakeMain();
+    Page().phraseLists_->setCurrentRow(0);
+    Page().phraseEditor_->setPlainText("x edited");
     chmod(exe->Path("Affirmations/X/a.txt").c_str(), 0444);
     Answer(MsgResult::Yes);
     Page().SelectCategory(1);
     ASSERT_EQ(Shown().size(), 2u);
     EXPECT_EQ(Shown()[1].kind, MsgKind::Error);
-    EXPECT_EQ(Page().DirListText(), "X");
-    EXPECT_EQ(frm.State.CurrentGroup, "X");
-    EXPECT_EQ(Page().MsgList->toPlainText(), "x edited");
-    EXPECT_TRUE(frm.State.MessagesDirty);
+    EXPECT_EQ(Page().CurrentCategory(), "X");
+    EXPECT_EQ(window.state_.CurrentGroup, "X");
+    EXPECT_EQ(Page().phraseEditor_->toPlainText(), "x edited");
+    EXPECT_TRUE(window.state_.MessagesDirty);
     // Saving later still writes X's list, never Y's.
     chmod(exe->Path("Affirmations/X/a.txt").c_str(), 0644);
     Page().SaveTicksAndEditor();
@@ -173,49 +173,49 @@ TEST_F(MessagesPage, FailedSaveOnCategoryChangeStaysOnTheOldCategoryWithItsEdits
     EXPECT_EQ(exe->Read("Affirmations/Y/a.txt"), "y text");
 }
 
-TEST_F(MessagesPage, NewCategoryWithABadTickRecordLoadsWithItsOwnSettings)
+TEST_F(MessagesPageTest, NewCategoryWithABadTickRecordLoadsWithItsOwnSettings)
 {
     exe->MakeCategory("X", {{"x1", "x"}});
     exe->MakeCategory("Y", {{"y1", "y"}});
     exe->Write("Orvella.ini", "[X-Settings]\nDisplayFreq=7\n[Y-Settings]\nDisplayFreq=3\n"
                               "[Y-Affirmations]\n0=y1:maybe\n");
-    TMainFrm& frm = MakeMain();
+    MainWindow& window = MakeMain();
     Page().SelectCategory(1);
-    EXPECT_EQ(Page().DirListText(), "Y");
+    EXPECT_EQ(Page().CurrentCategory(), "Y");
     EXPECT_EQ(Page().ListNames(), std::vector<std::string>{"y1"});
-    EXPECT_EQ(frm.SettingsPage->SpinEdit2->Value(), 3);
-    EXPECT_EQ(frm.State.CurrentGroup, "Y");
+    EXPECT_EQ(window.settingsPage_->intervalSpin_->Value(), 3);
+    EXPECT_EQ(window.state_.CurrentGroup, "Y");
     Page().SelectCategory(0);
     EXPECT_EQ(Ini("Y-Settings", "DisplayFreq"), "3");
     EXPECT_EQ(Ini("X-Settings", "DisplayFreq"), "7");
-    EXPECT_EQ(frm.SettingsPage->SpinEdit2->Value(), 7);
+    EXPECT_EQ(window.settingsPage_->intervalSpin_->Value(), 7);
 }
 
-TEST_F(MessagesPage, ListNameWithALineBreakIsSkippedInTheRecordAndTheChangeCompletes)
+TEST_F(MessagesPageTest, ListNameWithALineBreakIsSkippedInTheRecordAndTheChangeCompletes)
 {
     exe->MakeCategory("X", {{"x1", "x"}});
     exe->MakeCategory("Y", {{"two\nlines", "t"}, {"plain", "p"}});
     exe->Write("Orvella.ini", "[Y-Settings]\nDisplayFreq=3\n");
-    TMainFrm& frm = MakeMain();
+    MainWindow& window = MakeMain();
     Page().SelectCategory(1);
     ASSERT_EQ(Shown().size(), 1u);
     EXPECT_EQ(Shown()[0].kind, MsgKind::Warning);
     EXPECT_NE(Shown()[0].text.find("two\nlines"), std::string::npos);
-    EXPECT_EQ(Page().DirListText(), "Y");
-    EXPECT_EQ(frm.SettingsPage->SpinEdit2->Value(), 3);
+    EXPECT_EQ(Page().CurrentCategory(), "Y");
+    EXPECT_EQ(window.settingsPage_->intervalSpin_->Value(), 3);
     EXPECT_EQ(Ini("Y-Affirmations", "0"), "plain:True"); // the other ticks are kept
     EXPECT_EQ(Pool(), std::vector<std::string>{"p"});
     Page().SelectCategory(0);
     EXPECT_EQ(Ini("Y-Settings", "DisplayFreq"), "3");
 }
 
-TEST_F(MessagesPage, ReloadKeepsSelectionByNameAndVanishedCategoryWarns)
+TEST_F(MessagesPageTest, ReloadKeepsSelectionByNameAndVanishedCategoryWarns)
 {
     exe->MakeCategory("Work", {{"w", "w1"}});
     MakeMain();
     exe->MakeCategory("Apple", {{"a", "a1"}});
     Page().LoadCategories(true);
-    EXPECT_EQ(Page().DirListText(), "Work"); // kept by name, though its position moved
+    EXPECT_EQ(Page().CurrentCategory(), "Work"); // kept by name, though its position moved
     EXPECT_EQ(Pool(), (std::vector<std::string>{"w1"}));
 
     std::filesystem::remove_all(exe->Path("Affirmations/Work"));
@@ -224,53 +224,53 @@ TEST_F(MessagesPage, ReloadKeepsSelectionByNameAndVanishedCategoryWarns)
     EXPECT_EQ(Pool(), (std::vector<std::string>{"w1"})); // the pool is unchanged
 }
 
-TEST_F(MessagesPage, EmptyCategoryKeepsPoolAndGroupIndexBeyondRangeSelectsFirst)
+TEST_F(MessagesPageTest, EmptyCategoryKeepsPoolAndGroupIndexBeyondRangeSelectsFirst)
 {
     exe->MakeCategory("Full", {{"f", "f1"}});
     exe->MakeFolder("Affirmations/Hollow");
     exe->Write("Orvella.ini", "[General]\nGroupIndex=7\n");
-    TMainFrm& frm = MakeMain();
-    EXPECT_EQ(Page().DirListText(), "Full");
+    MainWindow& window = MakeMain();
+    EXPECT_EQ(Page().CurrentCategory(), "Full");
     Page().SelectCategory(1);
-    EXPECT_EQ(Page().AffirmList->count(), 0);
+    EXPECT_EQ(Page().phraseLists_->count(), 0);
     EXPECT_EQ(Pool(), (std::vector<std::string>{"f1"}));
-    EXPECT_EQ(frm.State.CurrentGroup, "Hollow");
+    EXPECT_EQ(window.state_.CurrentGroup, "Hollow");
 }
 
-TEST_F(MessagesPage, EditorTextIsWrittenWithCrLfAndFailureKeepsDirty)
+TEST_F(MessagesPageTest, EditorTextIsWrittenWithCrLfAndFailureKeepsDirty)
 {
     exe->MakeCategory("Cat", {{"list", "old"}});
-    TMainFrm& frm = MakeMain();
-    Page().AffirmList->setCurrentRow(0);
-    Page().MsgList->setPlainText("new one\nnew two");
-    EXPECT_TRUE(frm.State.MessagesDirty);
+    MainWindow& window = MakeMain();
+    Page().phraseLists_->setCurrentRow(0);
+    Page().phraseEditor_->setPlainText("new one\nnew two");
+    EXPECT_TRUE(window.state_.MessagesDirty);
     Page().SaveTicksAndEditor();
     EXPECT_EQ(exe->Read("Affirmations/Cat/list.txt"), "new one\r\nnew two");
-    EXPECT_FALSE(frm.State.MessagesDirty);
+    EXPECT_FALSE(window.state_.MessagesDirty);
 
     chmod(exe->Path("Affirmations/Cat/list.txt").c_str(), 0444);
-    Page().MsgList->setPlainText("lost?");
+    Page().phraseEditor_->setPlainText("lost?");
     EXPECT_THROW(Page().SaveTicksAndEditor(), ov::OvError);
     EXPECT_EQ(exe->Read("Affirmations/Cat/list.txt"), "new one\r\nnew two");
-    EXPECT_TRUE(frm.State.MessagesDirty);
+    EXPECT_TRUE(window.state_.MessagesDirty);
 }
 
-TEST_F(MessagesPage, ManyCategoriesLoad)
+TEST_F(MessagesPageTest, ManyCategoriesLoad)
 {
     for (int i = 0; i < 2000; ++i) exe->MakeFolder("Affirmations/c" + std::to_string(i));
     exe->MakeCategory("c0", {{"l", "x"}});
     MakeMain();
-    EXPECT_EQ(Page().DirList->count(), 2000);
+    EXPECT_EQ(Page().categoryCombo_->count(), 2000);
     EXPECT_EQ(Pool(), (std::vector<std::string>{"x"}));
 }
 
-TEST_F(MessagesPage, TooltipFollowsReleasedItem)
+TEST_F(MessagesPageTest, TooltipFollowsReleasedItem)
 {
     exe->MakeCategory("Cat", {{"A rather long list name", "x"}});
     MakeMain();
-    const QRect r = Page().AffirmList->visualItemRect(Page().AffirmList->item(0));
-    Page().AffirmListMouseUp(r.center());
-    EXPECT_EQ(Page().AffirmList->toolTip(), "A rather long list name");
-    Page().AffirmListMouseUp(QPoint(5, 200)); // empty space keeps it
-    EXPECT_EQ(Page().AffirmList->toolTip(), "A rather long list name");
+    const QRect r = Page().phraseLists_->visualItemRect(Page().phraseLists_->item(0));
+    Page().onListsMouseUp(r.center());
+    EXPECT_EQ(Page().phraseLists_->toolTip(), "A rather long list name");
+    Page().onListsMouseUp(QPoint(5, 200)); // empty space keeps it
+    EXPECT_EQ(Page().phraseLists_->toolTip(), "A rather long list name");
 }

@@ -1,6 +1,6 @@
-#include "app/ui/ovForms.h"
-#include "settings/ui/ovFontDialogs.h"
-#include "settings/ui/ovSpinEdit.h"
+#include "app/ui/appwindows.h"
+#include "settings/ui/fontdialogs.h"
+#include "settings/ui/numberspinbox.h"
 #include "settings_widget_support.h"
 
 #include <QAccessible>
@@ -43,7 +43,7 @@ private:
 
 class FontDialogs : public SettingsPageTest {
 protected:
-    ov::DisplayFontSpec& Font() { return main->State.DisplayFont; }
+    ov::DisplayFontSpec& Font() { return main->state_.DisplayFont; }
 };
 
 TEST_F(FontDialogs, ControlsAreNamedForScreenReaders)
@@ -58,14 +58,14 @@ TEST_F(FontDialogs, ControlsAreNamedForScreenReaders)
         for (const auto& [label, relation] : i->relations(QAccessible::Label)) names << label->text(QAccessible::Name);
         return names;
     };
-    ColorFrm->ColorBox1->setCurrentIndex(3);
-    NameFrm->JvFontComboBox1->setCurrentIndex(0);
-    EXPECT_TRUE(spoken(Sizefrm->SpinEdit1).contains("Font Size"));
-    EXPECT_TRUE(spoken(ColorFrm->ColorBox1).contains("Font Color"));
-    EXPECT_TRUE(spoken(NameFrm->JvFontComboBox1).contains("Font Name"));
-    for (TFontDialog* d : std::initializer_list<TFontDialog*>{Sizefrm, ColorFrm, NameFrm}) {
-        EXPECT_EQ(spoken(d->Save).value(0), "Ok");
-        EXPECT_EQ(spoken(d->Button1).value(0), "Cancel");
+    fontColorDialog->colorCombo_->setCurrentIndex(3);
+    fontNameDialog->fontCombo_->setCurrentIndex(0);
+    EXPECT_TRUE(spoken(fontSizeDialog->sizeSpin_).contains("Font Size"));
+    EXPECT_TRUE(spoken(fontColorDialog->colorCombo_).contains("Font Color"));
+    EXPECT_TRUE(spoken(fontNameDialog->fontCombo_).contains("Font Name"));
+    for (FontPropertyDialog* d : std::initializer_list<FontPropertyDialog*>{fontSizeDialog, fontColorDialog, fontNameDialog}) {
+        EXPECT_EQ(spoken(d->okButton_).value(0), "Ok");
+        EXPECT_EQ(spoken(d->cancelButton_).value(0), "Cancel");
     }
 }
 
@@ -73,22 +73,22 @@ TEST_F(FontDialogs, SizeOkTakesAnyWholeNumberAndClearedTextIsZero)
 {
     MakeMain();
     {
-        Drive d(Sizefrm, [] {
-            EXPECT_EQ(Sizefrm->SpinEdit1->value(), 12);
-            Sizefrm->SpinEdit1->setValue(20);
-            Sizefrm->Save->click();
+        Drive d(fontSizeDialog, [] {
+            EXPECT_EQ(fontSizeDialog->sizeSpin_->value(), 12);
+            fontSizeDialog->sizeSpin_->setValue(20);
+            fontSizeDialog->okButton_->click();
         });
-        Page().BtnSize->click();
+        Page().fontSizeButton_->click();
     }
     EXPECT_EQ(Font().Size, 20);
-    EXPECT_EQ(Page().Pnl_Font->font().pointSize(), 20);
-    EXPECT_TRUE(main->State.SettingsDirty);
+    EXPECT_EQ(Page().fontSample_->font().pointSize(), 20);
+    EXPECT_TRUE(main->state_.SettingsDirty);
     for (const char* typed : {"", "-9"}) {
-        Drive d(Sizefrm, [typed] {
-            Sizefrm->SpinEdit1->findChild<QLineEdit*>()->setText(typed);
-            Sizefrm->Save->click();
+        Drive d(fontSizeDialog, [typed] {
+            fontSizeDialog->sizeSpin_->findChild<QLineEdit*>()->setText(typed);
+            fontSizeDialog->okButton_->click();
         });
-        Page().BtnSizeClick();
+        Page().onFontSize();
         EXPECT_EQ(Font().Size, *typed ? -9 : 0);
     }
 }
@@ -96,29 +96,29 @@ TEST_F(FontDialogs, SizeOkTakesAnyWholeNumberAndClearedTextIsZero)
 TEST_F(FontDialogs, CancelEscapeAndCloseChangeNothing)
 {
     MakeMain();
-    const QFont sample = Page().Pnl_Font->font();
+    const QFont sample = Page().fontSample_->font();
     const std::vector<std::function<void(QDialog*)>> ways{
-        [](QDialog* dlg) { static_cast<TFontDialog*>(dlg)->Button1->click(); },
+        [](QDialog* dlg) { static_cast<FontPropertyDialog*>(dlg)->cancelButton_->click(); },
         [](QDialog* dlg) { QTest::keyClick(dlg, Qt::Key_Escape); },
         [](QDialog* dlg) { dlg->close(); },
     };
     for (const auto& way : ways) {
-        main->State.SettingsDirty = false;
+        main->state_.SettingsDirty = false;
         {
-            Drive d(Sizefrm, [&] { Sizefrm->SpinEdit1->setValue(40); way(Sizefrm); });
-            Page().BtnSizeClick();
+            Drive d(fontSizeDialog, [&] { fontSizeDialog->sizeSpin_->setValue(40); way(fontSizeDialog); });
+            Page().onFontSize();
         }
         {
-            Drive d(ColorFrm, [&] { ColorFrm->ColorBox1->setCurrentIndex(9); way(ColorFrm); });
-            Page().BtncolorClick();
+            Drive d(fontColorDialog, [&] { fontColorDialog->colorCombo_->setCurrentIndex(9); way(fontColorDialog); });
+            Page().onFontColor();
         }
         {
-            Drive d(NameFrm, [&] { NameFrm->JvFontComboBox1->setCurrentIndex(0); way(NameFrm); });
-            Page().BtnNameClick();
+            Drive d(fontNameDialog, [&] { fontNameDialog->fontCombo_->setCurrentIndex(0); way(fontNameDialog); });
+            Page().onFontName();
         }
         EXPECT_EQ(Font().Name + "/" + std::to_string(Font().Color) + "/" + std::to_string(Font().Size), "Arial/0/12");
-        EXPECT_EQ(Page().Pnl_Font->font(), sample);
-        EXPECT_FALSE(main->State.SettingsDirty);
+        EXPECT_EQ(Page().fontSample_->font(), sample);
+        EXPECT_FALSE(main->state_.SettingsDirty);
     }
 }
 
@@ -127,53 +127,53 @@ TEST_F(FontDialogs, ColourOkTakesTheChosenEntryAndKeepsAnUnlistedOne)
     MakeMain();
     Font().Color = -16777208;
     {
-        Drive d(ColorFrm, [] {
-            EXPECT_EQ(ColorFrm->ColorBox1->currentIndex(), 49); // clWindowText
-            ColorFrm->ColorBox1->setCurrentIndex(9);             // clRed
-            ColorFrm->Save->click();
+        Drive d(fontColorDialog, [] {
+            EXPECT_EQ(fontColorDialog->colorCombo_->currentIndex(), 49); // clWindowText
+            fontColorDialog->colorCombo_->setCurrentIndex(9);             // clRed
+            fontColorDialog->okButton_->click();
         });
-        Page().BtncolorClick();
+        Page().onFontColor();
     }
     EXPECT_EQ(Font().Color, 0x0000FF);
-    EXPECT_EQ(Page().Pnl_Font->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+    EXPECT_EQ(Page().fontSample_->palette().color(QPalette::WindowText), QColor(255, 0, 0));
 
     // A colour the list does not hold: nothing selected, and Ok keeps it
     // while still counting as a change.
     Font().Color = 0x123456;
-    main->State.SettingsDirty = false;
+    main->state_.SettingsDirty = false;
     {
-        Drive d(ColorFrm, [] {
-            EXPECT_EQ(ColorFrm->ColorBox1->currentIndex(), -1);
-            ColorFrm->Save->click();
+        Drive d(fontColorDialog, [] {
+            EXPECT_EQ(fontColorDialog->colorCombo_->currentIndex(), -1);
+            fontColorDialog->okButton_->click();
         });
-        Page().BtncolorClick();
+        Page().onFontColor();
     }
     EXPECT_EQ(Font().Color, 0x123456);
-    EXPECT_TRUE(main->State.SettingsDirty);
+    EXPECT_TRUE(main->state_.SettingsDirty);
 }
 
 TEST_F(FontDialogs, NameSelectsTheFontItsSubstituteOrNothing)
 {
     MakeMain();
-    QComboBox* list = NameFrm->JvFontComboBox1;
+    QComboBox* list = fontNameDialog->fontCombo_;
     ASSERT_GT(list->count(), 1) << "no fonts installed";
     const std::string first = list->itemText(0).toStdString();
     const std::string last = list->itemText(list->count() - 1).toStdString();
-    NameFrm->Substitute = [last](const std::string& n) { return n == "Stand In" ? last : std::string(); };
+    fontNameDialog->Substitute = [last](const std::string& n) { return n == "Stand In" ? last : std::string(); };
     auto open = [&](const std::string& name, int expectSelected, int choose) {
         Font().Name = name;
-        main->State.SettingsDirty = false;
-        Drive d(NameFrm, [&] {
+        main->state_.SettingsDirty = false;
+        Drive d(fontNameDialog, [&] {
             EXPECT_EQ(list->currentIndex(), expectSelected) << name;
             if (choose >= 0) list->setCurrentIndex(choose);
-            NameFrm->Save->click();
+            fontNameDialog->okButton_->click();
         });
-        Page().BtnNameClick();
-        EXPECT_TRUE(main->State.SettingsDirty);
+        Page().onFontName();
+        EXPECT_TRUE(main->state_.SettingsDirty);
     };
     open("Stand In", list->count() - 1, 0);
     EXPECT_EQ(Font().Name, first);
-    EXPECT_EQ(Page().Pnl_Font->font().family().toStdString(), Font().Name);
+    EXPECT_EQ(Page().fontSample_->font().family().toStdString(), Font().Name);
     open("No Such Face", -1, -1);
     EXPECT_EQ(Font().Name, "No Such Face"); // nothing chosen keeps the name
     open(QString::fromStdString(last).toUpper().toStdString(), list->count() - 1, -1);

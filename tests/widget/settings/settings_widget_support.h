@@ -1,8 +1,8 @@
 #pragma once
-#include "app/ui/ovMain.h"
-#include "settings/ovIniFile.h"
-#include "settings/ui/ovSettingsPage.h"
-#include "ui/ovWidgetSupport.h"
+#include "app/ui/mainwindow.h"
+#include "settings/inifile.h"
+#include "settings/ui/settingspage.h"
+#include "ui/widgetsupport.h"
 
 #include <cstdlib>
 #include <optional>
@@ -10,11 +10,11 @@
 
 // The settings page tests: the autostart folder lives inside the temporary
 // executable folder, so the real one is never touched.
-class SettingsPageTest : public ovtest::FormTest {
+class SettingsPageTest : public ovtest::WindowTest {
 protected:
     void SetUp() override
     {
-        FormTest::SetUp();
+        WindowTest::SetUp();
         if (const char* old = std::getenv("XDG_CONFIG_HOME")) oldConfig_ = old;
         setenv("XDG_CONFIG_HOME", exe->Path("config").c_str(), 1);
     }
@@ -22,9 +22,9 @@ protected:
     {
         if (oldConfig_) setenv("XDG_CONFIG_HOME", oldConfig_->c_str(), 1);
         else unsetenv("XDG_CONFIG_HOME");
-        FormTest::TearDown();
+        WindowTest::TearDown();
     }
-    TSettingsPage& Page() { return *main->SettingsPage; }
+    SettingsPage& Page() { return *main->settingsPage_; }
     std::string Ini(const std::string& section, const std::string& key)
     {
         return ov::IniFile(exe->SettingsFile()).ReadString(section, key, "<absent>");

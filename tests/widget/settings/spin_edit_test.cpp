@@ -1,4 +1,4 @@
-#include "settings/ui/ovSpinEdit.h"
+#include "settings/ui/numberspinbox.h"
 
 #include <QApplication>
 #include <QFocusEvent>
@@ -9,14 +9,14 @@
 
 namespace {
 
-QString Typed(ov::TSpinEdit& spin, const QString& keys)
+QString Typed(ov::NumberSpinBox& spin, const QString& keys)
 {
     spin.selectAll();
     QTest::keyClicks(&spin, keys);
     return spin.findChild<QLineEdit*>()->text();
 }
 
-void LeaveFocus(ov::TSpinEdit& spin)
+void LeaveFocus(ov::NumberSpinBox& spin)
 {
     QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
     QApplication::sendEvent(&spin, &out);
@@ -24,9 +24,9 @@ void LeaveFocus(ov::TSpinEdit& spin)
 
 } // namespace
 
-TEST(SpinEdit, AnyDigitsMayBeTypedAndAreClampedWhenReadAndOnFocusOut)
+TEST(NumberSpinBox, AnyDigitsMayBeTypedAndAreClampedWhenReadAndOnFocusOut)
 {
-    ov::TSpinEdit spin;
+    ov::NumberSpinBox spin;
     spin.setRange(10, 700);
     spin.setValue(450);
     spin.show();
@@ -46,7 +46,7 @@ TEST(SpinEdit, AnyDigitsMayBeTypedAndAreClampedWhenReadAndOnFocusOut)
     EXPECT_GT(changes, 0);
 
     // A run of digits past the int range means very large, not invalid.
-    ov::TSpinEdit size;
+    ov::NumberSpinBox size;
     size.setRange(INT_MIN, INT_MAX);
     size.SetInvalidValue(0);
     size.show();

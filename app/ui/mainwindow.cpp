@@ -1,0 +1,144 @@
+#include "app/ui/mainwindow.h"
+#include "branding/ui/helppage.h"
+#include "branding/ui/productpages.h"
+#include "display/ui/displaycycle.h"
+#include "library/ui/messagespage.h"
+#include "platform/intervaltimer.h"
+#include "platform/ui/accessible.h"
+#include "platform/ui/messagebox.h"
+#include "settings/ui/settingspage.h"
+
+#include <QCheckBox>
+
+#include <QAction>
+#include <QFontDatabase>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QLabel>
+#include <QMenu>
+#include <QRandomGenerator>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include <chrono>
+#include <cstdlib>
+
+QFont MainWindow::PageFont()
+{
+    static const QFont font = [] {
+        if (QFontDatabase::families().contains(QStringLiteral("Tahoma")))
+            return QFont(QStringLiteral("Tahoma"), 8);
+        QFont f(QStringLiteral("Sans Serif"), 8);
+        f.setStyleHint(QFont::SansSerif);
+        return f;
+    }();
+    return font;
+}
+
+MainWindow::MainWindow(QWidget* parent)
+    : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+{
+    BuildFrame();
+    RunStartupSteps();
+}
+
+MainWindow::~MainWindow()
+{
+    ReleaseState();
+    DestroyShell();
+    delete trayMenu_;
+}
+
+void MainWindow::BuildFrame()
+{
+    ov::InstallAccessibility();
+    setObjectName(QStringLiteral("mainWindow"));
+    setWindowTitle(QStringLiteral("Orvella"));
+    setFont(PageFont());
+    setFixedSize(632, 491);
+    if (QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+
+    headerPanel_ = new QWidget(this);
+    headerPanel_->setObjectName(QStringLiteral("headerPanel"));
+    headerPanel_->setGeometry(0, 0, 632, 71);
+    headerPanel_->setAutoFillBackground(true);
+    headerLogo_ = new QLabel(headerPanel_);
+    headerLogo_->setObjectName(QStringLiteral("headerLogo"));
+    headerLogo_->setGeometry(0, 0, 632, 71);
+    headerLogo_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    headerLogo_->setAccessibleName(QStringLiteral("Logo"));
+
+    pages_ = new QTabWidget(this);
+    pages_->setObjectName(QStringLiteral("pages"));
+    pages_->setGeometry(0, 71, 632, 491 - 71);
+    pages_->setAccessibleName(QStringLiteral("Pages"));
+    struct PageDef { QWidget** slot; const char* name; const char* caption; };
+    const PageDef defs[] = {
+        {&messagesTab_, "messagesPage", "Messages"},
+        {&settingsTab_, "settingsPage", "Settings"},
+        {&newsletterTab_, "newsletterPage", "Newsletter"},
+        {&resourcesTab_, "resourcesPage", "Resources"},
+        {&aboutTab_, "aboutPage", "About"},
+        {&helpTab_, "helpPage", "Help"},
+        {&additionalTab_, "additionalPage", "Additional Subliminal Messages"},
+    };
+    for (const PageDef& d : defs) {
+        auto* page = new QWidget;
+        page->setObjectName(QLatin1String(d.name));
+        pages_->addTab(page, QLatin1String(d.caption));
+        *d.slot = page;
+    }
+
+    displayTimer_ = new ov::IntervalTimer(this, 1000, false);
+    displayTimer_->setObjectName(QStringLiteral("displayTimer"));
+    hideTimer_ = new ov::IntervalTimer(this, 1000, false);
+    hideTimer_->setObjectName(QStringLiteral("hideTimer"));
+    hideTimer_->SetPrecise(true); // a 25 ms phrase must show for 25 ms
+    previewTimer_ = new ov::IntervalTimer(this, 1000, true);
+    previewTimer_->setObjectName(QStringLiteral("previewTimer"));
+
+    // No parent: a popup owned by a hidden window may not open under X11.
+    trayMenu_ = new QMenu(this);
+    trayMenu_->setObjectName(QStringLiteral("trayMenu"));
+    settingsAction_ = trayMenu_->addAction(QStringLiteral("Settings"));
+    settingsAction_->setObjectName(QStringLiteral("settingsAction"));
+    pauseAction_ = trayMenu_->addAction(QStringLiteral("Pause Messages"));
+    pauseAction_->setObjectName(QStringLiteral("pauseAction"));
+    pauseAction_->setCheckable(true);
+    trayMenu_->addSeparator();
+    exitAction_ = trayMenu_->addAction(QStringLiteral("Exit"));
+    exitAction_->setObjectName(QStringLiteral("exitAction"));
+
+    messagesPage_ = new MessagesPage(*this);
+    settingsPage_ = new SettingsPage(*this);
+    displayCycle_ = new DisplayCycle(*this);
+    productPages_ = new ProductPages(*this);
+    helpPage_ = new HelpPage(*this);
+    BuildShell();
+}
+
+void MainWindow::RunStartupSteps()
+{
+    // Each step runs in its own error boundary: a bad file met by one step
+    // is reported and the window still comes up whole and ready.
+    ov::Guarded([&] { productPages_->ApplyBranding(); });
+    // Positions of random placement are drawn from a generator seeded once.
+    std::srand(static_cast<unsigned>(std::chrono::steady_clock::now().time_since_epoch().count()));
+    InstallSessionEndHook();
+    state_ = ov::SharedState();
+    ov::Guarded([&] { RestoreStartupGroup(); });
+    ov::Guarded([&] { LoadSettings(CurrentCategory()); });
+    ov::Guarded([&] { messagesPage_->LoadCategories(true); });
+    ov::Guarded([&] { helpPage_->LoadHelpFile(); });
+    pauseAction_->setChecked(settingsPage_->pauseCheck_->isChecked());
+    displayTimer_->SetEnabled(!pauseAction_->isChecked());
+    pages_->setCurrentIndex(0);
+    pages_->update();
+    ready_ = true;
+}
+
+void MainWindow::RestoreStartupGroup() { settingsPage_->RestoreStartupGroup(); }
+void MainWindow::LoadSettings(const std::string& category) { settingsPage_->LoadSettings(category); }
+bool MainWindow::SaveSettings(const std::string& category) { return settingsPage_->SaveSettings(category); }
+std::string MainWindow::CurrentCategory() const { return messagesPage_->CurrentCategory(); }

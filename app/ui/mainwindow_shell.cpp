@@ -1,0 +1,305 @@
+// The main window's life cycle and its road to and from the tray.
+#include "app/ui/appwindows.h"
+#include "app/ui/mainwindow.h"
+#include "app/ui/sessionendwatcher.h"
+#include "display/ui/phrasewindow.h"
+#include "library/ui/messagespage.h"
+#include "platform/intervaltimer.h"
+#include "platform/ui/messagebox.h"
+#include "settings/ui/settingspage.h"
+#include "settings/ui/numberspinbox.h"
+#include "tray/trayicon.h"
+#include "tray/ui/qttrayshell.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QListWidget>
+#include <QMenu>
+#include <QPainter>
+#include <QScreen>
+#include <QTabWidget>
+
+namespace {
+
+// Sees every event of the main window before the tray component's own
+// filter; the session-end notice sets ExitRequested and passes on.
+class SessionEndHook : public QObject {
+public:
+    explicit SessionEndHook(MainWindow& window) : QObject(&window), window_(window) {}
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        window_.NoteSessionEnd(event);
+        return false;
+    }
+
+private:
+    MainWindow& window_;
+};
+
+} // namespace
+
+void MainWindow::InstallSessionEndHook()
+{
+    if (hook_) return;
+    hook_ = new SessionEndHook(*this);
+    installEventFilter(hook_);
+}
+
+void MainWindow::NoteSessionEnd(QEvent* event)
+{
+    if (event->type() == SessionEndWatcher::QueryEndSession()) state_.ExitRequested = true;
+}
+
+void MainWindow::RemoveSessionEndHook()
+{
+    if (!hook_) return;
+    removeEventFilter(hook_);
+    delete hook_;
+    hook_ = nullptr;
+}
+
+bool MainWindow::event(QEvent* event)
+{
+    if (event->type() == SessionEndWatcher::QueryEndSession()) {
+        EndSession();
+        return true;
+    }
+    return QWidget::event(event);
+}
+
+void MainWindow::EndSession()
+{
+    // The hook has set ExitRequested already; set it here too, so the end
+    // holds even after the hook is gone.
+    state_.ExitRequested = true;
+    // The notice may arrive inside a box's or dialog's own loop: close them
+    // all, so each handler that waits on one returns and nothing is asked.
+    ov::CloseModalsForSessionEnd();
+    close(); // the close query lets the window close
+    Quit();
+}
+
+void MainWindow::Quit()
+{
+    ending_ = true;
+    // exit() rather than quit(): quit() first asks every window to close,
+    // and the main window's close query would ask its questions.
+    QCoreApplication::exit(0);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    bool canClose = false;
+    bool failed = true;
+    ov::Guarded([&] {
+        bool answer = true;
+        QueryClose(answer);
+        canClose = answer;
+        failed = false;
+    });
+    // A step that failed has been reported; the window stays open with the
+    // user's work, as after an error in any other handler.
+    if (failed && !state_.ExitRequested) {
+        if (!isVisible()) ShowMainWindow();
+        displayTimer_->SetEnabled(false);
+        event->ignore();
+        return;
+    }
+    if (!canClose && !state_.ExitRequested) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    // The main window closing for real ends the program.
+    Quit();
+}
+
+void MainWindow::QueryClose(bool& canClose)
+{
+    // The session is ending: nothing is asked, saved or reloaded.
+    if (state_.ExitRequested) {
+        canClose = true;
+        return;
+    }
+    canClose = false;
+    const bool ordinary = !(windowState() & (Qt::WindowMinimized | Qt::WindowMaximized));
+    if (ordinary) {
+        if (messagesPage_->CountTickedLists() == 0) {
+            ov::MessageBox::Show(ov::MsgKind::Warning,
+                                 "No phrase list has been ticked to be displayed. Orvella has ticked the first list.",
+                                 this);
+            if (state_.ExitRequested) {
+                canClose = true;
+                return;
+            }
+            if (messagesPage_->phraseLists_->count() > 0) messagesPage_->SetTicked(0, true);
+        }
+        // Each question saves only its own part: the settings are written
+        // only when their own question is answered Yes.
+        if (state_.MessagesDirty && !state_.ExitRequested
+            && ov::MessageBox::Show(ov::MsgKind::Confirm,
+                                    "The selected messages have changed.\r\nDo you wish to save the changes?", this)
+                   == ov::MsgResult::Yes)
+            messagesPage_->SaveTicksAndEditor();
+        if (state_.SettingsDirty && !state_.ExitRequested
+            && ov::MessageBox::Show(ov::MsgKind::Confirm,
+                                    "The settings have changed.\r\nDo you wish to save the changes?", this)
+                   == ov::MsgResult::Yes
+            && !SaveSettings(CurrentCategory()))
+            return; // the reason was shown; the window stays open with the changes
+        if (state_.ExitRequested) {
+            canClose = true;
+            return;
+        }
+        // Reloaded before the window hides, so a failure leaves it open.
+        messagesPage_->LoadCategoryLists();
+        ReturnToTray();
+        displayTimer_->SetEnabled(!pauseAction_->isChecked());
+    }
+    // Without a notification area the close box is the only way out.
+    canClose = state_.ExitRequested || noTrayArea_;
+}
+
+void MainWindow::ReturnToTray()
+{
+    HideMainWindow();
+    displayTimer_->SetInterval(settingsPage_->intervalSpin_->Value() * 1000);
+    displayTimer_->SetEnabled(!pauseAction_->isChecked());
+}
+
+void MainWindow::ReleaseState()
+{
+    state_.Pool.Clear();
+    RemoveSessionEndHook();
+}
+
+namespace {
+
+// Until the branding gives the window its icon: a plain round mark, so the
+// notification area never shows an empty slot.
+QImage FallbackTrayImage()
+{
+    QImage image(32, 32, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setBrush(QColor(40, 110, 190));
+    p.setPen(Qt::NoPen);
+    p.drawEllipse(2, 2, 28, 28);
+    p.setBrush(Qt::white);
+    p.drawEllipse(10, 10, 12, 12);
+    return image;
+}
+
+ov::IconImages ImagesOf(const QIcon& icon)
+{
+    ov::IconImages images;
+    if (icon.isNull()) return {FallbackTrayImage()};
+    for (int size : {16, 22, 24, 32, 48}) images.push_back(icon.pixmap(size, size).toImage());
+    return images;
+}
+
+// Follows the main window's icon: the branding may replace it at start-up.
+class TrayIconFollower : public QObject {
+public:
+    TrayIconFollower(MainWindow& window, ov::TrayIcon& tray) : QObject(&window), window_(window), tray_(tray)
+    {
+        window.installEventFilter(this);
+    }
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::WindowIconChange) {
+            ov::IconPicture icon;
+            icon.SetImages(ImagesOf(window_.windowIcon()));
+            tray_.SetIcon(icon);
+        }
+        return false;
+    }
+
+private:
+    MainWindow& window_;
+    ov::TrayIcon& tray_;
+};
+
+} // namespace
+
+void MainWindow::BuildShell()
+{
+    trayShell_ = new ov::QtTrayShell(this, this);
+    menuAdapter_ = new ov::QtTrayMenu(trayMenu_);
+    trayIcon_ = new ov::TrayIcon(*trayShell_);
+    trayIcon_->SetCycleInterval(0);
+    trayIcon_->SetShowHint(false);
+    ov::IconPicture icon;
+    icon.SetImages(ImagesOf(windowIcon()));
+    trayIcon_->SetIcon(icon);
+    trayIcon_->SetIconIndex(0);
+    trayIcon_->SetPopupMenu(menuAdapter_);
+    trayIcon_->SetMinimizeToTray(true);
+    trayShell_->SetHostMenu(trayMenu_);
+    trayIcon_->OnClick = [this](ov::TrayIcon&) { ov::Guarded([this] { onTrayClick(); }); };
+    trayIcon_->OnStartup = [this](ov::TrayIcon&, bool& show) { onTrayStartup(show); };
+    trayIcon_->SetIconVisible(true);
+    new TrayIconFollower(*this, *trayIcon_);
+    trayShell_->SetMainWindow(this);
+    trayIcon_->Loaded();
+
+    connect(settingsAction_, &QAction::triggered, this, [this] { ov::Guarded([this] { onSettingsAction(); }); });
+    connect(exitAction_, &QAction::triggered, this,
+            [this] { ov::Guarded([this] { onExitAction(); }); });
+    sessionEnd_ = new SessionEndWatcher(this);
+}
+
+void MainWindow::DestroyShell()
+{
+    delete trayIcon_; // removes the icon
+    trayIcon_ = nullptr;
+    delete menuAdapter_;
+    menuAdapter_ = nullptr;
+    // Qt's icons go before the menu they may export.
+    delete trayShell_;
+    trayShell_ = nullptr;
+}
+
+void MainWindow::WatchSessionEnd() { sessionEnd_->WatchSignals(); }
+
+bool MainWindow::ShowAtStart() const { return noTrayArea_ || !trayShell_ || trayShell_->ShowMainWindowAtStart(); }
+
+void MainWindow::onTrayStartup(bool& showMainWindow) { showMainWindow = false; }
+
+void MainWindow::HideMainWindow()
+{
+    if (trayIcon_) trayIcon_->HideMainWindow();
+    else hide();
+}
+
+void MainWindow::ShowMainWindow()
+{
+    if (trayIcon_) {
+        trayIcon_->ShowMainWindow();
+    } else {
+        showNormal();
+        raise();
+        activateWindow();
+    }
+}
+
+void MainWindow::onTrayClick()
+{
+    if (phraseWindow) {
+        const QRect screen = QGuiApplication::primaryScreen()->geometry();
+        phraseWindow->move(screen.width() + 8, screen.height() + 8);
+    }
+    displayTimer_->SetEnabled(false);
+    ShowMainWindow();
+}
+
+void MainWindow::onSettingsAction()
+{
+    ShowMainWindow();
+    pages_->setCurrentIndex(1);
+}
+
+void MainWindow::onExitAction() { Quit(); }

@@ -1,0 +1,49 @@
+#include "display/blend.h"
+
+#include "platform/error.h"
+
+#include <algorithm>
+
+namespace ov {
+
+QImage PhrasePicture(const QSize& size, const QRegion& shape, const QColor& ink, int opacity, const QImage& beneath)
+{
+    if (size.isEmpty())
+        return {};
+    QImage picture(size, QImage::Format_RGB32);
+    if (picture.isNull())
+        throw OvError("There is not enough memory to draw the phrase (" + std::to_string(size.width()) + " x " +
+                      std::to_string(size.height()) + " pixels).");
+    const QRgb plain = ink.rgb() | 0xFF000000u;
+    picture.fill(plain);
+    if (beneath.isNull() || beneath.size() != size)
+        return picture;
+
+    const QImage under = beneath.format() == QImage::Format_RGB32 || beneath.format() == QImage::Format_ARGB32
+                             ? beneath
+                             : beneath.convertToFormat(QImage::Format_RGB32);
+    const int a = std::clamp(opacity, 0, 255);
+    // Each channel of the result depends on the same channel beneath only.
+    uchar red[256], green[256], blue[256];
+    for (int v = 0; v < 256; ++v) {
+        red[v] = uchar(BlendChannel(ink.red(), v, a));
+        green[v] = uchar(BlendChannel(ink.green(), v, a));
+        blue[v] = uchar(BlendChannel(ink.blue(), v, a));
+    }
+    const QRect bounds(QPoint(0, 0), size);
+    // Only the glyph pixels are seen, so only they are blended.
+    for (const QRect& rect : shape) {
+        const QRect run = rect.intersected(bounds);
+        for (int y = run.top(); y <= run.bottom(); ++y) {
+            const auto* src = reinterpret_cast<const QRgb*>(under.constScanLine(y));
+            auto* dst = reinterpret_cast<QRgb*>(picture.scanLine(y));
+            for (int x = run.left(); x <= run.right(); ++x) {
+                const QRgb p = src[x];
+                dst[x] = qRgb(red[qRed(p)], green[qGreen(p)], blue[qBlue(p)]);
+            }
+        }
+    }
+    return picture;
+}
+
+} // namespace ov

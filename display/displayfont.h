@@ -1,0 +1,18 @@
+#pragma once
+#include "app/sharedstate.h"
+
+#include <QColor>
+#include <QFont>
+#include <QPalette>
+
+namespace ov {
+
+// The font the phrases are measured and drawn in: the family by name (the
+// font configuration substitutes a missing one), regular style. A size in
+// points above 0; a negative size counts pixels; 0 keeps the default size.
+QFont DisplayQFont(const DisplayFontSpec& fontSpec);
+
+// The colour of the phrases; a desktop colour is taken from the palette.
+QColor DisplayQColor(const DisplayFontSpec& fontSpec, const QPalette& palette);
+
+} // namespace ov

@@ -1,0 +1,188 @@
+#include "display/ui/phrasewindow.h"
+
+#include "display/blend.h"
+#include "display/glyphmask.h"
+#include "display/ui/x11windowsystem.h"
+
+#include <QGuiApplication>
+#include <QPainter>
+#include <QScreen>
+#include <QWindow>
+#include <algorithm>
+
+namespace {
+// A window system that says nothing of the map within this time is not
+// going to: the display time then counts from the show.
+constexpr int MapWaitMs = 500;
+} // namespace
+
+// A tool tip window is one the window manager leaves alone on X11 (override
+// redirect): it is never focused, never decorated and listed nowhere, and it
+// lies above the managed windows when it is mapped.
+PhraseWindow::PhraseWindow()
+    : QWidget(nullptr, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint
+                           | Qt::WindowDoesNotAcceptFocus | Qt::WindowTransparentForInput
+                           | Qt::X11BypassWindowManagerHint)
+{
+    setObjectName(QStringLiteral("phraseWindow"));
+    setWindowTitle(QStringLiteral("Phrase"));
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAttribute(Qt::WA_NoSystemBackground);
+    setFocusPolicy(Qt::NoFocus);
+    setAccessibleName(QStringLiteral("Phrase"));
+    resize(226, 68);
+    setWindowOpacity(1.0);
+    mapGuard_.setSingleShot(true);
+    mapGuard_.setInterval(MapWaitMs);
+    connect(&mapGuard_, &QTimer::timeout, this, &PhraseWindow::OnScreen);
+    system_ = ov::PlatformWindowSystem();
+    if (system_)
+        winId(); // created now, so the first phrase does not wait for it
+}
+
+PhraseWindow::~PhraseWindow() = default;
+
+void PhraseWindow::SetWindowSystem(std::unique_ptr<ov::WindowSystem> system)
+{
+    system_ = std::move(system);
+}
+
+void PhraseWindow::MoveTo(int x, int y, const ov::ScreenArea* area)
+{
+    QPoint pos(x, y);
+    const QSize size = this->size();
+    if (area) {
+        pos = ov::SnapToWorkArea(pos, size, area->geometry, area->workArea);
+    } else {
+        QScreen* screen = QGuiApplication::screenAt(QRect(pos, size).center());
+        if (!screen)
+            screen = QGuiApplication::primaryScreen();
+        if (screen)
+            pos = ov::SnapToWorkArea(pos, size, screen->geometry(), screen->availableGeometry());
+    }
+    move(pos);
+}
+
+QRect PhraseWindow::DeviceGeometry(qreal ratio) const
+{
+    // A screen's top-left corner is the same in logical and device pixels;
+    // what lies beyond it is scaled.
+    QScreen* screen = QGuiApplication::screenAt(geometry().center());
+    if (!screen)
+        screen = this->screen();
+    const QPoint origin = screen ? screen->geometry().topLeft() : QPoint();
+    const QPoint offset = pos() - origin;
+    return QRect(origin + QPoint(qRound(offset.x() * ratio), qRound(offset.y() * ratio)),
+                 ov::DeviceSize(size(), ratio));
+}
+
+void PhraseWindow::Present(const ov::PhraseLayout& layout, const QFont& font, const QColor& colour, int opacity,
+                      std::function<void()> onScreen)
+{
+    colour_ = colour;
+    opacity_ = std::clamp(opacity, 0, 255);
+    onScreen_ = std::move(onScreen);
+    blended_ = false;
+    if (system_ && PresentNative(layout, font))
+        return;
+
+    // Qt alone: the shape in logical pixels, the opacity left to the desktop.
+    picture_ = QImage();
+    const ov::PhraseMask mask = ov::BuildPhraseMask(layout, font, colour);
+    if (mask.region.isEmpty()) {
+        hide();
+    } else {
+        setMask(mask.region);
+        setWindowOpacity(opacity_ / 255.0);
+        show();
+        raise(); // a mapped window keeps its old place in the stack otherwise
+        update();
+    }
+    OnScreen();
+}
+
+bool PhraseWindow::PresentNative(const ov::PhraseLayout& layout, const QFont& font)
+{
+    // Glyphs at the screen's own resolution, so a scaled desktop gets
+    // letters as sharp as its other text, shaped pixel for pixel.
+    const qreal ratio = devicePixelRatioF();
+    const ov::PhraseMask mask = ov::BuildPhraseMask(layout, font, colour_, ratio);
+    if (mask.region.isEmpty()) {
+        hide();
+        OnScreen();
+        return true;
+    }
+    // Without a compositing manager the window opacity means nothing: the
+    // picture takes the blend with what is on the screen beneath, read now,
+    // just before the window covers it.
+    QImage beneath;
+    if (!system_->Compositing())
+        beneath = system_->GrabScreen(DeviceGeometry(ratio));
+    QImage picture = ov::PhrasePicture(mask.image.size(), mask.region, colour_, opacity_, beneath);
+    picture.setDevicePixelRatio(ratio);
+    if (!QWidget::mask().isEmpty())
+        clearMask(); // left by an earlier show through Qt alone
+    if (!system_->Prepare(winId(), mask.region, picture))
+        return false;
+    picture_ = picture;
+    blended_ = !beneath.isNull();
+    setWindowOpacity(blended_ ? 1.0 : opacity_ / 255.0);
+
+    if (isVisible()) {
+        raise();
+        update();
+        OnScreen();
+        return true;
+    }
+    // A hidden widget's moves and resizes wait for its show; the native
+    // window must have them before it goes up.
+    if (QWindow* window = windowHandle(); window && window->geometry() != geometry())
+        window->setGeometry(geometry());
+    // The server's word that the window is mapped starts the display time:
+    // the answer to a question asked right behind our own map request (the
+    // toolkit's show comes after it, maps nothing more, and its millisecond
+    // of work is not counted); failing that, its map notification; failing
+    // both, a while later. Raised before it is mapped and painted after the
+    // time has started, so nothing between the map and the confirmation
+    // keeps the phrase up longer.
+    const bool watching = system_->WatchMap(winId(), [this] { OnScreen(); });
+    mapGuard_.start();
+    raise();
+    if (system_->Map(winId())) {
+        if (watching)
+            system_->WatchMap(winId(), nullptr);
+        OnScreen();
+    }
+    show();
+    update();
+    return true;
+}
+
+void PhraseWindow::Withdraw()
+{
+    // Straight to the server: the toolkit's hide does a fraction of a
+    // millisecond of work before its own unmap leaves.
+    if (system_ && isVisible())
+        system_->Unmap(winId());
+    hide();
+}
+
+void PhraseWindow::OnScreen()
+{
+    mapGuard_.stop();
+    if (!onScreen_)
+        return;
+    std::function<void()> call = std::move(onScreen_);
+    onScreen_ = nullptr;
+    call();
+}
+
+void PhraseWindow::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    if (picture_.isNull())
+        painter.fillRect(rect(), colour_);
+    else
+        painter.drawImage(0, 0, picture_);
+}

@@ -1,0 +1,145 @@
+#include "library/categorystore.h"
+#include "platform/error.h"
+#include "platform/paths.h"
+#include "platform/utils.h"
+#include "settings/inifile.h"
+
+#include "platform/files.h"
+
+#include <cstdlib>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace ov {
+
+std::string LibraryFolder() { return UserDataFolder() + "Affirmations"; }
+std::string CategoryFolder(const std::string& category) { return LibraryFolder() + "/" + category; }
+std::string ListPath(const std::string& category, const std::string& list)
+{
+    return CategoryFolder(category) + "/" + list + ".txt";
+}
+std::string TickSection(const std::string& category) { return category + "-Affirmations"; }
+
+static bool TryParseTickState(const std::string& state, bool& ticked)
+{
+    int32_t n = 0;
+    if (ParseIniInteger(state, n)) ticked = n != 0;
+    else if (SameTextAscii(state, "True")) ticked = true;
+    else if (SameTextAscii(state, "False")) ticked = false;
+    else return false;
+    return true;
+}
+
+bool ParseTickState(const std::string& state)
+{
+    bool ticked = false;
+    if (!TryParseTickState(state, ticked)) throw OvError(Format("'%s' is not a valid boolean value", state.c_str()));
+    return ticked;
+}
+
+bool ReportMemory::IsNew(const std::string& what, const std::string& signature)
+{
+    const auto [it, added] = seen_.emplace(what, signature);
+    if (added) return true;
+    if (it->second == signature) return false;
+    it->second = signature;
+    return true;
+}
+
+std::vector<BadTickLine> ApplyTickRecord(const std::vector<std::pair<std::string, std::string>>& lines,
+                                         const std::vector<std::string>& listNames,
+                                         const std::function<void(size_t, bool)>& setTick)
+{
+    std::vector<BadTickLine> bad;
+    for (const auto& [key, value] : lines) {
+        // The state never holds a colon; the name may ("a:b.txt" is list a:b).
+        const size_t colon = value.rfind(':');
+        if (colon == std::string::npos) continue;
+        const std::string name = value.substr(0, colon);
+        const std::string state = value.substr(colon + 1);
+        size_t index = listNames.size();
+        for (size_t i = 0; i < listNames.size(); ++i) {
+            if (SameTextAscii(listNames[i], name)) {
+                index = i;
+                break;
+            }
+        }
+        bool ticked = false;
+        if (!TryParseTickState(state, ticked)) {
+            bad.push_back({key, value, state});
+            continue;
+        }
+        if (index < listNames.size()) setTick(index, ticked);
+    }
+    return bad;
+}
+
+std::string BadTickLinesMessage(const std::string& settingsFile, const std::string& category,
+                                const std::vector<BadTickLine>& lines)
+{
+    std::string text = Format("The settings file \"%s\" holds %s in [%s] that cannot be read:", settingsFile.c_str(),
+                              lines.size() == 1 ? "a tick" : "ticks", TickSection(category).c_str());
+    for (const BadTickLine& l : lines)
+        text += Format("\n\"%s=%s\": '%s' is not a valid boolean value", l.key.c_str(), l.value.c_str(), l.state.c_str());
+    text += lines.size() == 1 ? "\nThe line is left out, and removed the next time the ticks are saved."
+                              : "\nThe lines are left out, and removed the next time the ticks are saved.";
+    return text;
+}
+
+bool TickRecordCanHold(const std::string& listName)
+{
+    if (listName.empty()) return false;
+    const char first = listName.front();
+    if (first == ' ' || first == '\t' || first == '\v' || first == '\f') return false;
+    return listName.find_first_of(std::string("\r\n\0", 3)) == std::string::npos;
+}
+
+void WriteTickRecord(IniDoc& doc, const std::string& category, const std::vector<std::string>& names,
+                     const std::vector<bool>& ticked)
+{
+    std::vector<std::pair<std::string, std::string>> keys;
+    keys.reserve(names.size());
+    for (size_t i = 0; i < names.size(); ++i)
+        if (TickRecordCanHold(names[i]))
+            keys.emplace_back(std::to_string(i), names[i] + ":" + (ticked[i] ? "True" : "False"));
+    doc.SetSectionKeys(TickSection(category), keys);
+}
+
+// What a failure was about: when the file or the reason changes, it is news.
+static std::string FailureSignature(const std::string& path, const std::string& reason)
+{
+    std::string sig = reason;
+    struct stat st {};
+    if (stat(path.c_str(), &st) == 0)
+        sig += Format("|%llu:%llu:%o:%lld:%lld.%ld", (unsigned long long)st.st_dev, (unsigned long long)st.st_ino,
+                      unsigned(st.st_mode), (long long)st.st_size, (long long)st.st_mtim.tv_sec, st.st_mtim.tv_nsec);
+    char link[4096];
+    const ssize_t n = readlink(path.c_str(), link, sizeof link);
+    if (n > 0) sig.append("|").append(link, size_t(n));
+    return sig;
+}
+
+std::vector<std::string> BuildPhrasePool(const std::string& category, const std::vector<std::string>& tickedLists,
+                                         PhrasePool& pool, ReportMemory* reported)
+{
+    std::vector<std::string> messages;
+    pool.Clear();
+    std::string bytes, reason;
+    for (const std::string& list : tickedLists) {
+        const std::string path = ListPath(category, list);
+        const ReadStatus status = ReadRegularFile(path, bytes, kUserFileCap, &reason);
+        if (status == ReadStatus::Ok) {
+            if (reported) reported->Forget(path);
+            AppendPhraseText(bytes, pool);
+            continue;
+        }
+        // A list that has gone, or a folder named like a list, has no phrases.
+        if (status == ReadStatus::Missing || FolderExists(path)) continue;
+        if (reported && !reported->IsNew(path, FailureSignature(path, reason))) continue;
+        messages.push_back(Format("Cannot open file \"%s\". %s.\nThe list \"%s\" is left out of the phrases shown.",
+                                  path.c_str(), reason.c_str(), list.c_str()));
+    }
+    return messages;
+}
+
+} // namespace ov

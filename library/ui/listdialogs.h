@@ -1,0 +1,54 @@
+#pragma once
+#include <QDialog>
+#include <functional>
+#include <string>
+
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+
+// A small modal dialog created once and shown again each time. Execute runs
+// PrepareToShow, then the dialog's own loop, or the seam when one is set: tests
+// act on the controls there as a user would and the result is the dialog's.
+class ListDialog : public QDialog {
+    Q_OBJECT
+public:
+    using Seam = std::function<void(QDialog&)>;
+    static void SetSeam(Seam seam);
+
+    int Execute(QWidget* owner);
+    virtual void PrepareToShow() = 0;
+
+    std::string Category; // the category the dialog works on, set by the caller
+};
+
+// "New Phrase List": asks for the name of a new, empty list.
+class NewListDialog : public ListDialog {
+    Q_OBJECT
+public:
+    NewListDialog();
+
+    QLabel* promptLabel_ = nullptr;
+    QLineEdit* nameEdit_ = nullptr;
+    QPushButton* saveButton_ = nullptr;
+    QPushButton* cancelButton_ = nullptr;
+
+    void PrepareToShow() override;
+    // Returns false when the name was refused and the dialog should stay open.
+    bool onSave();
+};
+
+// "Delete Categories": picks a list of the category to delete.
+class DeleteListDialog : public ListDialog {
+    Q_OBJECT
+public:
+    DeleteListDialog();
+
+    QListWidget* lists_ = nullptr;
+    QPushButton* deleteButton_ = nullptr;
+    QPushButton* cancelButton_ = nullptr;
+
+    void PrepareToShow() override;
+    void onDelete();
+};

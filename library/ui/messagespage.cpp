@@ -1,0 +1,433 @@
+#include "library/ui/messagespage.h"
+#include "platform/text.h"
+#include "app/ui/mainwindow.h"
+#include "library/categorystore.h"
+#include "library/listfiles.h"
+#include "platform/error.h"
+#include "platform/files.h"
+#include "platform/utils.h"
+#include "platform/ui/messagebox.h"
+#include "settings/inifile.h"
+
+#include <QComboBox>
+#include <QEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QTextDocument>
+
+namespace {
+
+using ov::Q;
+using ov::S;
+
+// Suspends a widget's painting for the life of the guard, on every path out.
+struct NoRedraw {
+    explicit NoRedraw(QWidget* w) : w_(w) { w_->setUpdatesEnabled(false); }
+    ~NoRedraw() { w_->setUpdatesEnabled(true); }
+    QWidget* w_;
+};
+
+// Turns a mouse release over the check-list into its tooltip update.
+class MouseUpFilter : public QObject {
+public:
+    MouseUpFilter(MessagesPage* page, QObject* parent) : QObject(parent), page_(page) {}
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        if (e->type() == QEvent::MouseButtonRelease)
+            page_->onListsMouseUp(static_cast<QMouseEvent*>(e)->position().toPoint());
+        return false;
+    }
+    MessagesPage* page_;
+};
+
+} // namespace
+
+MessagesPage::MessagesPage(MainWindow& window) : QObject(&window), window_(window)
+{
+    QWidget* page = window.messagesTab_;
+    categoryLabel_ = new QLabel(QStringLiteral("Subliminal Category"), page);
+    categoryLabel_->setObjectName(QStringLiteral("categoryLabel"));
+    categoryLabel_->setGeometry(8, 6, 94, 13);
+    categoryCombo_ = new QComboBox(page);
+    categoryCombo_->setObjectName(QStringLiteral("categoryCombo"));
+    categoryCombo_->setEditable(false);
+    categoryCombo_->setGeometry(8, 24, 180, 21);
+    categoryLabel_->setBuddy(categoryCombo_);
+    categoryCombo_->view()->setAccessibleName(QStringLiteral("Subliminal Category"));
+    categoryLabel_->setMinimumWidth(categoryLabel_->sizeHint().width());
+
+    phraseListsLabel_ = new QLabel(QStringLiteral("Subliminal Category Files"), page);
+    phraseListsLabel_->setObjectName(QStringLiteral("phraseListsLabel"));
+    phraseListsLabel_->setGeometry(8, 54, 118, 13);
+    phraseListsLabel_->setMinimumWidth(phraseListsLabel_->sizeHint().width());
+    phraseLists_ = new QListWidget(page);
+    phraseLists_->setObjectName(QStringLiteral("phraseLists"));
+    phraseLists_->setGeometry(6, 74, 180, 231);
+    phraseLists_->setSelectionMode(QAbstractItemView::SingleSelection);
+    phraseLists_->setStyleSheet(QStringLiteral("QListWidget { background: white; }"));
+    phraseLists_->setFont(MainWindow::PageFont());
+    phraseLists_->setAccessibleName(QStringLiteral("Subliminal Category Files"));
+    phraseListsLabel_->setBuddy(phraseLists_);
+
+    newListButton_ = new QPushButton(QStringLiteral("Create New Subliminal File"), page);
+    newListButton_->setObjectName(QStringLiteral("newListButton"));
+    newListButton_->setGeometry(6, 314, 180, 17);
+    deleteListButton_ = new QPushButton(QStringLiteral("Delete Subliminal File"), page);
+    deleteListButton_->setObjectName(QStringLiteral("deleteListButton"));
+    deleteListButton_->setGeometry(6, 338, 180, 17);
+
+    editorLabel_ = new QLabel(QStringLiteral("Subliminal Messages Editor for:  "), page);
+    editorLabel_->setObjectName(QStringLiteral("editorLabel"));
+    editorLabel_->setGeometry(204, 6, 413, 13);
+    phraseEditor_ = new QPlainTextEdit(page);
+    phraseEditor_->setObjectName(QStringLiteral("phraseEditor"));
+    phraseEditor_->setGeometry(204, 26, 413, 331);
+    phraseEditor_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    phraseEditor_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    phraseEditor_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    phraseEditor_->setAccessibleName(QStringLiteral("Subliminal Messages Editor"));
+    editorLabel_->setBuddy(phraseEditor_);
+    printListButton_ = new QPushButton(QStringLiteral("Print"), page);
+    printListButton_->setObjectName(QStringLiteral("printListButton"));
+    printListButton_->setGeometry(496, 362, 57, 23);
+    saveMessagesButton_ = new QPushButton(QStringLiteral("Save"), page);
+    saveMessagesButton_->setObjectName(QStringLiteral("saveMessagesButton"));
+    saveMessagesButton_->setGeometry(562, 362, 57, 23);
+
+    // Tab order: phraseLists_, newListButton_, saveMessagesButton_, phraseEditor_, printListButton_,
+    // categoryCombo_, deleteListButton_.
+    QWidget::setTabOrder(phraseLists_, newListButton_);
+    QWidget::setTabOrder(newListButton_, saveMessagesButton_);
+    QWidget::setTabOrder(saveMessagesButton_, phraseEditor_);
+    QWidget::setTabOrder(phraseEditor_, printListButton_);
+    QWidget::setTabOrder(printListButton_, categoryCombo_);
+    QWidget::setTabOrder(categoryCombo_, deleteListButton_);
+
+    connect(categoryCombo_, &QComboBox::currentIndexChanged, this, [this] { ov::Guarded([this] { onCategoryChanged(); }); });
+    connect(phraseLists_, &QListWidget::itemChanged, this, [this] { onTickChanged(); });
+    phraseLists_->viewport()->installEventFilter(new MouseUpFilter(this, this));
+    connect(phraseEditor_, &QPlainTextEdit::textChanged, this, [this] { onEditorChanged(); });
+    WireEditor();
+}
+
+std::string MessagesPage::CurrentCategory() const { return categoryCombo_->currentIndex() < 0 ? std::string() : S(categoryCombo_->currentText()); }
+int MessagesPage::CurrentCategoryIndex() const { return categoryCombo_->currentIndex(); }
+void MessagesPage::SelectCategory(int index) { categoryCombo_->setCurrentIndex(index); }
+
+std::vector<std::string> MessagesPage::ListNames() const
+{
+    std::vector<std::string> names;
+    names.reserve(size_t(phraseLists_->count()));
+    for (int i = 0; i < phraseLists_->count(); ++i) names.push_back(S(phraseLists_->item(i)->text()));
+    return names;
+}
+
+bool MessagesPage::Ticked(int index) const { return phraseLists_->item(index)->checkState() == Qt::Checked; }
+
+void MessagesPage::SetTicked(int index, bool ticked)
+{
+    const QSignalBlocker block(phraseLists_);
+    phraseLists_->item(index)->setCheckState(ticked ? Qt::Checked : Qt::Unchecked);
+    phraseLists_->viewport()->update();
+}
+
+int MessagesPage::CountTickedLists() const
+{
+    int n = 0;
+    for (int i = 0; i < phraseLists_->count(); ++i) n += Ticked(i) ? 1 : 0;
+    return n;
+}
+
+QString MessagesPage::EditorDecode(const std::string& bytes)
+{
+    // A list in another 8-bit encoding would lose its accented letters to
+    // replacement characters on the way through the editor; Latin-1 maps
+    // every byte to one character and back.
+    editorLatin1_ = !ov::IsValidUtf8(bytes);
+    return ov::TextOfBytes(bytes);
+}
+
+void MessagesPage::SetEditorText(const std::string& text)
+{
+    const QString q = EditorDecode(text);
+    if (phraseEditor_->toPlainText() != QString(q).replace(QLatin1String("\r\n"), QLatin1String("\n")))
+        phraseEditor_->setPlainText(q);
+}
+
+std::string MessagesPage::EditorText() const
+{
+    // The raw text: toPlainText() would turn no-break spaces into spaces.
+    QString text = phraseEditor_->document()->toRawText();
+    text.replace(QChar::ParagraphSeparator, QLatin1String("\r\n"));
+    if (editorLatin1_) {
+        bool latin1 = true;
+        for (const QChar c : text) latin1 = latin1 && c.unicode() <= 0xFF;
+        // New characters Latin-1 cannot hold: the list becomes UTF-8 whole.
+        if (latin1) return text.toLatin1().toStdString();
+    }
+    return text.toUtf8().toStdString();
+}
+
+void MessagesPage::ClearEditor()
+{
+    quietEditor_ = true;
+    phraseEditor_->clear();
+    quietEditor_ = false;
+    editorPath_.clear();
+    editorEdited_ = false;
+    editorLatin1_ = false;
+}
+
+void MessagesPage::onEditorChanged()
+{
+    if (!quietEditor_) window_.state_.MessagesDirty = true;
+}
+
+void MessagesPage::onTickChanged() { window_.state_.MessagesDirty = true; }
+
+void MessagesPage::onListsMouseUp(const QPoint& pos)
+{
+    if (QListWidgetItem* item = phraseLists_->itemAt(pos)) phraseLists_->setToolTip(item->text());
+}
+
+void MessagesPage::FillLists(const std::vector<std::string>& names)
+{
+    const QSignalBlocker block(phraseLists_);
+    phraseLists_->clear();
+    // Names arrive sorted without regard to case, the order of the box.
+    for (const std::string& name : names) {
+        auto* item = new QListWidgetItem(Q(name), phraseLists_);
+        item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
+        item->setCheckState(Qt::Unchecked);
+    }
+}
+
+void MessagesPage::LoadCategories(bool loadLists)
+{
+    FillLists({});
+    ov::ForceFolders(ov::LibraryFolder()); // a failure shows as an empty box
+    ClearEditor();
+    const std::string remembered = CurrentCategory();
+    {
+        NoRedraw noRedraw(categoryCombo_);
+        const QSignalBlocker block(categoryCombo_);
+        categoryCombo_->clear();
+        int select = -1;
+        const std::vector<std::string> categories = ov::ListSubfolders(ov::LibraryFolder());
+        for (size_t i = 0; i < categories.size(); ++i) {
+            categoryCombo_->addItem(Q(categories[i]));
+            if (select < 0 && ov::SameTextAscii(categories[i], remembered)) select = int(i);
+        }
+        categoryCombo_->setCurrentIndex(select);
+    }
+    if (loadLists) LoadCategoryLists();
+}
+
+void MessagesPage::LoadCategoryLists()
+{
+    std::exception_ptr late;
+    ReadCategoryLists(late);
+    if (late) std::rethrow_exception(late);
+}
+
+MessagesPage::ListsLoad MessagesPage::ReadCategoryLists(std::exception_ptr& late)
+{
+    ov::SharedState& st = window_.state_;
+    if (categoryCombo_->count() == 0) return ListsLoad::NoCategories;
+    if (categoryCombo_->currentIndex() < 0) {
+        SelectQuietly(0);
+        st.CurrentGroup = CurrentCategory();
+    }
+    const std::string category = CurrentCategory();
+    const std::string folder = ov::CategoryFolder(category);
+    if (!ov::FolderExists(folder)) {
+        ov::MessageBox::Show(ov::MsgKind::Plain, "Warning - no categories found", &window_);
+        return ListsLoad::FolderGone;
+    }
+    // Read before anything on the page changes: a failure here leaves it as it was.
+    const std::vector<std::string> names = ov::ListFiles(folder + "/*.txt", false);
+    {
+        NoRedraw noRedraw(phraseLists_);
+        FillLists(names);
+        if (names.empty()) return ListsLoad::Empty;
+        st.CurrentGroup = category;
+        bool recordRead = true;
+        try {
+            RestoreTicks();
+        } catch (...) {
+            late = std::current_exception();
+            recordRead = false;
+        }
+        // A record that could not be read whole is not written over: the
+        // ticks it still holds would be lost.
+        if (recordRead && CountTickedLists() == 0) {
+            SetTicked(0, true);
+            try {
+                SaveTicksAndEditor();
+            } catch (...) {
+                late = std::current_exception();
+            }
+        }
+    }
+    try {
+        BuildPhrasePool();
+    } catch (...) {
+        if (!late) late = std::current_exception();
+    }
+    st.CurrentGroup = category;
+    ClearEditor();
+    st.MessagesDirty = false;
+    return ListsLoad::Loaded;
+}
+
+void MessagesPage::RestoreTicks()
+{
+    ov::SharedState& st = window_.state_;
+    if (st.CurrentGroup.empty()) st.CurrentGroup = CurrentCategory();
+    const ov::IniFile ini(ov::SettingsFilePath());
+    const auto lines = ini.ReadSection(ov::TickSection(st.CurrentGroup));
+    const QSignalBlocker block(phraseLists_);
+    const auto bad =
+        ov::ApplyTickRecord(lines, ListNames(), [&](size_t i, bool ticked) { SetTicked(int(i), ticked); });
+    phraseLists_->viewport()->update();
+    // A bad line is told once; the next save of the ticks drops it.
+    std::vector<ov::BadTickLine> news;
+    for (const ov::BadTickLine& b : bad)
+        if (tickReports_.IsNew(st.CurrentGroup + "\n" + b.key + "\n" + b.value, {})) news.push_back(b);
+    if (!news.empty())
+        ov::MessageBox::Show(ov::MsgKind::Error, ov::BadTickLinesMessage(ini.Path(), st.CurrentGroup, news), &window_);
+    st.CurrentGroup = CurrentCategory();
+}
+
+void MessagesPage::SaveTicksAndEditor()
+{
+    ov::SharedState& st = window_.state_;
+    const std::vector<std::string> names = ListNames();
+    std::vector<bool> ticks(names.size());
+    std::string skipped;
+    for (size_t i = 0; i < names.size(); ++i) {
+        ticks[i] = Ticked(int(i));
+        if (!ov::TickRecordCanHold(names[i])) skipped += (skipped.empty() ? "\"" : ", \"") + names[i] + "\"";
+    }
+    ov::IniFile ini(ov::SettingsFilePath());
+    ini.Update([&](ov::IniDoc& doc) {
+        ov::WriteTickRecord(doc, st.CurrentGroup, names, ticks); // leaves out what it cannot hold
+        doc.WriteInteger("General", "GroupIndex", categoryCombo_->currentIndex());
+    });
+    if (!skipped.empty())
+        ov::MessageBox::Show(ov::MsgKind::Warning,
+                             "The tick of " + skipped
+                                 + " cannot be recorded in the settings file: the list's name begins with a blank "
+                                   "or holds a line break. The other ticks were recorded; rename the file to keep "
+                                   "its tick.",
+                             &window_);
+    const int selected = phraseLists_->currentRow();
+    const std::string text = EditorText();
+    if (!text.empty() && selected >= 0) {
+        const std::string path = ov::ListPath(st.CurrentGroup, names[size_t(selected)]);
+        std::string reason;
+        if (!ov::WriteFileAtomic(path, text, &reason))
+            throw ov::OvError(ov::Format("Cannot create file \"%s\". %s", path.c_str(), reason.c_str()));
+    }
+    st.MessagesDirty = false;
+}
+
+void MessagesPage::BuildPhrasePool()
+{
+    ov::SharedState& st = window_.state_;
+    std::vector<std::string> ticked;
+    const std::vector<std::string> names = ListNames();
+    for (size_t i = 0; i < names.size(); ++i)
+        if (Ticked(int(i))) ticked.push_back(names[i]);
+    const std::vector<std::string> failures = ov::BuildPhrasePool(CurrentCategory(), ticked, st.Pool, &listReports_);
+    st.PhraseCursor = -1;
+    // Unreadable lists are left out; each is told once, not at every rebuild.
+    std::string text;
+    for (const std::string& f : failures) text += (text.empty() ? "" : "\n\n") + f;
+    if (!text.empty()) ov::MessageBox::Show(ov::MsgKind::Error, text, &window_);
+}
+
+void MessagesPage::SelectQuietly(int index)
+{
+    const QSignalBlocker block(categoryCombo_);
+    categoryCombo_->setCurrentIndex(index);
+}
+
+int MessagesPage::CategoryIndex(const std::string& name) const
+{
+    if (name.empty()) return -1;
+    const int exact = categoryCombo_->findText(Q(name), Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (exact >= 0) return exact;
+    for (int i = 0; i < categoryCombo_->count(); ++i)
+        if (ov::SameTextAscii(S(categoryCombo_->itemText(i)), name)) return i;
+    return -1;
+}
+
+// A change of category is all or nothing: the page (box, lists, ticks,
+// editor, settings) shows one category whole, and nothing of one category is
+// written under another's name. A failure keeps or returns to the old one.
+void MessagesPage::onCategoryChanged()
+{
+    ov::SharedState& st = window_.state_;
+    if (!window_.ready_) return;
+    // Choosing a category again is asking again: its faults are told anew.
+    listReports_.ForgetAll();
+    tickReports_.ForgetAll();
+    const int newIndex = categoryCombo_->currentIndex();
+    const std::string oldGroup = st.CurrentGroup;
+    const int oldIndex = CategoryIndex(oldGroup);
+    if (newIndex == oldIndex) return;
+
+    // The old category is saved while the box still shows it, so a failure
+    // leaves the page on it with the user's changes.
+    SelectQuietly(oldIndex);
+    if (st.MessagesDirty
+        && ov::MessageBox::Show(ov::MsgKind::Confirm,
+                                "The selected messages have changed.\r\nDo you wish to save the changes?", &window_)
+               == ov::MsgResult::Yes)
+        SaveTicksAndEditor();
+    if (st.ExitRequested) return; // the session ended during the question
+    const bool unsavedSettings = st.SettingsDirty;
+    const bool settingsSaved = window_.SaveSettings(oldGroup);
+    st.CurrentGroup = oldGroup;
+    if (!settingsSaved && unsavedSettings) return; // the reason was shown; the changes stay on the page
+
+    SelectQuietly(newIndex);
+    const std::string newGroup = CurrentCategory();
+    std::exception_ptr late;
+    ListsLoad loaded = ListsLoad::NoCategories;
+    try {
+        loaded = ReadCategoryLists(late);
+    } catch (...) {
+        SelectQuietly(oldIndex);
+        st.CurrentGroup = oldGroup;
+        throw;
+    }
+    if (loaded == ListsLoad::FolderGone) {
+        SelectQuietly(oldIndex);
+        st.CurrentGroup = oldGroup;
+        return;
+    }
+    if (loaded == ListsLoad::Empty) {
+        // The editor and any unsaved ticks belonged to the old category.
+        ClearEditor();
+        st.MessagesDirty = false;
+    }
+    st.CurrentGroup = newGroup;
+    window_.LoadSettings(newGroup);
+    st.CurrentGroup = newGroup;
+    // The old category's save recorded its own position; record the new one.
+    if (settingsSaved) {
+        try {
+            ov::IniFile ini(ov::SettingsFilePath());
+            ini.Update([&](ov::IniDoc& doc) { doc.WriteInteger("General", "GroupIndex", categoryCombo_->currentIndex()); });
+        } catch (...) {
+            if (!late) late = std::current_exception();
+        }
+    }
+    if (late) std::rethrow_exception(late);
+}

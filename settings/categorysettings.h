@@ -1,0 +1,47 @@
+#pragma once
+#include "settings/inifile.h"
+
+#include <cstdint>
+#include <string>
+
+namespace ov {
+
+// Ranges the Settings page keeps its controls in.
+inline constexpr int32_t DisplayTimeMin = 10, DisplayTimeMax = 700;
+inline constexpr int32_t DisplayFreqMin = 1, DisplayFreqMax = 600;
+inline constexpr int32_t OpacityMin = 0, OpacityMax = 255;
+inline constexpr int32_t PositionNone = -1, PositionRandom = 0, PositionCentered = 1;
+
+int32_t ClampDisplayTime(int32_t ms);
+int32_t ClampDisplayFreq(int32_t seconds);
+int32_t ClampOpacity(int32_t alpha);
+int32_t ClampPosition(int32_t index); // -1 (no item) to 1
+
+// One category's display settings, as its section of the settings file
+// holds them.
+struct CategorySettings {
+    bool Pause = false;
+    std::string FontName = "Arial";
+    int32_t TextColor = 0;
+    int32_t Size = 12;
+    int32_t DisplayTime = 25;
+    int32_t DisplayFreq = 1;
+    int32_t Opacity = 50;
+    int32_t Position = PositionRandom;
+};
+
+// The section that holds a category's settings.
+std::string SettingsSection(const std::string& category);
+
+// Reads a category's section: absent or unreadable keys give the defaults,
+// numbers are brought into their ranges, and an empty font name keeps
+// currentFontName.
+CategorySettings ReadCategorySettings(const IniDoc& doc, const std::string& category,
+                                      const std::string& currentFontName);
+
+// Writes the eight keys in their fixed order, then "GroupIndex" of
+// "General".
+void WriteCategorySettings(IniDoc& doc, const std::string& category, const CategorySettings& s,
+                           int32_t groupIndex);
+
+} // namespace ov

@@ -1,0 +1,367 @@
+#include "settings/ui/settingspage.h"
+#include "app/ui/mainwindow.h"
+#include "display/preview.h"
+#include "library/ui/messagespage.h"
+#include "platform/intervaltimer.h"
+#include "platform/ui/messagebox.h"
+#include "settings/autorun.h"
+#include "settings/categorysettings.h"
+#include "settings/colors.h"
+#include "settings/inifile.h"
+#include "settings/ui/numberspinbox.h"
+
+#include <QAction>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
+
+#include <algorithm>
+
+namespace {
+
+QFont RegularFont()
+{
+    QFont f = MainWindow::PageFont();
+    f.setBold(false); // set explicitly, or a bold group box passes its weight on
+    return f;
+}
+
+QFont BoldFont()
+{
+    QFont f = MainWindow::PageFont();
+    f.setBold(true);
+    return f;
+}
+
+QLabel* AddLabel(QWidget* parent, const char* name, const char* caption, int x, int y)
+{
+    auto* label = new QLabel(QString::fromUtf8(caption), parent);
+    label->setObjectName(QLatin1String(name));
+    label->setFont(RegularFont());
+    label->adjustSize();
+    label->move(x, y);
+    return label;
+}
+
+QGroupBox* AddGroup(QWidget* parent, const char* name, const char* caption, const QRect& place)
+{
+    auto* group = new QGroupBox(QString::fromUtf8(caption), parent);
+    group->setObjectName(QLatin1String(name));
+    group->setFont(BoldFont());
+    group->setGeometry(place);
+    return group;
+}
+
+QPushButton* AddButton(QWidget* parent, const char* name, const char* caption, const QRect& place)
+{
+    auto* button = new QPushButton(QString::fromUtf8(caption), parent);
+    button->setObjectName(QLatin1String(name));
+    button->setFont(RegularFont());
+    button->setGeometry(place);
+    return button;
+}
+
+ov::NumberSpinBox* AddSpin(QWidget* parent, const char* name, int min, int max, int step, const char* hint,
+                       const QRect& place)
+{
+    auto* spin = new ov::NumberSpinBox(parent);
+    spin->setObjectName(QLatin1String(name));
+    spin->setFont(RegularFont());
+    spin->setRange(min, max);
+    spin->setSingleStep(step);
+    spin->setToolTip(QString::fromUtf8(hint));
+    spin->setGeometry(place);
+    return spin;
+}
+
+// The places were drawn for a narrow face; where the desktop's page font is
+// wider, a caption is condensed until it fits rather than cut off.
+void FitCaption(QWidget* w, const QString& text, int width)
+{
+    for (int stretch : {QFont::SemiCondensed, QFont::Condensed, QFont::ExtraCondensed}) {
+        if (QFontMetrics(w->font()).horizontalAdvance(text) <= width) return;
+        QFont f = w->font();
+        f.setStretch(stretch);
+        w->setFont(f);
+    }
+}
+
+void Warn(const std::string& text, QWidget* parent) { ov::MessageBox::Show(ov::MsgKind::Warning, text, parent); }
+
+} // namespace
+
+SettingsPage::SettingsPage(MainWindow& window) : QObject(&window), window_(window)
+{
+    BuildPage();
+    Wire();
+}
+
+void SettingsPage::BuildPage()
+{
+    QWidget* page = window_.settingsTab_;
+
+    settingsSideLogo_ = new QLabel(page);
+    settingsSideLogo_->setObjectName(QStringLiteral("settingsSideLogo"));
+    settingsSideLogo_->setGeometry(4, 12, 64, 246);
+    settingsSideLogo_->setAccessibleName(QStringLiteral("Side logo"));
+
+    timeGroup_ = AddGroup(page, "timeGroup", "Time and Delays", QRect(81, 8, 245, 85));
+    displayTimeLabel_ = AddLabel(timeGroup_, "displayTimeLabel", "Show message for", 9, 22);
+    displayTimeSpin_ = AddSpin(timeGroup_, "displayTimeSpin", ov::DisplayTimeMin, ov::DisplayTimeMax, 10,
+                        "Length of time a phrase is shown", QRect(114, 19, 57, 22));
+    displayTimeSpin_->setValue(450);
+    displayTimeLabel_->setBuddy(displayTimeSpin_);
+    displayTimeUnitLabel_ = AddLabel(timeGroup_, "displayTimeUnitLabel", "milliseconds", 182, 24);
+    intervalLabel_ = AddLabel(timeGroup_, "intervalLabel", "Show message every", 9, 54);
+    intervalSpin_ = AddSpin(timeGroup_, "intervalSpin", ov::DisplayFreqMin, ov::DisplayFreqMax, 1,
+                        "Time between showing phrases", QRect(114, 51, 57, 22));
+    intervalSpin_->setValue(1);
+    intervalLabel_->setBuddy(intervalSpin_);
+    intervalUnitLabel_ = AddLabel(timeGroup_, "intervalUnitLabel", "seconds", 182, 56);
+
+    startupGroup_ = AddGroup(page, "startupGroup", "On Start-up", QRect(333, 8, 209, 85));
+    autoStartCheck_ = new QCheckBox(QStringLiteral("Start Orvella when I log in"), startupGroup_);
+    autoStartCheck_->setObjectName(QStringLiteral("autoStartCheck"));
+    autoStartCheck_->setFont(RegularFont());
+    autoStartCheck_->setGeometry(12, 22, 193, 17);
+    pauseCheck_ = new QCheckBox(QStringLiteral("Pause messages"), startupGroup_);
+    pauseCheck_->setObjectName(QStringLiteral("pauseCheck"));
+    pauseCheck_->setFont(RegularFont());
+    pauseCheck_->setGeometry(12, 54, 123, 17);
+
+    // The radio group: its caption and its items are bold.
+    locationGroup_ = AddGroup(page, "locationGroup", "Location", QRect(81, 100, 245, 107));
+    locationButtons_ = new QButtonGroup(locationGroup_);
+    randomRadio_ = new QRadioButton(QStringLiteral("Random - Full Screen"), locationGroup_);
+    randomRadio_->setObjectName(QStringLiteral("randomRadio"));
+    randomRadio_->setGeometry(10, 30, 228, 20);
+    centeredRadio_ = new QRadioButton(QStringLiteral("Centered - Full Screen"), locationGroup_);
+    centeredRadio_->setObjectName(QStringLiteral("centeredRadio"));
+    centeredRadio_->setGeometry(10, 64, 228, 20);
+    locationButtons_->addButton(randomRadio_, ov::PositionRandom);
+    locationButtons_->addButton(centeredRadio_, ov::PositionCentered);
+    randomRadio_->setChecked(true);
+
+    contrastGroup_ = AddGroup(page, "contrastGroup", "Contrast", QRect(333, 100, 209, 107));
+    contrastSlider_ = new QSlider(Qt::Horizontal, contrastGroup_);
+    contrastSlider_->setObjectName(QStringLiteral("contrastSlider"));
+    contrastSlider_->setRange(ov::OpacityMin, ov::OpacityMax);
+    contrastSlider_->setSingleStep(1);
+    contrastSlider_->setPageStep(1);
+    contrastSlider_->setTickPosition(QSlider::TicksBelow);
+    contrastSlider_->setTickInterval(10);
+    contrastSlider_->setToolTip(QStringLiteral("Transparency of shown phrase"));
+    contrastSlider_->setAccessibleName(QStringLiteral("Contrast"));
+    contrastSlider_->setAccessibleDescription(QStringLiteral("Transparency of shown phrase"));
+    contrastSlider_->setGeometry(6, 38, 195, 31);
+    contrastSlider_->setValue(50);
+    contrastMinLabel_ = AddLabel(contrastGroup_, "contrastMinLabel", "min", 10, 68);
+    contrastPercentLabel_ = AddLabel(contrastGroup_, "contrastPercentLabel", "50%", 95, 68);
+    contrastMaxLabel_ = AddLabel(contrastGroup_, "contrastMaxLabel", "Max", 181, 68);
+
+    fontGroup_ = AddGroup(page, "fontGroup", "Font", QRect(81, 208, 461, 83));
+    fontSizeButton_ = AddButton(fontGroup_, "fontSizeButton", "Font Size", QRect(10, 15, 75, 17));
+    fontColorButton_ = AddButton(fontGroup_, "fontColorButton", "Font Color", QRect(10, 37, 75, 17));
+    fontNameButton_ = AddButton(fontGroup_, "fontNameButton", "Font Name", QRect(10, 59, 75, 17));
+    fontSample_ = new QLabel(QStringLiteral("AaBbYyZz"), fontGroup_);
+    fontSample_->setObjectName(QStringLiteral("fontSample"));
+    fontSample_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    fontSample_->setLineWidth(1);
+    fontSample_->setAlignment(Qt::AlignCenter);
+    fontSample_->setGeometry(114, 10, 343, 69);
+    fontSample_->setAccessibleName(QStringLiteral("Font sample"));
+
+    testGroup_ = AddGroup(page, "testGroup", "Test", QRect(83, 300, 459, 53));
+
+    FitCaption(displayTimeLabel_, displayTimeLabel_->text(), displayTimeSpin_->x() - displayTimeLabel_->x() - 3);
+    FitCaption(intervalLabel_, intervalLabel_->text(), intervalSpin_->x() - intervalLabel_->x() - 3);
+    FitCaption(displayTimeUnitLabel_, displayTimeUnitLabel_->text(), timeGroup_->width() - displayTimeUnitLabel_->x() - 3);
+    for (QLabel* l : {displayTimeLabel_, displayTimeUnitLabel_, intervalLabel_}) l->adjustSize();
+    const int box = 22; // room for the check mark
+    FitCaption(autoStartCheck_, autoStartCheck_->text(), autoStartCheck_->width() - box);
+    FitCaption(pauseCheck_, pauseCheck_->text(), pauseCheck_->width() - box);
+
+    // Group frames run through the middle of their captions, so the places
+    // inside them start right below the frame line.
+    page->setStyleSheet(QStringLiteral(
+        "QGroupBox { border: 1px solid palette(mid); border-radius: 2px; margin-top: 6px; }"
+        "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left; left: 7px;"
+        " padding: 0px 2px; }"));
+
+    restoreDefaultsButton_ = AddButton(page, "restoreDefaultsButton", "Restore Defaults", QRect(456, 362, 101, 23));
+    saveSettingsButton_ = AddButton(page, "saveSettingsButton", "Save", QRect(564, 362, 57, 23));
+}
+
+void SettingsPage::Wire()
+{
+    auto guarded = [](auto handler) { return [handler] { ov::Guarded(handler); }; };
+    connect(displayTimeSpin_, &QSpinBox::valueChanged, this, guarded([this] { onSettingChanged(); }));
+    connect(intervalSpin_, &QSpinBox::valueChanged, this, guarded([this] { onIntervalChanged(); }));
+    connect(autoStartCheck_, &QCheckBox::toggled, this, guarded([this] { onSettingChanged(); }));
+    connect(pauseCheck_, &QCheckBox::toggled, this, guarded([this] { onSettingChanged(); }));
+    connect(locationButtons_, &QButtonGroup::idToggled, this, [this](int, bool checked) {
+        if (checked) ov::Guarded([this] { onSettingChanged(); });
+    });
+    connect(contrastSlider_, &QSlider::valueChanged, this, guarded([this] { onContrastChanged(); }));
+    connect(fontSizeButton_, &QPushButton::clicked, this, guarded([this] { onFontSize(); }));
+    connect(fontColorButton_, &QPushButton::clicked, this, guarded([this] { onFontColor(); }));
+    connect(fontNameButton_, &QPushButton::clicked, this, guarded([this] { onFontName(); }));
+    connect(saveSettingsButton_, &QPushButton::clicked, this, guarded([this] { onSaveSettings(); }));
+    connect(restoreDefaultsButton_, &QPushButton::clicked, this, guarded([this] { onRestoreDefaults(); }));
+}
+
+int SettingsPage::PositionIndex() const { return locationButtons_->checkedId(); }
+
+void SettingsPage::SetPositionIndex(int index)
+{
+    index = ov::ClampPosition(index);
+    if (index == PositionIndex()) return;
+    if (index == ov::PositionNone) {
+        // An exclusive group cannot uncheck its last button.
+        QAbstractButton* checked = locationButtons_->checkedButton();
+        locationButtons_->setExclusive(false);
+        if (checked) checked->setChecked(false);
+        locationButtons_->setExclusive(true);
+        onSettingChanged();
+        return;
+    }
+    locationButtons_->button(index)->setChecked(true);
+}
+
+void SettingsPage::RestoreStartupGroup()
+{
+    window_.messagesPage_->LoadCategories(false);
+    const ov::IniDoc doc = ov::IniFile(ov::SettingsFilePath()).Load();
+    const int index = doc.ReadInteger("General", "GroupIndex", 0);
+    QComboBox* categoryCombo = window_.messagesPage_->categoryCombo_;
+    {
+        const QSignalBlocker block(categoryCombo);
+        // A stored position past the last category (a folder was removed)
+        // selects the first one, so its own settings are loaded: defaults
+        // loaded here would later be saved over its stored values.
+        categoryCombo->setCurrentIndex(index >= 0 && index < categoryCombo->count() ? index : (categoryCombo->count() > 0 ? 0 : -1));
+    }
+    pauseCheck_->setChecked(doc.ReadBool(ov::SettingsSection(window_.CurrentCategory()), "Pause", false));
+    window_.pauseAction_->setChecked(pauseCheck_->isChecked());
+    window_.displayTimer_->SetEnabled(!pauseCheck_->isChecked());
+}
+
+void SettingsPage::LoadSettings(const std::string& category)
+{
+    const ov::IniDoc doc = ov::IniFile(ov::SettingsFilePath()).Load();
+    autoStartCheck_->setChecked(ov::IsAutoRunSet([this](const std::string& t) { Warn(t, &window_); }));
+    ov::DisplayFontSpec& font = window_.state_.DisplayFont;
+    const ov::CategorySettings s = ov::ReadCategorySettings(doc, category, font.Name);
+    pauseCheck_->setChecked(s.Pause);
+    font.Name = s.FontName;
+    font.Color = s.TextColor;
+    font.Size = s.Size;
+    UpdateFontSample();
+    displayTimeSpin_->setValue(s.DisplayTime);
+    intervalSpin_->setValue(s.DisplayFreq);
+    contrastSlider_->setValue(s.Opacity);
+    onContrastChanged(); // the label follows even when the position stayed
+    SetPositionIndex(s.Position);
+    window_.displayTimer_->SetInterval(intervalSpin_->Value() * 1000);
+    window_.state_.SettingsDirty = false;
+}
+
+ov::CategorySettings SettingsPage::PageValues() const
+{
+    const ov::DisplayFontSpec& font = window_.state_.DisplayFont;
+    ov::CategorySettings v;
+    v.Pause = pauseCheck_->isChecked();
+    v.FontName = font.Name;
+    v.TextColor = font.Color;
+    v.Size = font.Size;
+    v.DisplayTime = displayTimeSpin_->Value();
+    v.DisplayFreq = intervalSpin_->Value();
+    v.Opacity = contrastSlider_->value();
+    v.Position = PositionIndex();
+    return v;
+}
+
+bool SettingsPage::SaveSettings(const std::string& category)
+{
+    std::string failure;
+    try {
+        ov::IniFile ini(ov::SettingsFilePath());
+        ov::SetAutoRun(autoStartCheck_->isChecked(), [this](const std::string& t) { Warn(t, &window_); });
+        const ov::CategorySettings values = PageValues();
+        const int groupIndex = window_.messagesPage_->CurrentCategoryIndex();
+        // One atomic replacement: a failed save leaves the file as it was.
+        ini.Update([&](ov::IniDoc& doc) { ov::WriteCategorySettings(doc, category, values, groupIndex); });
+    } catch (const std::exception& e) {
+        failure = e.what();
+    }
+    window_.state_.CurrentGroup = window_.CurrentCategory();
+    if (!failure.empty()) {
+        // The changes stay marked, so the close query asks for them again.
+        ov::MessageBox::Show(ov::MsgKind::Error, "The settings were not saved. " + failure, &window_);
+        return false;
+    }
+    window_.state_.SettingsDirty = false;
+    return true;
+}
+
+void SettingsPage::UpdateFontSample()
+{
+    const ov::DisplayFontSpec& shown = window_.state_.DisplayFont;
+    QFont font(QString::fromLocal8Bit(shown.Name));
+    // The sample keeps a size it can draw; the font itself keeps any size.
+    font.setPointSize(shown.Size > 0 ? std::min(shown.Size, 200) : MainWindow::PageFont().pointSize());
+    font.setBold(false);
+    font.setItalic(false);
+    fontSample_->setFont(font);
+    QPalette pal = fontSample_->palette();
+    pal.setColor(QPalette::WindowText, ov::ToQColor(shown.Color, window_.palette()));
+    fontSample_->setPalette(pal);
+    window_.state_.SettingsDirty = true;
+}
+
+void SettingsPage::onSettingChanged() { window_.state_.SettingsDirty = true; }
+
+void SettingsPage::onIntervalChanged()
+{
+    window_.displayTimer_->SetInterval(intervalSpin_->Value() * 1000);
+    window_.state_.SettingsDirty = true;
+}
+
+void SettingsPage::onContrastChanged()
+{
+    contrastPercentLabel_->setText(QString::fromLocal8Bit(ov::PcentCaption(contrastSlider_->value())));
+    contrastPercentLabel_->adjustSize();
+    window_.state_.SettingsDirty = true;
+}
+
+void SettingsPage::onSaveSettings()
+{
+    if (SaveSettings(window_.CurrentCategory()))
+        ov::MessageBox::Show(ov::MsgKind::Information, "Settings Saved Successfully", &window_);
+}
+
+void SettingsPage::onRestoreDefaults()
+{
+    window_.pauseAction_->setChecked(true);
+    autoStartCheck_->setChecked(true);
+    pauseCheck_->setChecked(false);
+    window_.displayTimer_->SetEnabled(false);
+    ov::DisplayFontSpec& font = window_.state_.DisplayFont;
+    const ov::CategorySettings defaults;
+    font.Name = defaults.FontName;
+    font.Color = defaults.TextColor;
+    font.Size = defaults.Size;
+    UpdateFontSample();
+    displayTimeSpin_->setValue(defaults.DisplayTime);
+    intervalSpin_->setValue(defaults.DisplayFreq);
+    contrastSlider_->setValue(defaults.Opacity);
+    onContrastChanged();
+    SetPositionIndex(defaults.Position);
+    window_.displayTimer_->SetInterval(intervalSpin_->Value() * 1000);
+    window_.state_.SettingsDirty = true;
+}
