@@ -1,6 +1,5 @@
 #include "app/ui/appwindows.h"
 #include "app/ui/mainwindow.h"
-#include "app/ui/notray.h"
 #include "app/ui/sessionendwatcher.h"
 #include "app/ui/splashwindow.h"
 #include "platform/paths.h"
@@ -63,9 +62,9 @@ int main(int argc, char** argv)
     if (mainWindow->Ending()) {
         // The session ended while the program was starting.
     } else if (!QSystemTrayIcon::isSystemTrayAvailable()) {
-        EnterNoTrayMode(*mainWindow);
+        mainWindow->EnterNoTrayMode();
         mainWindow->ShowMainWindow();
-        ov::MessageBox::Show(ov::MsgKind::Information, NoTrayNotice, mainWindow);
+        ov::MessageBox::Show(ov::MsgKind::Information, MainWindow::NoTrayNotice, mainWindow);
     } else if (mainWindow->ShowAtStart()) {
         mainWindow->ShowMainWindow();
     }

@@ -1,17 +1,19 @@
 #include "app/ui/mainwindow.h"
 #include "branding/ui/helppage.h"
 #include "branding/ui/productpages.h"
+#include "branding/ui/weblink.h"
+#include "display/ui/phrasewindow.h"
 #include "display/ui/displaycycle.h"
 #include "library/ui/messagespage.h"
 #include "platform/intervaltimer.h"
 #include "platform/ui/accessible.h"
 #include "platform/ui/messagebox.h"
+#include "platform/ui/pagefont.h"
 #include "settings/ui/settingspage.h"
 
 #include <QCheckBox>
 
 #include <QAction>
-#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QLabel>
@@ -23,17 +25,7 @@
 #include <chrono>
 #include <cstdlib>
 
-QFont MainWindow::PageFont()
-{
-    static const QFont font = [] {
-        if (QFontDatabase::families().contains(QStringLiteral("Tahoma")))
-            return QFont(QStringLiteral("Tahoma"), 8);
-        QFont f(QStringLiteral("Sans Serif"), 8);
-        f.setStyleHint(QFont::SansSerif);
-        return f;
-    }();
-    return font;
-}
+QFont MainWindow::PageFont() { return ov::PageFont(); }
 
 MainWindow::MainWindow(QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
@@ -54,7 +46,7 @@ void MainWindow::BuildFrame()
     ov::InstallAccessibility();
     setObjectName(QStringLiteral("mainWindow"));
     setWindowTitle(QStringLiteral("Orvella"));
-    setFont(PageFont());
+    setFont(ov::PageFont());
     setFixedSize(632, 491);
     if (QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
@@ -77,11 +69,6 @@ void MainWindow::BuildFrame()
     const PageDef defs[] = {
         {&messagesTab_, "messagesPage", "Messages"},
         {&settingsTab_, "settingsPage", "Settings"},
-        {&newsletterTab_, "newsletterPage", "Newsletter"},
-        {&resourcesTab_, "resourcesPage", "Resources"},
-        {&aboutTab_, "aboutPage", "About"},
-        {&helpTab_, "helpPage", "Help"},
-        {&additionalTab_, "additionalPage", "Additional Subliminal Messages"},
     };
     for (const PageDef& d : defs) {
         auto* page = new QWidget;
@@ -113,16 +100,55 @@ void MainWindow::BuildFrame()
     messagesPage_ = new MessagesPage(*this);
     settingsPage_ = new SettingsPage(*this);
     displayCycle_ = new DisplayCycle(*this);
-    productPages_ = new ProductPages(*this);
-    helpPage_ = new HelpPage(*this);
+    // Each page is made inside this window and then moved into its tab, so
+    // it keeps its place in the keyboard's focus chain.
+    newsletterPage_ = new NewsletterPage(this);
+    pages_->addTab(newsletterPage_, QStringLiteral("Newsletter"));
+    resourcesPage_ = new ResourcesPage(this);
+    pages_->addTab(resourcesPage_, QStringLiteral("Resources"));
+    aboutPage_ = new AboutPage(this);
+    pages_->addTab(aboutPage_, QStringLiteral("About"));
+    helpPage_ = new HelpPage(this);
+    pages_->addTab(helpPage_, QStringLiteral("Help"));
+    additionalPage_ = new QWidget(this);
+    additionalPage_->setObjectName(QStringLiteral("additionalPage"));
+    pages_->addTab(additionalPage_, QStringLiteral("Additional Subliminal Messages"));
+    WireRooms();
     BuildShell();
+}
+
+void MainWindow::WireRooms()
+{
+    // The addresses are read when used, from the record of the start-up.
+    connect(aboutPage_, &AboutPage::visitClicked, this,
+            [this] { ov::Guarded([this] { ov::OpenWebPage(branding_.HTTP_BASEURL, this); }); });
+    connect(resourcesPage_, &ResourcesPage::resourcesClicked, this,
+            [this] { ov::Guarded([this] { ov::OpenWebPage(branding_.HTTP_RESOURCES, this); }); });
+    connect(newsletterPage_, &NewsletterPage::subscribeClicked, this,
+            [this] { ov::Guarded([this] { ov::OpenWebPage(branding_.HTTP_SUBSCRIBE, this); }); });
+    connect(pages_, &QTabWidget::currentChanged, this, [this](int index) {
+        if (!selectingPage_) ov::Guarded([this, index] { onPageChanged(index); });
+    });
+}
+
+void MainWindow::UseWindows(PhraseWindow* phrase, NewListDialog* newList, DeleteListDialog* deleteList,
+                            FontSizeDialog* size, FontColorDialog* colour, FontNameDialog* name)
+{
+    phraseWindow_ = phrase;
+    // The Messages and Settings pages and the display cycle still take
+    // theirs from the window registry.
+    (void)newList;
+    (void)deleteList;
+    (void)size;
+    (void)colour;
+    (void)name;
 }
 
 void MainWindow::RunStartupSteps()
 {
     // Each step runs in its own error boundary: a bad file met by one step
     // is reported and the window still comes up whole and ready.
-    ov::Guarded([&] { productPages_->ApplyBranding(); });
+    ov::Guarded([&] { ApplyBranding(); });
     // Positions of random placement are drawn from a generator seeded once.
     std::srand(static_cast<unsigned>(std::chrono::steady_clock::now().time_since_epoch().count()));
     InstallSessionEndHook();

@@ -1,10 +1,14 @@
 #pragma once
 #include "app/sharedstate.h"
+#include "branding/branding.h"
 
+#include <QPointer>
 #include <QWidget>
+#include <functional>
 #include <string>
 
 class QLabel;
+class QPixmap;
 class QTabWidget;
 namespace ov { class IntervalTimer; class QtTrayShell; class QtTrayMenu; class TrayIcon; }
 class QMenu;
@@ -13,50 +17,101 @@ class SessionEndWatcher;
 class MessagesPage;
 class SettingsPage;
 class DisplayCycle;
-class ProductPages;
+class NewsletterPage;
+class ResourcesPage;
+class AboutPage;
 class HelpPage;
+class PhraseWindow;
+class NewListDialog;
+class DeleteListDialog;
+class FontSizeDialog;
+class FontColorDialog;
+class FontNameDialog;
 
-// The main window: header strip, seven pages, the timers and the shared
-// state. Each page object holds its own controls and handlers; this class
-// builds the frame and wires the pages to one another.
+// The main window: header strip, seven pages, the tray icon and its menu.
+// It creates the pages and the display cycle, wires them to one another
+// and to the shared state, and runs the start-up steps and the road to and
+// from the tray. The pages own their controls.
 class MainWindow : public QWidget {
     Q_OBJECT
 public:
     explicit MainWindow(QWidget* parent = nullptr);
     ~MainWindow() override;
 
+    // The windows created after this one: each page gets the ones it uses.
+    void UseWindows(PhraseWindow* phrase, NewListDialog* newList, DeleteListDialog* deleteList,
+                    FontSizeDialog* size, FontColorDialog* colour, FontNameDialog* name);
+
+    ov::SharedState& State() { return state_; }
+    const ov::SharedState& State() const { return state_; }
+    // The start-up steps are done.
+    bool IsReady() const { return ready_; }
+    // The branding record read at start-up.
+    const ov::BrandingInfo& Branding() const { return branding_; }
+
+    void ShowMainWindow();
+    // Whether the window should show at start (the tray's start-up answer).
+    bool ShowAtStart() const;
+    // SIGTERM and SIGHUP end the session like the session manager does.
+    void WatchSessionEnd();
+    // True once the program was told to end; start-up code that runs
+    // before the main loop checks it.
+    bool Ending() const { return ending_; }
+
+    // Without a notification area the main window is the way in: it becomes
+    // an ordinary window the desktop lists and minimises, phrases flash
+    // while it is minimised, and a bar under the pages offers the tray
+    // menu's commands. Call once, before the window is first shown.
+    void EnterNoTrayMode();
+    // The text the program shows once at start in that mode.
+    static const char* const NoTrayNotice;
+    // The ticks as they stand feed the phrases and the cycle restarts
+    // (minimised without a tray). Nothing is asked or saved.
+    void SendToBackground();
+
+    // The tray icon's click: the window opens and no phrase flashes over it.
+    void onTrayClick();
+
+    // Reached by the Messages and Settings pages, the display cycle and
+    // their tests until those meet through the shared state and their own
+    // interfaces; these go with that change.
     ov::SharedState state_;
     bool ready_ = false;
-
     QWidget* headerPanel_ = nullptr;
-    QLabel* headerLogo_ = nullptr;
     QTabWidget* pages_ = nullptr;
     QWidget* messagesTab_ = nullptr;
     QWidget* settingsTab_ = nullptr;
-    QWidget* newsletterTab_ = nullptr;
-    QWidget* resourcesTab_ = nullptr;
-    QWidget* aboutTab_ = nullptr;
-    QWidget* helpTab_ = nullptr;
-    QWidget* additionalTab_ = nullptr;
-
     ov::IntervalTimer* displayTimer_ = nullptr;
     ov::IntervalTimer* hideTimer_ = nullptr;
     ov::IntervalTimer* previewTimer_ = nullptr;
-
-    QMenu* trayMenu_ = nullptr;
-    QAction* settingsAction_ = nullptr;
     QAction* pauseAction_ = nullptr;
-    QAction* exitAction_ = nullptr;
-
-    ov::TrayIcon* trayIcon_ = nullptr;
-
-    // One object per page or subsystem, each holding its documented controls
-    // and handlers and wiring itself in its constructor.
     MessagesPage* messagesPage_ = nullptr;
     SettingsPage* settingsPage_ = nullptr;
     DisplayCycle* displayCycle_ = nullptr;
-    ProductPages* productPages_ = nullptr;
-    HelpPage* helpPage_ = nullptr;
+    void RestoreStartupGroup();
+    void LoadSettings(const std::string& category);
+    bool SaveSettings(const std::string& category);
+    std::string CurrentCategory() const;
+    static QFont PageFont();
+
+protected:
+    bool event(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void BuildFrame();
+    void WireRooms();
+    void BuildShell(); // the tray icon and the menu's handlers (mainwindow_shell.cpp)
+    void DestroyShell();
+    void RunStartupSteps();
+
+    // Branding (mainwindow_branding.cpp): reads the record and puts it on
+    // the window and the pages: titles, captions, icon and pictures.
+    void ApplyBranding();
+    void SetLogo(const QPixmap& picture);
+    // The user selected a page: the additional-messages tab opens its web
+    // page and gives way to the Messages page.
+    void onPageChanged(int index);
 
     // Life cycle and the road to and from the tray (mainwindow_shell.cpp).
     void QueryClose(bool& canClose);
@@ -66,52 +121,37 @@ public:
     void NoteSessionEnd(QEvent* event);
     void RemoveSessionEndHook();
     void HideMainWindow();
-    void ShowMainWindow();
-    // Handlers of the tray icon and its menu.
-    void onTrayStartup(bool& showMainWindow);
-    void onTrayClick();
-    void onSettingsAction();
-    void onExitAction();
-
-    // No notification area was found at start: the window shows and its
-    // close box ends the program.
-    bool noTrayArea_ = false;
-    // Whether the window should show at start (the tray's start-up answer).
-    bool ShowAtStart() const;
-    // SIGTERM and SIGHUP end the session like the session manager does.
-    void WatchSessionEnd();
     // The session is ending: open boxes, dialogs and menus close unanswered,
     // the window closes without questions and the program ends.
     void EndSession();
     // Ends the program: the main loop stops, or, before it runs, is not
     // started (see Ending).
     void Quit();
-    // True once the program was told to end; start-up code that runs
-    // before the main loop checks it.
-    bool Ending() const { return ending_; }
+    // Handlers of the tray icon and its menu.
+    void onTrayStartup(bool& showMainWindow);
+    void onSettingsAction();
+    void onExitAction();
 
-    // Operations the pages call on one another.
-    void RestoreStartupGroup();
-    void LoadSettings(const std::string& category);
-    bool SaveSettings(const std::string& category);
-    std::string CurrentCategory() const;
+    ov::BrandingInfo branding_;
+    QLabel* headerLogo_ = nullptr;
+    NewsletterPage* newsletterPage_ = nullptr;
+    ResourcesPage* resourcesPage_ = nullptr;
+    AboutPage* aboutPage_ = nullptr;
+    HelpPage* helpPage_ = nullptr;
+    QWidget* additionalPage_ = nullptr;
+    QPointer<PhraseWindow> phraseWindow_;
 
-    // The page font: Tahoma 8 points where installed, else the desktop's
-    // sans-serif.
-    static QFont PageFont();
-
-protected:
-    bool event(QEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-
-private:
-    QObject* hook_ = nullptr;
+    QMenu* trayMenu_ = nullptr;
+    QAction* settingsAction_ = nullptr;
+    QAction* exitAction_ = nullptr;
+    ov::TrayIcon* trayIcon_ = nullptr;
     ov::QtTrayShell* trayShell_ = nullptr;
     ov::QtTrayMenu* menuAdapter_ = nullptr;
     SessionEndWatcher* sessionEnd_ = nullptr;
+    QObject* hook_ = nullptr;
+    // No notification area was found at start: the window shows and its
+    // close box ends the program.
+    bool noTrayArea_ = false;
+    bool selectingPage_ = false; // the program itself is changing the page
     bool ending_ = false;
-    void DestroyShell();
-    void BuildFrame();
-    void BuildShell(); // the tray icon and the menu's handlers (mainwindow_shell.cpp)
-    void RunStartupSteps();
 };

@@ -1,5 +1,4 @@
 // The main window's life cycle and its road to and from the tray.
-#include "app/ui/appwindows.h"
 #include "app/ui/mainwindow.h"
 #include "app/ui/sessionendwatcher.h"
 #include "display/ui/phrasewindow.h"
@@ -21,21 +20,23 @@
 #include <QScreen>
 #include <QTabWidget>
 
+#include <functional>
+
 namespace {
 
 // Sees every event of the main window before the tray component's own
 // filter; the session-end notice sets ExitRequested and passes on.
 class SessionEndHook : public QObject {
 public:
-    explicit SessionEndHook(MainWindow& window) : QObject(&window), window_(window) {}
+    SessionEndHook(QObject* owner, std::function<void(QEvent*)> note) : QObject(owner), note_(std::move(note)) {}
     bool eventFilter(QObject*, QEvent* event) override
     {
-        window_.NoteSessionEnd(event);
+        note_(event);
         return false;
     }
 
 private:
-    MainWindow& window_;
+    std::function<void(QEvent*)> note_;
 };
 
 } // namespace
@@ -43,7 +44,7 @@ private:
 void MainWindow::InstallSessionEndHook()
 {
     if (hook_) return;
-    hook_ = new SessionEndHook(*this);
+    hook_ = new SessionEndHook(this, [this](QEvent* event) { NoteSessionEnd(event); });
     installEventFilter(hook_);
 }
 
@@ -288,9 +289,9 @@ void MainWindow::ShowMainWindow()
 
 void MainWindow::onTrayClick()
 {
-    if (phraseWindow) {
+    if (phraseWindow_) {
         const QRect screen = QGuiApplication::primaryScreen()->geometry();
-        phraseWindow->move(screen.width() + 8, screen.height() + 8);
+        phraseWindow_->move(screen.width() + 8, screen.height() + 8);
     }
     displayTimer_->SetEnabled(false);
     ShowMainWindow();

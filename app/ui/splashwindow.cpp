@@ -42,6 +42,7 @@ SplashWindow::SplashWindow()
     loadingLabel_->setPalette(lp);
 
     fadeTimer_ = new ov::IntervalTimer(this, 3000, false);
+    fadeTimer_->setObjectName(QStringLiteral("fadeTimer"));
     fadeTimer_->SetPrecise(true); // a coarse timer may fire up to 5% early
     connect(fadeTimer_, &ov::IntervalTimer::timeout, this, &SplashWindow::onFadeTimer);
     ShowNameAndLogo();

@@ -13,29 +13,27 @@ class SplashWindow : public QWidget {
 public:
     SplashWindow();
 
-    QLabel* logo_ = nullptr;
-    QLabel* loadingLabel_ = nullptr;
-    ov::IntervalTimer* fadeTimer_ = nullptr;
-    bool done_ = false;
-
-    void ShowNameAndLogo();
-    void StartFadeTimer();
-    void onFadeTimer();
-    void QueryClose(bool& canClose);
-
     // Waits for the splash, serving timers and painting meanwhile; returns
     // early, fade or not, once `stop` answers true.
     void WaitUntilDone(std::function<bool()> stop = {});
-
-private:
-    std::function<bool()> stop_;
-
-    void setVisible(bool visible) override;
+    // The fade has ended, or the wait was cut short; the splash may close.
+    bool IsDone() const { return done_; }
 
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void ShowNameAndLogo();
+    void StartFadeTimer();
+    void onFadeTimer();
+    void QueryClose(bool& canClose);
+    void setVisible(bool visible) override;
+
+    QLabel* logo_ = nullptr;
+    QLabel* loadingLabel_ = nullptr;
+    ov::IntervalTimer* fadeTimer_ = nullptr;
+    bool done_ = false;
+    std::function<bool()> stop_;
     QElapsedTimer shown_; // since the window is really up
 };

@@ -1,18 +1,12 @@
 #include "branding/ui/productpages.h"
-#include "platform/text.h"
-#include "app/ui/mainwindow.h"
 #include "branding/brandart.h"
+#include "branding/branding.h"
 #include "branding/ui/linklabel.h"
-#include "platform/paths.h"
-#include "platform/utils.h"
-#include "platform/ui/messagebox.h"
-#include "settings/ui/settingspage.h"
+#include "platform/text.h"
 
-#include <QApplication>
-#include <QDate>
 #include <QFrame>
-#include <QIcon>
 #include <QLabel>
+#include <QPixmap>
 #include <QPushButton>
 #include <QRegularExpression>
 
@@ -103,49 +97,60 @@ QPushButton* Button(QWidget* page, const char* name, const char* caption)
     return b;
 }
 
+void ShowSideImage(QLabel* label, const QPixmap& picture)
+{
+    label->setPixmap(picture);
+    label->resize(picture.size()); // sizes itself to the picture
+}
+
 } // namespace
 
-ProductPages::ProductPages(MainWindow& window) : QObject(&window), window_(window)
+NewsletterPage::NewsletterPage(QWidget* parent) : QWidget(parent)
 {
-    BuildNewsletter();
-    BuildResources();
-    BuildAbout();
-}
-
-void ProductPages::BuildNewsletter()
-{
-    QWidget* page = window_.newsletterTab_;
-    newsletterSideLogo_ = SideImage(page, "newsletterSideLogo", {4, 12});
-    newsletterHeadline_ = Label(page, "newsletterHeadline", {116, 32, 381, 39}, true);
-    QFont bold = newsletterHeadline_->font();
+    setObjectName(QStringLiteral("newsletterPage"));
+    sideLogo_ = SideImage(this, "newsletterSideLogo", {4, 12});
+    headline_ = Label(this, "newsletterHeadline", {116, 32, 381, 39}, true);
+    QFont bold = headline_->font();
     bold.setBold(true);
-    newsletterHeadline_->setFont(bold);
-    newsletterHeadline_->setText(QLatin1String(kNewsHeadline));
-    newsletterIntro_ = Markup(page, "newsletterIntro", {116, 86, 379, 59}, kNewsText1);
-    newsletterHowTo_ = Markup(page, "newsletterHowTo", {116, 158, 373, 55}, kNewsText2);
-    newsletterRule_ = Separator(page, "newsletterRule", {4, 276, 621, 3});
-    newsletterPrivacy_ = Markup(page, "newsletterPrivacy", {116, 306, 391, 35}, kNewsText3);
-    subscribeButton_ = Button(page, "subscribeButton", "YES! Please Subscribe Me");
+    headline_->setFont(bold);
+    headline_->setText(QLatin1String(kNewsHeadline));
+    intro_ = Markup(this, "newsletterIntro", {116, 86, 379, 59}, kNewsText1);
+    howTo_ = Markup(this, "newsletterHowTo", {116, 158, 373, 55}, kNewsText2);
+    rule_ = Separator(this, "newsletterRule", {4, 276, 621, 3});
+    privacy_ = Markup(this, "newsletterPrivacy", {116, 306, 391, 35}, kNewsText3);
+    subscribeButton_ = Button(this, "subscribeButton", "YES! Please Subscribe Me");
+    connect(subscribeButton_, &QPushButton::clicked, this, &NewsletterPage::subscribeClicked);
 }
 
-void ProductPages::BuildResources()
+void NewsletterPage::SetSideImage(const QPixmap& picture) { ShowSideImage(sideLogo_, picture); }
+
+ResourcesPage::ResourcesPage(QWidget* parent) : QWidget(parent)
 {
-    QWidget* page = window_.resourcesTab_;
-    resourcesSideLogo_ = SideImage(page, "resourcesSideLogo", {4, 12});
-    resourcesTitle_ = AutoLabel(page, "resourcesTitle", {125, 18});
-    resourcesText_ = Label(page, "resourcesText", {125, 48, 373, 131}, true);
-    resourcesText_->setText(QLatin1String(kResourcesText));
-    resourcesRule_ = Separator(page, "resourcesRule", {4, 276, 621, 3});
-    resourcesButton_ = Button(page, "resourcesButton", "Online Resources");
+    setObjectName(QStringLiteral("resourcesPage"));
+    sideLogo_ = SideImage(this, "resourcesSideLogo", {4, 12});
+    title_ = AutoLabel(this, "resourcesTitle", {125, 18});
+    text_ = Label(this, "resourcesText", {125, 48, 373, 131}, true);
+    text_->setText(QLatin1String(kResourcesText));
+    rule_ = Separator(this, "resourcesRule", {4, 276, 621, 3});
+    resourcesButton_ = Button(this, "resourcesButton", "Online Resources");
+    connect(resourcesButton_, &QPushButton::clicked, this, &ResourcesPage::resourcesClicked);
 }
 
-void ProductPages::BuildAbout()
+void ResourcesPage::ShowTexts(const ov::BrandingTexts& texts)
 {
-    QWidget* page = window_.aboutTab_;
-    aboutSideLogo_ = SideImage(page, "aboutSideLogo", {2, 12});
-    aboutTitle_ = AutoLabel(page, "aboutTitle", {116, 18});
-    aboutText_ = Label(page, "aboutText", {116, 36, 455, 65}, false);
-    visitLink_ = new LinkLabel(page);
+    title_->setText(Q(texts.resourceTitle));
+    FitToText(title_);
+}
+
+void ResourcesPage::SetSideImage(const QPixmap& picture) { ShowSideImage(sideLogo_, picture); }
+
+AboutPage::AboutPage(QWidget* parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("aboutPage"));
+    sideLogo_ = SideImage(this, "aboutSideLogo", {2, 12});
+    title_ = AutoLabel(this, "aboutTitle", {116, 18});
+    text_ = Label(this, "aboutText", {116, 36, 455, 65}, false);
+    visitLink_ = new LinkLabel(this);
     visitLink_->setObjectName(QStringLiteral("visitLink"));
     visitLink_->setTextFormat(Qt::PlainText);
     visitLink_->setAlignment(Qt::AlignCenter);
@@ -155,63 +160,20 @@ void ProductPages::BuildAbout()
     pal.setColor(QPalette::Window, Qt::black);
     pal.setColor(QPalette::WindowText, Qt::white);
     visitLink_->setPalette(pal);
-    aboutTopRule_ = Separator(page, "aboutTopRule", {78, 142, 547, 3});
-    legalText_ = Label(page, "legalText", {116, 170, 392, 52}, true);
+    topRule_ = Separator(this, "aboutTopRule", {78, 142, 547, 3});
+    legalText_ = Label(this, "legalText", {116, 170, 392, 52}, true);
     legalText_->setText(QLatin1String(kLegalText));
-    aboutBottomRule_ = Separator(page, "aboutBottomRule", {4, 276, 621, 3});
+    bottomRule_ = Separator(this, "aboutBottomRule", {4, 276, 621, 3});
+    connect(visitLink_, &LinkLabel::clicked, this, &AboutPage::visitClicked);
 }
 
-void ProductPages::SetSideImage(QLabel* label, const QPixmap& picture)
+void AboutPage::ShowTexts(const ov::BrandingTexts& texts)
 {
-    label->setPixmap(picture);
-    label->resize(picture.size()); // sizes itself to the picture
-}
-
-void ProductPages::SetLogo(const QPixmap& picture)
-{
-    // The header takes the picture's width and shows it centred.
-    window_.headerLogo_->setPixmap(picture);
-    window_.headerLogo_->setAlignment(Qt::AlignCenter);
-    window_.headerLogo_->setGeometry(0, 0, picture.width(), window_.headerPanel_->height());
-}
-
-void ProductPages::ApplyBranding()
-{
-    const std::string exePath = ov::ExePath();
-    const std::string exeName = exePath.substr(exePath.find_last_of('/') + 1);
-    branding_ = ov::LoadBrandingInfo(ov::BrandingKeyPath(exeName));
-
-    const ov::BrandingTexts t = ov::ComposeBrandingTexts(
-        branding_, ov::FormatFileVersion(exePath, ov::kBuildFormat), QDate::currentDate().year());
-    ov::MessageBox::SetApplicationTitle(t.applicationTitle);
-    window_.setWindowTitle(Q(t.applicationTitle));
-    aboutText_->setText(Q(t.aboutText));
-    resourcesTitle_->setText(Q(t.resourceTitle));
-    FitToText(resourcesTitle_);
-    aboutTitle_->setText(Q(t.aboutTitle));
-    FitToText(aboutTitle_);
-    visitLink_->setText(Q(t.visitCaption));
+    text_->setText(Q(texts.aboutText));
+    title_->setText(Q(texts.aboutTitle));
+    FitToText(title_);
+    visitLink_->setText(Q(texts.visitCaption));
     visitLink_->setAccessibleName(visitLink_->text());
-
-    // Pictures beside the executable replace the built-in ones; a file that
-    // is not a readable picture is passed over like a missing one.
-    QIcon icon;
-    if (const auto img = ov::LoadPicture(ov::PictureFolder(ov::kIconFile), ov::kIconFile)) icon = QIcon(QPixmap::fromImage(*img));
-    if (icon.isNull()) {
-        for (int size : {16, 22, 24, 32, 48, 64, 128})
-            icon.addPixmap(QPixmap::fromImage(ov::BuiltinIconImage(size)));
-    }
-    QApplication::setWindowIcon(icon);
-    window_.setWindowIcon(icon); // the tray icon follows the main window's icon
-
-    const auto logo = ov::LoadPicture(ov::PictureFolder(ov::kLogoFile), ov::kLogoFile);
-    SetLogo(QPixmap::fromImage(logo ? *logo
-                                    : ov::BuiltinHeaderImage(Q(branding_.AppName), window_.headerPanel_->width(),
-                                                             window_.headerPanel_->height())));
-
-    const auto side = ov::LoadPicture(ov::PictureFolder(ov::kSideLogoFile), ov::kSideLogoFile);
-    const QPixmap sidePicture = QPixmap::fromImage(side ? *side : ov::BuiltinSideImage());
-    QLabel* sideImages[] = {window_.settingsPage_ ? window_.settingsPage_->settingsSideLogo_ : nullptr, newsletterSideLogo_, resourcesSideLogo_, aboutSideLogo_};
-    for (QLabel* l : sideImages)
-        if (l) SetSideImage(l, sidePicture);
 }
+
+void AboutPage::SetSideImage(const QPixmap& picture) { ShowSideImage(sideLogo_, picture); }

@@ -1,57 +1,70 @@
 #pragma once
-#include "branding/branding.h"
-
-#include <QObject>
-#include <QPixmap>
+#include <QWidget>
 
 class QFrame;
 class QLabel;
+class QPixmap;
 class QPushButton;
 class LinkLabel;
-class MainWindow;
+namespace ov { struct BrandingTexts; }
 
-// The Newsletter, Resources and About pages and the branding of the window.
-class ProductPages : public QObject {
+// The Newsletter, Resources and About pages. Each shows its texts and the
+// side picture it is given and tells when its button or link is used; the
+// main window reads the branding and opens the addresses.
+
+class NewsletterPage : public QWidget {
     Q_OBJECT
 public:
-    explicit ProductPages(MainWindow& window);
+    explicit NewsletterPage(QWidget* parent = nullptr);
+    void SetSideImage(const QPixmap& picture);
 
-    // The record read at start-up; the links of the Help page use it too.
-    ov::BrandingInfo branding_;
-
-    // Newsletter
-    QLabel* newsletterSideLogo_ = nullptr;
-    QLabel* newsletterHeadline_ = nullptr;
-    QLabel* newsletterIntro_ = nullptr;
-    QLabel* newsletterHowTo_ = nullptr;
-    QLabel* newsletterPrivacy_ = nullptr;
-    QFrame* newsletterRule_ = nullptr;
-    QPushButton* subscribeButton_ = nullptr;
-    // Resources
-    QLabel* resourcesSideLogo_ = nullptr;
-    QLabel* resourcesTitle_ = nullptr;
-    QLabel* resourcesText_ = nullptr;
-    QFrame* resourcesRule_ = nullptr;
-    QPushButton* resourcesButton_ = nullptr;
-    // About
-    QLabel* aboutSideLogo_ = nullptr;
-    QLabel* aboutTitle_ = nullptr;
-    QLabel* aboutText_ = nullptr;
-    LinkLabel* visitLink_ = nullptr;
-    QFrame* aboutTopRule_ = nullptr;
-    QLabel* legalText_ = nullptr;
-    QFrame* aboutBottomRule_ = nullptr;
-
-    // Reads the branding record and puts it on the window: titles,
-    // captions, icon and logos.
-    void ApplyBranding();
+signals:
+    void subscribeClicked();
 
 private:
-    void BuildNewsletter();
-    void BuildResources();
-    void BuildAbout();
-    void SetSideImage(QLabel* label, const QPixmap& picture);
-    void SetLogo(const QPixmap& picture);
+    QLabel* sideLogo_ = nullptr;
+    QLabel* headline_ = nullptr;
+    QLabel* intro_ = nullptr;
+    QLabel* howTo_ = nullptr;
+    QFrame* rule_ = nullptr;
+    QLabel* privacy_ = nullptr;
+    QPushButton* subscribeButton_ = nullptr;
+};
 
-    MainWindow& window_;
+class ResourcesPage : public QWidget {
+    Q_OBJECT
+public:
+    explicit ResourcesPage(QWidget* parent = nullptr);
+    void ShowTexts(const ov::BrandingTexts& texts);
+    void SetSideImage(const QPixmap& picture);
+
+signals:
+    void resourcesClicked();
+
+private:
+    QLabel* sideLogo_ = nullptr;
+    QLabel* title_ = nullptr;
+    QLabel* text_ = nullptr;
+    QFrame* rule_ = nullptr;
+    QPushButton* resourcesButton_ = nullptr;
+};
+
+class AboutPage : public QWidget {
+    Q_OBJECT
+public:
+    explicit AboutPage(QWidget* parent = nullptr);
+    void ShowTexts(const ov::BrandingTexts& texts);
+    void SetSideImage(const QPixmap& picture);
+
+signals:
+    void visitClicked();
+
+private:
+    QLabel* sideLogo_ = nullptr;
+    QLabel* title_ = nullptr;
+    QLabel* text_ = nullptr;
+    LinkLabel* visitLink_ = nullptr;
+    QFrame* topRule_ = nullptr;
+    QLabel* legalText_ = nullptr;
+    QFrame* bottomRule_ = nullptr;
 };

@@ -1,7 +1,6 @@
 // Without a notification area the main window is the way in.
 #include "app/ui/appwindows.h"
 #include "app/ui/mainwindow.h"
-#include "app/ui/notray.h"
 #include "display/ui/phrasewindow.h"
 #include "library/ui/messagespage.h"
 #include "platform/intervaltimer.h"
@@ -25,11 +24,11 @@ protected:
         exe->MakeCategory("A", {{"a", "a1\r\na2\r\n"}, {"b", "b1\r\n"}});
         exe->Write("Orvella.ini", "[General]\nGroupIndex=0\n[A-Affirmations]\n0=a:True\n1=b:False\n");
         MainWindow& window = MakeMain();
-        EnterNoTrayMode(window);
+        window.EnterNoTrayMode();
         window.ShowMainWindow();
         return window;
     }
-    QPushButton* Button(const char* name) { return main->findChild<QPushButton*>(QLatin1String(name)); }
+    QPushButton* Button(const char* name) { return Find<QPushButton>(QLatin1String(name)); }
 };
 
 TEST_F(NoTray, PhrasesFlashOnlyWhileMinimisedAndTakeUpTheTicksWithoutAsking)
@@ -37,17 +36,17 @@ TEST_F(NoTray, PhrasesFlashOnlyWhileMinimisedAndTakeUpTheTicksWithoutAsking)
     MainWindow& window = Start();
     EXPECT_TRUE(window.windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
     EXPECT_NE(window.windowType(), Qt::Tool); // listed by the desktop, so it can be found again
-    window.displayTimer_->Fire();
+    DisplayTimer()->Fire();
     EXPECT_FALSE(phraseWindow->isVisible());
 
-    window.messagesPage_->phraseLists_->item(1)->setCheckState(Qt::Checked); // not saved
-    ASSERT_TRUE(window.state_.MessagesDirty);
+    Find<QListWidget>("phraseLists")->item(1)->setCheckState(Qt::Checked); // not saved
+    ASSERT_TRUE(window.State().MessagesDirty);
     Button("minimizeButton")->click();
     ASSERT_TRUE(window.isMinimized());
-    EXPECT_EQ(window.state_.Pool.Count(), 3u);
+    EXPECT_EQ(window.State().Pool.Count(), 3u);
     EXPECT_TRUE(Shown().empty());
     EXPECT_EQ(ov::IniFile(exe->SettingsFile()).ReadString("A-Affirmations", "1", ""), "b:False");
-    window.displayTimer_->Fire();
+    DisplayTimer()->Fire();
     EXPECT_TRUE(phraseWindow->isVisible());
 }
 
@@ -55,15 +54,15 @@ TEST_F(NoTray, BarRunsTheMenuCommandsAndClosingWhileMinimisedStillAsks)
 {
     MainWindow& window = Start();
     Button("pauseButton")->click();
-    EXPECT_TRUE(window.pauseAction_->isChecked());
-    EXPECT_FALSE(window.displayTimer_->Enabled());
-    window.pauseAction_->trigger(); // the same state, whichever way it changes
+    EXPECT_TRUE(PauseAction()->isChecked());
+    EXPECT_FALSE(DisplayTimer()->Enabled());
+    PauseAction()->trigger(); // the same state, whichever way it changes
     EXPECT_FALSE(Button("pauseButton")->isChecked());
-    EXPECT_TRUE(window.displayTimer_->Enabled());
+    EXPECT_TRUE(DisplayTimer()->Enabled());
     Button("settingsButton")->click();
-    EXPECT_EQ(window.pages_->currentIndex(), 1);
+    EXPECT_EQ(Pages()->currentIndex(), 1);
 
-    window.settingsPage_->intervalSpin_->setValue(5);
+    Find<QSpinBox>("intervalSpin")->setValue(5);
     window.showMinimized();
     Answer(ov::MsgResult::No);
     QTimer::singleShot(0, [&] { window.close(); });

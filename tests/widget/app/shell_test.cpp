@@ -58,7 +58,7 @@ struct WhenModalOpen {
 
 class Shell : public ovtest::WindowTest {
 protected:
-    MessagesPage& Msgs() { return *main->messagesPage_; }
+    MessagesPage& Msgs() { return *Find<MessagesPage>(); }
     std::string Ini(const std::string& section, const std::string& key)
     {
         return ov::IniFile(exe->SettingsFile()).ReadString(section, key, "<absent>");
@@ -69,7 +69,7 @@ protected:
     {
         exe->MakeCategory("A", {{"a", "a1"}});
         MainWindow& window = MakeMain();
-        window.settingsPage_->intervalSpin_->setValue(5);
+        Find<QSpinBox>("intervalSpin")->setValue(5);
         window.onTrayClick();
         return window;
     }
@@ -88,13 +88,13 @@ TEST_F(Shell, StartupLoadsStoredCategoryAndPauseState)
     exe->MakeCategory("B", {{"b", "b1"}});
     exe->Write("Orvella.ini", "[General]\nGroupIndex=1\n[B-Settings]\nPause=1\nDisplayFreq=7\n");
     MainWindow& window = MakeMain();
-    EXPECT_TRUE(window.ready_);
-    EXPECT_EQ(window.CurrentCategory(), "B");
-    EXPECT_TRUE(window.pauseAction_->isChecked());
-    EXPECT_FALSE(window.displayTimer_->Enabled());
-    EXPECT_EQ(window.displayTimer_->Interval(), 7000); // the category's settings, loaded before the lists
-    EXPECT_EQ(window.pages_->currentIndex(), 0);
-    EXPECT_EQ(window.state_.Pool.Count(), 1u);
+    EXPECT_TRUE(window.IsReady());
+    EXPECT_EQ(Find<MessagesPage>()->CurrentCategory(), "B");
+    EXPECT_TRUE(PauseAction()->isChecked());
+    EXPECT_FALSE(DisplayTimer()->Enabled());
+    EXPECT_EQ(DisplayTimer()->Interval(), 7000); // the category's settings, loaded before the lists
+    EXPECT_EQ(Pages()->currentIndex(), 0);
+    EXPECT_EQ(window.State().Pool.Count(), 1u);
     EXPECT_FALSE(window.isVisible());
     EXPECT_TRUE(Shown().empty());
 }
@@ -103,9 +103,9 @@ TEST_F(Shell, StartupWithoutPauseRunsTheDisplayTimer)
 {
     exe->MakeCategory("A", {{"a", "a1"}});
     MainWindow& window = MakeMain();
-    EXPECT_FALSE(window.pauseAction_->isChecked());
-    EXPECT_TRUE(window.displayTimer_->Enabled());
-    EXPECT_EQ(window.displayTimer_->Interval(), 1000);
+    EXPECT_FALSE(PauseAction()->isChecked());
+    EXPECT_TRUE(DisplayTimer()->Enabled());
+    EXPECT_EQ(DisplayTimer()->Interval(), 1000);
 }
 
 TEST_F(Shell, CloseWithNoTickWarnsTicksFirstHidesAndRestartsTimer)
@@ -113,12 +113,12 @@ TEST_F(Shell, CloseWithNoTickWarnsTicksFirstHidesAndRestartsTimer)
     exe->MakeCategory("A", {{"a", "a1"}, {"b", "b1"}});
     MainWindow& window = MakeMain();
     Msgs().SetTicked(0, false); // no list ticked, nothing recorded as changed
-    window.pauseAction_->setChecked(false);
+    PauseAction()->setChecked(false);
     EXPECT_FALSE(OpenAndClose()); // the window hides, it does not close
     ASSERT_EQ(ShownTexts(), std::vector<std::string>{kNoTicks});
     EXPECT_EQ(Shown()[0].kind, MsgKind::Warning);
     EXPECT_FALSE(window.isVisible());
-    EXPECT_TRUE(window.displayTimer_->Enabled());
+    EXPECT_TRUE(DisplayTimer()->Enabled());
     // The reload restores the record's ticks: the first list stays ticked.
     EXPECT_TRUE(Msgs().Ticked(0));
 }
@@ -127,36 +127,36 @@ TEST_F(Shell, CloseWithChangedTicksTakesTheCategoryChangePath)
 {
     exe->MakeCategory("A", {{"a", "a1"}, {"b", "b1"}});
     MainWindow& window = MakeMain();
-    Msgs().phraseLists_->item(1)->setCheckState(Qt::Checked);
-    ASSERT_TRUE(window.state_.MessagesDirty);
+    Find<QListWidget>("phraseLists")->item(1)->setCheckState(Qt::Checked);
+    ASSERT_TRUE(window.State().MessagesDirty);
     Answer(MsgResult::Yes);
     OpenAndClose();
     ASSERT_EQ(ShownTexts(), std::vector<std::string>{
                                 "The selected messages have changed.\r\nDo you wish to save the changes?"});
     EXPECT_EQ(Ini("A-Affirmations", "1"), "b:True");
-    EXPECT_EQ(window.state_.Pool.Count(), 2u); // rebuilt from disk on the way to the tray
-    EXPECT_FALSE(window.state_.MessagesDirty);
+    EXPECT_EQ(window.State().Pool.Count(), 2u); // rebuilt from disk on the way to the tray
+    EXPECT_FALSE(window.State().MessagesDirty);
 }
 
 TEST_F(Shell, ChangedSettingsAskYesSavesNoAsksAgain)
 {
     exe->MakeCategory("A", {{"a", "a1"}});
     MainWindow& window = MakeMain();
-    window.settingsPage_->intervalSpin_->setValue(9);
-    ASSERT_TRUE(window.state_.SettingsDirty);
+    Find<QSpinBox>("intervalSpin")->setValue(9);
+    ASSERT_TRUE(window.State().SettingsDirty);
 
     Answer(MsgResult::No);
     OpenAndClose();
     EXPECT_EQ(ShownTexts(), std::vector<std::string>{kSettingsQuestion});
     EXPECT_EQ(Ini("A-Settings", "DisplayFreq"), "<absent>");
-    EXPECT_TRUE(window.state_.SettingsDirty);
-    EXPECT_EQ(window.displayTimer_->Interval(), 9000); // the page's value drives the timer
+    EXPECT_TRUE(window.State().SettingsDirty);
+    EXPECT_EQ(DisplayTimer()->Interval(), 9000); // the page's value drives the timer
 
     Answer(MsgResult::Yes);
     OpenAndClose();
     EXPECT_EQ(ShownTexts(), (std::vector<std::string>{kSettingsQuestion, kSettingsQuestion}));
     EXPECT_EQ(Ini("A-Settings", "DisplayFreq"), "9");
-    EXPECT_FALSE(window.state_.SettingsDirty);
+    EXPECT_FALSE(window.State().SettingsDirty);
 }
 
 TEST_F(Shell, FailedSaveInTheCloseQueryKeepsTheWindowOpenWithTheEdits)
@@ -164,8 +164,8 @@ TEST_F(Shell, FailedSaveInTheCloseQueryKeepsTheWindowOpenWithTheEdits)
     exe->MakeCategory("A", {{"a", "old"}});
     MainWindow& window = MakeMain();
     window.onTrayClick();
-    Msgs().phraseLists_->setCurrentRow(0);
-    Msgs().phraseEditor_->setPlainText("edited");
+    Find<QListWidget>("phraseLists")->setCurrentRow(0);
+    Find<QPlainTextEdit>("phraseEditor")->setPlainText("edited");
     chmod(exe->Path("Affirmations/A/a.txt").c_str(), 0444);
     Answer(MsgResult::Yes);
     EXPECT_FALSE(window.close());
@@ -173,15 +173,15 @@ TEST_F(Shell, FailedSaveInTheCloseQueryKeepsTheWindowOpenWithTheEdits)
     EXPECT_EQ(Shown()[0].text, kMessagesQuestion);
     EXPECT_NE(Shown()[1].text.find("Cannot create file"), std::string::npos);
     EXPECT_TRUE(window.isVisible());
-    EXPECT_FALSE(window.displayTimer_->Enabled()); // nothing flashes over the open window
-    EXPECT_EQ(Msgs().phraseEditor_->toPlainText(), "edited");
-    EXPECT_TRUE(window.state_.MessagesDirty);
+    EXPECT_FALSE(DisplayTimer()->Enabled()); // nothing flashes over the open window
+    EXPECT_EQ(Find<QPlainTextEdit>("phraseEditor")->toPlainText(), "edited");
+    EXPECT_TRUE(window.State().MessagesDirty);
     EXPECT_EQ(exe->Read("Affirmations/A/a.txt"), "old");
 
     // A settings save that fails keeps the window open too, and the question
     // comes again.
     chmod(exe->Path("Affirmations/A/a.txt").c_str(), 0644);
-    window.settingsPage_->intervalSpin_->setValue(9);
+    Find<QSpinBox>("intervalSpin")->setValue(9);
     exe->Write("Orvella.ini", "[A-Settings]\nDisplayFreq=4\n");
     chmod(exe->SettingsFile().c_str(), 0444);
     ov::MessageBox::Reset();
@@ -190,7 +190,7 @@ TEST_F(Shell, FailedSaveInTheCloseQueryKeepsTheWindowOpenWithTheEdits)
     EXPECT_FALSE(window.close());
     EXPECT_EQ(ShownTexts().at(1), kSettingsQuestion);
     EXPECT_TRUE(window.isVisible());
-    EXPECT_TRUE(window.state_.SettingsDirty);
+    EXPECT_TRUE(window.State().SettingsDirty);
     EXPECT_EQ(Ini("A-Settings", "DisplayFreq"), "4");
 }
 
@@ -199,8 +199,8 @@ TEST_F(Shell, AnsweringNoToTheMessagesStillAsksAboutTheSettingsAndWritesNothing)
     exe->MakeCategory("A", {{"a", "a1"}, {"b", "b1"}});
     MainWindow& window = MakeMain();
     const std::string before = exe->Read("Orvella.ini");
-    Msgs().phraseLists_->item(1)->setCheckState(Qt::Checked);
-    window.settingsPage_->intervalSpin_->setValue(9);
+    Find<QListWidget>("phraseLists")->item(1)->setCheckState(Qt::Checked);
+    Find<QSpinBox>("intervalSpin")->setValue(9);
     Answer(MsgResult::No);
     Answer(MsgResult::No);
     OpenAndClose();
@@ -214,22 +214,20 @@ TEST_F(Shell, MinimisedWindowOnlyAnswers)
 {
     exe->MakeCategory("A", {{"a", "a1"}});
     MainWindow& window = MakeMain();
-    window.settingsPage_->intervalSpin_->setValue(5);
-    window.state_.MessagesDirty = true;
+    Find<QSpinBox>("intervalSpin")->setValue(5);
+    window.State().MessagesDirty = true;
     window.setWindowState(Qt::WindowMinimized);
-    bool canClose = true;
-    window.QueryClose(canClose);
-    EXPECT_FALSE(canClose);
+    EXPECT_FALSE(window.close()); // the close query runs and refuses
     EXPECT_TRUE(Shown().empty());
-    EXPECT_TRUE(window.state_.SettingsDirty);
+    EXPECT_TRUE(window.State().SettingsDirty);
 }
 
 TEST_F(Shell, SessionEndClosesWithoutQuestions)
 {
     exe->MakeCategory("A", {{"a", "a1"}});
     MainWindow& window = MakeMain();
-    window.settingsPage_->intervalSpin_->setValue(5);
-    window.state_.MessagesDirty = true;
+    Find<QSpinBox>("intervalSpin")->setValue(5);
+    window.State().MessagesDirty = true;
     window.onTrayClick();
     int quitRc = -1;
     QTimer::singleShot(0, [&] {
@@ -239,7 +237,7 @@ TEST_F(Shell, SessionEndClosesWithoutQuestions)
     QTimer::singleShot(5000, [] { QCoreApplication::exit(42); }); // a safety net only
     quitRc = QApplication::exec();
     EXPECT_EQ(quitRc, 0);
-    EXPECT_TRUE(window.state_.ExitRequested);
+    EXPECT_TRUE(window.State().ExitRequested);
     EXPECT_TRUE(Shown().empty());
     EXPECT_EQ(Ini("A-Settings", "DisplayFreq"), "<absent>");
 }
@@ -261,7 +259,7 @@ TEST_F(Shell, SessionEndAsksNothingAndClosesABoxThatIsOpen)
     DestroyWindows();
     ov::MessageBox::Reset();
     MainWindow& window = MakeMain();
-    window.settingsPage_->intervalSpin_->setValue(5);
+    Find<QSpinBox>("intervalSpin")->setValue(5);
     ov::MessageBox::SetScripted(false);
     QTimer::singleShot(0, [&] {
         window.onTrayClick();
@@ -292,7 +290,7 @@ TEST_F(Shell, SessionManagersEndOrderEndsAndAsksNothing)
     });
     EXPECT_EQ(RunLoop(), 0);
     EXPECT_TRUE(Shown().empty());
-    EXPECT_TRUE(window.state_.ExitRequested);
+    EXPECT_TRUE(window.State().ExitRequested);
     EXPECT_FALSE(window.isVisible());
     EXPECT_EQ(Ini("A-Settings", "DisplayFreq"), "<absent>");
 }
@@ -300,7 +298,7 @@ TEST_F(Shell, SessionManagersEndOrderEndsAndAsksNothing)
 TEST_F(Shell, ExitWithTheWindowOpenAsksNothing)
 {
     MainWindow& window = OpenWithUnsavedSettings();
-    QTimer::singleShot(0, [&] { window.exitAction_->trigger(); });
+    QTimer::singleShot(0, [&] { ExitAction()->trigger(); });
     EXPECT_EQ(RunLoop(), 0);
     EXPECT_TRUE(Shown().empty());
 }
@@ -309,39 +307,39 @@ TEST_F(Shell, ExitAsksNothingAndEndsTheLoop)
 {
     exe->MakeCategory("A", {{"a", "a1"}});
     MainWindow& window = MakeMain();
-    window.state_.SettingsDirty = true;
-    window.state_.MessagesDirty = true;
-    QTimer::singleShot(0, [&] { window.exitAction_->trigger(); });
+    window.State().SettingsDirty = true;
+    window.State().MessagesDirty = true;
+    QTimer::singleShot(0, [&] { ExitAction()->trigger(); });
     QTimer::singleShot(5000, [] { QCoreApplication::exit(42); });
     EXPECT_EQ(QApplication::exec(), 0);
     EXPECT_TRUE(Shown().empty());
-    EXPECT_FALSE(window.state_.ExitRequested);
+    EXPECT_FALSE(window.State().ExitRequested);
 }
 
 TEST_F(Shell, TrayClickMovesPhraseWindowAwayAndStopsDisplay)
 {
     exe->MakeCategory("A", {{"a", "a1"}});
     MainWindow& window = MakeMain();
-    window.pages_->setCurrentIndex(4);
-    ASSERT_TRUE(window.displayTimer_->Enabled());
+    Pages()->setCurrentIndex(4);
+    ASSERT_TRUE(DisplayTimer()->Enabled());
     window.onTrayClick();
-    EXPECT_FALSE(window.displayTimer_->Enabled());
+    EXPECT_FALSE(DisplayTimer()->Enabled());
     EXPECT_TRUE(window.isVisible());
-    EXPECT_EQ(window.pages_->currentIndex(), 4); // the last page stays
-    window.settingsAction_->trigger();
-    EXPECT_EQ(window.pages_->currentIndex(), 1);
+    EXPECT_EQ(Pages()->currentIndex(), 4); // the last page stays
+    SettingsAction()->trigger();
+    EXPECT_EQ(Pages()->currentIndex(), 1);
 }
 
 TEST_F(Shell, PauseMenuTogglesTimerOnlyInMemory)
 {
     exe->MakeCategory("A", {{"a", "a1"}});
     MainWindow& window = MakeMain();
-    window.pauseAction_->trigger();
-    EXPECT_TRUE(window.pauseAction_->isChecked());
-    EXPECT_FALSE(window.displayTimer_->Enabled());
-    window.pauseAction_->trigger();
-    EXPECT_TRUE(window.displayTimer_->Enabled());
-    EXPECT_FALSE(window.settingsPage_->pauseCheck_->isChecked());
+    PauseAction()->trigger();
+    EXPECT_TRUE(PauseAction()->isChecked());
+    EXPECT_FALSE(DisplayTimer()->Enabled());
+    PauseAction()->trigger();
+    EXPECT_TRUE(DisplayTimer()->Enabled());
+    EXPECT_FALSE(Find<QCheckBox>("pauseCheck")->isChecked());
     EXPECT_EQ(Ini("A-Settings", "Pause"), "<absent>");
 }
 
@@ -349,25 +347,26 @@ TEST_F(Shell, SplashNamesTheExecutableAndWaitsForItsFade)
 {
     exe->Write("LOGO_Small.BMP", "not a picture"); // found without regard to case, skipped unreadable
     SplashWindow splash;
-    EXPECT_EQ(splash.loadingLabel_->text(), "Orvella loading...");
+    ov::IntervalTimer* fade = ovtest::Child<ov::IntervalTimer>(&splash, "fadeTimer");
+    EXPECT_EQ(ovtest::Child<QLabel>(&splash, "loadingLabel")->text(), "Orvella loading...");
     EXPECT_EQ(splash.size(), QSize(327, 102));
     EXPECT_FALSE(splash.close()); // not before the fade
     QElapsedTimer clock;
     clock.start();
     splash.show();
-    ASSERT_TRUE(splash.fadeTimer_->Enabled());
+    ASSERT_TRUE(fade->Enabled());
 
     // Its timer coming too soon (as timers may) leaves it up and opaque.
-    splash.fadeTimer_->Fire();
+    fade->Fire();
     if (clock.elapsed() < 3000) {
-        EXPECT_FALSE(splash.done_);
-        EXPECT_TRUE(splash.fadeTimer_->Enabled());
+        EXPECT_FALSE(splash.IsDone());
+        EXPECT_TRUE(fade->Enabled());
         EXPECT_EQ(splash.windowOpacity(), 1.0);
     }
 
     splash.WaitUntilDone();
-    EXPECT_TRUE(splash.done_);
-    EXPECT_FALSE(splash.fadeTimer_->Enabled());
+    EXPECT_TRUE(splash.IsDone());
+    EXPECT_FALSE(fade->Enabled());
     EXPECT_EQ(splash.windowOpacity(), 0.0); // faded out all the way
     EXPECT_FALSE(splash.isVisible());       // and then closed itself
 }
@@ -375,11 +374,12 @@ TEST_F(Shell, SplashNamesTheExecutableAndWaitsForItsFade)
 TEST_F(Shell, SplashWaitEndsAtOnceWhenTheProgramIsEnding)
 {
     SplashWindow splash;
+    ov::IntervalTimer* fade = ovtest::Child<ov::IntervalTimer>(&splash, "fadeTimer");
     splash.show();
     bool ending = false;
     QTimer::singleShot(0, [&] { ending = true; });
     splash.WaitUntilDone([&] { return ending; });
-    EXPECT_TRUE(splash.done_);
-    EXPECT_FALSE(splash.fadeTimer_->Enabled());
+    EXPECT_TRUE(splash.IsDone());
+    EXPECT_FALSE(fade->Enabled());
     EXPECT_EQ(splash.windowOpacity(), 1.0); // no fade was waited for
 }

@@ -1,6 +1,5 @@
 #include "branding/ui/helppage.h"
 #include "branding/ui/linklabel.h"
-#include "branding/ui/productpages.h"
 #include "branding_fixture.h"
 
 #include <QApplication>
@@ -19,22 +18,21 @@ namespace {
 
 class HelpAndLinks : public BrandingFormTest {
 protected:
-    HelpPage& H() { return *main->helpPage_; }
-    ProductPages& P() { return *main->productPages_; }
+    HelpPage& H() { return *Find<HelpPage>(); }
 
     // Selects the additional-messages tab as a user does, with the mouse.
     void ClickAdditionalTab()
     {
-        QTabBar* bar = main->pages_->tabBar();
-        const int index = main->pages_->indexOf(main->additionalTab_);
+        QTabBar* bar = Pages()->tabBar();
+        const int index = Pages()->indexOf(Find<QWidget>("additionalPage"));
         QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(index).center());
     }
     // The four triggers, in the order of the table of links.
     void TriggerAll()
     {
-        QTest::mouseClick(P().visitLink_, Qt::LeftButton);
-        P().resourcesButton_->click();
-        P().subscribeButton_->click();
+        QTest::mouseClick(Find<LinkLabel>("visitLink"), Qt::LeftButton);
+        Find<QPushButton>("resourcesButton")->click();
+        Find<QPushButton>("subscribeButton")->click();
         ClickAdditionalTab();
     }
 
@@ -61,7 +59,7 @@ protected:
             p.setOutputFormat(QPrinter::PdfFormat);
             p.setOutputFileName(pdf);
         };
-        H().printHelpButton_->click();
+        Find<QPushButton>("printHelpButton")->click();
         return PdfPages(pdf);
     }
     QString pdfTitle;
@@ -72,7 +70,7 @@ TEST_F(HelpAndLinks, NoConnectionShowsTheErrorEachTimeAndOpensNothing)
     WriteDefaultRecord();
     online = false;
     MakeMain();
-    main->pages_->setCurrentWidget(main->aboutTab_);
+    Pages()->setCurrentWidget(Find<QWidget>("aboutPage"));
     for (int round = 0; round < 2; ++round) TriggerAll();
     ASSERT_TRUE(WaitFor([&] { return Shown().size() == 8; })) << Shown().size();
     for (const auto& m : Shown()) {
@@ -80,29 +78,30 @@ TEST_F(HelpAndLinks, NoConnectionShowsTheErrorEachTimeAndOpensNothing)
         EXPECT_EQ(m.text, "Internet connection required.");
     }
     EXPECT_TRUE(Opened().empty());
-    EXPECT_EQ(main->pages_->currentIndex(), 0); // the additional tab gave way to Messages
+    EXPECT_EQ(Pages()->currentIndex(), 0); // the additional tab gave way to Messages
 }
 
 TEST_F(HelpAndLinks, WithAConnectionEachTriggerOpensItsOwnAddressOnce)
 {
     WriteDefaultRecord();
     MakeMain();
-    main->pages_->setCurrentWidget(main->aboutTab_);
+    Pages()->setCurrentWidget(Find<QWidget>("aboutPage"));
     TriggerAll();
     ASSERT_TRUE(WaitFor([&] { return Opened().size() == 4; })) << Opened().join(' ').toStdString();
     EXPECT_EQ(Opened(), (QStringList {"https://calm.example/app", "https://calm.example/app/res",
                                       "https://calm.example/app/news", "https://calm.example/app/more"}));
     EXPECT_TRUE(Shown().empty());
-    EXPECT_EQ(main->pages_->currentIndex(), 0);
+    EXPECT_EQ(Pages()->currentIndex(), 0);
 
     // The link label answers the keyboard too.
-    P().visitLink_->setFocus();
-    QTest::keyClick(P().visitLink_, Qt::Key_Space);
+    LinkLabel* visit = Find<LinkLabel>("visitLink");
+    visit->setFocus();
+    QTest::keyClick(visit, Qt::Key_Space);
     EXPECT_EQ(Opened().size(), 5);
     // Selecting the other pages opens nothing.
-    main->pages_->setCurrentWidget(main->helpTab_);
-    QTest::mouseClick(main->pages_->tabBar(), Qt::LeftButton, {},
-                      main->pages_->tabBar()->tabRect(main->pages_->indexOf(main->aboutTab_)).center());
+    Pages()->setCurrentWidget(Find<QWidget>("helpPage"));
+    QTest::mouseClick(Pages()->tabBar(), Qt::LeftButton, {},
+                      Pages()->tabBar()->tabRect(Pages()->indexOf(Find<QWidget>("aboutPage"))).center());
     QCoreApplication::processEvents();
     EXPECT_EQ(Opened().size(), 5);
 }
@@ -113,9 +112,10 @@ TEST_F(HelpAndLinks, AddressesThatAreNotWebPagesAreNotOpened)
     // local program. Neither goes to the desktop's opener.
     WriteRecord("\"HTTP_BASEURL\"=\"file:///usr/bin/xterm\"\n");
     MakeMain();
-    P().subscribeButton_->click();
-    P().visitLink_->setFocus();
-    QTest::keyClick(P().visitLink_, Qt::Key_Return);
+    Find<QPushButton>("subscribeButton")->click();
+    LinkLabel* visit = Find<LinkLabel>("visitLink");
+    visit->setFocus();
+    QTest::keyClick(visit, Qt::Key_Return);
     EXPECT_TRUE(Opened().empty());
     ASSERT_EQ(Shown().size(), 2u);
     EXPECT_EQ(Shown()[0].kind, ov::MsgKind::Error);
@@ -125,18 +125,18 @@ TEST_F(HelpAndLinks, AddressesThatAreNotWebPagesAreNotOpened)
 TEST_F(HelpAndLinks, HelpFileLoadsWhenPresentAndLeavesAnEmptyPageWhenMissing)
 {
     MakeMain();
-    EXPECT_TRUE(H().helpText_->document()->isEmpty());
-    EXPECT_TRUE(H().helpText_->isReadOnly());
+    EXPECT_TRUE(Find<QTextEdit>("helpText")->document()->isEmpty());
+    EXPECT_TRUE(Find<QTextEdit>("helpText")->isReadOnly());
     EXPECT_TRUE(Shown().empty());
 
     exe->Write("Help/ovHelp.rtf", "{\\rtf1\\ansi {\\b Welcome}\\par Second\\par}");
     H().LoadHelpFile();
-    EXPECT_EQ(H().helpText_->toPlainText().section('\n', 0, 1), "Welcome\nSecond");
+    EXPECT_EQ(Find<QTextEdit>("helpText")->toPlainText().section('\n', 0, 1), "Welcome\nSecond");
     // Printing an empty page would waste paper: the user is told instead.
     std::filesystem::remove(exe->Path("Help/ovHelp.rtf"));
     H().LoadHelpFile();
-    EXPECT_TRUE(H().helpText_->document()->isEmpty());
-    H().printHelpButton_->click();
+    EXPECT_TRUE(Find<QTextEdit>("helpText")->document()->isEmpty());
+    Find<QPushButton>("printHelpButton")->click();
     ASSERT_EQ(Shown().size(), 1u);
     EXPECT_EQ(Shown()[0].kind, ov::MsgKind::Information);
 }
@@ -168,7 +168,7 @@ TEST_F(HelpAndLinks, PrintWithNoPrinterInstalledSaysWhyItCannotStart)
     if (!QPrinterInfo::availablePrinters().isEmpty()) GTEST_SKIP() << "a printer is installed here";
     exe->Write("Help/ovHelp.rtf", "{\\rtf1\\ansi Short help\\par}");
     MakeMain();
-    H().printHelpButton_->click();
+    Find<QPushButton>("printHelpButton")->click();
     ASSERT_EQ(Shown().size(), 1u);
     EXPECT_EQ(Shown()[0].kind, ov::MsgKind::Error);
     EXPECT_NE(Shown()[0].text.find("Printing could not start"), std::string::npos);
@@ -196,7 +196,7 @@ TEST_F(NoNetworkLinks, LinksShowTheErrorAndOpenNothing)
     ASSERT_TRUE(WaitFor([&] { return Shown().size() == 4; }));
     EXPECT_EQ(Shown()[0].text, "Internet connection required.");
     EXPECT_TRUE(Opened().empty());
-    EXPECT_EQ(main->pages_->currentIndex(), 0);
+    EXPECT_EQ(Pages()->currentIndex(), 0);
 }
 
 } // namespace
@@ -207,11 +207,12 @@ TEST_F(HelpAndLinks, TabStaysInsideTheHelpText)
     main->show();
     main->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(main)); // focus moves only in an active window
-    main->pages_->setCurrentWidget(main->helpTab_);
-    H().helpText_->setFocus();
-    ASSERT_EQ(QApplication::focusWidget(), H().helpText_);
-    QTest::keyClick(H().helpText_, Qt::Key_Tab);
-    EXPECT_EQ(QApplication::focusWidget(), H().helpText_);
-    QTest::keyClick(H().helpText_, Qt::Key_Backtab, Qt::ShiftModifier);
-    EXPECT_EQ(QApplication::focusWidget(), H().helpText_);
+    Pages()->setCurrentWidget(Find<QWidget>("helpPage"));
+    QTextEdit* help = Find<QTextEdit>("helpText");
+    help->setFocus();
+    ASSERT_EQ(QApplication::focusWidget(), help);
+    QTest::keyClick(help, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), help);
+    QTest::keyClick(help, Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(QApplication::focusWidget(), help);
 }

@@ -1,8 +1,6 @@
 #include "branding/ui/linklabel.h"
-#include "branding/ui/productpages.h"
 #include "branding_fixture.h"
 #include "platform/ui/messagebox.h"
-#include "settings/ui/settingspage.h"
 
 #include <QApplication>
 #include <QImage>
@@ -16,7 +14,6 @@ namespace {
 
 class ProductPagesTest : public BrandingFormTest {
 protected:
-    ProductPages& P() { return *main->productPages_; }
     static QColor Centre(const QLabel* l)
     {
         const QImage img = l->pixmap().toImage();
@@ -39,15 +36,18 @@ TEST_F(ProductPagesTest, RecordGoesToTitlesAndCaptionsAsTyped)
 
     EXPECT_EQ(window.windowTitle(), "Calmly <b>Pro</b>");
     EXPECT_EQ(ov::MessageBox::ApplicationTitle(), "Calmly <b>Pro</b>");
-    EXPECT_EQ(P().aboutTitle_->text(), "Calmly <b>Pro</b> (Build " ORVELLA_VERSION ")");
-    EXPECT_EQ(P().resourcesTitle_->text(), "Calmly <b>Pro</b> Online Resource");
-    EXPECT_EQ(P().visitLink_->text(), "Visit calm.example/app for more information");
-    EXPECT_TRUE(P().aboutText_->text().endsWith("Note: Calmly <b>Pro</b> is a division of Quiet & Co."));
+    EXPECT_EQ(Find<QLabel>("aboutTitle")->text(), "Calmly <b>Pro</b> (Build " ORVELLA_VERSION ")");
+    EXPECT_EQ(Find<QLabel>("resourcesTitle")->text(), "Calmly <b>Pro</b> Online Resource");
+    EXPECT_EQ(Find<LinkLabel>("visitLink")->text(), "Visit calm.example/app for more information");
+    EXPECT_TRUE(Find<QLabel>("aboutText")->text().endsWith("Note: Calmly <b>Pro</b> is a division of Quiet & Co."));
     // Names from the record are text, never markup.
-    for (const QLabel* l : {P().aboutTitle_, P().resourcesTitle_, P().aboutText_, static_cast<QLabel*>(P().visitLink_)})
-        EXPECT_EQ(l->textFormat(), Qt::PlainText) << l->objectName().toStdString();
+    for (const char* name : {"aboutTitle", "resourcesTitle", "aboutText", "visitLink"}) {
+        const QLabel* l = Find<QLabel>(QLatin1String(name));
+        EXPECT_EQ(l->textFormat(), Qt::PlainText) << name;
+    }
     // The bold titles take the width of their text.
-    EXPECT_GE(P().aboutTitle_->width(), P().aboutTitle_->sizeHint().width());
+    const QLabel* aboutTitle = Find<QLabel>("aboutTitle");
+    EXPECT_GE(aboutTitle->width(), aboutTitle->sizeHint().width());
     EXPECT_TRUE(Shown().empty());
 }
 
@@ -56,9 +56,9 @@ TEST_F(ProductPagesTest, NoRecordFoundUsesTheShippedOne)
     MainWindow& window = MakeMain();
     EXPECT_EQ(window.windowTitle(), "Orvella");
     EXPECT_EQ(ov::MessageBox::ApplicationTitle(), "Orvella");
-    EXPECT_TRUE(P().aboutTitle_->text().startsWith("Orvella"));
-    EXPECT_TRUE(P().aboutText_->text().endsWith("Note: Orvella is a division of Halvorn."));
-    EXPECT_EQ(P().branding_.HTTP_SUBSCRIBE, "https://example.org/orvella/newsletter");
+    EXPECT_TRUE(Find<QLabel>("aboutTitle")->text().startsWith("Orvella"));
+    EXPECT_TRUE(Find<QLabel>("aboutText")->text().endsWith("Note: Orvella is a division of Halvorn."));
+    EXPECT_EQ(main->Branding().HTTP_SUBSCRIBE, "https://example.org/orvella/newsletter");
 }
 
 TEST_F(ProductPagesTest, EmptyRecordLeavesEmptyNamesAndBuiltInPictures)
@@ -66,15 +66,15 @@ TEST_F(ProductPagesTest, EmptyRecordLeavesEmptyNamesAndBuiltInPictures)
     WriteRecord(""); // a record of the user's own wins, even an empty one
     MainWindow& window = MakeMain();
     EXPECT_EQ(window.windowTitle(), "");
-    EXPECT_EQ(P().aboutTitle_->text(), ""); // no version stamp in a missing file either
-    EXPECT_EQ(P().resourcesTitle_->text(), " Online Resource");
-    EXPECT_EQ(P().visitLink_->text(), "Visit  for more information");
-    EXPECT_EQ(P().branding_.HTTP_SUBSCRIBE, "/");
+    EXPECT_EQ(Find<QLabel>("aboutTitle")->text(), ""); // no version stamp in a missing file either
+    EXPECT_EQ(Find<QLabel>("resourcesTitle")->text(), " Online Resource");
+    EXPECT_EQ(Find<LinkLabel>("visitLink")->text(), "Visit  for more information");
+    EXPECT_EQ(main->Branding().HTTP_SUBSCRIBE, "/");
 
     EXPECT_FALSE(window.windowIcon().isNull());
     EXPECT_FALSE(QApplication::windowIcon().isNull());
-    EXPECT_EQ(window.headerLogo_->pixmap().size(), QSize(632, 71));
-    for (QLabel* l : {P().newsletterSideLogo_, P().resourcesSideLogo_, P().aboutSideLogo_, window.settingsPage_->settingsSideLogo_}) {
+    EXPECT_EQ(Find<QLabel>("headerLogo")->pixmap().size(), QSize(632, 71));
+    for (QLabel* l : {Find<QLabel>("newsletterSideLogo"), Find<QLabel>("resourcesSideLogo"), Find<QLabel>("aboutSideLogo"), Find<QLabel>("settingsSideLogo")}) {
         EXPECT_EQ(l->size(), QSize(64, 246)) << l->objectName().toStdString();
         EXPECT_FALSE(l->pixmap().isNull());
     }
@@ -89,9 +89,9 @@ TEST_F(ProductPagesTest, PicturesBesideTheProgramReplaceTheBuiltInOnes)
 
     EXPECT_EQ(window.windowIcon().pixmap(32, 32).toImage().pixelColor(16, 16), QColor(Qt::green));
     EXPECT_EQ(QApplication::windowIcon().pixmap(32, 32).toImage().pixelColor(16, 16), QColor(Qt::green));
-    EXPECT_EQ(window.headerLogo_->width(), 200);
-    EXPECT_EQ(Centre(window.headerLogo_), QColor(Qt::red));
-    for (QLabel* l : {P().newsletterSideLogo_, P().resourcesSideLogo_, P().aboutSideLogo_, window.settingsPage_->settingsSideLogo_}) {
+    EXPECT_EQ(Find<QLabel>("headerLogo")->width(), 200);
+    EXPECT_EQ(Centre(Find<QLabel>("headerLogo")), QColor(Qt::red));
+    for (QLabel* l : {Find<QLabel>("newsletterSideLogo"), Find<QLabel>("resourcesSideLogo"), Find<QLabel>("aboutSideLogo"), Find<QLabel>("settingsSideLogo")}) {
         EXPECT_EQ(l->size(), QSize(50, 300)) << l->objectName().toStdString();
         EXPECT_EQ(Centre(l), QColor(Qt::blue));
     }
@@ -105,8 +105,8 @@ TEST_F(ProductPagesTest, UnreadablePicturesAreSkippedSilently)
     MainWindow& window = MakeMain();
     EXPECT_TRUE(Shown().empty());
     EXPECT_FALSE(window.windowIcon().isNull());
-    EXPECT_EQ(window.headerLogo_->pixmap().size(), QSize(632, 71)); // the built-in header
-    EXPECT_EQ(P().aboutSideLogo_->size(), QSize(64, 246));
+    EXPECT_EQ(Find<QLabel>("headerLogo")->pixmap().size(), QSize(632, 71)); // the built-in header
+    EXPECT_EQ(Find<QLabel>("aboutSideLogo")->size(), QSize(64, 246));
 }
 
 TEST_F(ProductPagesTest, NewsletterLabelsRenderTheirMarkup)
@@ -123,7 +123,7 @@ TEST_F(ProductPagesTest, NewsletterLabelsRenderTheirMarkup)
         l.setText(text);
         return l.grab().toImage();
     };
-    for (QLabel* l : {P().newsletterIntro_, P().newsletterHowTo_, P().newsletterPrivacy_}) {
+    for (QLabel* l : {Find<QLabel>("newsletterIntro"), Find<QLabel>("newsletterHowTo"), Find<QLabel>("newsletterPrivacy")}) {
         const std::string name = l->objectName().toStdString();
         QTextDocument doc;
         doc.setHtml(l->text());
@@ -140,8 +140,8 @@ TEST_F(ProductPagesTest, NewsletterLabelsRenderTheirMarkup)
         EXPECT_NE(shown, drawn(l, Qt::PlainText, words)) << name;
         EXPECT_FALSE(l->accessibleName().contains('<')) << name;
     }
-    EXPECT_EQ(P().subscribeButton_->text(), "YES! Please Subscribe Me");
-    EXPECT_EQ(P().resourcesButton_->text(), "Online Resources");
+    EXPECT_EQ(Find<QPushButton>("subscribeButton")->text(), "YES! Please Subscribe Me");
+    EXPECT_EQ(Find<QPushButton>("resourcesButton")->text(), "Online Resources");
 }
 
 } // namespace

@@ -1,5 +1,5 @@
-#include "app/ui/notray.h"
-
+// Without a notification area: the main window as an ordinary window with
+// a bar of the tray menu's commands.
 #include "app/ui/mainwindow.h"
 #include "library/ui/messagespage.h"
 #include "platform/intervaltimer.h"
@@ -13,7 +13,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-const char* const NoTrayNotice =
+const char* const MainWindow::NoTrayNotice =
     "No notification area was found on this desktop, so Orvella shows its window instead. "
     "Minimize the window and the phrases flash; closing it ends Orvella.";
 
@@ -31,9 +31,9 @@ public:
     {
         if (event->type() == QEvent::WindowStateChange) {
             const bool minimized = window_.isMinimized();
-            if (minimized && !wasMinimized_) ov::Guarded([this] { ToBackground(); });
+            if (minimized && !wasMinimized_) ov::Guarded([this] { window_.SendToBackground(); });
             wasMinimized_ = minimized;
-        } else if (event->type() == QEvent::Close && window_.isMinimized() && !window_.state_.ExitRequested) {
+        } else if (event->type() == QEvent::Close && window_.isMinimized() && !window_.State().ExitRequested) {
             // Closed from the task list while minimised: bring the window
             // back so the questions about unsaved changes are asked where
             // the user sees them.
@@ -43,16 +43,6 @@ public:
     }
 
 private:
-    // Nothing is asked or saved here (unsaved changes stay in the window and
-    // are asked about when it closes), but the ticks as they stand feed the
-    // phrases and the cycle restarts.
-    void ToBackground()
-    {
-        window_.messagesPage_->BuildPhrasePool();
-        window_.displayTimer_->SetInterval(window_.settingsPage_->intervalSpin_->Value() * 1000);
-        window_.displayTimer_->SetEnabled(!window_.pauseAction_->isChecked());
-    }
-
     MainWindow& window_;
     bool wasMinimized_ = false;
 };
@@ -68,20 +58,28 @@ QPushButton* AddButton(QWidget* bar, QHBoxLayout* row, const char* name, const Q
 
 } // namespace
 
-void EnterNoTrayMode(MainWindow& window)
+void MainWindow::SendToBackground()
 {
-    window.noTrayArea_ = true;
+    // Unsaved changes stay in the window and are asked about when it closes.
+    messagesPage_->BuildPhrasePool();
+    displayTimer_->SetInterval(settingsPage_->intervalSpin_->Value() * 1000);
+    displayTimer_->SetEnabled(!pauseAction_->isChecked());
+}
+
+void MainWindow::EnterNoTrayMode()
+{
+    noTrayArea_ = true;
     // An ordinary window: listed by the desktop, so it can be minimised and
     // found again.
-    window.setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                       | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
 
-    const int height = window.height();
-    window.setFixedSize(window.width(), height + BarHeight);
-    window.move(window.x(), window.y() - BarHeight / 2); // still centred
-    auto* bar = new QWidget(&window);
+    const int barTop = height();
+    setFixedSize(width(), barTop + BarHeight);
+    move(x(), y() - BarHeight / 2); // still centred
+    auto* bar = new QWidget(this);
     bar->setObjectName(QStringLiteral("noTrayBar"));
-    bar->setGeometry(0, height, window.width(), BarHeight);
+    bar->setGeometry(0, barTop, width(), BarHeight);
     auto* row = new QHBoxLayout(bar);
     row->setContentsMargins(8, 4, 8, 4);
     auto* hint = new QLabel(QStringLiteral("Phrases flash while this window is minimized."), bar);
@@ -91,16 +89,16 @@ void EnterNoTrayMode(MainWindow& window)
     // The tray menu's commands, run through its own actions so both stay
     // one state; with mnemonics, as the keyboard is the quickest way here.
     QPushButton* settings = AddButton(bar, row, "settingsButton", QStringLiteral("&Settings"));
-    QObject::connect(settings, &QPushButton::clicked, window.settingsAction_, &QAction::trigger);
+    connect(settings, &QPushButton::clicked, settingsAction_, &QAction::trigger);
     QPushButton* pause = AddButton(bar, row, "pauseButton", QStringLiteral("&Pause Messages"));
     pause->setCheckable(true);
-    pause->setChecked(window.pauseAction_->isChecked());
-    QObject::connect(pause, &QPushButton::clicked, window.pauseAction_, &QAction::trigger);
-    QObject::connect(window.pauseAction_, &QAction::toggled, pause, &QPushButton::setChecked);
+    pause->setChecked(pauseAction_->isChecked());
+    connect(pause, &QPushButton::clicked, pauseAction_, &QAction::trigger);
+    connect(pauseAction_, &QAction::toggled, pause, &QPushButton::setChecked);
     QPushButton* minimize = AddButton(bar, row, "minimizeButton", QStringLiteral("Mi&nimize"));
-    QObject::connect(minimize, &QPushButton::clicked, &window, &QWidget::showMinimized);
+    connect(minimize, &QPushButton::clicked, this, &QWidget::showMinimized);
     QPushButton* exit = AddButton(bar, row, "exitButton", QStringLiteral("E&xit"));
-    QObject::connect(exit, &QPushButton::clicked, window.exitAction_, &QAction::trigger);
+    connect(exit, &QPushButton::clicked, exitAction_, &QAction::trigger);
 
-    new NoTrayWatcher(window);
+    new NoTrayWatcher(*this);
 }
