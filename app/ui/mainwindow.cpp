@@ -152,7 +152,6 @@ void MainWindow::RunStartupSteps()
     // Positions of random placement are drawn from a generator seeded once.
     std::srand(static_cast<unsigned>(std::chrono::steady_clock::now().time_since_epoch().count()));
     InstallSessionEndHook();
-    state_ = ov::SharedState();
     ov::Guarded([&] { RestoreStartupGroup(); });
     ov::Guarded([&] { LoadSettings(CurrentCategory()); });
     ov::Guarded([&] { messagesPage_->LoadCategories(true); });

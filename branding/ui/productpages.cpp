@@ -108,48 +108,48 @@ void ShowSideImage(QLabel* label, const QPixmap& picture)
 NewsletterPage::NewsletterPage(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("newsletterPage"));
-    sideLogo_ = SideImage(this, "newsletterSideLogo", {4, 12});
-    headline_ = Label(this, "newsletterHeadline", {116, 32, 381, 39}, true);
-    QFont bold = headline_->font();
+    newsletterSideLogo_ = SideImage(this, "newsletterSideLogo", {4, 12});
+    newsletterHeadline_ = Label(this, "newsletterHeadline", {116, 32, 381, 39}, true);
+    QFont bold = newsletterHeadline_->font();
     bold.setBold(true);
-    headline_->setFont(bold);
-    headline_->setText(QLatin1String(kNewsHeadline));
-    intro_ = Markup(this, "newsletterIntro", {116, 86, 379, 59}, kNewsText1);
-    howTo_ = Markup(this, "newsletterHowTo", {116, 158, 373, 55}, kNewsText2);
-    rule_ = Separator(this, "newsletterRule", {4, 276, 621, 3});
-    privacy_ = Markup(this, "newsletterPrivacy", {116, 306, 391, 35}, kNewsText3);
+    newsletterHeadline_->setFont(bold);
+    newsletterHeadline_->setText(QLatin1String(kNewsHeadline));
+    newsletterIntro_ = Markup(this, "newsletterIntro", {116, 86, 379, 59}, kNewsText1);
+    newsletterHowTo_ = Markup(this, "newsletterHowTo", {116, 158, 373, 55}, kNewsText2);
+    newsletterRule_ = Separator(this, "newsletterRule", {4, 276, 621, 3});
+    newsletterPrivacy_ = Markup(this, "newsletterPrivacy", {116, 306, 391, 35}, kNewsText3);
     subscribeButton_ = Button(this, "subscribeButton", "YES! Please Subscribe Me");
     connect(subscribeButton_, &QPushButton::clicked, this, &NewsletterPage::subscribeClicked);
 }
 
-void NewsletterPage::SetSideImage(const QPixmap& picture) { ShowSideImage(sideLogo_, picture); }
+void NewsletterPage::SetSideImage(const QPixmap& picture) { ShowSideImage(newsletterSideLogo_, picture); }
 
 ResourcesPage::ResourcesPage(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("resourcesPage"));
-    sideLogo_ = SideImage(this, "resourcesSideLogo", {4, 12});
-    title_ = AutoLabel(this, "resourcesTitle", {125, 18});
-    text_ = Label(this, "resourcesText", {125, 48, 373, 131}, true);
-    text_->setText(QLatin1String(kResourcesText));
-    rule_ = Separator(this, "resourcesRule", {4, 276, 621, 3});
+    resourcesSideLogo_ = SideImage(this, "resourcesSideLogo", {4, 12});
+    resourcesTitle_ = AutoLabel(this, "resourcesTitle", {125, 18});
+    resourcesText_ = Label(this, "resourcesText", {125, 48, 373, 131}, true);
+    resourcesText_->setText(QLatin1String(kResourcesText));
+    resourcesRule_ = Separator(this, "resourcesRule", {4, 276, 621, 3});
     resourcesButton_ = Button(this, "resourcesButton", "Online Resources");
     connect(resourcesButton_, &QPushButton::clicked, this, &ResourcesPage::resourcesClicked);
 }
 
 void ResourcesPage::ShowTexts(const ov::BrandingTexts& texts)
 {
-    title_->setText(Q(texts.resourceTitle));
-    FitToText(title_);
+    resourcesTitle_->setText(Q(texts.resourceTitle));
+    FitToText(resourcesTitle_);
 }
 
-void ResourcesPage::SetSideImage(const QPixmap& picture) { ShowSideImage(sideLogo_, picture); }
+void ResourcesPage::SetSideImage(const QPixmap& picture) { ShowSideImage(resourcesSideLogo_, picture); }
 
 AboutPage::AboutPage(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("aboutPage"));
-    sideLogo_ = SideImage(this, "aboutSideLogo", {2, 12});
-    title_ = AutoLabel(this, "aboutTitle", {116, 18});
-    text_ = Label(this, "aboutText", {116, 36, 455, 65}, false);
+    aboutSideLogo_ = SideImage(this, "aboutSideLogo", {2, 12});
+    aboutTitle_ = AutoLabel(this, "aboutTitle", {116, 18});
+    aboutText_ = Label(this, "aboutText", {116, 36, 455, 65}, false);
     visitLink_ = new LinkLabel(this);
     visitLink_->setObjectName(QStringLiteral("visitLink"));
     visitLink_->setTextFormat(Qt::PlainText);
@@ -160,20 +160,20 @@ AboutPage::AboutPage(QWidget* parent) : QWidget(parent)
     pal.setColor(QPalette::Window, Qt::black);
     pal.setColor(QPalette::WindowText, Qt::white);
     visitLink_->setPalette(pal);
-    topRule_ = Separator(this, "aboutTopRule", {78, 142, 547, 3});
+    aboutTopRule_ = Separator(this, "aboutTopRule", {78, 142, 547, 3});
     legalText_ = Label(this, "legalText", {116, 170, 392, 52}, true);
     legalText_->setText(QLatin1String(kLegalText));
-    bottomRule_ = Separator(this, "aboutBottomRule", {4, 276, 621, 3});
+    aboutBottomRule_ = Separator(this, "aboutBottomRule", {4, 276, 621, 3});
     connect(visitLink_, &LinkLabel::clicked, this, &AboutPage::visitClicked);
 }
 
 void AboutPage::ShowTexts(const ov::BrandingTexts& texts)
 {
-    text_->setText(Q(texts.aboutText));
-    title_->setText(Q(texts.aboutTitle));
-    FitToText(title_);
+    aboutText_->setText(Q(texts.aboutText));
+    aboutTitle_->setText(Q(texts.aboutTitle));
+    FitToText(aboutTitle_);
     visitLink_->setText(Q(texts.visitCaption));
     visitLink_->setAccessibleName(visitLink_->text());
 }
 
-void AboutPage::SetSideImage(const QPixmap& picture) { ShowSideImage(sideLogo_, picture); }
+void AboutPage::SetSideImage(const QPixmap& picture) { ShowSideImage(aboutSideLogo_, picture); }

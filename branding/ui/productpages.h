@@ -22,12 +22,12 @@ signals:
     void subscribeClicked();
 
 private:
-    QLabel* sideLogo_ = nullptr;
-    QLabel* headline_ = nullptr;
-    QLabel* intro_ = nullptr;
-    QLabel* howTo_ = nullptr;
-    QFrame* rule_ = nullptr;
-    QLabel* privacy_ = nullptr;
+    QLabel* newsletterSideLogo_ = nullptr;
+    QLabel* newsletterHeadline_ = nullptr;
+    QLabel* newsletterIntro_ = nullptr;
+    QLabel* newsletterHowTo_ = nullptr;
+    QFrame* newsletterRule_ = nullptr;
+    QLabel* newsletterPrivacy_ = nullptr;
     QPushButton* subscribeButton_ = nullptr;
 };
 
@@ -42,10 +42,10 @@ signals:
     void resourcesClicked();
 
 private:
-    QLabel* sideLogo_ = nullptr;
-    QLabel* title_ = nullptr;
-    QLabel* text_ = nullptr;
-    QFrame* rule_ = nullptr;
+    QLabel* resourcesSideLogo_ = nullptr;
+    QLabel* resourcesTitle_ = nullptr;
+    QLabel* resourcesText_ = nullptr;
+    QFrame* resourcesRule_ = nullptr;
     QPushButton* resourcesButton_ = nullptr;
 };
 
@@ -60,11 +60,11 @@ signals:
     void visitClicked();
 
 private:
-    QLabel* sideLogo_ = nullptr;
-    QLabel* title_ = nullptr;
-    QLabel* text_ = nullptr;
+    QLabel* aboutSideLogo_ = nullptr;
+    QLabel* aboutTitle_ = nullptr;
+    QLabel* aboutText_ = nullptr;
     LinkLabel* visitLink_ = nullptr;
-    QFrame* topRule_ = nullptr;
+    QFrame* aboutTopRule_ = nullptr;
     QLabel* legalText_ = nullptr;
-    QFrame* bottomRule_ = nullptr;
+    QFrame* aboutBottomRule_ = nullptr;
 };
