@@ -6,6 +6,7 @@
 #include "platform/intervaltimer.h"
 #include "platform/ui/accessible.h"
 #include "platform/ui/messagebox.h"
+#include "platform/ui/pagefont.h"
 #include "settings/ui/settingspage.h"
 
 #include <QCheckBox>
@@ -23,17 +24,7 @@
 #include <chrono>
 #include <cstdlib>
 
-QFont MainWindow::PageFont()
-{
-    static const QFont font = [] {
-        if (QFontDatabase::families().contains(QStringLiteral("Tahoma")))
-            return QFont(QStringLiteral("Tahoma"), 8);
-        QFont f(QStringLiteral("Sans Serif"), 8);
-        f.setStyleHint(QFont::SansSerif);
-        return f;
-    }();
-    return font;
-}
+QFont MainWindow::PageFont() { return ov::PageFont(); }
 
 MainWindow::MainWindow(QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
@@ -73,9 +64,12 @@ void MainWindow::BuildFrame()
     pages_->setObjectName(QStringLiteral("pages"));
     pages_->setGeometry(0, 71, 632, 491 - 71);
     pages_->setAccessibleName(QStringLiteral("Pages"));
+    // Created in this window before it joins the tabs, so its controls keep
+    // their place in the keyboard focus chain.
+    messagesPage_ = new MessagesPage(state_, this);
+    pages_->addTab(messagesPage_, QStringLiteral("Messages"));
     struct PageDef { QWidget** slot; const char* name; const char* caption; };
     const PageDef defs[] = {
-        {&messagesTab_, "messagesPage", "Messages"},
         {&settingsTab_, "settingsPage", "Settings"},
         {&newsletterTab_, "newsletterPage", "Newsletter"},
         {&resourcesTab_, "resourcesPage", "Resources"},
@@ -110,12 +104,24 @@ void MainWindow::BuildFrame()
     exitAction_ = trayMenu_->addAction(QStringLiteral("Exit"));
     exitAction_->setObjectName(QStringLiteral("exitAction"));
 
-    messagesPage_ = new MessagesPage(*this);
     settingsPage_ = new SettingsPage(*this);
     displayCycle_ = new DisplayCycle(*this);
     productPages_ = new ProductPages(*this);
     helpPage_ = new HelpPage(*this);
+    WireRooms();
     BuildShell();
+}
+
+void MainWindow::WireRooms()
+{
+    messagesPage_->SetSettingsHooks([this](const std::string& c) { return settingsPage_->SaveSettings(c); },
+                                    [this](const std::string& c) { settingsPage_->LoadSettings(c); });
+}
+
+void MainWindow::UseWindows(PhraseWindow* /*phrase*/, NewListDialog* newList, DeleteListDialog* deleteList,
+                            FontSizeDialog* /*size*/, FontColorDialog* /*colour*/, FontNameDialog* /*name*/)
+{
+    messagesPage_->SetDialogs(newList, deleteList);
 }
 
 void MainWindow::RunStartupSteps()
@@ -136,6 +142,7 @@ void MainWindow::RunStartupSteps()
     pages_->setCurrentIndex(0);
     pages_->update();
     ready_ = true;
+    messagesPage_->SetReady();
 }
 
 void MainWindow::RestoreStartupGroup() { settingsPage_->RestoreStartupGroup(); }

@@ -6,6 +6,12 @@
 
 class QLabel;
 class QTabWidget;
+class PhraseWindow;
+class NewListDialog;
+class DeleteListDialog;
+class FontSizeDialog;
+class FontColorDialog;
+class FontNameDialog;
 namespace ov { class IntervalTimer; class QtTrayShell; class QtTrayMenu; class TrayIcon; }
 class QMenu;
 class QAction;
@@ -25,13 +31,19 @@ public:
     explicit MainWindow(QWidget* parent = nullptr);
     ~MainWindow() override;
 
+    // The windows created after this one (CreateWindows): the pages get theirs.
+    void UseWindows(PhraseWindow* phrase, NewListDialog* newList, DeleteListDialog* deleteList,
+                    FontSizeDialog* size, FontColorDialog* colour, FontNameDialog* name);
+    ov::SharedState& State() { return state_; }
+    const ov::SharedState& State() const { return state_; }
+    bool IsReady() const { return ready_; } // start-up steps done
+
     ov::SharedState state_;
     bool ready_ = false;
 
     QWidget* headerPanel_ = nullptr;
     QLabel* headerLogo_ = nullptr;
     QTabWidget* pages_ = nullptr;
-    QWidget* messagesTab_ = nullptr;
     QWidget* settingsTab_ = nullptr;
     QWidget* newsletterTab_ = nullptr;
     QWidget* resourcesTab_ = nullptr;
@@ -114,4 +126,5 @@ private:
     void BuildFrame();
     void BuildShell(); // the tray icon and the menu's handlers (mainwindow_shell.cpp)
     void RunStartupSteps();
+    void WireRooms();
 };
