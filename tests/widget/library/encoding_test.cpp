@@ -1,5 +1,4 @@
 #include "app/ui/mainwindow.h"
-#include "library/ui/messagespage.h"
 #include "ui/widgetsupport.h"
 
 #include <QListWidget>
@@ -10,7 +9,6 @@
 // editor without losing a byte.
 class EditorEncoding : public ovtest::WindowTest {
 protected:
-    MessagesPage& Page() { return *Find<MessagesPage>(); }
     std::string File() { return exe->Read("Affirmations/Cat/latin.txt"); }
 };
 
