@@ -65,9 +65,12 @@ void MainWindow::BuildFrame()
     pages_->setObjectName(QStringLiteral("pages"));
     pages_->setGeometry(0, 71, 632, 491 - 71);
     pages_->setAccessibleName(QStringLiteral("Pages"));
+    // Created in this window before it joins the tabs, so its controls keep
+    // their place in the keyboard focus chain.
+    messagesPage_ = new MessagesPage(state_, this);
+    pages_->addTab(messagesPage_, QStringLiteral("Messages"));
     struct PageDef { QWidget** slot; const char* name; const char* caption; };
     const PageDef defs[] = {
-        {&messagesTab_, "messagesPage", "Messages"},
         {&settingsTab_, "settingsPage", "Settings"},
     };
     for (const PageDef& d : defs) {
@@ -97,7 +100,6 @@ void MainWindow::BuildFrame()
     exitAction_ = trayMenu_->addAction(QStringLiteral("Exit"));
     exitAction_->setObjectName(QStringLiteral("exitAction"));
 
-    messagesPage_ = new MessagesPage(*this);
     settingsPage_ = new SettingsPage(*this);
     displayCycle_ = new DisplayCycle(*this);
     // Each page is made inside this window and then moved into its tab, so
@@ -119,6 +121,8 @@ void MainWindow::BuildFrame()
 
 void MainWindow::WireRooms()
 {
+    messagesPage_->SetSettingsHooks([this](const std::string& c) { return settingsPage_->SaveSettings(c); },
+                                    [this](const std::string& c) { settingsPage_->LoadSettings(c); });
     // The addresses are read when used, from the record of the start-up.
     connect(aboutPage_, &AboutPage::visitClicked, this,
             [this] { ov::Guarded([this] { ov::OpenWebPage(branding_.HTTP_BASEURL, this); }); });
@@ -135,10 +139,9 @@ void MainWindow::UseWindows(PhraseWindow* phrase, NewListDialog* newList, Delete
                             FontSizeDialog* size, FontColorDialog* colour, FontNameDialog* name)
 {
     phraseWindow_ = phrase;
-    // The Messages and Settings pages and the display cycle still take
-    // theirs from the window registry.
-    (void)newList;
-    (void)deleteList;
+    messagesPage_->SetDialogs(newList, deleteList);
+    // The Settings page and the display cycle still take theirs from the
+    // window registry.
     (void)size;
     (void)colour;
     (void)name;
@@ -161,6 +164,7 @@ void MainWindow::RunStartupSteps()
     pages_->setCurrentIndex(0);
     pages_->update();
     ready_ = true;
+    messagesPage_->SetReady();
 }
 
 void MainWindow::RestoreStartupGroup() { settingsPage_->RestoreStartupGroup(); }

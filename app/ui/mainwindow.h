@@ -10,6 +10,12 @@
 class QLabel;
 class QPixmap;
 class QTabWidget;
+class PhraseWindow;
+class NewListDialog;
+class DeleteListDialog;
+class FontSizeDialog;
+class FontColorDialog;
+class FontNameDialog;
 namespace ov { class IntervalTimer; class QtTrayShell; class QtTrayMenu; class TrayIcon; }
 class QMenu;
 class QAction;
@@ -79,7 +85,6 @@ public:
     bool ready_ = false;
     QWidget* headerPanel_ = nullptr;
     QTabWidget* pages_ = nullptr;
-    QWidget* messagesTab_ = nullptr;
     QWidget* settingsTab_ = nullptr;
     ov::IntervalTimer* displayTimer_ = nullptr;
     ov::IntervalTimer* hideTimer_ = nullptr;

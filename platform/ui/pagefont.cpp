@@ -3,7 +3,9 @@
 #include <QFontDatabase>
 #include <QStringList>
 
-QFont ov::PageFont()
+namespace ov {
+
+QFont PageFont()
 {
     static const QFont font = [] {
         if (QFontDatabase::families().contains(QStringLiteral("Tahoma")))
@@ -14,3 +16,5 @@ QFont ov::PageFont()
     }();
     return font;
 }
+
+} // namespace ov

@@ -237,15 +237,7 @@ void SettingsPage::RestoreStartupGroup()
 {
     window_.messagesPage_->LoadCategories(false);
     const ov::IniDoc doc = ov::IniFile(ov::SettingsFilePath()).Load();
-    const int index = doc.ReadInteger("General", "GroupIndex", 0);
-    QComboBox* categoryCombo = window_.messagesPage_->categoryCombo_;
-    {
-        const QSignalBlocker block(categoryCombo);
-        // A stored position past the last category (a folder was removed)
-        // selects the first one, so its own settings are loaded: defaults
-        // loaded here would later be saved over its stored values.
-        categoryCombo->setCurrentIndex(index >= 0 && index < categoryCombo->count() ? index : (categoryCombo->count() > 0 ? 0 : -1));
-    }
+    window_.messagesPage_->SelectStoredCategory(doc);
     pauseCheck_->setChecked(doc.ReadBool(ov::SettingsSection(window_.CurrentCategory()), "Pause", false));
     window_.pauseAction_->setChecked(pauseCheck_->isChecked());
     window_.displayTimer_->SetEnabled(!pauseCheck_->isChecked());

@@ -56,7 +56,7 @@ TEST_F(SettingsPageTest, EveryControlIsNamedForScreenReaders)
 
     // A drop-down box is named by its label, not by the entry it shows, and
     // so is its list; the tab of the page shown reports itself selected.
-    QComboBox* categoryCombo = window.messagesPage_->categoryCombo_;
+    QComboBox* categoryCombo = Find<QComboBox>("categoryCombo");
     EXPECT_EQ(QAccessible::queryAccessibleInterface(categoryCombo)->text(QAccessible::Name), "Subliminal Category");
     EXPECT_EQ(QAccessible::queryAccessibleInterface(categoryCombo)->text(QAccessible::Value), "Daily");
     EXPECT_EQ(QAccessible::queryAccessibleInterface(categoryCombo->view())->text(QAccessible::Name), "Subliminal Category");
