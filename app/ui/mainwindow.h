@@ -82,8 +82,6 @@ public:
     // their tests until those meet through the shared state and their own
     // interfaces; these go with that change.
     ov::SharedState state_;
-    bool ready_ = false;
-    QWidget* headerPanel_ = nullptr;
     QTabWidget* pages_ = nullptr;
     QWidget* settingsTab_ = nullptr;
     ov::IntervalTimer* displayTimer_ = nullptr;
@@ -137,7 +135,9 @@ private:
     void onSettingsAction();
     void onExitAction();
 
+    bool ready_ = false;
     ov::BrandingInfo branding_;
+    QWidget* headerPanel_ = nullptr;
     QLabel* headerLogo_ = nullptr;
     NewsletterPage* newsletterPage_ = nullptr;
     ResourcesPage* resourcesPage_ = nullptr;
