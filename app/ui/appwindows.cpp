@@ -21,6 +21,8 @@ void CreateWindows()
     fontSizeDialog = new FontSizeDialog;
     fontNameDialog = new FontNameDialog;
     deleteListDialog = new DeleteListDialog;
+    mainWindow->UseWindows(phraseWindow, newListDialog, deleteListDialog, fontSizeDialog, fontColorDialog,
+                           fontNameDialog);
 }
 
 template <typename T>

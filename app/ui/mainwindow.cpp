@@ -1,14 +1,17 @@
 #include "app/ui/mainwindow.h"
 #include "branding/ui/helppage.h"
 #include "branding/ui/productpages.h"
+#include "display/ui/colourkeymask.h"
 #include "display/ui/displaycycle.h"
 #include "library/ui/messagespage.h"
 #include "platform/intervaltimer.h"
 #include "platform/ui/accessible.h"
 #include "platform/ui/messagebox.h"
+#include "platform/ui/pagefont.h"
+#include "settings/inifile.h"
 #include "settings/ui/settingspage.h"
 
-#include <QCheckBox>
+#include <QComboBox>
 
 #include <QAction>
 #include <QFontDatabase>
@@ -23,17 +26,12 @@
 #include <chrono>
 #include <cstdlib>
 
-QFont MainWindow::PageFont()
-{
-    static const QFont font = [] {
-        if (QFontDatabase::families().contains(QStringLiteral("Tahoma")))
-            return QFont(QStringLiteral("Tahoma"), 8);
-        QFont f(QStringLiteral("Sans Serif"), 8);
-        f.setStyleHint(QFont::SansSerif);
-        return f;
-    }();
-    return font;
-}
+namespace {
+// Pixels the main window paints in money green are left out of it.
+const QColor MainKeyColour(192, 220, 192);
+} // namespace
+
+QFont MainWindow::PageFont() { return ov::PageFont(); }
 
 MainWindow::MainWindow(QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
@@ -76,7 +74,6 @@ void MainWindow::BuildFrame()
     struct PageDef { QWidget** slot; const char* name; const char* caption; };
     const PageDef defs[] = {
         {&messagesTab_, "messagesPage", "Messages"},
-        {&settingsTab_, "settingsPage", "Settings"},
         {&newsletterTab_, "newsletterPage", "Newsletter"},
         {&resourcesTab_, "resourcesPage", "Resources"},
         {&aboutTab_, "aboutPage", "About"},
@@ -89,14 +86,6 @@ void MainWindow::BuildFrame()
         pages_->addTab(page, QLatin1String(d.caption));
         *d.slot = page;
     }
-
-    displayTimer_ = new ov::IntervalTimer(this, 1000, false);
-    displayTimer_->setObjectName(QStringLiteral("displayTimer"));
-    hideTimer_ = new ov::IntervalTimer(this, 1000, false);
-    hideTimer_->setObjectName(QStringLiteral("hideTimer"));
-    hideTimer_->SetPrecise(true); // a 25 ms phrase must show for 25 ms
-    previewTimer_ = new ov::IntervalTimer(this, 1000, true);
-    previewTimer_->setObjectName(QStringLiteral("previewTimer"));
 
     // No parent: a popup owned by a hidden window may not open under X11.
     trayMenu_ = new QMenu(this);
@@ -111,11 +100,39 @@ void MainWindow::BuildFrame()
     exitAction_->setObjectName(QStringLiteral("exitAction"));
 
     messagesPage_ = new MessagesPage(*this);
-    settingsPage_ = new SettingsPage(*this);
-    displayCycle_ = new DisplayCycle(*this);
+    // Built in this window before it joins the tabs, so its controls keep
+    // their place in the focus chain.
+    settingsPage_ = new SettingsPage(state_, this);
+    settingsPage_->setObjectName(QStringLiteral("settingsPage"));
+    pages_->insertTab(1, settingsPage_, QStringLiteral("Settings"));
+    displayCycle_ = new DisplayCycle(*this, state_);
+    colourKey_ = new ColourKeyMask(*this, MainKeyColour);
     productPages_ = new ProductPages(*this);
     helpPage_ = new HelpPage(*this);
+    WireRooms();
     BuildShell();
+}
+
+void MainWindow::WireRooms()
+{
+    connect(pauseAction_, &QAction::toggled, this, [this](bool on) { state_.Paused = on; });
+    connect(pauseAction_, &QAction::triggered, this,
+            [this] { ov::Guarded([this] { displayCycle_->SetRunning(!pauseAction_->isChecked()); }); });
+    connect(settingsPage_, &SettingsPage::intervalChanged, displayCycle_, &DisplayCycle::ApplyInterval);
+    connect(settingsPage_, &SettingsPage::pauseRequested, this, [this] {
+        pauseAction_->setChecked(true);
+        displayCycle_->SetRunning(false);
+    });
+    settingsPage_->SetCategorySource(
+        [this] { return ShownCategory{messagesPage_->CurrentCategory(), messagesPage_->CurrentCategoryIndex()}; });
+    displayCycle_->SetPoolRebuild([this] { messagesPage_->BuildPhrasePool(); });
+}
+
+void MainWindow::UseWindows(PhraseWindow* phrase, NewListDialog*, DeleteListDialog*, FontSizeDialog* size,
+                            FontColorDialog* colour, FontNameDialog* name)
+{
+    displayCycle_->SetPhraseWindow(phrase);
+    settingsPage_->SetFontDialogs(size, colour, name);
 }
 
 void MainWindow::RunStartupSteps()
@@ -126,19 +143,34 @@ void MainWindow::RunStartupSteps()
     // Positions of random placement are drawn from a generator seeded once.
     std::srand(static_cast<unsigned>(std::chrono::steady_clock::now().time_since_epoch().count()));
     InstallSessionEndHook();
-    state_ = ov::SharedState();
     ov::Guarded([&] { RestoreStartupGroup(); });
     ov::Guarded([&] { LoadSettings(CurrentCategory()); });
     ov::Guarded([&] { messagesPage_->LoadCategories(true); });
     ov::Guarded([&] { helpPage_->LoadHelpFile(); });
-    pauseAction_->setChecked(settingsPage_->pauseCheck_->isChecked());
-    displayTimer_->SetEnabled(!pauseAction_->isChecked());
+    pauseAction_->setChecked(settingsPage_->Current().Pause);
+    displayCycle_->SetRunning(!pauseAction_->isChecked());
     pages_->setCurrentIndex(0);
     pages_->update();
     ready_ = true;
 }
 
-void MainWindow::RestoreStartupGroup() { settingsPage_->RestoreStartupGroup(); }
+void MainWindow::RestoreStartupGroup()
+{
+    messagesPage_->LoadCategories(false);
+    const ov::IniDoc doc = ov::IniFile(ov::SettingsFilePath()).Load();
+    const int index = doc.ReadInteger("General", "GroupIndex", 0);
+    QComboBox* categoryCombo = messagesPage_->categoryCombo_;
+    {
+        const QSignalBlocker block(categoryCombo);
+        // A stored position past the last category (a folder was removed)
+        // selects the first one, so its own settings are loaded: defaults
+        // loaded here would later be saved over its stored values.
+        categoryCombo->setCurrentIndex(index >= 0 && index < categoryCombo->count() ? index : (categoryCombo->count() > 0 ? 0 : -1));
+    }
+    settingsPage_->RestorePause(doc, messagesPage_->CurrentCategory());
+    pauseAction_->setChecked(settingsPage_->Current().Pause);
+    displayCycle_->SetRunning(!pauseAction_->isChecked());
+}
 void MainWindow::LoadSettings(const std::string& category) { settingsPage_->LoadSettings(category); }
 bool MainWindow::SaveSettings(const std::string& category) { return settingsPage_->SaveSettings(category); }
 std::string MainWindow::CurrentCategory() const { return messagesPage_->CurrentCategory(); }

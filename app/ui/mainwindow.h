@@ -13,6 +13,13 @@ class SessionEndWatcher;
 class MessagesPage;
 class SettingsPage;
 class DisplayCycle;
+class ColourKeyMask;
+class PhraseWindow;
+class NewListDialog;
+class DeleteListDialog;
+class FontSizeDialog;
+class FontColorDialog;
+class FontNameDialog;
 class ProductPages;
 class HelpPage;
 
@@ -25,6 +32,13 @@ public:
     explicit MainWindow(QWidget* parent = nullptr);
     ~MainWindow() override;
 
+    // The windows created after this one (CreateWindows): the rooms get theirs.
+    void UseWindows(PhraseWindow* phrase, NewListDialog* newList, DeleteListDialog* deleteList,
+                    FontSizeDialog* size, FontColorDialog* colour, FontNameDialog* name);
+    ov::SharedState& State() { return state_; }
+    const ov::SharedState& State() const { return state_; }
+    bool IsReady() const { return ready_; } // start-up steps done
+
     ov::SharedState state_;
     bool ready_ = false;
 
@@ -32,16 +46,11 @@ public:
     QLabel* headerLogo_ = nullptr;
     QTabWidget* pages_ = nullptr;
     QWidget* messagesTab_ = nullptr;
-    QWidget* settingsTab_ = nullptr;
     QWidget* newsletterTab_ = nullptr;
     QWidget* resourcesTab_ = nullptr;
     QWidget* aboutTab_ = nullptr;
     QWidget* helpTab_ = nullptr;
     QWidget* additionalTab_ = nullptr;
-
-    ov::IntervalTimer* displayTimer_ = nullptr;
-    ov::IntervalTimer* hideTimer_ = nullptr;
-    ov::IntervalTimer* previewTimer_ = nullptr;
 
     QMenu* trayMenu_ = nullptr;
     QAction* settingsAction_ = nullptr;
@@ -108,10 +117,12 @@ private:
     QObject* hook_ = nullptr;
     ov::QtTrayShell* trayShell_ = nullptr;
     ov::QtTrayMenu* menuAdapter_ = nullptr;
+    ColourKeyMask* colourKey_ = nullptr;
     SessionEndWatcher* sessionEnd_ = nullptr;
     bool ending_ = false;
     void DestroyShell();
     void BuildFrame();
     void BuildShell(); // the tray icon and the menu's handlers (mainwindow_shell.cpp)
+    void WireRooms();
     void RunStartupSteps();
 };

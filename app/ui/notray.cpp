@@ -2,10 +2,8 @@
 
 #include "app/ui/mainwindow.h"
 #include "library/ui/messagespage.h"
-#include "platform/intervaltimer.h"
+#include "display/ui/displaycycle.h"
 #include "platform/ui/messagebox.h"
-#include "settings/ui/settingspage.h"
-#include "settings/ui/numberspinbox.h"
 
 #include <QAction>
 #include <QEvent>
@@ -49,8 +47,8 @@ private:
     void ToBackground()
     {
         window_.messagesPage_->BuildPhrasePool();
-        window_.displayTimer_->SetInterval(window_.settingsPage_->intervalSpin_->Value() * 1000);
-        window_.displayTimer_->SetEnabled(!window_.pauseAction_->isChecked());
+        window_.displayCycle_->ApplyInterval();
+        window_.displayCycle_->SetRunning(!window_.pauseAction_->isChecked());
     }
 
     MainWindow& window_;

@@ -211,7 +211,8 @@ void ProductPages::ApplyBranding()
 
     const auto side = ov::LoadPicture(ov::PictureFolder(ov::kSideLogoFile), ov::kSideLogoFile);
     const QPixmap sidePicture = QPixmap::fromImage(side ? *side : ov::BuiltinSideImage());
-    QLabel* sideImages[] = {window_.settingsPage_ ? window_.settingsPage_->settingsSideLogo_ : nullptr, newsletterSideLogo_, resourcesSideLogo_, aboutSideLogo_};
+    if (window_.settingsPage_) window_.settingsPage_->SetSideImage(sidePicture);
+    QLabel* sideImages[] = {newsletterSideLogo_, resourcesSideLogo_, aboutSideLogo_};
     for (QLabel* l : sideImages)
         if (l) SetSideImage(l, sidePicture);
 }

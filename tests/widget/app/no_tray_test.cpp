@@ -37,7 +37,7 @@ TEST_F(NoTray, PhrasesFlashOnlyWhileMinimisedAndTakeUpTheTicksWithoutAsking)
     MainWindow& window = Start();
     EXPECT_TRUE(window.windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
     EXPECT_NE(window.windowType(), Qt::Tool); // listed by the desktop, so it can be found again
-    window.displayTimer_->Fire();
+    DisplayTimer()->Fire();
     EXPECT_FALSE(phraseWindow->isVisible());
 
     window.messagesPage_->phraseLists_->item(1)->setCheckState(Qt::Checked); // not saved
@@ -47,7 +47,7 @@ TEST_F(NoTray, PhrasesFlashOnlyWhileMinimisedAndTakeUpTheTicksWithoutAsking)
     EXPECT_EQ(window.state_.Pool.Count(), 3u);
     EXPECT_TRUE(Shown().empty());
     EXPECT_EQ(ov::IniFile(exe->SettingsFile()).ReadString("A-Affirmations", "1", ""), "b:False");
-    window.displayTimer_->Fire();
+    DisplayTimer()->Fire();
     EXPECT_TRUE(phraseWindow->isVisible());
 }
 
@@ -56,14 +56,14 @@ TEST_F(NoTray, BarRunsTheMenuCommandsAndClosingWhileMinimisedStillAsks)
     MainWindow& window = Start();
     Button("pauseButton")->click();
     EXPECT_TRUE(window.pauseAction_->isChecked());
-    EXPECT_FALSE(window.displayTimer_->Enabled());
+    EXPECT_FALSE(DisplayTimer()->Enabled());
     window.pauseAction_->trigger(); // the same state, whichever way it changes
     EXPECT_FALSE(Button("pauseButton")->isChecked());
-    EXPECT_TRUE(window.displayTimer_->Enabled());
+    EXPECT_TRUE(DisplayTimer()->Enabled());
     Button("settingsButton")->click();
     EXPECT_EQ(window.pages_->currentIndex(), 1);
 
-    window.settingsPage_->intervalSpin_->setValue(5);
+    Find<QSpinBox>("intervalSpin")->setValue(5);
     window.showMinimized();
     Answer(ov::MsgResult::No);
     QTimer::singleShot(0, [&] { window.close(); });

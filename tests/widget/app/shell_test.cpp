@@ -69,7 +69,7 @@ protected:
     {
         exe->MakeCategory("A", {{"a", "a1"}});
         MainWindow& window = MakeMain();
-        window.settingsPage_->intervalSpin_->setValue(5);
+        Find<QSpinBox>("intervalSpin")->setValue(5);
         window.onTrayClick();
         return window;
     }
@@ -91,8 +91,8 @@ TEST_F(Shell, StartupLoadsStoredCategoryAndPauseState)
     EXPECT_TRUE(window.ready_);
     EXPECT_EQ(window.CurrentCategory(), "B");
     EXPECT_TRUE(window.pauseAction_->isChecked());
-    EXPECT_FALSE(window.displayTimer_->Enabled());
-    EXPECT_EQ(window.displayTimer_->Interval(), 7000); // the category's settings, loaded before the lists
+    EXPECT_FALSE(DisplayTimer()->Enabled());
+    EXPECT_EQ(DisplayTimer()->Interval(), 7000); // the category's settings, loaded before the lists
     EXPECT_EQ(window.pages_->currentIndex(), 0);
     EXPECT_EQ(window.state_.Pool.Count(), 1u);
     EXPECT_FALSE(window.isVisible());
@@ -104,8 +104,8 @@ TEST_F(Shell, StartupWithoutPauseRunsTheDisplayTimer)
     exe->MakeCategory("A", {{"a", "a1"}});
     MainWindow& window = MakeMain();
     EXPECT_FALSE(window.pauseAction_->isChecked());
-    EXPECT_TRUE(window.displayTimer_->Enabled());
-    EXPECT_EQ(window.displayTimer_->Interval(), 1000);
+    EXPECT_TRUE(DisplayTimer()->Enabled());
+    EXPECT_EQ(DisplayTimer()->Interval(), 1000);
 }
 
 TEST_F(Shell, CloseWithNoTickWarnsTicksFirstHidesAndRestartsTimer)
@@ -118,7 +118,7 @@ TEST_F(Shell, CloseWithNoTickWarnsTicksFirstHidesAndRestartsTimer)
     ASSERT_EQ(ShownTexts(), std::vector<std::string>{kNoTicks});
     EXPECT_EQ(Shown()[0].kind, MsgKind::Warning);
     EXPECT_FALSE(window.isVisible());
-    EXPECT_TRUE(window.displayTimer_->Enabled());
+    EXPECT_TRUE(DisplayTimer()->Enabled());
     // The reload restores the record's ticks: the first list stays ticked.
     EXPECT_TRUE(Msgs().Ticked(0));
 }
@@ -142,7 +142,7 @@ TEST_F(Shell, ChangedSettingsAskYesSavesNoAsksAgain)
 {
     exe->MakeCategory("A", {{"a", "a1"}});
     MainWindow& window = MakeMain();
-    window.settingsPage_->intervalSpin_->setValue(9);
+    Find<QSpinBox>("intervalSpin")->setValue(9);
     ASSERT_TRUE(window.state_.SettingsDirty);
 
     Answer(MsgResult::No);
@@ -150,7 +150,7 @@ TEST_F(Shell, ChangedSettingsAskYesSavesNoAsksAgain)
     EXPECT_EQ(ShownTexts(), std::vector<std::string>{kSettingsQuestion});
     EXPECT_EQ(Ini("A-Settings", "DisplayFreq"), "<absent>");
     EXPECT_TRUE(window.state_.SettingsDirty);
-    EXPECT_EQ(window.displayTimer_->Interval(), 9000); // the page's value drives the timer
+    EXPECT_EQ(DisplayTimer()->Interval(), 9000); // the page's value drives the timer
 
     Answer(MsgResult::Yes);
     OpenAndClose();
@@ -173,7 +173,7 @@ TEST_F(Shell, FailedSaveInTheCloseQueryKeepsTheWindowOpenWithTheEdits)
     EXPECT_EQ(Shown()[0].text, kMessagesQuestion);
     EXPECT_NE(Shown()[1].text.find("Cannot create file"), std::string::npos);
     EXPECT_TRUE(window.isVisible());
-    EXPECT_FALSE(window.displayTimer_->Enabled()); // nothing flashes over the open window
+    EXPECT_FALSE(DisplayTimer()->Enabled()); // nothing flashes over the open window
     EXPECT_EQ(Msgs().phraseEditor_->toPlainText(), "edited");
     EXPECT_TRUE(window.state_.MessagesDirty);
     EXPECT_EQ(exe->Read("Affirmations/A/a.txt"), "old");
@@ -181,7 +181,7 @@ TEST_F(Shell, FailedSaveInTheCloseQueryKeepsTheWindowOpenWithTheEdits)
     // A settings save that fails keeps the window open too, and the question
     // comes again.
     chmod(exe->Path("Affirmations/A/a.txt").c_str(), 0644);
-    window.settingsPage_->intervalSpin_->setValue(9);
+    Find<QSpinBox>("intervalSpin")->setValue(9);
     exe->Write("Orvella.ini", "[A-Settings]\nDisplayFreq=4\n");
     chmod(exe->SettingsFile().c_str(), 0444);
     ov::MessageBox::Reset();
@@ -200,7 +200,7 @@ TEST_F(Shell, AnsweringNoToTheMessagesStillAsksAboutTheSettingsAndWritesNothing)
     MainWindow& window = MakeMain();
     const std::string before = exe->Read("Orvella.ini");
     Msgs().phraseLists_->item(1)->setCheckState(Qt::Checked);
-    window.settingsPage_->intervalSpin_->setValue(9);
+    Find<QSpinBox>("intervalSpin")->setValue(9);
     Answer(MsgResult::No);
     Answer(MsgResult::No);
     OpenAndClose();
@@ -214,7 +214,7 @@ TEST_F(Shell, MinimisedWindowOnlyAnswers)
 {
     exe->MakeCategory("A", {{"a", "a1"}});
     MainWindow& window = MakeMain();
-    window.settingsPage_->intervalSpin_->setValue(5);
+    Find<QSpinBox>("intervalSpin")->setValue(5);
     window.state_.MessagesDirty = true;
     window.setWindowState(Qt::WindowMinimized);
     bool canClose = true;
@@ -228,7 +228,7 @@ TEST_F(Shell, SessionEndClosesWithoutQuestions)
 {
     exe->MakeCategory("A", {{"a", "a1"}});
     MainWindow& window = MakeMain();
-    window.settingsPage_->intervalSpin_->setValue(5);
+    Find<QSpinBox>("intervalSpin")->setValue(5);
     window.state_.MessagesDirty = true;
     window.onTrayClick();
     int quitRc = -1;
@@ -261,7 +261,7 @@ TEST_F(Shell, SessionEndAsksNothingAndClosesABoxThatIsOpen)
     DestroyWindows();
     ov::MessageBox::Reset();
     MainWindow& window = MakeMain();
-    window.settingsPage_->intervalSpin_->setValue(5);
+    Find<QSpinBox>("intervalSpin")->setValue(5);
     ov::MessageBox::SetScripted(false);
     QTimer::singleShot(0, [&] {
         window.onTrayClick();
@@ -323,9 +323,9 @@ TEST_F(Shell, TrayClickMovesPhraseWindowAwayAndStopsDisplay)
     exe->MakeCategory("A", {{"a", "a1"}});
     MainWindow& window = MakeMain();
     window.pages_->setCurrentIndex(4);
-    ASSERT_TRUE(window.displayTimer_->Enabled());
+    ASSERT_TRUE(DisplayTimer()->Enabled());
     window.onTrayClick();
-    EXPECT_FALSE(window.displayTimer_->Enabled());
+    EXPECT_FALSE(DisplayTimer()->Enabled());
     EXPECT_TRUE(window.isVisible());
     EXPECT_EQ(window.pages_->currentIndex(), 4); // the last page stays
     window.settingsAction_->trigger();
@@ -338,10 +338,10 @@ TEST_F(Shell, PauseMenuTogglesTimerOnlyInMemory)
     MainWindow& window = MakeMain();
     window.pauseAction_->trigger();
     EXPECT_TRUE(window.pauseAction_->isChecked());
-    EXPECT_FALSE(window.displayTimer_->Enabled());
+    EXPECT_FALSE(DisplayTimer()->Enabled());
     window.pauseAction_->trigger();
-    EXPECT_TRUE(window.displayTimer_->Enabled());
-    EXPECT_FALSE(window.settingsPage_->pauseCheck_->isChecked());
+    EXPECT_TRUE(DisplayTimer()->Enabled());
+    EXPECT_FALSE(Find<QCheckBox>("pauseCheck")->isChecked());
     EXPECT_EQ(Ini("A-Settings", "Pause"), "<absent>");
 }
 

@@ -74,7 +74,7 @@ TEST_F(ProductPagesTest, EmptyRecordLeavesEmptyNamesAndBuiltInPictures)
     EXPECT_FALSE(window.windowIcon().isNull());
     EXPECT_FALSE(QApplication::windowIcon().isNull());
     EXPECT_EQ(window.headerLogo_->pixmap().size(), QSize(632, 71));
-    for (QLabel* l : {P().newsletterSideLogo_, P().resourcesSideLogo_, P().aboutSideLogo_, window.settingsPage_->settingsSideLogo_}) {
+    for (QLabel* l : {P().newsletterSideLogo_, P().resourcesSideLogo_, P().aboutSideLogo_, Find<QLabel>("settingsSideLogo")}) {
         EXPECT_EQ(l->size(), QSize(64, 246)) << l->objectName().toStdString();
         EXPECT_FALSE(l->pixmap().isNull());
     }
@@ -91,7 +91,7 @@ TEST_F(ProductPagesTest, PicturesBesideTheProgramReplaceTheBuiltInOnes)
     EXPECT_EQ(QApplication::windowIcon().pixmap(32, 32).toImage().pixelColor(16, 16), QColor(Qt::green));
     EXPECT_EQ(window.headerLogo_->width(), 200);
     EXPECT_EQ(Centre(window.headerLogo_), QColor(Qt::red));
-    for (QLabel* l : {P().newsletterSideLogo_, P().resourcesSideLogo_, P().aboutSideLogo_, window.settingsPage_->settingsSideLogo_}) {
+    for (QLabel* l : {P().newsletterSideLogo_, P().resourcesSideLogo_, P().aboutSideLogo_, Find<QLabel>("settingsSideLogo")}) {
         EXPECT_EQ(l->size(), QSize(50, 300)) << l->objectName().toStdString();
         EXPECT_EQ(Centre(l), QColor(Qt::blue));
     }

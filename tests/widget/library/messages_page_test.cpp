@@ -48,9 +48,9 @@ TEST_F(MessagesPageTest, FrameHasSevenPagesAndDocumentedControls)
     EXPECT_EQ(window.pages_->geometry(), QRect(0, 71, 632, 491 - 71));
     EXPECT_TRUE(window.ready_);
     // The hide timer waits for a phrase; the test preview's runs from the start.
-    EXPECT_FALSE(window.hideTimer_->Enabled());
-    EXPECT_TRUE(window.previewTimer_->Enabled());
-    EXPECT_EQ(window.previewTimer_->Interval(), 1000);
+    EXPECT_FALSE(HideTimer()->Enabled());
+    EXPECT_TRUE(PreviewTimer()->Enabled());
+    EXPECT_EQ(PreviewTimer()->Interval(), 1000);
 }
 
 TEST_F(MessagesPageTest, StartupSelectsStoredCategoryTicksFirstListAndBuildsPool)
@@ -183,12 +183,12 @@ TEST_F(MessagesPageTest, NewCategoryWithABadTickRecordLoadsWithItsOwnSettings)
     Page().SelectCategory(1);
     EXPECT_EQ(Page().CurrentCategory(), "Y");
     EXPECT_EQ(Page().ListNames(), std::vector<std::string>{"y1"});
-    EXPECT_EQ(window.settingsPage_->intervalSpin_->Value(), 3);
+    EXPECT_EQ(Find<SettingsPage>()->Current().DisplayFreq, 3);
     EXPECT_EQ(window.state_.CurrentGroup, "Y");
     Page().SelectCategory(0);
     EXPECT_EQ(Ini("Y-Settings", "DisplayFreq"), "3");
     EXPECT_EQ(Ini("X-Settings", "DisplayFreq"), "7");
-    EXPECT_EQ(window.settingsPage_->intervalSpin_->Value(), 7);
+    EXPECT_EQ(Find<SettingsPage>()->Current().DisplayFreq, 7);
 }
 
 TEST_F(MessagesPageTest, ListNameWithALineBreakIsSkippedInTheRecordAndTheChangeCompletes)
@@ -196,13 +196,13 @@ TEST_F(MessagesPageTest, ListNameWithALineBreakIsSkippedInTheRecordAndTheChangeC
     exe->MakeCategory("X", {{"x1", "x"}});
     exe->MakeCategory("Y", {{"two\nlines", "t"}, {"plain", "p"}});
     exe->Write("Orvella.ini", "[Y-Settings]\nDisplayFreq=3\n");
-    MainWindow& window = MakeMain();
+    MakeMain();
     Page().SelectCategory(1);
     ASSERT_EQ(Shown().size(), 1u);
     EXPECT_EQ(Shown()[0].kind, MsgKind::Warning);
     EXPECT_NE(Shown()[0].text.find("two\nlines"), std::string::npos);
     EXPECT_EQ(Page().CurrentCategory(), "Y");
-    EXPECT_EQ(window.settingsPage_->intervalSpin_->Value(), 3);
+    EXPECT_EQ(Find<SettingsPage>()->Current().DisplayFreq, 3);
     EXPECT_EQ(Ini("Y-Affirmations", "0"), "plain:True"); // the other ticks are kept
     EXPECT_EQ(Pool(), std::vector<std::string>{"p"});
     Page().SelectCategory(0);
