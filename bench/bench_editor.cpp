@@ -14,13 +14,21 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPrinter>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
+#include <cstdio>
 #include <cstdlib>
 
 namespace {
 
 std::string g_root;
+// The page and its controls, found once by object name outside the timed parts.
+MessagesPage* g_page = nullptr;
+QListWidget* g_lists = nullptr;
+QPlainTextEdit* g_editor = nullptr;
+QPushButton* g_save = nullptr;
+QPushButton* g_print = nullptr;
 
 std::string ListOf(size_t bytes, size_t lineLength)
 {
@@ -42,15 +50,14 @@ void Make(const std::string& list, const std::string& text)
 
 void Select(const QString& list)
 {
-    MessagesPage& page = *mainWindow->messagesPage_;
-    page.phraseLists_->setCurrentItem(page.phraseLists_->findItems(list, Qt::MatchExactly).front());
+    g_lists->setCurrentItem(g_lists->findItems(list, Qt::MatchExactly).front());
 }
 
 void Settle() { QCoreApplication::processEvents(); } // lets the editor lay out and paint
 
 void BM_LoadTenMegabyteList(benchmark::State& state)
 {
-    MessagesPage& page = *mainWindow->messagesPage_;
+    MessagesPage& page = *g_page;
     for (auto _ : state) {
         state.PauseTiming();
         page.LoadCategories(true); // empty editor, no selection
@@ -72,7 +79,7 @@ BENCHMARK(BM_ReadTenMegabyteList)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 void BM_FillEditorTenMegabytes(benchmark::State& state)
 {
-    MessagesPage& page = *mainWindow->messagesPage_;
+    MessagesPage& page = *g_page;
     QString text = QString::fromLocal8Bit(ov::LoadEditorText(g_root + "/Affirmations/Bench/big.txt").c_str());
     text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     for (auto _ : state) {
@@ -80,7 +87,7 @@ void BM_FillEditorTenMegabytes(benchmark::State& state)
         page.ClearEditor();
         Settle();
         state.ResumeTiming();
-        page.phraseEditor_->setPlainText(text);
+        g_editor->setPlainText(text);
         Settle();
     }
 }
@@ -88,12 +95,12 @@ BENCHMARK(BM_FillEditorTenMegabytes)->Unit(benchmark::kMillisecond)->Iterations(
 
 void BM_SaveTenMegabyteList(benchmark::State& state)
 {
-    MessagesPage& page = *mainWindow->messagesPage_;
+    MessagesPage& page = *g_page;
     page.LoadCategories(true);
     Select("big");
     Settle();
     for (auto _ : state) {
-        page.onSaveMessages();
+        g_save->click();
         Settle();
     }
     if (ov::MessageBox::Shown().empty() || ov::MessageBox::Shown().back().text != "Messages Saved Successfully")
@@ -103,7 +110,7 @@ BENCHMARK(BM_SaveTenMegabyteList)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 void BM_PrintTenThousandLines(benchmark::State& state)
 {
-    MessagesPage& page = *mainWindow->messagesPage_;
+    MessagesPage& page = *g_page;
     page.LoadCategories(true);
     Select("lines10k");
     Settle();
@@ -114,7 +121,7 @@ void BM_PrintTenThousandLines(benchmark::State& state)
         return true;
     });
     for (auto _ : state) {
-        page.onPrintList(); // the whole time the event loop waits
+        g_print->click(); // the whole time the event loop waits
         Settle();
     }
     ov::SetPrintDialogSeam({});
@@ -134,6 +141,16 @@ int main(int argc, char** argv)
     ov::SetExePath(g_root + "/Orvella");
     ov::MessageBox::SetScripted(true);
     CreateWindows();
+    g_page = mainWindow->findChild<MessagesPage*>();
+    g_lists = mainWindow->findChild<QListWidget*>(QStringLiteral("phraseLists"));
+    g_editor = mainWindow->findChild<QPlainTextEdit*>(QStringLiteral("phraseEditor"));
+    g_save = mainWindow->findChild<QPushButton*>(QStringLiteral("saveMessagesButton"));
+    g_print = mainWindow->findChild<QPushButton*>(QStringLiteral("printListButton"));
+    if (!g_page || !g_lists || !g_editor || !g_save || !g_print) {
+        std::fprintf(stderr, "the Messages page or one of its controls is missing\n");
+        DestroyWindows();
+        return 1;
+    }
     mainWindow->show();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

@@ -11,8 +11,6 @@
 #include "settings/inifile.h"
 #include "settings/ui/settingspage.h"
 
-#include <QComboBox>
-
 #include <QAction>
 #include <QFontDatabase>
 #include <QGuiApplication>
@@ -71,9 +69,15 @@ void MainWindow::BuildFrame()
     pages_->setObjectName(QStringLiteral("pages"));
     pages_->setGeometry(0, 71, 632, 491 - 71);
     pages_->setAccessibleName(QStringLiteral("Pages"));
+    // Created in this window before it joins the tabs, so its controls keep
+    // their place in the keyboard focus chain.
+    messagesPage_ = new MessagesPage(state_, this);
+    pages_->addTab(messagesPage_, QStringLiteral("Messages"));
+    settingsPage_ = new SettingsPage(state_, this);
+    settingsPage_->setObjectName(QStringLiteral("settingsPage"));
+    pages_->addTab(settingsPage_, QStringLiteral("Settings"));
     struct PageDef { QWidget** slot; const char* name; const char* caption; };
     const PageDef defs[] = {
-        {&messagesTab_, "messagesPage", "Messages"},
         {&newsletterTab_, "newsletterPage", "Newsletter"},
         {&resourcesTab_, "resourcesPage", "Resources"},
         {&aboutTab_, "aboutPage", "About"},
@@ -99,12 +103,6 @@ void MainWindow::BuildFrame()
     exitAction_ = trayMenu_->addAction(QStringLiteral("Exit"));
     exitAction_->setObjectName(QStringLiteral("exitAction"));
 
-    messagesPage_ = new MessagesPage(*this);
-    // Built in this window before it joins the tabs, so its controls keep
-    // their place in the focus chain.
-    settingsPage_ = new SettingsPage(state_, this);
-    settingsPage_->setObjectName(QStringLiteral("settingsPage"));
-    pages_->insertTab(1, settingsPage_, QStringLiteral("Settings"));
     displayCycle_ = new DisplayCycle(*this, state_);
     colourKey_ = new ColourKeyMask(*this, MainKeyColour);
     productPages_ = new ProductPages(*this);
@@ -115,6 +113,8 @@ void MainWindow::BuildFrame()
 
 void MainWindow::WireRooms()
 {
+    messagesPage_->SetSettingsHooks([this](const std::string& c) { return settingsPage_->SaveSettings(c); },
+                                    [this](const std::string& c) { settingsPage_->LoadSettings(c); });
     connect(pauseAction_, &QAction::toggled, this, [this](bool on) { state_.Paused = on; });
     connect(pauseAction_, &QAction::triggered, this,
             [this] { ov::Guarded([this] { displayCycle_->SetRunning(!pauseAction_->isChecked()); }); });
@@ -128,9 +128,10 @@ void MainWindow::WireRooms()
     displayCycle_->SetPoolRebuild([this] { messagesPage_->BuildPhrasePool(); });
 }
 
-void MainWindow::UseWindows(PhraseWindow* phrase, NewListDialog*, DeleteListDialog*, FontSizeDialog* size,
-                            FontColorDialog* colour, FontNameDialog* name)
+void MainWindow::UseWindows(PhraseWindow* phrase, NewListDialog* newList, DeleteListDialog* deleteList,
+                            FontSizeDialog* size, FontColorDialog* colour, FontNameDialog* name)
 {
+    messagesPage_->SetDialogs(newList, deleteList);
     displayCycle_->SetPhraseWindow(phrase);
     settingsPage_->SetFontDialogs(size, colour, name);
 }
@@ -152,21 +153,14 @@ void MainWindow::RunStartupSteps()
     pages_->setCurrentIndex(0);
     pages_->update();
     ready_ = true;
+    messagesPage_->SetReady();
 }
 
 void MainWindow::RestoreStartupGroup()
 {
     messagesPage_->LoadCategories(false);
     const ov::IniDoc doc = ov::IniFile(ov::SettingsFilePath()).Load();
-    const int index = doc.ReadInteger("General", "GroupIndex", 0);
-    QComboBox* categoryCombo = messagesPage_->categoryCombo_;
-    {
-        const QSignalBlocker block(categoryCombo);
-        // A stored position past the last category (a folder was removed)
-        // selects the first one, so its own settings are loaded: defaults
-        // loaded here would later be saved over its stored values.
-        categoryCombo->setCurrentIndex(index >= 0 && index < categoryCombo->count() ? index : (categoryCombo->count() > 0 ? 0 : -1));
-    }
+    messagesPage_->SelectStoredCategory(doc);
     settingsPage_->RestorePause(doc, messagesPage_->CurrentCategory());
     pauseAction_->setChecked(settingsPage_->Current().Pause);
     displayCycle_->SetRunning(!pauseAction_->isChecked());

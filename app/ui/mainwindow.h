@@ -6,6 +6,12 @@
 
 class QLabel;
 class QTabWidget;
+class PhraseWindow;
+class NewListDialog;
+class DeleteListDialog;
+class FontSizeDialog;
+class FontColorDialog;
+class FontNameDialog;
 namespace ov { class IntervalTimer; class QtTrayShell; class QtTrayMenu; class TrayIcon; }
 class QMenu;
 class QAction;
@@ -14,12 +20,6 @@ class MessagesPage;
 class SettingsPage;
 class DisplayCycle;
 class ColourKeyMask;
-class PhraseWindow;
-class NewListDialog;
-class DeleteListDialog;
-class FontSizeDialog;
-class FontColorDialog;
-class FontNameDialog;
 class ProductPages;
 class HelpPage;
 
@@ -32,7 +32,7 @@ public:
     explicit MainWindow(QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    // The windows created after this one (CreateWindows): the rooms get theirs.
+    // The windows created after this one (CreateWindows): the pages get theirs.
     void UseWindows(PhraseWindow* phrase, NewListDialog* newList, DeleteListDialog* deleteList,
                     FontSizeDialog* size, FontColorDialog* colour, FontNameDialog* name);
     ov::SharedState& State() { return state_; }
@@ -45,7 +45,6 @@ public:
     QWidget* headerPanel_ = nullptr;
     QLabel* headerLogo_ = nullptr;
     QTabWidget* pages_ = nullptr;
-    QWidget* messagesTab_ = nullptr;
     QWidget* newsletterTab_ = nullptr;
     QWidget* resourcesTab_ = nullptr;
     QWidget* aboutTab_ = nullptr;
@@ -123,6 +122,6 @@ private:
     void DestroyShell();
     void BuildFrame();
     void BuildShell(); // the tray icon and the menu's handlers (mainwindow_shell.cpp)
-    void WireRooms();
     void RunStartupSteps();
+    void WireRooms();
 };

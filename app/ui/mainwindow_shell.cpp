@@ -132,7 +132,7 @@ void MainWindow::QueryClose(bool& canClose)
                 canClose = true;
                 return;
             }
-            if (messagesPage_->phraseLists_->count() > 0) messagesPage_->SetTicked(0, true);
+            messagesPage_->TickFirstList();
         }
         // Each question saves only its own part: the settings are written
         // only when their own question is answered Yes.

@@ -18,9 +18,11 @@ public:
     static void SetSeam(Seam seam);
 
     int Execute(QWidget* owner);
-    virtual void PrepareToShow() = 0;
 
     std::string Category; // the category the dialog works on, set by the caller
+
+protected:
+    virtual void PrepareToShow() = 0;
 };
 
 // "New Phrase List": asks for the name of a new, empty list.
@@ -29,14 +31,15 @@ class NewListDialog : public ListDialog {
 public:
     NewListDialog();
 
+private:
+    void PrepareToShow() override;
+    // Returns false when the name was refused and the dialog should stay open.
+    bool onSave();
+
     QLabel* promptLabel_ = nullptr;
     QLineEdit* nameEdit_ = nullptr;
     QPushButton* saveButton_ = nullptr;
     QPushButton* cancelButton_ = nullptr;
-
-    void PrepareToShow() override;
-    // Returns false when the name was refused and the dialog should stay open.
-    bool onSave();
 };
 
 // "Delete Categories": picks a list of the category to delete.
@@ -45,10 +48,11 @@ class DeleteListDialog : public ListDialog {
 public:
     DeleteListDialog();
 
+private:
+    void PrepareToShow() override;
+    void onDelete();
+
     QListWidget* lists_ = nullptr;
     QPushButton* deleteButton_ = nullptr;
     QPushButton* cancelButton_ = nullptr;
-
-    void PrepareToShow() override;
-    void onDelete();
 };

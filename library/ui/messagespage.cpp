@@ -1,12 +1,13 @@
 #include "library/ui/messagespage.h"
-#include "platform/text.h"
-#include "app/ui/mainwindow.h"
+#include "app/sharedstate.h"
 #include "library/categorystore.h"
 #include "library/listfiles.h"
 #include "platform/error.h"
 #include "platform/files.h"
+#include "platform/text.h"
 #include "platform/utils.h"
 #include "platform/ui/messagebox.h"
+#include "platform/ui/pagefont.h"
 #include "settings/inifile.h"
 
 #include <QComboBox>
@@ -31,24 +32,41 @@ struct NoRedraw {
     QWidget* w_;
 };
 
-// Turns a mouse release over the check-list into its tooltip update.
+// Hands a mouse release over the check-list to the page, which updates the tooltip.
 class MouseUpFilter : public QObject {
 public:
-    MouseUpFilter(MessagesPage* page, QObject* parent) : QObject(parent), page_(page) {}
+    MouseUpFilter(std::function<void(const QPoint&)> onRelease, QObject* parent)
+        : QObject(parent), onRelease_(std::move(onRelease))
+    {
+    }
     bool eventFilter(QObject*, QEvent* e) override
     {
-        if (e->type() == QEvent::MouseButtonRelease)
-            page_->onListsMouseUp(static_cast<QMouseEvent*>(e)->position().toPoint());
+        if (e->type() == QEvent::MouseButtonRelease) onRelease_(static_cast<QMouseEvent*>(e)->position().toPoint());
         return false;
     }
-    MessagesPage* page_;
+    std::function<void(const QPoint&)> onRelease_;
 };
 
 } // namespace
 
-MessagesPage::MessagesPage(MainWindow& window) : QObject(&window), window_(window)
+MessagesPage::MessagesPage(ov::SharedState& state, QWidget* parent) : QWidget(parent), state_(state)
 {
-    QWidget* page = window.messagesTab_;
+    setObjectName(QStringLiteral("messagesPage"));
+    BuildPage();
+}
+
+void MessagesPage::SetSettingsHooks(std::function<bool(const std::string&)> save,
+                                    std::function<void(const std::string&)> load)
+{
+    saveSettings_ = std::move(save);
+    loadSettings_ = std::move(load);
+}
+
+void MessagesPage::SetReady() { ready_ = true; }
+
+void MessagesPage::BuildPage()
+{
+    QWidget* page = this;
     categoryLabel_ = new QLabel(QStringLiteral("Subliminal Category"), page);
     categoryLabel_->setObjectName(QStringLiteral("categoryLabel"));
     categoryLabel_->setGeometry(8, 6, 94, 13);
@@ -69,7 +87,7 @@ MessagesPage::MessagesPage(MainWindow& window) : QObject(&window), window_(windo
     phraseLists_->setGeometry(6, 74, 180, 231);
     phraseLists_->setSelectionMode(QAbstractItemView::SingleSelection);
     phraseLists_->setStyleSheet(QStringLiteral("QListWidget { background: white; }"));
-    phraseLists_->setFont(MainWindow::PageFont());
+    phraseLists_->setFont(ov::PageFont());
     phraseLists_->setAccessibleName(QStringLiteral("Subliminal Category Files"));
     phraseListsLabel_->setBuddy(phraseLists_);
 
@@ -109,7 +127,8 @@ MessagesPage::MessagesPage(MainWindow& window) : QObject(&window), window_(windo
 
     connect(categoryCombo_, &QComboBox::currentIndexChanged, this, [this] { ov::Guarded([this] { onCategoryChanged(); }); });
     connect(phraseLists_, &QListWidget::itemChanged, this, [this] { onTickChanged(); });
-    phraseLists_->viewport()->installEventFilter(new MouseUpFilter(this, this));
+    phraseLists_->viewport()->installEventFilter(
+        new MouseUpFilter([this](const QPoint& pos) { onListsMouseUp(pos); }, this));
     connect(phraseEditor_, &QPlainTextEdit::textChanged, this, [this] { onEditorChanged(); });
     WireEditor();
 }
@@ -135,6 +154,11 @@ void MessagesPage::SetTicked(int index, bool ticked)
     phraseLists_->viewport()->update();
 }
 
+void MessagesPage::TickFirstList()
+{
+    if (phraseLists_->count() > 0) SetTicked(0, true);
+}
+
 int MessagesPage::CountTickedLists() const
 {
     int n = 0;
@@ -149,13 +173,6 @@ QString MessagesPage::EditorDecode(const std::string& bytes)
     // every byte to one character and back.
     editorLatin1_ = !ov::IsValidUtf8(bytes);
     return ov::TextOfBytes(bytes);
-}
-
-void MessagesPage::SetEditorText(const std::string& text)
-{
-    const QString q = EditorDecode(text);
-    if (phraseEditor_->toPlainText() != QString(q).replace(QLatin1String("\r\n"), QLatin1String("\n")))
-        phraseEditor_->setPlainText(q);
 }
 
 std::string MessagesPage::EditorText() const
@@ -184,10 +201,10 @@ void MessagesPage::ClearEditor()
 
 void MessagesPage::onEditorChanged()
 {
-    if (!quietEditor_) window_.state_.MessagesDirty = true;
+    if (!quietEditor_) state_.MessagesDirty = true;
 }
 
-void MessagesPage::onTickChanged() { window_.state_.MessagesDirty = true; }
+void MessagesPage::onTickChanged() { state_.MessagesDirty = true; }
 
 void MessagesPage::onListsMouseUp(const QPoint& pos)
 {
@@ -236,7 +253,7 @@ void MessagesPage::LoadCategoryLists()
 
 MessagesPage::ListsLoad MessagesPage::ReadCategoryLists(std::exception_ptr& late)
 {
-    ov::SharedState& st = window_.state_;
+    ov::SharedState& st = state_;
     if (categoryCombo_->count() == 0) return ListsLoad::NoCategories;
     if (categoryCombo_->currentIndex() < 0) {
         SelectQuietly(0);
@@ -245,7 +262,7 @@ MessagesPage::ListsLoad MessagesPage::ReadCategoryLists(std::exception_ptr& late
     const std::string category = CurrentCategory();
     const std::string folder = ov::CategoryFolder(category);
     if (!ov::FolderExists(folder)) {
-        ov::MessageBox::Show(ov::MsgKind::Plain, "Warning - no categories found", &window_);
+        ov::MessageBox::Show(ov::MsgKind::Plain, "Warning - no categories found", window());
         return ListsLoad::FolderGone;
     }
     // Read before anything on the page changes: a failure here leaves it as it was.
@@ -286,7 +303,7 @@ MessagesPage::ListsLoad MessagesPage::ReadCategoryLists(std::exception_ptr& late
 
 void MessagesPage::RestoreTicks()
 {
-    ov::SharedState& st = window_.state_;
+    ov::SharedState& st = state_;
     if (st.CurrentGroup.empty()) st.CurrentGroup = CurrentCategory();
     const ov::IniFile ini(ov::SettingsFilePath());
     const auto lines = ini.ReadSection(ov::TickSection(st.CurrentGroup));
@@ -299,13 +316,13 @@ void MessagesPage::RestoreTicks()
     for (const ov::BadTickLine& b : bad)
         if (tickReports_.IsNew(st.CurrentGroup + "\n" + b.key + "\n" + b.value, {})) news.push_back(b);
     if (!news.empty())
-        ov::MessageBox::Show(ov::MsgKind::Error, ov::BadTickLinesMessage(ini.Path(), st.CurrentGroup, news), &window_);
+        ov::MessageBox::Show(ov::MsgKind::Error, ov::BadTickLinesMessage(ini.Path(), st.CurrentGroup, news), window());
     st.CurrentGroup = CurrentCategory();
 }
 
 void MessagesPage::SaveTicksAndEditor()
 {
-    ov::SharedState& st = window_.state_;
+    ov::SharedState& st = state_;
     const std::vector<std::string> names = ListNames();
     std::vector<bool> ticks(names.size());
     std::string skipped;
@@ -324,7 +341,7 @@ void MessagesPage::SaveTicksAndEditor()
                                  + " cannot be recorded in the settings file: the list's name begins with a blank "
                                    "or holds a line break. The other ticks were recorded; rename the file to keep "
                                    "its tick.",
-                             &window_);
+                             window());
     const int selected = phraseLists_->currentRow();
     const std::string text = EditorText();
     if (!text.empty() && selected >= 0) {
@@ -338,7 +355,7 @@ void MessagesPage::SaveTicksAndEditor()
 
 void MessagesPage::BuildPhrasePool()
 {
-    ov::SharedState& st = window_.state_;
+    ov::SharedState& st = state_;
     std::vector<std::string> ticked;
     const std::vector<std::string> names = ListNames();
     for (size_t i = 0; i < names.size(); ++i)
@@ -348,13 +365,23 @@ void MessagesPage::BuildPhrasePool()
     // Unreadable lists are left out; each is told once, not at every rebuild.
     std::string text;
     for (const std::string& f : failures) text += (text.empty() ? "" : "\n\n") + f;
-    if (!text.empty()) ov::MessageBox::Show(ov::MsgKind::Error, text, &window_);
+    if (!text.empty()) ov::MessageBox::Show(ov::MsgKind::Error, text, window());
 }
 
 void MessagesPage::SelectQuietly(int index)
 {
     const QSignalBlocker block(categoryCombo_);
     categoryCombo_->setCurrentIndex(index);
+}
+
+void MessagesPage::SelectStoredCategory(const ov::IniDoc& doc)
+{
+    const int index = doc.ReadInteger("General", "GroupIndex", 0);
+    const int count = categoryCombo_->count();
+    // A stored position past the last category (a folder was removed)
+    // selects the first one, so its own settings are loaded: defaults
+    // loaded here would later be saved over its stored values.
+    SelectQuietly(index >= 0 && index < count ? index : (count > 0 ? 0 : -1));
 }
 
 int MessagesPage::CategoryIndex(const std::string& name) const
@@ -372,8 +399,8 @@ int MessagesPage::CategoryIndex(const std::string& name) const
 // written under another's name. A failure keeps or returns to the old one.
 void MessagesPage::onCategoryChanged()
 {
-    ov::SharedState& st = window_.state_;
-    if (!window_.ready_) return;
+    ov::SharedState& st = state_;
+    if (!ready_) return;
     // Choosing a category again is asking again: its faults are told anew.
     listReports_.ForgetAll();
     tickReports_.ForgetAll();
@@ -387,12 +414,12 @@ void MessagesPage::onCategoryChanged()
     SelectQuietly(oldIndex);
     if (st.MessagesDirty
         && ov::MessageBox::Show(ov::MsgKind::Confirm,
-                                "The selected messages have changed.\r\nDo you wish to save the changes?", &window_)
+                                "The selected messages have changed.\r\nDo you wish to save the changes?", window())
                == ov::MsgResult::Yes)
         SaveTicksAndEditor();
     if (st.ExitRequested) return; // the session ended during the question
     const bool unsavedSettings = st.SettingsDirty;
-    const bool settingsSaved = window_.SaveSettings(oldGroup);
+    const bool settingsSaved = saveSettings_ ? saveSettings_(oldGroup) : true;
     st.CurrentGroup = oldGroup;
     if (!settingsSaved && unsavedSettings) return; // the reason was shown; the changes stay on the page
 
@@ -418,7 +445,7 @@ void MessagesPage::onCategoryChanged()
         st.MessagesDirty = false;
     }
     st.CurrentGroup = newGroup;
-    window_.LoadSettings(newGroup);
+    if (loadSettings_) loadSettings_(newGroup);
     st.CurrentGroup = newGroup;
     // The old category's save recorded its own position; record the new one.
     if (settingsSaved) {

@@ -1,27 +1,97 @@
 #pragma once
 #include "library/categorystore.h"
 
-#include <QObject>
+#include <QPointer>
 #include <QString>
+#include <QWidget>
 #include <exception>
+#include <functional>
 #include <string>
 #include <vector>
 
 class QComboBox;
 class QLabel;
 class QListWidget;
-class QListWidgetItem;
 class QPlainTextEdit;
 class QPushButton;
 class QPoint;
-class MainWindow;
+class NewListDialog;
+class DeleteListDialog;
+namespace ov {
+struct SharedState;
+class IniDoc;
+}
 
 // The Messages page: the category box, the ticked lists, the editor, and
 // the operations that load categories and build the phrase pool.
-class MessagesPage : public QObject {
+class MessagesPage : public QWidget {
     Q_OBJECT
 public:
-    explicit MessagesPage(MainWindow& window);
+    explicit MessagesPage(ov::SharedState& state, QWidget* parent = nullptr);
+
+    // The dialogs that create and delete lists; until set, those buttons do nothing.
+    void SetDialogs(NewListDialog* newList, DeleteListDialog* deleteList);
+    // The display settings travel with the category: on a change the old
+    // one's are saved (false stops the change, the reason shown) and the new
+    // one's loaded.
+    void SetSettingsHooks(std::function<bool(const std::string&)> save,
+                          std::function<void(const std::string&)> load);
+    // Changes of category count from now on: before, start-up fills the box.
+    void SetReady();
+
+    void LoadCategories(bool loadLists);
+    // Selects the category at the stored place, or the first one, without
+    // running the change of category.
+    void SelectStoredCategory(const ov::IniDoc& doc);
+    void LoadCategoryLists();
+    void SaveTicksAndEditor();
+    void BuildPhrasePool();
+    int CountTickedLists() const;
+    // Ticks the first list, if there is one, not as a user change.
+    void TickFirstList();
+
+    std::string CurrentCategory() const;
+    int CurrentCategoryIndex() const;
+    void SelectCategory(int index); // as the user would, running the change of category
+    std::vector<std::string> ListNames() const;
+    bool Ticked(int index) const;
+    void SetTicked(int index, bool ticked); // without counting as a user change
+    std::string EditorText() const;         // the editor's text with CR LF line breaks
+    void ClearEditor();                     // emptying is not a change of the text
+
+private:
+    enum class ListsLoad { NoCategories, FolderGone, Empty, Loaded };
+    void BuildPage();
+    void RestoreTicks();
+    // LoadCategoryLists without the throw: an error met after the page was
+    // refilled (tick record, unreadable list) is handed back in `late` once
+    // the page holds the category whole.
+    ListsLoad ReadCategoryLists(std::exception_ptr& late);
+    void SelectQuietly(int index);
+    int CategoryIndex(const std::string& name) const;
+    void FillLists(const std::vector<std::string>& names);
+    QString EditorDecode(const std::string& bytes); // sets editorLatin1_
+
+    void onCategoryChanged();
+    void onTickChanged();
+    void onListsMouseUp(const QPoint& pos);
+    void onEditorChanged();
+
+    // The editor, printing and the list dialogs (messagespage_editor.cpp).
+    void WireEditor();
+    void OfferToSaveEditorEdits();
+    void onListChosen();
+    void onSaveMessages();
+    void onPrintList();
+    void onNewList();
+    void onDeleteList();
+
+    ov::SharedState& state_;
+    std::function<bool(const std::string&)> saveSettings_;
+    std::function<void(const std::string&)> loadSettings_;
+    QPointer<NewListDialog> newListDialog_;
+    QPointer<DeleteListDialog> deleteListDialog_;
+    bool ready_ = false;
 
     QLabel* categoryLabel_ = nullptr;
     QComboBox* categoryCombo_ = nullptr;
@@ -34,53 +104,10 @@ public:
     QPushButton* printListButton_ = nullptr;
     QPushButton* saveMessagesButton_ = nullptr;
 
-    void LoadCategories(bool loadLists);
-    void LoadCategoryLists();
-    void RestoreTicks();
-    void SaveTicksAndEditor();
-    void BuildPhrasePool();
-    int CountTickedLists() const;
-
-    void onCategoryChanged();
-    void onTickChanged();
-    void onListsMouseUp(const QPoint& pos);
-    void onEditorChanged();
-
-    std::string CurrentCategory() const;
-    int CurrentCategoryIndex() const;
-    void SelectCategory(int index); // as the user would, running onCategoryChanged
-    std::vector<std::string> ListNames() const;
-    bool Ticked(int index) const;
-    void SetTicked(int index, bool ticked); // without counting as a user change
-    // Replaces the editor's text; the change handler runs only when it differs.
-    void SetEditorText(const std::string& text);
-    std::string EditorText() const; // the editor's text with CR LF line breaks
-    void ClearEditor();             // emptying is not a change of the text
-
-    // The editor, printing and the list dialogs (messagespage_editor.cpp).
-    void onListChosen();
-    void onSaveMessages();
-    void onPrintList();
-    void onNewList();
-    void onDeleteList();
-
-private:
-    enum class ListsLoad { NoCategories, FolderGone, Empty, Loaded };
-    // LoadCategoryLists without the throw: an error met after the page was
-    // refilled (tick record, unreadable list) is handed back in `late` once
-    // the page holds the category whole.
-    ListsLoad ReadCategoryLists(std::exception_ptr& late);
-    void SelectQuietly(int index);
-    int CategoryIndex(const std::string& name) const;
-    void WireEditor();
-    void OfferToSaveEditorEdits();
     std::string editorPath_;    // the file the editor's text was loaded from
     bool editorEdited_ = false; // typed into since it was loaded or saved
     bool loadingEditor_ = false;
     bool editorLatin1_ = false; // the loaded list is not UTF-8: keep its bytes
-    QString EditorDecode(const std::string& bytes); // sets editorLatin1_
-    void FillLists(const std::vector<std::string>& names);
-    MainWindow& window_;
     bool quietEditor_ = false;
     // Lists that failed to read and bad tick lines already told to the user.
     ov::ReportMemory listReports_;

@@ -1,14 +1,13 @@
 // The Messages page's editor: loading a list, saving it, printing it, and
 // the dialogs that create and delete lists.
-#include "app/ui/appwindows.h"
-#include "platform/text.h"
-#include "app/ui/mainwindow.h"
+#include "app/sharedstate.h"
 #include "library/categorystore.h"
 #include "library/listfiles.h"
 #include "library/ui/messagespage.h"
 #include "library/ui/listdialogs.h"
 #include "library/ui/print.h"
 #include "platform/error.h"
+#include "platform/text.h"
 #include "platform/utils.h"
 #include "platform/ui/messagebox.h"
 
@@ -30,6 +29,12 @@ struct WaitCursor {
     ~WaitCursor() { QGuiApplication::restoreOverrideCursor(); }
 };
 } // namespace
+
+void MessagesPage::SetDialogs(NewListDialog* newList, DeleteListDialog* deleteList)
+{
+    newListDialog_ = newList;
+    deleteListDialog_ = deleteList;
+}
 
 void MessagesPage::WireEditor()
 {
@@ -57,7 +62,7 @@ void MessagesPage::OfferToSaveEditorEdits()
 {
     if (!editorEdited_ || editorPath_.empty()) return;
     if (ov::MessageBox::Show(ov::MsgKind::Confirm,
-                             "The selected messages have changed.\r\nDo you wish to save the changes?", &window_)
+                             "The selected messages have changed.\r\nDo you wish to save the changes?", window())
         == ov::MsgResult::Yes)
         ov::SaveListText(editorPath_, EditorText());
     editorEdited_ = false;
@@ -104,7 +109,7 @@ void MessagesPage::onListChosen()
 void MessagesPage::onSaveMessages()
 {
     if (phraseLists_->currentRow() < 0) {
-        ov::MessageBox::Show(ov::MsgKind::Error, "You must select a list to save the messages to", &window_);
+        ov::MessageBox::Show(ov::MsgKind::Error, "You must select a list to save the messages to", window());
         return;
     }
     const std::string path = ov::ListPath(CurrentCategory(), S(phraseLists_->currentItem()->text()));
@@ -115,19 +120,19 @@ void MessagesPage::onSaveMessages()
     }
     editorPath_ = path;
     editorEdited_ = false;
-    ov::MessageBox::Show(ov::MsgKind::Information, "Messages Saved Successfully", &window_);
-    window_.state_.MessagesDirty = false;
+    ov::MessageBox::Show(ov::MsgKind::Information, "Messages Saved Successfully", window());
+    state_.MessagesDirty = false;
 }
 
 void MessagesPage::onPrintList()
 {
     if (phraseLists_->currentRow() < 0) {
-        ov::MessageBox::Show(ov::MsgKind::Error, "You must select a list to print the messages", &window_);
+        ov::MessageBox::Show(ov::MsgKind::Error, "You must select a list to print the messages", window());
         return;
     }
     const QString title = phraseLists_->currentItem()->text();
     QPrinter printer(QPrinter::HighResolution);
-    if (!ov::RunPrintDialog(printer, &window_)) return;
+    if (!ov::RunPrintDialog(printer, window())) return;
     QFont font = phraseEditor_->font();
     if (font.pointSizeF() <= 0) font.setPointSizeF(QFontInfo(font).pointSizeF());
     QString text = phraseEditor_->document()->toRawText();
@@ -140,16 +145,18 @@ void MessagesPage::onPrintList()
 
 void MessagesPage::onNewList()
 {
-    newListDialog->Category = CurrentCategory();
-    if (newListDialog->Execute(&window_) != QDialog::Accepted) return;
+    if (!newListDialog_) return;
+    newListDialog_->Category = CurrentCategory();
+    if (newListDialog_->Execute(window()) != QDialog::Accepted) return;
     OfferToSaveEditorEdits();
     LoadCategories(true);
 }
 
 void MessagesPage::onDeleteList()
 {
-    deleteListDialog->Category = CurrentCategory();
-    deleteListDialog->Execute(&window_);
+    if (!deleteListDialog_) return;
+    deleteListDialog_->Category = CurrentCategory();
+    deleteListDialog_->Execute(window());
     // Edits of a list that was just deleted are meant to go with it.
     if (ov::FileExists(editorPath_)) OfferToSaveEditorEdits();
     LoadCategories(true);

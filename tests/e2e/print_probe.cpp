@@ -28,13 +28,21 @@ int main(int argc, char** argv)
     ov::SetExePath(folder + "/Orvella");
     ov::MessageBox::SetScripted(true);
     CreateWindows();
-    MessagesPage& page = *mainWindow->messagesPage_;
-    const auto items = page.phraseLists_->findItems(QString::fromLocal8Bit(list.c_str()), Qt::MatchFixedString);
-    if (page.CurrentCategory() != category || items.isEmpty()) {
+    // The page keeps its controls to itself: they are found by object name.
+    auto* page = mainWindow->findChild<MessagesPage*>();
+    auto* lists = mainWindow->findChild<QListWidget*>(QStringLiteral("phraseLists"));
+    auto* print = mainWindow->findChild<QPushButton*>(QStringLiteral("printListButton"));
+    if (!page || !lists || !print) {
+        std::fprintf(stderr, "the Messages page or its controls are missing\n");
+        DestroyWindows();
+        return 2;
+    }
+    const auto items = lists->findItems(QString::fromLocal8Bit(list.c_str()), Qt::MatchFixedString);
+    if (page->CurrentCategory() != category || items.isEmpty()) {
         std::fprintf(stderr, "list %s of %s not found\n", list.c_str(), category.c_str());
         return 2;
     }
-    page.phraseLists_->setCurrentItem(items.front());
+    lists->setCurrentItem(items.front());
     bool asked = false;
     ov::SetPrintDialogSeam([&](QPrinter& printer) {
         asked = true;
@@ -48,7 +56,7 @@ int main(int argc, char** argv)
         printer.setCopyCount(copies);
         return true;
     });
-    page.printListButton_->click();
+    print->click();
     int rc = asked ? 0 : 1;
     for (const auto& m : ov::MessageBox::Shown()) {
         std::fprintf(stderr, "%s: %s\n", m.caption.c_str(), m.text.c_str());

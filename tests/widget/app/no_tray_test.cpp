@@ -40,7 +40,7 @@ TEST_F(NoTray, PhrasesFlashOnlyWhileMinimisedAndTakeUpTheTicksWithoutAsking)
     DisplayTimer()->Fire();
     EXPECT_FALSE(phraseWindow->isVisible());
 
-    window.messagesPage_->phraseLists_->item(1)->setCheckState(Qt::Checked); // not saved
+    Find<QListWidget>("phraseLists")->item(1)->setCheckState(Qt::Checked); // not saved
     ASSERT_TRUE(window.state_.MessagesDirty);
     Button("minimizeButton")->click();
     ASSERT_TRUE(window.isMinimized());

@@ -127,7 +127,7 @@ TEST_F(Shell, CloseWithChangedTicksTakesTheCategoryChangePath)
 {
     exe->MakeCategory("A", {{"a", "a1"}, {"b", "b1"}});
     MainWindow& window = MakeMain();
-    Msgs().phraseLists_->item(1)->setCheckState(Qt::Checked);
+    Find<QListWidget>("phraseLists")->item(1)->setCheckState(Qt::Checked);
     ASSERT_TRUE(window.state_.MessagesDirty);
     Answer(MsgResult::Yes);
     OpenAndClose();
@@ -164,8 +164,8 @@ TEST_F(Shell, FailedSaveInTheCloseQueryKeepsTheWindowOpenWithTheEdits)
     exe->MakeCategory("A", {{"a", "old"}});
     MainWindow& window = MakeMain();
     window.onTrayClick();
-    Msgs().phraseLists_->setCurrentRow(0);
-    Msgs().phraseEditor_->setPlainText("edited");
+    Find<QListWidget>("phraseLists")->setCurrentRow(0);
+    Find<QPlainTextEdit>("phraseEditor")->setPlainText("edited");
     chmod(exe->Path("Affirmations/A/a.txt").c_str(), 0444);
     Answer(MsgResult::Yes);
     EXPECT_FALSE(window.close());
@@ -174,7 +174,7 @@ TEST_F(Shell, FailedSaveInTheCloseQueryKeepsTheWindowOpenWithTheEdits)
     EXPECT_NE(Shown()[1].text.find("Cannot create file"), std::string::npos);
     EXPECT_TRUE(window.isVisible());
     EXPECT_FALSE(DisplayTimer()->Enabled()); // nothing flashes over the open window
-    EXPECT_EQ(Msgs().phraseEditor_->toPlainText(), "edited");
+    EXPECT_EQ(Find<QPlainTextEdit>("phraseEditor")->toPlainText(), "edited");
     EXPECT_TRUE(window.state_.MessagesDirty);
     EXPECT_EQ(exe->Read("Affirmations/A/a.txt"), "old");
 
@@ -199,7 +199,7 @@ TEST_F(Shell, AnsweringNoToTheMessagesStillAsksAboutTheSettingsAndWritesNothing)
     exe->MakeCategory("A", {{"a", "a1"}, {"b", "b1"}});
     MainWindow& window = MakeMain();
     const std::string before = exe->Read("Orvella.ini");
-    Msgs().phraseLists_->item(1)->setCheckState(Qt::Checked);
+    Find<QListWidget>("phraseLists")->item(1)->setCheckState(Qt::Checked);
     Find<QSpinBox>("intervalSpin")->setValue(9);
     Answer(MsgResult::No);
     Answer(MsgResult::No);

@@ -1,3 +1,4 @@
+#include "app/sharedstate.h"
 #include "app/ui/appwindows.h"
 #include "app/ui/mainwindow.h"
 #include "library/ui/messagespage.h"
@@ -21,11 +22,11 @@ protected:
         ListDialog::SetSeam({});
         WindowTest::TearDown();
     }
-    MessagesPage& Page() { return *main->messagesPage_; }
+    MessagesPage& Page() { return *Find<MessagesPage>(); }
     std::vector<std::string> Pool()
     {
         std::vector<std::string> out;
-        for (size_t i = 0; i < main->state_.Pool.Count(); ++i) out.emplace_back(main->state_.Pool[i]);
+        for (size_t i = 0; i < main->State().Pool.Count(); ++i) out.emplace_back(main->State().Pool[i]);
         return out;
     }
     std::vector<std::string> FilesOf(const std::string& folder)
@@ -41,24 +42,22 @@ protected:
     void TypeNames(std::vector<QString> names, bool cancelAtEnd = false)
     {
         ListDialog::SetSeam([names, cancelAtEnd](QDialog& d) {
-            auto& f = static_cast<NewListDialog&>(d);
-            EXPECT_TRUE(f.nameEdit_->text().isEmpty()); // each showing starts fresh
+            EXPECT_TRUE(ovtest::Child<QLineEdit>(&d, "nameEdit")->text().isEmpty()); // each showing starts fresh
             for (const QString& n : names) {
-                f.nameEdit_->setText(n);
-                f.saveButton_->click();
+                ovtest::Child<QLineEdit>(&d, "nameEdit")->setText(n);
+                ovtest::Child<QPushButton>(&d, "saveButton")->click();
             }
-            if (cancelAtEnd) f.cancelButton_->click();
+            if (cancelAtEnd) ovtest::Child<QPushButton>(&d, "cancelButton")->click();
         });
     }
     // The user picks the named list in the delete dialog and presses Delete.
     void PickForDeletion(const QString& name)
     {
         ListDialog::SetSeam([name](QDialog& d) {
-            auto& f = static_cast<DeleteListDialog&>(d);
-            const auto found = f.lists_->findItems(name, Qt::MatchExactly);
+            const auto found = ovtest::Child<QListWidget>(&d, "lists")->findItems(name, Qt::MatchExactly);
             ASSERT_EQ(found.size(), 1);
-            f.lists_->setCurrentItem(found.front());
-            f.deleteButton_->click();
+            ovtest::Child<QListWidget>(&d, "lists")->setCurrentItem(found.front());
+            ovtest::Child<QPushButton>(&d, "deleteButton")->click();
         });
     }
 };
@@ -69,9 +68,9 @@ TEST_F(Dialogs, NewListAppearsUntickedInItsAlphabeticalPlace)
     MakeMain();
     EXPECT_EQ(newListDialog->windowTitle(), "New Phrase List");
     EXPECT_EQ(newListDialog->size(), QSize(315, 98));
-    newListDialog->nameEdit_->setText("left over");
+    ovtest::Child<QLineEdit>(newListDialog, "nameEdit")->setText("left over");
     TypeNames({"charlie"});
-    Page().newListButton_->click();
+    Find<QPushButton>("newListButton")->click();
     EXPECT_EQ(Page().ListNames(), (std::vector<std::string>{"bravo", "charlie", "Delta"}));
     EXPECT_TRUE(Page().Ticked(0));
     EXPECT_FALSE(Page().Ticked(1));
@@ -85,13 +84,13 @@ TEST_F(Dialogs, ExistingNameKeepsItsPhrasesAndEmptyNameIsReported)
     exe->MakeCategory("Cat", {{"Calm", "keep"}});
     MakeMain();
     TypeNames({"CALM"});
-    Page().newListButton_->click();
+    Find<QPushButton>("newListButton")->click();
     EXPECT_EQ(exe->Read("Affirmations/Cat/Calm.txt"), "keep");
     ASSERT_EQ(Shown().size(), 1u);
     EXPECT_EQ(Shown()[0].kind, MsgKind::Information);
     EXPECT_NE(Shown()[0].text.find("already exists"), std::string::npos);
     TypeNames({""});
-    Page().newListButton_->click();
+    Find<QPushButton>("newListButton")->click();
     EXPECT_EQ(ShownTexts().back(), "You must enter a name for the new list");
     EXPECT_EQ(FilesOf("Affirmations/Cat"), (std::vector<std::string>{"Calm.txt"}));
 }
@@ -100,7 +99,7 @@ TEST_F(Dialogs, WithoutAnyCategoryANewListIsRefusedAndNothingCreated)
 {
     MakeMain();
     TypeNames({"orphan"});
-    Page().newListButton_->click();
+    Find<QPushButton>("newListButton")->click();
     ASSERT_EQ(Shown().size(), 1u);
     EXPECT_EQ(Shown()[0].kind, MsgKind::Error);
     EXPECT_NE(Shown()[0].text.find("category"), std::string::npos);
@@ -111,9 +110,9 @@ TEST_F(Dialogs, NamesLeavingTheFolderAreRefusedAndCreateNothing)
 {
     exe->MakeCategory("Cat", {{"a", "x"}});
     MakeMain();
-    Page().phraseLists_->setCurrentRow(0); // a reload would empty the editor
+    Find<QListWidget>("phraseLists")->setCurrentRow(0); // a reload would empty the editor
     TypeNames({"sub/name", "..", "../escape"}, true);
-    Page().newListButton_->click();
+    Find<QPushButton>("newListButton")->click();
     ASSERT_EQ(Shown().size(), 3u);
     for (const auto& m : Shown()) {
         EXPECT_EQ(m.kind, MsgKind::Error);
@@ -129,17 +128,16 @@ TEST_F(Dialogs, CancelCreatesNothingAndDoesNotReloadButDeleteCancelReloads)
 {
     exe->MakeCategory("Cat", {{"a", "x"}});
     MakeMain();
-    Page().phraseLists_->setCurrentRow(0);
+    Find<QListWidget>("phraseLists")->setCurrentRow(0);
     ListDialog::SetSeam([](QDialog& d) {
-        auto& f = static_cast<NewListDialog&>(d);
-        f.nameEdit_->setText("typed");
-        f.cancelButton_->click();
+        ovtest::Child<QLineEdit>(&d, "nameEdit")->setText("typed");
+        ovtest::Child<QPushButton>(&d, "cancelButton")->click();
     });
-    Page().newListButton_->click();
+    Find<QPushButton>("newListButton")->click();
     EXPECT_EQ(Page().EditorText(), "x");
     EXPECT_EQ(FilesOf("Affirmations/Cat"), (std::vector<std::string>{"a.txt"}));
-    ListDialog::SetSeam([](QDialog& d) { static_cast<DeleteListDialog&>(d).cancelButton_->click(); });
-    Page().deleteListButton_->click();
+    ListDialog::SetSeam([](QDialog& d) { ovtest::Child<QPushButton>(&d, "cancelButton")->click(); });
+    Find<QPushButton>("deleteListButton")->click();
     EXPECT_EQ(Page().EditorText(), "");
     EXPECT_EQ(FilesOf("Affirmations/Cat"), (std::vector<std::string>{"a.txt"}));
     EXPECT_TRUE(Shown().empty());
@@ -153,16 +151,17 @@ TEST_F(Dialogs, DeleteAsksAndOnlyYesDeletes)
     EXPECT_EQ(deleteListDialog->windowTitle(), "Delete Phrase List");
     QStringList offered;
     ListDialog::SetSeam([&](QDialog& d) {
-        auto& f = static_cast<DeleteListDialog&>(d);
-        for (int i = 0; i < f.lists_->count(); ++i) offered << f.lists_->item(i)->text();
-        f.deleteButton_->click(); // nothing selected: the dialog stays open
-        EXPECT_EQ(f.result(), QDialog::Rejected);
-        f.lists_->setCurrentRow(int(offered.indexOf("b")));
-        f.deleteButton_->click();
+        auto* lists = ovtest::Child<QListWidget>(&d, "lists");
+        auto* deleteButton = ovtest::Child<QPushButton>(&d, "deleteButton");
+        for (int i = 0; i < lists->count(); ++i) offered << lists->item(i)->text();
+        deleteButton->click(); // nothing selected: the dialog stays open
+        EXPECT_EQ(d.result(), QDialog::Rejected);
+        lists->setCurrentRow(int(offered.indexOf("b")));
+        deleteButton->click();
     });
     Answer(MsgResult::Ok); // the error box
     Answer(MsgResult::No);
-    Page().deleteListButton_->click();
+    Find<QPushButton>("deleteListButton")->click();
     EXPECT_TRUE(offered.contains(".hidden"));
     EXPECT_EQ(offered.size(), 3);
     ASSERT_EQ(Shown().size(), 2u);
@@ -174,7 +173,7 @@ TEST_F(Dialogs, DeleteAsksAndOnlyYesDeletes)
     offered.clear();
     Answer(MsgResult::Ok);
     Answer(MsgResult::Yes);
-    Page().deleteListButton_->click();
+    Find<QPushButton>("deleteListButton")->click();
     EXPECT_EQ(FilesOf("Affirmations/Cat"), (std::vector<std::string>{".hidden.txt", "a.txt"}));
     EXPECT_EQ(Page().ListNames(), (std::vector<std::string>{".hidden", "a"}));
 }
@@ -183,11 +182,11 @@ TEST_F(Dialogs, DeletingTheEditedListEmptiesTheEditorAndTheLastListKeepsThePool)
 {
     exe->MakeCategory("Cat", {{"only", "p1\np2"}});
     MakeMain();
-    Page().phraseLists_->setCurrentRow(0);
-    Page().phraseEditor_->setPlainText("typed, about to be deleted");
+    Find<QListWidget>("phraseLists")->setCurrentRow(0);
+    Find<QPlainTextEdit>("phraseEditor")->setPlainText("typed, about to be deleted");
     PickForDeletion("only");
     Answer(MsgResult::Yes);
-    Page().deleteListButton_->click();
+    Find<QPushButton>("deleteListButton")->click();
     EXPECT_EQ(Page().EditorText(), "");
     EXPECT_TRUE(Page().ListNames().empty());
     EXPECT_EQ(Pool(), (std::vector<std::string>{"p1", "p2"}));
@@ -199,11 +198,32 @@ TEST_F(Dialogs, EditsOfAnotherListAreOfferedForSavingBeforeTheReload)
 {
     exe->MakeCategory("Cat", {{"a", "x"}, {"b", "y"}});
     MakeMain();
-    Page().phraseLists_->setCurrentRow(0);
-    Page().phraseEditor_->setPlainText("edited");
+    Find<QListWidget>("phraseLists")->setCurrentRow(0);
+    Find<QPlainTextEdit>("phraseEditor")->setPlainText("edited");
     TypeNames({"c"});
     Answer(MsgResult::Yes);
-    Page().newListButton_->click();
+    Find<QPushButton>("newListButton")->click();
     EXPECT_EQ(exe->Read("Affirmations/Cat/a.txt"), "edited");
     EXPECT_EQ(Page().ListNames(), (std::vector<std::string>{"a", "b", "c"}));
+}
+
+// The page stands on the shared state alone: before the main window hands it
+// the dialogs their buttons do nothing, and without the settings hooks a
+// change of category still completes.
+TEST_F(Dialogs, APageWithoutItsDialogsIgnoresTheirButtons)
+{
+    exe->MakeCategory("A", {{"a", "x"}});
+    exe->MakeCategory("B", {{"b", "y"}});
+    ov::SharedState state;
+    MessagesPage page(state);
+    page.LoadCategories(true);
+    page.SetReady();
+    ovtest::Child<QPushButton>(&page, "newListButton")->click();
+    ovtest::Child<QPushButton>(&page, "deleteListButton")->click();
+    EXPECT_TRUE(Shown().empty());
+    EXPECT_EQ(FilesOf("Affirmations/A"), std::vector<std::string>{"a.txt"});
+    page.SelectCategory(1);
+    EXPECT_EQ(state.CurrentGroup, "B");
+    EXPECT_EQ(page.ListNames(), std::vector<std::string>{"b"});
+    EXPECT_EQ(state.Pool.Count(), 1u);
 }

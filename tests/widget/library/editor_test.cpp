@@ -8,6 +8,7 @@
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QPushButton>
+#include <QTest>
 #include <sys/stat.h>
 
 using ov::MsgKind;
@@ -20,10 +21,10 @@ protected:
         ov::SetPrintDialogSeam({});
         WindowTest::TearDown();
     }
-    MessagesPage& Page() { return *main->messagesPage_; }
-    bool Dirty() { return main->state_.MessagesDirty; }
-    void Select(int row) { Page().phraseLists_->setCurrentRow(row); }
-    void Type(const QString& text) { Page().phraseEditor_->setPlainText(text); } // a user edit
+    MessagesPage& Page() { return *Find<MessagesPage>(); }
+    bool Dirty() { return main->State().MessagesDirty; }
+    void Select(int row) { Find<QListWidget>("phraseLists")->setCurrentRow(row); }
+    void Type(const QString& text) { Find<QPlainTextEdit>("phraseEditor")->setPlainText(text); } // a user edit
     std::string File(const std::string& list) { return exe->Read("Affirmations/Cat/" + list + ".txt"); }
     bool ShownText(const std::string& prefix)
     {
@@ -37,15 +38,15 @@ TEST_F(Editor, LfAndCrFilesLoadAsLinesAndSaveBackWithCrLf)
 {
     exe->MakeCategory("Cat", {{"cr", "x\ry"}, {"lf", "a\n\nb\n"}});
     MakeMain();
-    EXPECT_EQ(Page().editorLabel_->text(), "Subliminal Messages Editor for:  ");
+    EXPECT_EQ(Find<QLabel>("editorLabel")->text(), "Subliminal Messages Editor for:  ");
     Select(1);
-    EXPECT_EQ(Page().phraseEditor_->blockCount(), 4); // a, empty, b, and the row after the final break
-    EXPECT_EQ(Page().editorLabel_->text(), "Subliminal Messages Editor for:  lf");
-    Page().saveMessagesButton_->click();
+    EXPECT_EQ(Find<QPlainTextEdit>("phraseEditor")->blockCount(), 4); // a, empty, b, and the row after the final break
+    EXPECT_EQ(Find<QLabel>("editorLabel")->text(), "Subliminal Messages Editor for:  lf");
+    Find<QPushButton>("saveMessagesButton")->click();
     EXPECT_EQ(File("lf"), "a\r\n\r\nb\r\n");
     Select(0);
-    EXPECT_EQ(Page().phraseEditor_->blockCount(), 2);
-    Page().saveMessagesButton_->click();
+    EXPECT_EQ(Find<QPlainTextEdit>("phraseEditor")->blockCount(), 2);
+    Find<QPushButton>("saveMessagesButton")->click();
     EXPECT_EQ(File("cr"), "x\r\ny");
     EXPECT_EQ(ShownTexts(), (std::vector<std::string>{"Messages Saved Successfully", "Messages Saved Successfully"}));
     EXPECT_FALSE(Dirty());
@@ -57,10 +58,10 @@ TEST_F(Editor, SaveKeepsTextExactlyIncludingNoBreakSpacesAndMissingFinalBreak)
     MakeMain();
     Select(0);
     Type(QString::fromUtf8("caf\u00e9\u00a0bar\n p "));
-    Page().saveMessagesButton_->click();
+    Find<QPushButton>("saveMessagesButton")->click();
     EXPECT_EQ(File("l"), "caf\xC3\xA9\xC2\xA0" "bar\r\n p ");
     Type(QString());
-    Page().saveMessagesButton_->click();
+    Find<QPushButton>("saveMessagesButton")->click();
     EXPECT_EQ(File("l"), "");
     struct stat st {};
     ASSERT_EQ(stat(exe->Path("Affirmations/Cat/l.txt").c_str(), &st), 0);
@@ -73,8 +74,12 @@ TEST_F(Editor, SameListUnchangedLeavesFlagAnotherListSetsIt)
     MakeMain();
     Select(0);
     EXPECT_TRUE(Dirty()); // the load changed the editor's text
-    main->state_.MessagesDirty = false;
-    Page().onListChosen();
+    main->State().MessagesDirty = false;
+    QListWidget* lists = Find<QListWidget>("phraseLists");
+    QTest::mouseClick(lists->viewport(), Qt::LeftButton, {}, lists->visualItemRect(lists->item(0)).center());
+    EXPECT_FALSE(Dirty());
+    Select(-1);
+    Select(0); // chosen again: the file is read anew, and its text is the same
     EXPECT_FALSE(Dirty());
     Select(1);
     EXPECT_TRUE(Dirty());
@@ -90,7 +95,7 @@ TEST_F(Editor, ReadOnlyFileOnSaveShowsErrorAndKeepsFileAndFlag)
     Type("new");
     const std::string path = exe->Path("Affirmations/Cat/l.txt");
     chmod(path.c_str(), 0444);
-    Page().saveMessagesButton_->click();
+    Find<QPushButton>("saveMessagesButton")->click();
     ASSERT_EQ(Shown().size(), 1u);
     EXPECT_EQ(Shown()[0].kind, MsgKind::Error);
     EXPECT_EQ(Shown()[0].text.rfind("Cannot create file \"" + path + "\". ", 0), 0u) << Shown()[0].text;
@@ -104,8 +109,8 @@ TEST_F(Editor, SaveAndPrintWithoutSelectionOnlyShowTheirErrors)
     MakeMain();
     bool dialogShown = false;
     ov::SetPrintDialogSeam([&](QPrinter&) { return dialogShown = true; });
-    Page().saveMessagesButton_->click();
-    Page().printListButton_->click();
+    Find<QPushButton>("saveMessagesButton")->click();
+    Find<QPushButton>("printListButton")->click();
     EXPECT_EQ(ShownTexts(), (std::vector<std::string>{"You must select a list to save the messages to",
                                                       "You must select a list to print the messages"}));
     EXPECT_EQ(Shown()[1].kind, MsgKind::Error);
@@ -123,9 +128,9 @@ TEST_F(Editor, VanishedOrOversizedFileKeepsEditorHeadingAndSelection)
     ASSERT_EQ(Shown().size(), 1u);
     EXPECT_EQ(Shown()[0].text.rfind("Cannot open file \"" + exe->Path("Affirmations/Cat/b.txt") + "\". ", 0), 0u);
     EXPECT_EQ(Page().EditorText(), "keep");
-    EXPECT_EQ(Page().editorLabel_->text(), "Subliminal Messages Editor for:  a");
+    EXPECT_EQ(Find<QLabel>("editorLabel")->text(), "Subliminal Messages Editor for:  a");
     // Save must not write a's text into b.
-    EXPECT_EQ(Page().phraseLists_->currentRow(), 0);
+    EXPECT_EQ(Find<QListWidget>("phraseLists")->currentRow(), 0);
 }
 
 TEST_F(Editor, TypedEditsAreOfferedForSavingBeforeAnotherListReplacesThem)
@@ -153,7 +158,7 @@ TEST_F(Editor, PrintUsesTheDialogsPrinterAndCancelPrintsNothing)
     Select(0);
     const std::string pdf = exe->Path("out.pdf");
     ov::SetPrintDialogSeam([](QPrinter&) { return false; });
-    Page().printListButton_->click();
+    Find<QPushButton>("printListButton")->click();
     EXPECT_NE(access(pdf.c_str(), F_OK), 0);
     int copies = 0;
     ov::SetPrintDialogSeam([&](QPrinter& p) {
@@ -170,7 +175,7 @@ TEST_F(Editor, PrintUsesTheDialogsPrinterAndCancelPrintsNothing)
     EXPECT_TRUE(probe.pageRanges().isEmpty());
     copies = probe.copyCount();
     EXPECT_EQ(copies, 2);
-    Page().printListButton_->click();
+    Find<QPushButton>("printListButton")->click();
     EXPECT_TRUE(Shown().empty()) << ShownTexts().front();
     EXPECT_EQ(exe->Read("out.pdf").rfind("%PDF", 0), 0u);
 }

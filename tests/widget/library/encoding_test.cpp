@@ -1,5 +1,4 @@
 #include "app/ui/mainwindow.h"
-#include "library/ui/messagespage.h"
 #include "ui/widgetsupport.h"
 
 #include <QListWidget>
@@ -10,7 +9,6 @@
 // editor without losing a byte.
 class EditorEncoding : public ovtest::WindowTest {
 protected:
-    MessagesPage& Page() { return *main->messagesPage_; }
     std::string File() { return exe->Read("Affirmations/Cat/latin.txt"); }
 };
 
@@ -18,10 +16,10 @@ TEST_F(EditorEncoding, Latin1ListKeepsItsBytesThroughEditAndSave)
 {
     exe->MakeCategory("Cat", {{"latin", "caf\xE9\r\nna\xEFve\r\n"}});
     MakeMain();
-    Page().phraseLists_->setCurrentRow(0);
-    EXPECT_EQ(Page().phraseEditor_->toPlainText(), QString::fromUtf8("caf\u00e9\nna\u00efve\n"));
-    Page().phraseEditor_->appendPlainText(QStringLiteral("new"));
-    Page().saveMessagesButton_->click();
+    Find<QListWidget>("phraseLists")->setCurrentRow(0);
+    EXPECT_EQ(Find<QPlainTextEdit>("phraseEditor")->toPlainText(), QString::fromUtf8("caf\u00e9\nna\u00efve\n"));
+    Find<QPlainTextEdit>("phraseEditor")->appendPlainText(QStringLiteral("new"));
+    Find<QPushButton>("saveMessagesButton")->click();
     EXPECT_EQ(File(), "caf\xE9\r\nna\xEFve\r\n\r\nnew");
 }
 
@@ -29,8 +27,8 @@ TEST_F(EditorEncoding, CharactersLatin1CannotHoldTurnTheListIntoUtf8)
 {
     exe->MakeCategory("Cat", {{"latin", "caf\xE9"}});
     MakeMain();
-    Page().phraseLists_->setCurrentRow(0);
-    Page().phraseEditor_->setPlainText(QString::fromUtf8("caf\u00e9 \u20ac"));
-    Page().saveMessagesButton_->click();
+    Find<QListWidget>("phraseLists")->setCurrentRow(0);
+    Find<QPlainTextEdit>("phraseEditor")->setPlainText(QString::fromUtf8("caf\u00e9 \u20ac"));
+    Find<QPushButton>("saveMessagesButton")->click();
     EXPECT_EQ(File(), "caf\xC3\xA9 \xE2\x82\xAC");
 }

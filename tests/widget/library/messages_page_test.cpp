@@ -11,6 +11,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QTabWidget>
+#include <QTest>
 #include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -20,11 +21,11 @@ using ov::MsgResult;
 
 class MessagesPageTest : public ovtest::WindowTest {
 protected:
-    MessagesPage& Page() { return *main->messagesPage_; }
+    MessagesPage& Page() { return *Find<MessagesPage>(); }
     std::vector<std::string> Pool()
     {
         std::vector<std::string> out;
-        for (size_t i = 0; i < main->state_.Pool.Count(); ++i) out.emplace_back(main->state_.Pool[i]);
+        for (size_t i = 0; i < main->State().Pool.Count(); ++i) out.emplace_back(main->State().Pool[i]);
         return out;
     }
     std::string Ini(const std::string& section, const std::string& key)
@@ -39,14 +40,14 @@ TEST_F(MessagesPageTest, FrameHasSevenPagesAndDocumentedControls)
     EXPECT_EQ(window.size(), QSize(632, 491));
     const QStringList captions{"Messages", "Settings", "Newsletter", "Resources", "About", "Help",
                                "Additional Subliminal Messages"};
-    ASSERT_EQ(window.pages_->count(), captions.size());
-    for (int i = 0; i < captions.size(); ++i) EXPECT_EQ(window.pages_->tabText(i), captions[i]);
-    EXPECT_EQ(window.pages_->currentIndex(), 0);
-    EXPECT_EQ(Page().phraseLists_->geometry(), QRect(6, 74, 180, 231));
-    EXPECT_EQ(Page().categoryCombo_->geometry(), QRect(8, 24, 180, 21));
-    EXPECT_EQ(window.headerPanel_->geometry(), QRect(0, 0, 632, 71));
-    EXPECT_EQ(window.pages_->geometry(), QRect(0, 71, 632, 491 - 71));
-    EXPECT_TRUE(window.ready_);
+    ASSERT_EQ(Pages()->count(), captions.size());
+    for (int i = 0; i < captions.size(); ++i) EXPECT_EQ(Pages()->tabText(i), captions[i]);
+    EXPECT_EQ(Pages()->currentIndex(), 0);
+    EXPECT_EQ(Find<QListWidget>("phraseLists")->geometry(), QRect(6, 74, 180, 231));
+    EXPECT_EQ(Find<QComboBox>("categoryCombo")->geometry(), QRect(8, 24, 180, 21));
+    EXPECT_EQ(Find<QWidget>("headerPanel")->geometry(), QRect(0, 0, 632, 71));
+    EXPECT_EQ(Pages()->geometry(), QRect(0, 71, 632, 491 - 71));
+    EXPECT_TRUE(window.IsReady());
     // The hide timer waits for a phrase; the test preview's runs from the start.
     EXPECT_FALSE(HideTimer()->Enabled());
     EXPECT_TRUE(PreviewTimer()->Enabled());
@@ -61,8 +62,8 @@ TEST_F(MessagesPageTest, StartupSelectsStoredCategoryTicksFirstListAndBuildsPool
     exe->MakeFolder("Affirmations/.hidden");
     exe->Write("Orvella.ini", "[General]\nGroupIndex=1\n");
     MainWindow& window = MakeMain();
-    ASSERT_EQ(Page().categoryCombo_->count(), 2);
-    EXPECT_EQ(Page().categoryCombo_->itemText(0), "alpha");
+    ASSERT_EQ(Find<QComboBox>("categoryCombo")->count(), 2);
+    EXPECT_EQ(Find<QComboBox>("categoryCombo")->itemText(0), "alpha");
     EXPECT_EQ(Page().CurrentCategory(), "Beta");
     EXPECT_EQ(Page().ListNames(), (std::vector<std::string>{"alpha", "Zeta"}));
     // No record: the first list is ticked and recorded at once.
@@ -71,9 +72,9 @@ TEST_F(MessagesPageTest, StartupSelectsStoredCategoryTicksFirstListAndBuildsPool
     EXPECT_EQ(Ini("Beta-Affirmations", "0"), "alpha:True");
     EXPECT_EQ(Ini("Beta-Affirmations", "1"), "Zeta:False");
     EXPECT_EQ(Pool(), (std::vector<std::string>{"a1"}));
-    EXPECT_EQ(window.state_.PhraseCursor, -1);
-    EXPECT_EQ(window.state_.CurrentGroup, "Beta");
-    EXPECT_FALSE(window.state_.MessagesDirty);
+    EXPECT_EQ(window.State().PhraseCursor, -1);
+    EXPECT_EQ(window.State().CurrentGroup, "Beta");
+    EXPECT_FALSE(window.State().MessagesDirty);
 }
 
 TEST_F(MessagesPageTest, TickRecordRestoresTicksAndPoolFollowsListOrder)
@@ -117,7 +118,7 @@ TEST_F(MessagesPageTest, UnreadableListIsToldOnceAndTheOthersKeepFlashing)
     EXPECT_EQ(Shown()[0].text.rfind("Cannot open file \"" + b + "\". ", 0), 0u) << Shown()[0].text;
     EXPECT_EQ(Pool(), (std::vector<std::string>{"one", "three"}));
     Page().LoadCategoryLists();
-    window.state_.Pool.Clear(); // the display cycle rebuilds an empty pool
+    window.State().Pool.Clear(); // the display cycle rebuilds an empty pool
     Page().BuildPhrasePool();
     EXPECT_EQ(Shown().size(), 1u);
     EXPECT_EQ(Pool(), (std::vector<std::string>{"one", "three"}));
@@ -129,20 +130,20 @@ TEST_F(MessagesPageTest, CategoryChangeAsksOnceWhenDirtyAndSavesToPreviousCatego
     exe->MakeCategory("B", {{"b1", "p"}});
     MainWindow& window = MakeMain();
     ASSERT_EQ(Page().CurrentCategory(), "A");
-    Page().phraseLists_->item(1)->setCheckState(Qt::Checked); // as a click would
-    EXPECT_TRUE(window.state_.MessagesDirty);
+    Find<QListWidget>("phraseLists")->item(1)->setCheckState(Qt::Checked); // as a click would
+    EXPECT_TRUE(window.State().MessagesDirty);
 
     Answer(MsgResult::Yes);
     Page().SelectCategory(1);
     ASSERT_EQ(ShownTexts(), (std::vector<std::string>{
                                 "The selected messages have changed.\r\nDo you wish to save the changes?"}));
     EXPECT_EQ(Ini("A-Affirmations", "1"), "a2:True");
-    EXPECT_EQ(window.state_.CurrentGroup, "B");
+    EXPECT_EQ(window.State().CurrentGroup, "B");
     EXPECT_EQ(Pool(), (std::vector<std::string>{"p"}));
     EXPECT_EQ(Ini("General", "GroupIndex"), "1"); // the box already shows the new category
 
     // Answering No discards the change.
-    Page().phraseLists_->item(0)->setCheckState(Qt::Unchecked);
+    Find<QListWidget>("phraseLists")->item(0)->setCheckState(Qt::Unchecked);
     Answer(MsgResult::No);
     Page().SelectCategory(0);
     EXPECT_EQ(Ini("B-Affirmations", "0"), "b1:True");
@@ -155,17 +156,17 @@ TEST_F(MessagesPageTest, FailedSaveOnCategoryChangeStaysOnTheOldCategoryWithItsE
     exe->MakeCategory("X", {{"a", "x text"}});
     exe->MakeCategory("Y", {{"a", "y text"}});
     MainWindow& window = MakeMain();
-    Page().phraseLists_->setCurrentRow(0);
-    Page().phraseEditor_->setPlainText("x edited");
+    Find<QListWidget>("phraseLists")->setCurrentRow(0);
+    Find<QPlainTextEdit>("phraseEditor")->setPlainText("x edited");
     chmod(exe->Path("Affirmations/X/a.txt").c_str(), 0444);
     Answer(MsgResult::Yes);
     Page().SelectCategory(1);
     ASSERT_EQ(Shown().size(), 2u);
     EXPECT_EQ(Shown()[1].kind, MsgKind::Error);
     EXPECT_EQ(Page().CurrentCategory(), "X");
-    EXPECT_EQ(window.state_.CurrentGroup, "X");
-    EXPECT_EQ(Page().phraseEditor_->toPlainText(), "x edited");
-    EXPECT_TRUE(window.state_.MessagesDirty);
+    EXPECT_EQ(window.State().CurrentGroup, "X");
+    EXPECT_EQ(Find<QPlainTextEdit>("phraseEditor")->toPlainText(), "x edited");
+    EXPECT_TRUE(window.State().MessagesDirty);
     // Saving later still writes X's list, never Y's.
     chmod(exe->Path("Affirmations/X/a.txt").c_str(), 0644);
     Page().SaveTicksAndEditor();
@@ -183,12 +184,12 @@ TEST_F(MessagesPageTest, NewCategoryWithABadTickRecordLoadsWithItsOwnSettings)
     Page().SelectCategory(1);
     EXPECT_EQ(Page().CurrentCategory(), "Y");
     EXPECT_EQ(Page().ListNames(), std::vector<std::string>{"y1"});
-    EXPECT_EQ(Find<SettingsPage>()->Current().DisplayFreq, 3);
-    EXPECT_EQ(window.state_.CurrentGroup, "Y");
+    EXPECT_EQ(Find<ov::NumberSpinBox>("intervalSpin")->Value(), 3);
+    EXPECT_EQ(window.State().CurrentGroup, "Y");
     Page().SelectCategory(0);
     EXPECT_EQ(Ini("Y-Settings", "DisplayFreq"), "3");
     EXPECT_EQ(Ini("X-Settings", "DisplayFreq"), "7");
-    EXPECT_EQ(Find<SettingsPage>()->Current().DisplayFreq, 7);
+    EXPECT_EQ(Find<ov::NumberSpinBox>("intervalSpin")->Value(), 7);
 }
 
 TEST_F(MessagesPageTest, ListNameWithALineBreakIsSkippedInTheRecordAndTheChangeCompletes)
@@ -202,7 +203,7 @@ TEST_F(MessagesPageTest, ListNameWithALineBreakIsSkippedInTheRecordAndTheChangeC
     EXPECT_EQ(Shown()[0].kind, MsgKind::Warning);
     EXPECT_NE(Shown()[0].text.find("two\nlines"), std::string::npos);
     EXPECT_EQ(Page().CurrentCategory(), "Y");
-    EXPECT_EQ(Find<SettingsPage>()->Current().DisplayFreq, 3);
+    EXPECT_EQ(Find<ov::NumberSpinBox>("intervalSpin")->Value(), 3);
     EXPECT_EQ(Ini("Y-Affirmations", "0"), "plain:True"); // the other ticks are kept
     EXPECT_EQ(Pool(), std::vector<std::string>{"p"});
     Page().SelectCategory(0);
@@ -232,27 +233,27 @@ TEST_F(MessagesPageTest, EmptyCategoryKeepsPoolAndGroupIndexBeyondRangeSelectsFi
     MainWindow& window = MakeMain();
     EXPECT_EQ(Page().CurrentCategory(), "Full");
     Page().SelectCategory(1);
-    EXPECT_EQ(Page().phraseLists_->count(), 0);
+    EXPECT_EQ(Find<QListWidget>("phraseLists")->count(), 0);
     EXPECT_EQ(Pool(), (std::vector<std::string>{"f1"}));
-    EXPECT_EQ(window.state_.CurrentGroup, "Hollow");
+    EXPECT_EQ(window.State().CurrentGroup, "Hollow");
 }
 
 TEST_F(MessagesPageTest, EditorTextIsWrittenWithCrLfAndFailureKeepsDirty)
 {
     exe->MakeCategory("Cat", {{"list", "old"}});
     MainWindow& window = MakeMain();
-    Page().phraseLists_->setCurrentRow(0);
-    Page().phraseEditor_->setPlainText("new one\nnew two");
-    EXPECT_TRUE(window.state_.MessagesDirty);
+    Find<QListWidget>("phraseLists")->setCurrentRow(0);
+    Find<QPlainTextEdit>("phraseEditor")->setPlainText("new one\nnew two");
+    EXPECT_TRUE(window.State().MessagesDirty);
     Page().SaveTicksAndEditor();
     EXPECT_EQ(exe->Read("Affirmations/Cat/list.txt"), "new one\r\nnew two");
-    EXPECT_FALSE(window.state_.MessagesDirty);
+    EXPECT_FALSE(window.State().MessagesDirty);
 
     chmod(exe->Path("Affirmations/Cat/list.txt").c_str(), 0444);
-    Page().phraseEditor_->setPlainText("lost?");
+    Find<QPlainTextEdit>("phraseEditor")->setPlainText("lost?");
     EXPECT_THROW(Page().SaveTicksAndEditor(), ov::OvError);
     EXPECT_EQ(exe->Read("Affirmations/Cat/list.txt"), "new one\r\nnew two");
-    EXPECT_TRUE(window.state_.MessagesDirty);
+    EXPECT_TRUE(window.State().MessagesDirty);
 }
 
 TEST_F(MessagesPageTest, ManyCategoriesLoad)
@@ -260,7 +261,7 @@ TEST_F(MessagesPageTest, ManyCategoriesLoad)
     for (int i = 0; i < 2000; ++i) exe->MakeFolder("Affirmations/c" + std::to_string(i));
     exe->MakeCategory("c0", {{"l", "x"}});
     MakeMain();
-    EXPECT_EQ(Page().categoryCombo_->count(), 2000);
+    EXPECT_EQ(Find<QComboBox>("categoryCombo")->count(), 2000);
     EXPECT_EQ(Pool(), (std::vector<std::string>{"x"}));
 }
 
@@ -268,9 +269,10 @@ TEST_F(MessagesPageTest, TooltipFollowsReleasedItem)
 {
     exe->MakeCategory("Cat", {{"A rather long list name", "x"}});
     MakeMain();
-    const QRect r = Page().phraseLists_->visualItemRect(Page().phraseLists_->item(0));
-    Page().onListsMouseUp(r.center());
-    EXPECT_EQ(Page().phraseLists_->toolTip(), "A rather long list name");
-    Page().onListsMouseUp(QPoint(5, 200)); // empty space keeps it
-    EXPECT_EQ(Page().phraseLists_->toolTip(), "A rather long list name");
+    QListWidget* lists = Find<QListWidget>("phraseLists");
+    const QRect r = lists->visualItemRect(lists->item(0));
+    QTest::mouseRelease(lists->viewport(), Qt::LeftButton, {}, r.center());
+    EXPECT_EQ(lists->toolTip(), "A rather long list name");
+    QTest::mouseRelease(lists->viewport(), Qt::LeftButton, {}, QPoint(5, 200)); // empty space keeps it
+    EXPECT_EQ(lists->toolTip(), "A rather long list name");
 }
