@@ -29,8 +29,6 @@ namespace {
 const QColor MainKeyColour(192, 220, 192);
 } // namespace
 
-QFont MainWindow::PageFont() { return ov::PageFont(); }
-
 MainWindow::MainWindow(QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
 {
@@ -50,7 +48,7 @@ void MainWindow::BuildFrame()
     ov::InstallAccessibility();
     setObjectName(QStringLiteral("mainWindow"));
     setWindowTitle(QStringLiteral("Orvella"));
-    setFont(PageFont());
+    setFont(ov::PageFont());
     setFixedSize(632, 491);
     if (QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
@@ -145,7 +143,7 @@ void MainWindow::RunStartupSteps()
     std::srand(static_cast<unsigned>(std::chrono::steady_clock::now().time_since_epoch().count()));
     InstallSessionEndHook();
     ov::Guarded([&] { RestoreStartupGroup(); });
-    ov::Guarded([&] { LoadSettings(CurrentCategory()); });
+    ov::Guarded([&] { settingsPage_->LoadSettings(messagesPage_->CurrentCategory()); });
     ov::Guarded([&] { messagesPage_->LoadCategories(true); });
     ov::Guarded([&] { helpPage_->LoadHelpFile(); });
     pauseAction_->setChecked(settingsPage_->Current().Pause);
@@ -165,6 +163,3 @@ void MainWindow::RestoreStartupGroup()
     pauseAction_->setChecked(settingsPage_->Current().Pause);
     displayCycle_->SetRunning(!pauseAction_->isChecked());
 }
-void MainWindow::LoadSettings(const std::string& category) { settingsPage_->LoadSettings(category); }
-bool MainWindow::SaveSettings(const std::string& category) { return settingsPage_->SaveSettings(category); }
-std::string MainWindow::CurrentCategory() const { return messagesPage_->CurrentCategory(); }

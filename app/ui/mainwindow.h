@@ -98,15 +98,8 @@ public:
     // before the main loop checks it.
     bool Ending() const { return ending_; }
 
-    // Operations the pages call on one another.
+    // The stored category and its pause, before the rest of its settings.
     void RestoreStartupGroup();
-    void LoadSettings(const std::string& category);
-    bool SaveSettings(const std::string& category);
-    std::string CurrentCategory() const;
-
-    // The page font: Tahoma 8 points where installed, else the desktop's
-    // sans-serif.
-    static QFont PageFont();
 
 protected:
     bool event(QEvent* event) override;

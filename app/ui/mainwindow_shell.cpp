@@ -145,7 +145,7 @@ void MainWindow::QueryClose(bool& canClose)
             && ov::MessageBox::Show(ov::MsgKind::Confirm,
                                     "The settings have changed.\r\nDo you wish to save the changes?", this)
                    == ov::MsgResult::Yes
-            && !SaveSettings(CurrentCategory()))
+            && !settingsPage_->SaveSettings(messagesPage_->CurrentCategory()))
             return; // the reason was shown; the window stays open with the changes
         if (state_.ExitRequested) {
             canClose = true;

@@ -89,7 +89,7 @@ TEST_F(Shell, StartupLoadsStoredCategoryAndPauseState)
     exe->Write("Orvella.ini", "[General]\nGroupIndex=1\n[B-Settings]\nPause=1\nDisplayFreq=7\n");
     MainWindow& window = MakeMain();
     EXPECT_TRUE(window.ready_);
-    EXPECT_EQ(window.CurrentCategory(), "B");
+    EXPECT_EQ(Find<MessagesPage>()->CurrentCategory(), "B");
     EXPECT_TRUE(window.pauseAction_->isChecked());
     EXPECT_FALSE(DisplayTimer()->Enabled());
     EXPECT_EQ(DisplayTimer()->Interval(), 7000); // the category's settings, loaded before the lists
