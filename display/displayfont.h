@@ -1,5 +1,5 @@
 #pragma once
-#include "app/sharedstate.h"
+#include "settings/categorysettings.h"
 
 #include <QColor>
 #include <QFont>

@@ -1,5 +1,4 @@
 #include "settings/categorysettings.h"
-#include "app/sharedstate.h"
 
 #include <algorithm>
 

@@ -17,6 +17,29 @@ int32_t ClampDisplayFreq(int32_t seconds);
 int32_t ClampOpacity(int32_t alpha);
 int32_t ClampPosition(int32_t index); // -1 (no item) to 1
 
+// The font of the flashed phrases: regular style always.
+struct DisplayFontSpec {
+    std::string Name = "Arial"; // a family name, kept whole
+    int32_t Size = 12;          // points
+    int32_t Color = 0;          // 00BBGGRR, or FF0000nn for a desktop colour
+
+    // An empty name keeps the old one. Family names are not cut: long ones
+    // are common here, and a cut one names no font (or splits a character).
+    void SetName(const std::string& name)
+    {
+        if (!name.empty()) Name = name;
+    }
+};
+
+// How each phrase is shown, apart from its font: what the Settings page
+// shows, and what the display cycle and the test preview read.
+struct DisplaySettings {
+    int32_t DisplayTime = 25; // ms on the screen
+    int32_t DisplayFreq = 1;  // seconds between phrases
+    int32_t Opacity = 50;     // 0..255
+    int32_t Position = PositionRandom;
+};
+
 // One category's display settings, as its section of the settings file
 // holds them.
 struct CategorySettings {

@@ -2,16 +2,15 @@
 #include "branding/ui/helppage.h"
 #include "branding/ui/productpages.h"
 #include "branding/ui/weblink.h"
-#include "display/ui/phrasewindow.h"
+#include "display/ui/colourkeymask.h"
 #include "display/ui/displaycycle.h"
 #include "library/ui/messagespage.h"
 #include "platform/intervaltimer.h"
 #include "platform/ui/accessible.h"
 #include "platform/ui/messagebox.h"
 #include "platform/ui/pagefont.h"
+#include "settings/inifile.h"
 #include "settings/ui/settingspage.h"
-
-#include <QCheckBox>
 
 #include <QAction>
 #include <QGuiApplication>
@@ -25,7 +24,10 @@
 #include <chrono>
 #include <cstdlib>
 
-QFont MainWindow::PageFont() { return ov::PageFont(); }
+namespace {
+// Pixels the main window paints in money green are left out of it.
+const QColor MainKeyColour(192, 220, 192);
+} // namespace
 
 MainWindow::MainWindow(QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
@@ -69,24 +71,9 @@ void MainWindow::BuildFrame()
     // their place in the keyboard focus chain.
     messagesPage_ = new MessagesPage(state_, this);
     pages_->addTab(messagesPage_, QStringLiteral("Messages"));
-    struct PageDef { QWidget** slot; const char* name; const char* caption; };
-    const PageDef defs[] = {
-        {&settingsTab_, "settingsPage", "Settings"},
-    };
-    for (const PageDef& d : defs) {
-        auto* page = new QWidget;
-        page->setObjectName(QLatin1String(d.name));
-        pages_->addTab(page, QLatin1String(d.caption));
-        *d.slot = page;
-    }
-
-    displayTimer_ = new ov::IntervalTimer(this, 1000, false);
-    displayTimer_->setObjectName(QStringLiteral("displayTimer"));
-    hideTimer_ = new ov::IntervalTimer(this, 1000, false);
-    hideTimer_->setObjectName(QStringLiteral("hideTimer"));
-    hideTimer_->SetPrecise(true); // a 25 ms phrase must show for 25 ms
-    previewTimer_ = new ov::IntervalTimer(this, 1000, true);
-    previewTimer_->setObjectName(QStringLiteral("previewTimer"));
+    settingsPage_ = new SettingsPage(state_, this);
+    settingsPage_->setObjectName(QStringLiteral("settingsPage"));
+    pages_->addTab(settingsPage_, QStringLiteral("Settings"));
 
     // No parent: a popup owned by a hidden window may not open under X11.
     trayMenu_ = new QMenu(this);
@@ -100,8 +87,8 @@ void MainWindow::BuildFrame()
     exitAction_ = trayMenu_->addAction(QStringLiteral("Exit"));
     exitAction_->setObjectName(QStringLiteral("exitAction"));
 
-    settingsPage_ = new SettingsPage(*this);
-    displayCycle_ = new DisplayCycle(*this);
+    displayCycle_ = new DisplayCycle(*this, state_);
+    colourKey_ = new ColourKeyMask(*this, MainKeyColour);
     // Each page is made inside this window and then moved into its tab, so
     // it keeps its place in the keyboard's focus chain.
     newsletterPage_ = new NewsletterPage(this);
@@ -123,6 +110,17 @@ void MainWindow::WireRooms()
 {
     messagesPage_->SetSettingsHooks([this](const std::string& c) { return settingsPage_->SaveSettings(c); },
                                     [this](const std::string& c) { settingsPage_->LoadSettings(c); });
+    connect(pauseAction_, &QAction::toggled, this, [this](bool on) { state_.Paused = on; });
+    connect(pauseAction_, &QAction::triggered, this,
+            [this] { ov::Guarded([this] { displayCycle_->SetRunning(!pauseAction_->isChecked()); }); });
+    connect(settingsPage_, &SettingsPage::intervalChanged, displayCycle_, &DisplayCycle::ApplyInterval);
+    connect(settingsPage_, &SettingsPage::pauseRequested, this, [this] {
+        pauseAction_->setChecked(true);
+        displayCycle_->SetRunning(false);
+    });
+    settingsPage_->SetCategorySource(
+        [this] { return ShownCategory{messagesPage_->CurrentCategory(), messagesPage_->CurrentCategoryIndex()}; });
+    displayCycle_->SetPoolRebuild([this] { messagesPage_->BuildPhrasePool(); });
     // The addresses are read when used, from the record of the start-up.
     connect(aboutPage_, &AboutPage::visitClicked, this,
             [this] { ov::Guarded([this] { ov::OpenWebPage(branding_.HTTP_BASEURL, this); }); });
@@ -138,13 +136,9 @@ void MainWindow::WireRooms()
 void MainWindow::UseWindows(PhraseWindow* phrase, NewListDialog* newList, DeleteListDialog* deleteList,
                             FontSizeDialog* size, FontColorDialog* colour, FontNameDialog* name)
 {
-    phraseWindow_ = phrase;
     messagesPage_->SetDialogs(newList, deleteList);
-    // The Settings page and the display cycle still take theirs from the
-    // window registry.
-    (void)size;
-    (void)colour;
-    (void)name;
+    displayCycle_->SetPhraseWindow(phrase);
+    settingsPage_->SetFontDialogs(size, colour, name);
 }
 
 void MainWindow::RunStartupSteps()
@@ -156,18 +150,23 @@ void MainWindow::RunStartupSteps()
     std::srand(static_cast<unsigned>(std::chrono::steady_clock::now().time_since_epoch().count()));
     InstallSessionEndHook();
     ov::Guarded([&] { RestoreStartupGroup(); });
-    ov::Guarded([&] { LoadSettings(CurrentCategory()); });
+    ov::Guarded([&] { settingsPage_->LoadSettings(messagesPage_->CurrentCategory()); });
     ov::Guarded([&] { messagesPage_->LoadCategories(true); });
     ov::Guarded([&] { helpPage_->LoadHelpFile(); });
-    pauseAction_->setChecked(settingsPage_->pauseCheck_->isChecked());
-    displayTimer_->SetEnabled(!pauseAction_->isChecked());
+    pauseAction_->setChecked(settingsPage_->Current().Pause);
+    displayCycle_->SetRunning(!pauseAction_->isChecked());
     pages_->setCurrentIndex(0);
     pages_->update();
     ready_ = true;
     messagesPage_->SetReady();
 }
 
-void MainWindow::RestoreStartupGroup() { settingsPage_->RestoreStartupGroup(); }
-void MainWindow::LoadSettings(const std::string& category) { settingsPage_->LoadSettings(category); }
-bool MainWindow::SaveSettings(const std::string& category) { return settingsPage_->SaveSettings(category); }
-std::string MainWindow::CurrentCategory() const { return messagesPage_->CurrentCategory(); }
+void MainWindow::RestoreStartupGroup()
+{
+    messagesPage_->LoadCategories(false);
+    const ov::IniDoc doc = ov::IniFile(ov::SettingsFilePath()).Load();
+    messagesPage_->SelectStoredCategory(doc);
+    settingsPage_->RestorePause(doc, messagesPage_->CurrentCategory());
+    pauseAction_->setChecked(settingsPage_->Current().Pause);
+    displayCycle_->SetRunning(!pauseAction_->isChecked());
+}

@@ -2,9 +2,7 @@
 #include "app/sharedstate.h"
 #include "branding/branding.h"
 
-#include <QPointer>
 #include <QWidget>
-#include <functional>
 #include <string>
 
 class QLabel;
@@ -23,6 +21,7 @@ class SessionEndWatcher;
 class MessagesPage;
 class SettingsPage;
 class DisplayCycle;
+class ColourKeyMask;
 class NewsletterPage;
 class ResourcesPage;
 class AboutPage;
@@ -78,25 +77,6 @@ public:
     // The tray icon's click: the window opens and no phrase flashes over it.
     void onTrayClick();
 
-    // Reached by the Messages and Settings pages, the display cycle and
-    // their tests until those meet through the shared state and their own
-    // interfaces; these go with that change.
-    ov::SharedState state_;
-    QTabWidget* pages_ = nullptr;
-    QWidget* settingsTab_ = nullptr;
-    ov::IntervalTimer* displayTimer_ = nullptr;
-    ov::IntervalTimer* hideTimer_ = nullptr;
-    ov::IntervalTimer* previewTimer_ = nullptr;
-    QAction* pauseAction_ = nullptr;
-    MessagesPage* messagesPage_ = nullptr;
-    SettingsPage* settingsPage_ = nullptr;
-    DisplayCycle* displayCycle_ = nullptr;
-    void RestoreStartupGroup();
-    void LoadSettings(const std::string& category);
-    bool SaveSettings(const std::string& category);
-    std::string CurrentCategory() const;
-    static QFont PageFont();
-
 protected:
     bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -107,6 +87,8 @@ private:
     void BuildShell(); // the tray icon and the menu's handlers (mainwindow_shell.cpp)
     void DestroyShell();
     void RunStartupSteps();
+    // The stored category and its pause, before the rest of its settings.
+    void RestoreStartupGroup();
 
     // Branding (mainwindow_branding.cpp): reads the record and puts it on
     // the window and the pages: titles, captions, icon and pictures.
@@ -135,19 +117,25 @@ private:
     void onSettingsAction();
     void onExitAction();
 
+    ov::SharedState state_;
     bool ready_ = false;
     ov::BrandingInfo branding_;
     QWidget* headerPanel_ = nullptr;
     QLabel* headerLogo_ = nullptr;
+    QTabWidget* pages_ = nullptr;
+    MessagesPage* messagesPage_ = nullptr;
+    SettingsPage* settingsPage_ = nullptr;
+    DisplayCycle* displayCycle_ = nullptr;
+    ColourKeyMask* colourKey_ = nullptr;
     NewsletterPage* newsletterPage_ = nullptr;
     ResourcesPage* resourcesPage_ = nullptr;
     AboutPage* aboutPage_ = nullptr;
     HelpPage* helpPage_ = nullptr;
     QWidget* additionalPage_ = nullptr;
-    QPointer<PhraseWindow> phraseWindow_;
 
     QMenu* trayMenu_ = nullptr;
     QAction* settingsAction_ = nullptr;
+    QAction* pauseAction_ = nullptr;
     QAction* exitAction_ = nullptr;
     ov::TrayIcon* trayIcon_ = nullptr;
     ov::QtTrayShell* trayShell_ = nullptr;

@@ -57,9 +57,7 @@ void MainWindow::ApplyBranding()
 
     const auto side = ov::LoadPicture(ov::PictureFolder(ov::kSideLogoFile), ov::kSideLogoFile);
     const QPixmap sidePicture = QPixmap::fromImage(side ? *side : ov::BuiltinSideImage());
-    QLabel* settingsSide = settingsPage_->settingsSideLogo_;
-    settingsSide->setPixmap(sidePicture);
-    settingsSide->resize(sidePicture.size());
+    settingsPage_->SetSideImage(sidePicture);
     newsletterPage_->SetSideImage(sidePicture);
     resourcesPage_->SetSideImage(sidePicture);
     aboutPage_->SetSideImage(sidePicture);

@@ -2,10 +2,8 @@
 // a bar of the tray menu's commands.
 #include "app/ui/mainwindow.h"
 #include "library/ui/messagespage.h"
-#include "platform/intervaltimer.h"
+#include "display/ui/displaycycle.h"
 #include "platform/ui/messagebox.h"
-#include "settings/ui/settingspage.h"
-#include "settings/ui/numberspinbox.h"
 
 #include <QAction>
 #include <QEvent>
@@ -62,8 +60,8 @@ void MainWindow::SendToBackground()
 {
     // Unsaved changes stay in the window and are asked about when it closes.
     messagesPage_->BuildPhrasePool();
-    displayTimer_->SetInterval(settingsPage_->intervalSpin_->Value() * 1000);
-    displayTimer_->SetEnabled(!pauseAction_->isChecked());
+    displayCycle_->ApplyInterval();
+    displayCycle_->SetRunning(!pauseAction_->isChecked());
 }
 
 void MainWindow::EnterNoTrayMode()

@@ -1,12 +1,10 @@
 // The main window's life cycle and its road to and from the tray.
 #include "app/ui/mainwindow.h"
 #include "app/ui/sessionendwatcher.h"
-#include "display/ui/phrasewindow.h"
+#include "display/ui/displaycycle.h"
 #include "library/ui/messagespage.h"
-#include "platform/intervaltimer.h"
 #include "platform/ui/messagebox.h"
 #include "settings/ui/settingspage.h"
-#include "settings/ui/numberspinbox.h"
 #include "tray/trayicon.h"
 #include "tray/ui/qttrayshell.h"
 
@@ -104,7 +102,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
     // user's work, as after an error in any other handler.
     if (failed && !state_.ExitRequested) {
         if (!isVisible()) ShowMainWindow();
-        displayTimer_->SetEnabled(false);
+        displayCycle_->SetRunning(false);
         event->ignore();
         return;
     }
@@ -148,7 +146,7 @@ void MainWindow::QueryClose(bool& canClose)
             && ov::MessageBox::Show(ov::MsgKind::Confirm,
                                     "The settings have changed.\r\nDo you wish to save the changes?", this)
                    == ov::MsgResult::Yes
-            && !SaveSettings(CurrentCategory()))
+            && !settingsPage_->SaveSettings(messagesPage_->CurrentCategory()))
             return; // the reason was shown; the window stays open with the changes
         if (state_.ExitRequested) {
             canClose = true;
@@ -157,7 +155,7 @@ void MainWindow::QueryClose(bool& canClose)
         // Reloaded before the window hides, so a failure leaves it open.
         messagesPage_->LoadCategoryLists();
         ReturnToTray();
-        displayTimer_->SetEnabled(!pauseAction_->isChecked());
+        displayCycle_->SetRunning(!pauseAction_->isChecked());
     }
     // Without a notification area the close box is the only way out.
     canClose = state_.ExitRequested || noTrayArea_;
@@ -166,8 +164,8 @@ void MainWindow::QueryClose(bool& canClose)
 void MainWindow::ReturnToTray()
 {
     HideMainWindow();
-    displayTimer_->SetInterval(settingsPage_->intervalSpin_->Value() * 1000);
-    displayTimer_->SetEnabled(!pauseAction_->isChecked());
+    displayCycle_->ApplyInterval();
+    displayCycle_->SetRunning(!pauseAction_->isChecked());
 }
 
 void MainWindow::ReleaseState()
@@ -289,11 +287,7 @@ void MainWindow::ShowMainWindow()
 
 void MainWindow::onTrayClick()
 {
-    if (phraseWindow_) {
-        const QRect screen = QGuiApplication::primaryScreen()->geometry();
-        phraseWindow_->move(screen.width() + 8, screen.height() + 8);
-    }
-    displayTimer_->SetEnabled(false);
+    displayCycle_->StopForMainWindow();
     ShowMainWindow();
 }
 

@@ -1,36 +1,27 @@
 #include "display/ui/displaycycle.h"
 
-#include "app/ui/appwindows.h"
-#include "app/ui/mainwindow.h"
+#include "app/sharedstate.h"
 #include "display/displayfont.h"
 #include "display/glyphmask.h"
 #include "display/wrap.h"
-#include "display/ui/colourkeymask.h"
 #include "display/ui/phrasewindow.h"
-#include "display/ui/phrasepreview.h"
-#include "library/ui/messagespage.h"
 #include "platform/intervaltimer.h"
 #include "platform/ui/messagebox.h"
-#include "settings/ui/settingspage.h"
-#include "settings/ui/numberspinbox.h"
 
-#include <QAction>
 #include <QCursor>
-#include <QGroupBox>
 #include <QGuiApplication>
-#include <QPointer>
 #include <QScreen>
-#include <QSlider>
+#include <QWidget>
 #include <cstdlib>
 
-namespace {
-// Pixels the main window paints in money green are left out of it.
-const QColor MainKeyColour(192, 220, 192);
-} // namespace
-
-DisplayCycle::DisplayCycle(MainWindow& window) : QObject(&window), window_(window)
+DisplayCycle::DisplayCycle(QWidget& window, ov::SharedState& state) : QObject(&window), window_(window), state_(state)
 {
-    connect(window_.displayTimer_, &ov::IntervalTimer::timeout, this, [this] {
+    displayTimer_ = new ov::IntervalTimer(this, 1000, false);
+    displayTimer_->setObjectName(QStringLiteral("displayTimer"));
+    hideTimer_ = new ov::IntervalTimer(this, 1000, false);
+    hideTimer_->setObjectName(QStringLiteral("hideTimer"));
+    hideTimer_->SetPrecise(true); // a 25 ms phrase must show for 25 ms
+    connect(displayTimer_, &ov::IntervalTimer::timeout, this, [this] {
         // A tick that reports an error waits in its error box; the ticks
         // that fall due meanwhile must not stack further boxes on it.
         if (inTick_)
@@ -39,17 +30,28 @@ DisplayCycle::DisplayCycle(MainWindow& window) : QObject(&window), window_(windo
         ov::Guarded([this] { onDisplayTimer(); });
         inTick_ = false;
     });
-    connect(window_.hideTimer_, &ov::IntervalTimer::timeout, this, [this] { ov::Guarded([this] { onHideTimer(); }); });
-    connect(window_.pauseAction_, &QAction::triggered, this, [this] { ov::Guarded([this] { onPauseAction(); }); });
+    connect(hideTimer_, &ov::IntervalTimer::timeout, this, [this] { ov::Guarded([this] { onHideTimer(); }); });
     // A coarse timer may fire 5 % early or late: a 1 s interval would
     // alternate between 0.95 s and 1.05 s.
-    window_.displayTimer_->SetPrecise(true);
-    if (window_.settingsPage_ && window_.settingsPage_->testGroup_)
-        preview_ = new PhrasePreview(window_, *window_.settingsPage_->testGroup_);
-    colourKey_ = new ColourKeyMask(window_, MainKeyColour);
+    displayTimer_->SetPrecise(true);
 }
 
 DisplayCycle::~DisplayCycle() = default;
+
+void DisplayCycle::SetPhraseWindow(PhraseWindow* window) { phraseWindow_ = window; }
+
+void DisplayCycle::SetRunning(bool on) { displayTimer_->SetEnabled(on); }
+
+void DisplayCycle::ApplyInterval() { displayTimer_->SetInterval(state_.Display.DisplayFreq * 1000); }
+
+void DisplayCycle::StopForMainWindow()
+{
+    if (phraseWindow_) {
+        const QRect screen = QGuiApplication::primaryScreen()->geometry();
+        phraseWindow_->move(screen.width() + 8, screen.height() + 8);
+    }
+    displayTimer_->SetEnabled(false);
+}
 
 void DisplayCycle::SeedRandom(unsigned seed)
 {
@@ -69,16 +71,18 @@ void DisplayCycle::onDisplayTimer()
     // A minimised main window is out of the way: without a notification
     // area that is how the user sends the program to the background.
     const bool mainWindowUp = window_.isVisible() && !window_.isMinimized();
-    if (window_.pauseAction_->isChecked() || mainWindowUp || !phraseWindow || phraseWindow->isVisible())
+    PhraseWindow* phraseWindow = phraseWindow_;
+    if (state_.Paused || mainWindowUp || !phraseWindow || phraseWindow->isVisible())
         return;
-    ov::SharedState& st = window_.state_;
-    const std::string phrase = ov::TrimPhrase(
-        ov::NextPhrase(st.Pool, st.PhraseCursor, [this] { window_.messagesPage_->BuildPhrasePool(); }));
+    ov::SharedState& st = state_;
+    const std::string phrase = ov::TrimPhrase(ov::NextPhrase(st.Pool, st.PhraseCursor, [this] {
+        if (rebuildPool_) rebuildPool_();
+    }));
     if (phrase.empty())
         return;
 
     // From here on an error leaves the timer off until something restarts it.
-    window_.displayTimer_->SetEnabled(false);
+    displayTimer_->SetEnabled(false);
     const QFont font = ov::DisplayQFont(st.DisplayFont);
     phraseWindow->setFont(ov::MaskFont(font));
     screen_ = PointerScreen();
@@ -88,7 +92,7 @@ void DisplayCycle::onDisplayTimer()
     if (!seeded_)
         SeedRandom(static_cast<unsigned>(std::rand()));
     const QPoint pos =
-        ov::ChoosePosition(window_.settingsPage_->PositionIndex(), screen_.geometry, phraseWindow->size(), random_);
+        ov::ChoosePosition(state_.Display.Position, screen_.geometry, phraseWindow->size(), random_);
     ShowPhrase(layout.text, pos.x(), pos.y());
 }
 
@@ -113,6 +117,7 @@ ov::ScreenArea DisplayCycle::PointerScreen() const
 
 void DisplayCycle::ShowPhrase(const std::string& text, int X, int Y)
 {
+    PhraseWindow* phraseWindow = phraseWindow_;
     if (!phraseWindow)
         return;
     // Left first, then top, each move snapping on its own.
@@ -120,7 +125,7 @@ void DisplayCycle::ShowPhrase(const std::string& text, int X, int Y)
     phraseWindow->MoveTo(X, phraseWindow->y(), area);
     phraseWindow->MoveTo(phraseWindow->x(), Y, area);
 
-    const ov::DisplayFontSpec& fontSpec = window_.state_.DisplayFont;
+    const ov::DisplayFontSpec& fontSpec = state_.DisplayFont;
     const QFont font = ov::DisplayQFont(fontSpec);
     const QColor colour = ov::DisplayQColor(fontSpec, phraseWindow->palette());
     ov::PhraseLayout layout;
@@ -131,23 +136,18 @@ void DisplayCycle::ShowPhrase(const std::string& text, int X, int Y)
     // The display time counts from the moment the window is on the screen,
     // not from the request to show it, which the window system may take a
     // while to carry out (creating the window, the first time).
-    window_.hideTimer_->SetInterval(window_.settingsPage_->displayTimeSpin_->Value());
-    QPointer<MainWindow> window(&window_);
-    phraseWindow->Present(layout, font, colour, window_.settingsPage_->contrastSlider_->value(), [window] {
-        if (window)
-            window->hideTimer_->SetEnabled(true);
+    hideTimer_->SetInterval(state_.Display.DisplayTime);
+    QPointer<DisplayCycle> self(this);
+    phraseWindow->Present(layout, font, colour, state_.Display.Opacity, [self] {
+        if (self)
+            self->hideTimer_->SetEnabled(true);
     });
 }
 
 void DisplayCycle::onHideTimer()
 {
-    if (phraseWindow)
-        phraseWindow->Withdraw(); // first: the display time is up now
-    window_.hideTimer_->SetEnabled(false);
-    window_.displayTimer_->SetEnabled(true);
-}
-
-void DisplayCycle::onPauseAction()
-{
-    window_.displayTimer_->SetEnabled(!window_.pauseAction_->isChecked());
+    if (phraseWindow_)
+        phraseWindow_->Withdraw(); // first: the display time is up now
+    hideTimer_->SetEnabled(false);
+    displayTimer_->SetEnabled(true);
 }

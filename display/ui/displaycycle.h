@@ -3,34 +3,37 @@
 
 #include <QFont>
 #include <QObject>
+#include <QPointer>
 #include <functional>
 #include <memory>
 #include <string>
 
-class MainWindow;
-class PhrasePreview;
-class ColourKeyMask;
+class QWidget;
+class PhraseWindow;
+namespace ov { class IntervalTimer; struct SharedState; }
 
-// The display cycle of the main window: the display timer's tick lays out
-// the next phrase and shows it, the hide timer takes it away and restarts
-// the count-down, the tray menu pauses it.
+// The phrase flashing: the display timer's tick lays out the next phrase and
+// shows it, the hide timer takes it away and restarts the count-down. What it
+// shows and how come from the shared state (Display, DisplayFont, Paused).
 class DisplayCycle : public QObject {
     Q_OBJECT
 public:
-    explicit DisplayCycle(MainWindow& window);
+    // window: the main window; while it is up (shown and not minimised) no
+    // phrase flashes.
+    DisplayCycle(QWidget& window, ov::SharedState& state);
     ~DisplayCycle() override;
 
-    PhrasePreview* preview_ = nullptr; // in the Settings page's test group
-    ColourKeyMask* colourKey_ = nullptr;     // of the main window
-
-    void onDisplayTimer();
-    void onHideTimer();
-    void onPauseAction();
-
-    // Shows the laid-out phrase (lines ended by CR LF) in the message
-    // window, whose size is already set, and arms the hide timer with the
-    // display time.
-    void ShowPhrase(const std::string& text, int X, int Y);
+    void SetPhraseWindow(PhraseWindow* window);
+    // An empty pool met at a tick is rebuilt through this; it may throw, and
+    // the tick's error boundary reports it.
+    void SetPoolRebuild(std::function<void()> rebuild) { rebuildPool_ = std::move(rebuild); }
+    // The display timer on or off.
+    void SetRunning(bool on);
+    // The display timer takes the interval of the shared display settings.
+    void ApplyInterval();
+    // The main window comes up: the phrase window goes out of sight and the
+    // display timer stops.
+    void StopForMainWindow();
 
     // Test seams: how the phrase font is measured, and the generator of
     // random places (seeded from the C library's generator on first use,
@@ -40,10 +43,22 @@ public:
     void SeedRandom(unsigned seed);
 
 private:
+    void onDisplayTimer();
+    void onHideTimer();
+    // Shows the laid-out phrase (lines ended by CR LF) in the phrase window,
+    // whose size is already set, and arms the hide timer with the display
+    // time.
+    void ShowPhrase(const std::string& text, int X, int Y);
     std::unique_ptr<ov::TextMeasurer> Measurer(const QFont& font) const;
     // The monitor holding the pointer, where the next phrase goes.
     ov::ScreenArea PointerScreen() const;
-    MainWindow& window_;
+
+    QWidget& window_;
+    ov::SharedState& state_;
+    ov::IntervalTimer* displayTimer_ = nullptr;
+    ov::IntervalTimer* hideTimer_ = nullptr;
+    QPointer<PhraseWindow> phraseWindow_;
+    std::function<void()> rebuildPool_;
     MeasurerFactory measurerFactory_;
     ov::ScreenArea screen_;
     ov::PlacementRandom random_;

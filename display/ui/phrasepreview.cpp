@@ -1,17 +1,15 @@
 #include "display/ui/phrasepreview.h"
 
-#include "app/ui/mainwindow.h"
+#include "app/sharedstate.h"
 #include "display/displayfont.h"
 #include "platform/intervaltimer.h"
 #include "platform/ui/messagebox.h"
-#include "settings/ui/settingspage.h"
-#include "settings/ui/numberspinbox.h"
+#include "platform/ui/pagefont.h"
 
 #include <QFrame>
 #include <QGroupBox>
 #include <QPainter>
 #include <QPushButton>
-#include <QSlider>
 
 PreviewCanvas::PreviewCanvas(QWidget* parent) : QWidget(parent) {}
 
@@ -29,9 +27,15 @@ void PreviewCanvas::paintEvent(QPaintEvent*)
     painter.drawImage(0, 0, picture_);
 }
 
-PhrasePreview::PhrasePreview(MainWindow& window, QGroupBox& group) : QObject(&window), window_(window)
+PhrasePreview::PhrasePreview(const ov::SharedState& state, QGroupBox& group)
+    : QObject(&group), state_(state), group_(group)
 {
-    QFont regular = MainWindow::PageFont();
+    // Running from the start, as a plain timer would: the first wipe comes
+    // after a second.
+    previewTimer_ = new ov::IntervalTimer(this, 1000, true);
+    previewTimer_->setObjectName(QStringLiteral("previewTimer"));
+
+    QFont regular = ov::PageFont();
     regular.setBold(false);
 
     testButton_ = new QPushButton(QStringLiteral("Test Message"), &group);
@@ -52,33 +56,32 @@ PhrasePreview::PhrasePreview(MainWindow& window, QGroupBox& group) : QObject(&wi
     previewCanvas_->setAccessibleName(QStringLiteral("Test message"));
 
     connect(testButton_, &QPushButton::clicked, this, [this] { ov::Guarded([this] { onTest(); }); });
-    connect(window_.previewTimer_, &ov::IntervalTimer::timeout, this, [this] { ov::Guarded([this] { onPreviewTimer(); }); });
-    state_.timerEnabled = window_.previewTimer_->Enabled();
-    state_.timerInterval = window_.previewTimer_->Interval();
+    connect(previewTimer_, &ov::IntervalTimer::timeout, this, [this] { ov::Guarded([this] { onPreviewTimer(); }); });
+    progress_.timerEnabled = previewTimer_->Enabled();
+    progress_.timerInterval = previewTimer_->Interval();
 }
 
 void PhrasePreview::Apply()
 {
-    testButton_->setEnabled(state_.buttonEnabled);
-    window_.previewTimer_->SetInterval(state_.timerInterval);
-    window_.previewTimer_->SetEnabled(state_.timerEnabled);
+    testButton_->setEnabled(progress_.buttonEnabled);
+    previewTimer_->SetInterval(progress_.timerInterval);
+    previewTimer_->SetEnabled(progress_.timerEnabled);
 }
 
 void PhrasePreview::onTest()
 {
-    const SettingsPage& settings = *window_.settingsPage_;
-    const ov::DisplayFontSpec& fontSpec = window_.state_.DisplayFont;
+    const ov::DisplayFontSpec& fontSpec = state_.DisplayFont;
     previewCanvas_->Draw(ov::TestPreviewImage(previewCanvas_->size(), ov::DisplayQFont(fontSpec),
                                          ov::DisplayQColor(fontSpec, previewCanvas_->palette()),
-                                         settings.contrastSlider_->value()));
-    ov::BeginTestPreview(state_, settings.displayTimeSpin_->Value());
+                                         state_.Display.Opacity));
+    ov::BeginTestPreview(progress_, state_.Display.DisplayTime);
     Apply();
 }
 
 void PhrasePreview::onPreviewTimer()
 {
-    ov::EndTestPreview(state_);
+    ov::EndTestPreview(progress_);
     Apply();
     previewCanvas_->Draw(ov::WipedTestPreview(previewCanvas_->size(), previewCanvas_->palette().color(QPalette::Button)));
-    window_.update();
+    group_.window()->update();
 }

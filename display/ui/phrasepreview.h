@@ -8,7 +8,7 @@
 class QFrame;
 class QGroupBox;
 class QPushButton;
-class MainWindow;
+namespace ov { class IntervalTimer; struct SharedState; }
 
 // A drawing surface that shows the last picture drawn into it; repainting
 // the area keeps it.
@@ -31,17 +31,18 @@ private:
 class PhrasePreview : public QObject {
     Q_OBJECT
 public:
-    PhrasePreview(MainWindow& window, QGroupBox& group);
+    PhrasePreview(const ov::SharedState& state, QGroupBox& group);
 
+private:
+    void onTest();
+    void onPreviewTimer();
+    void Apply();
+
+    const ov::SharedState& state_;
+    QGroupBox& group_;
+    ov::TestPreviewState progress_;
+    ov::IntervalTimer* previewTimer_ = nullptr;
     QPushButton* testButton_ = nullptr;
     QFrame* previewFrame_ = nullptr;
     PreviewCanvas* previewCanvas_ = nullptr;
-
-    void onTest();
-    void onPreviewTimer();
-
-private:
-    void Apply();
-    MainWindow& window_;
-    ov::TestPreviewState state_;
 };

@@ -200,3 +200,16 @@ std::string FontNameDialog::SelectedFont() const
     if (fontCombo_->currentIndex() < 0) return {};
     return fontCombo_->currentText().toLocal8Bit().toStdString();
 }
+
+void FontSizeDialog::SetSize(int size) { sizeSpin_->setValue(size); }
+
+int FontSizeDialog::Size() const { return sizeSpin_->Value(); }
+
+void FontColorDialog::SelectColor(int32_t value) { colorCombo_->SelectColor(value); }
+
+std::optional<int32_t> FontColorDialog::ChosenColor() const
+{
+    const int index = colorCombo_->currentIndex();
+    if (index < 0) return std::nullopt;
+    return colorCombo_->ColorAt(index);
+}

@@ -1,7 +1,9 @@
 #pragma once
 #include <QComboBox>
 #include <QDialog>
+#include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 
 class QPushButton;
@@ -13,21 +15,26 @@ namespace ov { class NumberSpinBox; }
 class FontPropertyDialog : public QDialog {
     Q_OBJECT
 public:
-    QPushButton* okButton_ = nullptr;
-    QPushButton* cancelButton_ = nullptr;
-
     // Shows the dialog modally, centred over `over`; true on "Ok".
     bool Execute(QWidget* over);
 
 protected:
     FontPropertyDialog(const char* name, const char* caption, QSize client, QPoint ok, QPoint cancel);
+
+private:
+    QPushButton* okButton_ = nullptr;
+    QPushButton* cancelButton_ = nullptr;
 };
 
 class FontSizeDialog : public FontPropertyDialog {
     Q_OBJECT
 public:
     FontSizeDialog();
-    ov::NumberSpinBox* sizeSpin_ = nullptr; // any whole number; text that is none counts as 0
+    void SetSize(int size);
+    int Size() const; // any whole number; text that is none counts as 0
+
+private:
+    ov::NumberSpinBox* sizeSpin_ = nullptr;
 };
 
 // The colour list: a swatch and the name of each of the named colours.
@@ -46,17 +53,21 @@ class FontColorDialog : public FontPropertyDialog {
     Q_OBJECT
 public:
     FontColorDialog();
-    ColorComboBox* colorCombo_ = nullptr;
+    void SelectColor(int32_t value);
+    // Empty when nothing is chosen (a colour the list does not hold).
+    std::optional<int32_t> ChosenColor() const;
 
 protected:
     void showEvent(QShowEvent* event) override;
+
+private:
+    ColorComboBox* colorCombo_ = nullptr;
 };
 
 class FontNameDialog : public FontPropertyDialog {
     Q_OBJECT
 public:
     FontNameDialog();
-    QComboBox* fontCombo_ = nullptr;
 
     // Selects the entry for a font name, or its substitute, or nothing.
     void SelectFont(const std::string& name);
@@ -64,4 +75,7 @@ public:
 
     // Where a name that is not in the list is looked up; replaceable for tests.
     std::function<std::string(const std::string&)> Substitute;
+
+private:
+    QComboBox* fontCombo_ = nullptr;
 };

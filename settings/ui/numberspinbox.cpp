@@ -31,6 +31,7 @@ std::optional<long long> ParseWhole(const QString& raw)
 NumberSpinBox::NumberSpinBox(QWidget* parent) : QSpinBox(parent)
 {
     setCorrectionMode(QAbstractSpinBox::CorrectToNearestValue);
+    connect(lineEdit(), &QLineEdit::textChanged, this, &NumberSpinBox::textEdited);
 }
 
 int NumberSpinBox::Clamped(const QString& text) const

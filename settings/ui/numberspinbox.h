@@ -15,6 +15,11 @@ public:
     int Value() const;
     void SetInvalidValue(int v) { invalid_ = v; hasInvalid_ = true; }
 
+signals:
+    // Any change of the text, also one that is not yet a valid value (which
+    // Value() reads clamped); valueChanged does not report those.
+    void textEdited();
+
 protected:
     QValidator::State validate(QString& input, int& pos) const override;
     void fixup(QString& input) const override;

@@ -1,9 +1,9 @@
 #include "settings/ui/settingspage.h"
-#include "app/ui/mainwindow.h"
-#include "display/preview.h"
-#include "library/ui/messagespage.h"
-#include "platform/intervaltimer.h"
+#include "app/sharedstate.h"
+#include "display/ui/phrasepreview.h"
+#include "settings/ui/fontdialogs.h"
 #include "platform/ui/messagebox.h"
+#include "platform/ui/pagefont.h"
 #include "settings/autorun.h"
 #include "settings/categorysettings.h"
 #include "settings/colors.h"
@@ -13,9 +13,9 @@
 #include <QAction>
 #include <QButtonGroup>
 #include <QCheckBox>
-#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
@@ -26,14 +26,14 @@ namespace {
 
 QFont RegularFont()
 {
-    QFont f = MainWindow::PageFont();
+    QFont f = ov::PageFont();
     f.setBold(false); // set explicitly, or a bold group box passes its weight on
     return f;
 }
 
 QFont BoldFont()
 {
-    QFont f = MainWindow::PageFont();
+    QFont f = ov::PageFont();
     f.setBold(true);
     return f;
 }
@@ -95,7 +95,7 @@ void Warn(const std::string& text, QWidget* parent) { ov::MessageBox::Show(ov::M
 
 } // namespace
 
-SettingsPage::SettingsPage(MainWindow& window) : QObject(&window), window_(window)
+SettingsPage::SettingsPage(ov::SharedState& state, QWidget* parent) : QWidget(parent), state_(state)
 {
     BuildPage();
     Wire();
@@ -103,7 +103,7 @@ SettingsPage::SettingsPage(MainWindow& window) : QObject(&window), window_(windo
 
 void SettingsPage::BuildPage()
 {
-    QWidget* page = window_.settingsTab_;
+    QWidget* page = this;
 
     settingsSideLogo_ = new QLabel(page);
     settingsSideLogo_->setObjectName(QStringLiteral("settingsSideLogo"));
@@ -195,6 +195,9 @@ void SettingsPage::BuildPage()
 
     restoreDefaultsButton_ = AddButton(page, "restoreDefaultsButton", "Restore Defaults", QRect(456, 362, 101, 23));
     saveSettingsButton_ = AddButton(page, "saveSettingsButton", "Save", QRect(564, 362, 57, 23));
+    // After the Save button, so the Test button keeps its place in the focus chain.
+    preview_ = new PhrasePreview(state_, *testGroup_);
+    Publish();
 }
 
 void SettingsPage::Wire()
@@ -213,6 +216,32 @@ void SettingsPage::Wire()
     connect(fontNameButton_, &QPushButton::clicked, this, guarded([this] { onFontName(); }));
     connect(saveSettingsButton_, &QPushButton::clicked, this, guarded([this] { onSaveSettings(); }));
     connect(restoreDefaultsButton_, &QPushButton::clicked, this, guarded([this] { onRestoreDefaults(); }));
+    // A tick reads the text as typed, before focus leaves the box.
+    connect(displayTimeSpin_, &ov::NumberSpinBox::textEdited, this, [this] { Publish(); });
+    connect(intervalSpin_, &ov::NumberSpinBox::textEdited, this, [this] { Publish(); });
+}
+
+void SettingsPage::SetFontDialogs(FontSizeDialog* size, FontColorDialog* colour, FontNameDialog* name)
+{
+    fontSizeDialog_ = size;
+    fontColorDialog_ = colour;
+    fontNameDialog_ = name;
+}
+
+void SettingsPage::SetCategorySource(std::function<ShownCategory()> source) { categorySource_ = std::move(source); }
+
+ShownCategory SettingsPage::Shown() const { return categorySource_ ? categorySource_() : ShownCategory{}; }
+
+void SettingsPage::SetSideImage(const QPixmap& picture)
+{
+    settingsSideLogo_->setPixmap(picture);
+    settingsSideLogo_->resize(picture.size()); // sizes itself to the picture
+}
+
+void SettingsPage::Publish()
+{
+    const ov::CategorySettings v = Current();
+    state_.Display = {v.DisplayTime, v.DisplayFreq, v.Opacity, v.Position};
 }
 
 int SettingsPage::PositionIndex() const { return locationButtons_->checkedId(); }
@@ -233,21 +262,16 @@ void SettingsPage::SetPositionIndex(int index)
     locationButtons_->button(index)->setChecked(true);
 }
 
-void SettingsPage::RestoreStartupGroup()
+void SettingsPage::RestorePause(const ov::IniDoc& doc, const std::string& category)
 {
-    window_.messagesPage_->LoadCategories(false);
-    const ov::IniDoc doc = ov::IniFile(ov::SettingsFilePath()).Load();
-    window_.messagesPage_->SelectStoredCategory(doc);
-    pauseCheck_->setChecked(doc.ReadBool(ov::SettingsSection(window_.CurrentCategory()), "Pause", false));
-    window_.pauseAction_->setChecked(pauseCheck_->isChecked());
-    window_.displayTimer_->SetEnabled(!pauseCheck_->isChecked());
+    pauseCheck_->setChecked(doc.ReadBool(ov::SettingsSection(category), "Pause", false));
 }
 
 void SettingsPage::LoadSettings(const std::string& category)
 {
     const ov::IniDoc doc = ov::IniFile(ov::SettingsFilePath()).Load();
-    autoStartCheck_->setChecked(ov::IsAutoRunSet([this](const std::string& t) { Warn(t, &window_); }));
-    ov::DisplayFontSpec& font = window_.state_.DisplayFont;
+    autoStartCheck_->setChecked(ov::IsAutoRunSet([this](const std::string& t) { Warn(t, window()); }));
+    ov::DisplayFontSpec& font = state_.DisplayFont;
     const ov::CategorySettings s = ov::ReadCategorySettings(doc, category, font.Name);
     pauseCheck_->setChecked(s.Pause);
     font.Name = s.FontName;
@@ -259,13 +283,14 @@ void SettingsPage::LoadSettings(const std::string& category)
     contrastSlider_->setValue(s.Opacity);
     onContrastChanged(); // the label follows even when the position stayed
     SetPositionIndex(s.Position);
-    window_.displayTimer_->SetInterval(intervalSpin_->Value() * 1000);
-    window_.state_.SettingsDirty = false;
+    Publish();
+    emit intervalChanged();
+    state_.SettingsDirty = false;
 }
 
-ov::CategorySettings SettingsPage::PageValues() const
+ov::CategorySettings SettingsPage::Current() const
 {
-    const ov::DisplayFontSpec& font = window_.state_.DisplayFont;
+    const ov::DisplayFontSpec& font = state_.DisplayFont;
     ov::CategorySettings v;
     v.Pause = pauseCheck_->isChecked();
     v.FontName = font.Name;
@@ -283,67 +308,72 @@ bool SettingsPage::SaveSettings(const std::string& category)
     std::string failure;
     try {
         ov::IniFile ini(ov::SettingsFilePath());
-        ov::SetAutoRun(autoStartCheck_->isChecked(), [this](const std::string& t) { Warn(t, &window_); });
-        const ov::CategorySettings values = PageValues();
-        const int groupIndex = window_.messagesPage_->CurrentCategoryIndex();
+        ov::SetAutoRun(autoStartCheck_->isChecked(), [this](const std::string& t) { Warn(t, window()); });
+        const ov::CategorySettings values = Current();
+        const int groupIndex = Shown().index;
         // One atomic replacement: a failed save leaves the file as it was.
         ini.Update([&](ov::IniDoc& doc) { ov::WriteCategorySettings(doc, category, values, groupIndex); });
     } catch (const std::exception& e) {
         failure = e.what();
     }
-    window_.state_.CurrentGroup = window_.CurrentCategory();
+    state_.CurrentGroup = Shown().name;
     if (!failure.empty()) {
         // The changes stay marked, so the close query asks for them again.
-        ov::MessageBox::Show(ov::MsgKind::Error, "The settings were not saved. " + failure, &window_);
+        ov::MessageBox::Show(ov::MsgKind::Error, "The settings were not saved. " + failure, window());
         return false;
     }
-    window_.state_.SettingsDirty = false;
+    state_.SettingsDirty = false;
     return true;
 }
 
 void SettingsPage::UpdateFontSample()
 {
-    const ov::DisplayFontSpec& shown = window_.state_.DisplayFont;
+    const ov::DisplayFontSpec& shown = state_.DisplayFont;
     QFont font(QString::fromLocal8Bit(shown.Name));
     // The sample keeps a size it can draw; the font itself keeps any size.
-    font.setPointSize(shown.Size > 0 ? std::min(shown.Size, 200) : MainWindow::PageFont().pointSize());
+    font.setPointSize(shown.Size > 0 ? std::min(shown.Size, 200) : ov::PageFont().pointSize());
     font.setBold(false);
     font.setItalic(false);
     fontSample_->setFont(font);
     QPalette pal = fontSample_->palette();
-    pal.setColor(QPalette::WindowText, ov::ToQColor(shown.Color, window_.palette()));
+    pal.setColor(QPalette::WindowText, ov::ToQColor(shown.Color, window()->palette()));
     fontSample_->setPalette(pal);
-    window_.state_.SettingsDirty = true;
+    state_.SettingsDirty = true;
 }
 
-void SettingsPage::onSettingChanged() { window_.state_.SettingsDirty = true; }
+void SettingsPage::onSettingChanged()
+{
+    Publish();
+    state_.SettingsDirty = true;
+}
 
 void SettingsPage::onIntervalChanged()
 {
-    window_.displayTimer_->SetInterval(intervalSpin_->Value() * 1000);
-    window_.state_.SettingsDirty = true;
+    Publish();
+    emit intervalChanged();
+    state_.SettingsDirty = true;
 }
 
 void SettingsPage::onContrastChanged()
 {
     contrastPercentLabel_->setText(QString::fromLocal8Bit(ov::PcentCaption(contrastSlider_->value())));
     contrastPercentLabel_->adjustSize();
-    window_.state_.SettingsDirty = true;
+    Publish();
+    state_.SettingsDirty = true;
 }
 
 void SettingsPage::onSaveSettings()
 {
-    if (SaveSettings(window_.CurrentCategory()))
-        ov::MessageBox::Show(ov::MsgKind::Information, "Settings Saved Successfully", &window_);
+    if (SaveSettings(Shown().name))
+        ov::MessageBox::Show(ov::MsgKind::Information, "Settings Saved Successfully", window());
 }
 
 void SettingsPage::onRestoreDefaults()
 {
-    window_.pauseAction_->setChecked(true);
+    emit pauseRequested();
     autoStartCheck_->setChecked(true);
     pauseCheck_->setChecked(false);
-    window_.displayTimer_->SetEnabled(false);
-    ov::DisplayFontSpec& font = window_.state_.DisplayFont;
+    ov::DisplayFontSpec& font = state_.DisplayFont;
     const ov::CategorySettings defaults;
     font.Name = defaults.FontName;
     font.Color = defaults.TextColor;
@@ -354,6 +384,7 @@ void SettingsPage::onRestoreDefaults()
     contrastSlider_->setValue(defaults.Opacity);
     onContrastChanged();
     SetPositionIndex(defaults.Position);
-    window_.displayTimer_->SetInterval(intervalSpin_->Value() * 1000);
-    window_.state_.SettingsDirty = true;
+    Publish();
+    emit intervalChanged();
+    state_.SettingsDirty = true;
 }

@@ -1,23 +1,84 @@
 #pragma once
-#include <QObject>
+#include "settings/categorysettings.h"
+
+#include <QPointer>
+#include <QWidget>
+#include <functional>
 #include <string>
 
 class QButtonGroup;
 class QCheckBox;
 class QGroupBox;
 class QLabel;
+class QPixmap;
 class QPushButton;
 class QRadioButton;
 class QSlider;
-class MainWindow;
-namespace ov { class NumberSpinBox; struct CategorySettings; }
+class FontSizeDialog;
+class FontColorDialog;
+class FontNameDialog;
+class PhrasePreview;
+namespace ov { class IniDoc; class NumberSpinBox; struct SharedState; }
 
-// The Settings page: the display settings of the selected category and the
-// operations that load and save them.
-class SettingsPage : public QObject {
+// Which category the Messages page shows, and its place in the list: the
+// settings are saved under it.
+struct ShownCategory {
+    std::string name;
+    int index = -1;
+};
+
+// The Settings tab: the display settings of the selected category and the
+// operations that load and save them. What it shows is published to the
+// shared state's Display, which the display cycle reads.
+class SettingsPage : public QWidget {
     Q_OBJECT
 public:
-    explicit SettingsPage(MainWindow& window);
+    explicit SettingsPage(ov::SharedState& state, QWidget* parent = nullptr);
+
+    void SetFontDialogs(FontSizeDialog* size, FontColorDialog* colour, FontNameDialog* name);
+    void SetCategorySource(std::function<ShownCategory()> source);
+
+    // The category's display settings as the page shows them; the font comes
+    // from the shared state.
+    ov::CategorySettings Current() const;
+    // Sets the pause box from the category's section of the file.
+    void RestorePause(const ov::IniDoc& doc, const std::string& category);
+    void LoadSettings(const std::string& category);
+    // False when the file was not written; the reason was shown.
+    bool SaveSettings(const std::string& category);
+    void SetSideImage(const QPixmap& picture);
+
+signals:
+    // The display timer takes the interval now.
+    void intervalChanged();
+    // Restore Defaults pauses the phrases until the user resumes them.
+    void pauseRequested();
+
+private:
+    void BuildPage();
+    void Wire();
+    // The radio group's item index, -1 when none is chosen.
+    int PositionIndex() const;
+    void SetPositionIndex(int index); // kept within -1..1
+    void UpdateFontSample();
+    void Publish();
+    ShownCategory Shown() const;
+
+    void onSettingChanged();
+    void onIntervalChanged();
+    void onContrastChanged();
+    void onSaveSettings();
+    void onRestoreDefaults();
+    // The font dialogs (settingspage_fonts.cpp).
+    void onFontSize();
+    void onFontColor();
+    void onFontName();
+
+    ov::SharedState& state_;
+    std::function<ShownCategory()> categorySource_;
+    QPointer<FontSizeDialog> fontSizeDialog_;
+    QPointer<FontColorDialog> fontColorDialog_;
+    QPointer<FontNameDialog> fontNameDialog_;
 
     QLabel* settingsSideLogo_ = nullptr;
 
@@ -50,34 +111,9 @@ public:
     QPushButton* fontNameButton_ = nullptr;
     QLabel* fontSample_ = nullptr;
 
-    QGroupBox* testGroup_ = nullptr; // the test preview lives here
+    QGroupBox* testGroup_ = nullptr;
+    PhrasePreview* preview_ = nullptr; // inside the test group
 
     QPushButton* restoreDefaultsButton_ = nullptr;
     QPushButton* saveSettingsButton_ = nullptr;
-
-    // The radio group's item index, -1 when none is chosen.
-    int PositionIndex() const;
-    void SetPositionIndex(int index); // kept within -1..1
-
-    void RestoreStartupGroup();
-    void LoadSettings(const std::string& category);
-    bool SaveSettings(const std::string& category);
-    void UpdateFontSample();
-
-    void onSettingChanged();
-    void onIntervalChanged();
-    void onContrastChanged();
-    void onSaveSettings();
-    void onRestoreDefaults();
-
-    // The font dialogs (settingspage_fonts.cpp).
-    void onFontSize();
-    void onFontColor();
-    void onFontName();
-
-private:
-    void BuildPage();
-    void Wire();
-    ov::CategorySettings PageValues() const;
-    MainWindow& window_;
 };

@@ -1,42 +1,39 @@
 // The "Font" group's buttons: each opens its dialog on the current display
 // font and takes the edited property on "Ok".
-#include "app/ui/appwindows.h"
-#include "app/ui/mainwindow.h"
+#include "app/sharedstate.h"
 #include "settings/ui/fontdialogs.h"
 #include "settings/ui/settingspage.h"
-#include "settings/ui/numberspinbox.h"
 
 void SettingsPage::onFontSize()
 {
-    if (!fontSizeDialog) return;
-    ov::DisplayFontSpec& font = window_.state_.DisplayFont;
-    fontSizeDialog->sizeSpin_->setValue(font.Size);
-    if (!fontSizeDialog->Execute(&window_)) return;
-    font.Size = fontSizeDialog->sizeSpin_->Value();
+    if (!fontSizeDialog_) return;
+    ov::DisplayFontSpec& font = state_.DisplayFont;
+    fontSizeDialog_->SetSize(font.Size);
+    if (!fontSizeDialog_->Execute(window())) return;
+    font.Size = fontSizeDialog_->Size();
     UpdateFontSample();
-    window_.state_.SettingsDirty = true;
+    state_.SettingsDirty = true;
 }
 
 void SettingsPage::onFontColor()
 {
-    if (!fontColorDialog) return;
-    ov::DisplayFontSpec& font = window_.state_.DisplayFont;
-    fontColorDialog->colorCombo_->SelectColor(font.Color);
-    if (!fontColorDialog->Execute(&window_)) return;
+    if (!fontColorDialog_) return;
+    ov::DisplayFontSpec& font = state_.DisplayFont;
+    fontColorDialog_->SelectColor(font.Color);
+    if (!fontColorDialog_->Execute(window())) return;
     // With nothing chosen (a colour the list does not hold) the colour stays.
-    if (const int index = fontColorDialog->colorCombo_->currentIndex(); index >= 0)
-        font.Color = fontColorDialog->colorCombo_->ColorAt(index);
+    if (const std::optional<int32_t> colour = fontColorDialog_->ChosenColor()) font.Color = *colour;
     UpdateFontSample();
-    window_.state_.SettingsDirty = true;
+    state_.SettingsDirty = true;
 }
 
 void SettingsPage::onFontName()
 {
-    if (!fontNameDialog) return;
-    ov::DisplayFontSpec& font = window_.state_.DisplayFont;
-    fontNameDialog->SelectFont(font.Name);
-    if (!fontNameDialog->Execute(&window_)) return;
-    font.SetName(fontNameDialog->SelectedFont()); // nothing chosen keeps the name
+    if (!fontNameDialog_) return;
+    ov::DisplayFontSpec& font = state_.DisplayFont;
+    fontNameDialog_->SelectFont(font.Name);
+    if (!fontNameDialog_->Execute(window())) return;
+    font.SetName(fontNameDialog_->SelectedFont()); // nothing chosen keeps the name
     UpdateFontSample();
-    window_.state_.SettingsDirty = true;
+    state_.SettingsDirty = true;
 }

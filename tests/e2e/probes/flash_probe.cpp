@@ -20,7 +20,7 @@
 //   flash_probe shown N
 //     Waits for N whole flashes of the phrase window and prints "shown MS"
 //     for each: the time from its map to its unmap notification.
-#include "app/sharedstate.h"
+#include "settings/categorysettings.h"
 #include "display/blend.h"
 #include "display/displayfont.h"
 #include "display/glyphmask.h"

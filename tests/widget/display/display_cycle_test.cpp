@@ -83,11 +83,11 @@ protected:
                                   "DisplayTime=300\nDisplayFreq=2\nOpacity=128\nPosition="
                                       + std::to_string(position) + "\n[Daily-Affirmations]\n0=List:True\n");
         MainWindow& window = MakeMain();
-        window.displayCycle_->SeedRandom(42);
+        Find<DisplayCycle>()->SeedRandom(42);
         return window;
     }
-    void Tick() { main->displayTimer_->Fire(); }
-    void Hide() { main->hideTimer_->Fire(); }
+    void Tick() { DisplayTimer()->Fire(); }
+    void Hide() { HideTimer()->Fire(); }
     // The phrase the window was laid out for, known by its width.
     int WidthOf(const std::string& phrase)
     {
@@ -100,16 +100,16 @@ protected:
 TEST_F(DisplayCycleTest, TickShowsTheNextPhraseAndTheHideTimerRestartsTheCycle)
 {
     MainWindow& window = Start("a\r\n   \r\nabcdef ghi\r\n");
-    ASSERT_TRUE(window.displayTimer_->Enabled());
+    ASSERT_TRUE(DisplayTimer()->Enabled());
     ASSERT_FALSE(phraseWindow->isVisible());
 
     Tick();
     ASSERT_TRUE(phraseWindow->isVisible());
-    EXPECT_EQ(window.state_.PhraseCursor, 0);
+    EXPECT_EQ(window.State().PhraseCursor, 0);
     EXPECT_EQ(phraseWindow->width(), WidthOf("a"));
-    EXPECT_FALSE(window.displayTimer_->Enabled());
-    EXPECT_TRUE(window.hideTimer_->Enabled());
-    EXPECT_EQ(window.hideTimer_->Interval(), 300);
+    EXPECT_FALSE(DisplayTimer()->Enabled());
+    EXPECT_TRUE(HideTimer()->Enabled());
+    EXPECT_EQ(HideTimer()->Interval(), 300);
     EXPECT_EQ(phraseWindow->Colour(), QColor(255, 0, 0));
     EXPECT_NEAR(phraseWindow->windowOpacity(), 128 / 255.0, 0.01);
     // Centred on the screen; the shape is the letter, not the rectangle.
@@ -121,21 +121,21 @@ TEST_F(DisplayCycleTest, TickShowsTheNextPhraseAndTheHideTimerRestartsTheCycle)
 
     Hide();
     EXPECT_FALSE(phraseWindow->isVisible());
-    EXPECT_FALSE(window.hideTimer_->Enabled());
-    EXPECT_TRUE(window.displayTimer_->Enabled());
+    EXPECT_FALSE(HideTimer()->Enabled());
+    EXPECT_TRUE(DisplayTimer()->Enabled());
 
     // The blank line costs one tick and shows nothing.
     Tick();
     EXPECT_FALSE(phraseWindow->isVisible());
-    EXPECT_EQ(window.state_.PhraseCursor, 1);
-    EXPECT_TRUE(window.displayTimer_->Enabled());
+    EXPECT_EQ(window.State().PhraseCursor, 1);
+    EXPECT_TRUE(DisplayTimer()->Enabled());
 
     Tick();
     ASSERT_TRUE(phraseWindow->isVisible());
     EXPECT_EQ(phraseWindow->width(), WidthOf("abcdef ghi"));
     Hide();
     Tick(); // and round again
-    EXPECT_EQ(window.state_.PhraseCursor, 0);
+    EXPECT_EQ(window.State().PhraseCursor, 0);
     EXPECT_EQ(phraseWindow->width(), WidthOf("a"));
     EXPECT_TRUE(Shown().empty());
 }
@@ -143,20 +143,20 @@ TEST_F(DisplayCycleTest, TickShowsTheNextPhraseAndTheHideTimerRestartsTheCycle)
 TEST_F(DisplayCycleTest, TicksDoNothingWhilePausedMainWindowOpenOrPhraseShowing)
 {
     MainWindow& window = Start("one\r\ntwo\r\n");
-    window.pauseAction_->setChecked(true);
+    PauseAction()->setChecked(true);
     Tick();
-    window.pauseAction_->setChecked(false);
+    PauseAction()->setChecked(false);
     window.show();
     Tick();
     window.hide();
     EXPECT_FALSE(phraseWindow->isVisible());
-    EXPECT_EQ(window.state_.PhraseCursor, -1);
-    EXPECT_TRUE(window.displayTimer_->Enabled());
+    EXPECT_EQ(window.State().PhraseCursor, -1);
+    EXPECT_TRUE(DisplayTimer()->Enabled());
 
     Tick();
     ASSERT_TRUE(phraseWindow->isVisible());
     Tick(); // a phrase is showing
-    EXPECT_EQ(window.state_.PhraseCursor, 0);
+    EXPECT_EQ(window.State().PhraseCursor, 0);
 }
 
 TEST_F(DisplayCycleTest, PausingWhileAPhraseShowsStillHidesItAndShowsNoMore)
@@ -164,20 +164,20 @@ TEST_F(DisplayCycleTest, PausingWhileAPhraseShowsStillHidesItAndShowsNoMore)
     MainWindow& window = Start("one\r\ntwo\r\n");
     Tick();
     ASSERT_TRUE(phraseWindow->isVisible());
-    window.pauseAction_->trigger(); // checks it, then runs the handler
-    ASSERT_TRUE(window.pauseAction_->isChecked());
-    EXPECT_FALSE(window.displayTimer_->Enabled());
+    PauseAction()->trigger(); // checks it, then runs the handler
+    ASSERT_TRUE(PauseAction()->isChecked());
+    EXPECT_FALSE(DisplayTimer()->Enabled());
     Hide();
     EXPECT_FALSE(phraseWindow->isVisible());
     Tick();
     EXPECT_FALSE(phraseWindow->isVisible());
-    EXPECT_EQ(window.state_.PhraseCursor, 0);
+    EXPECT_EQ(window.State().PhraseCursor, 0);
 
-    window.pauseAction_->trigger();
-    EXPECT_TRUE(window.displayTimer_->Enabled());
+    PauseAction()->trigger();
+    EXPECT_TRUE(DisplayTimer()->Enabled());
     Tick();
     EXPECT_TRUE(phraseWindow->isVisible());
-    EXPECT_EQ(window.state_.PhraseCursor, 1);
+    EXPECT_EQ(window.State().PhraseCursor, 1);
 }
 
 TEST_F(DisplayCycleTest, AnEmptyPoolIsRebuiltFromDiskAtEachTick)
@@ -185,12 +185,12 @@ TEST_F(DisplayCycleTest, AnEmptyPoolIsRebuiltFromDiskAtEachTick)
     MainWindow& window = Start("");
     Tick();
     EXPECT_FALSE(phraseWindow->isVisible());
-    EXPECT_TRUE(window.displayTimer_->Enabled());
+    EXPECT_TRUE(DisplayTimer()->Enabled());
     exe->Write("Affirmations/Daily/List.txt", "first\r\nsecond\r\n");
     Tick();
     ASSERT_TRUE(phraseWindow->isVisible());
-    EXPECT_EQ(window.state_.PhraseCursor, 0);
-    EXPECT_EQ(window.state_.Pool.Count(), 2u);
+    EXPECT_EQ(window.State().PhraseCursor, 0);
+    EXPECT_EQ(window.State().Pool.Count(), 2u);
 }
 
 TEST_F(DisplayCycleTest, RandomPlacesStayOnScreenAndSnapToItsEdges)
@@ -212,44 +212,45 @@ TEST_F(DisplayCycleTest, RandomPlacesStayOnScreenAndSnapToItsEdges)
         Hide();
     }
     EXPECT_GT(xs.size(), 10u);
-    EXPECT_EQ(window.state_.PhraseCursor, 0);
+    EXPECT_EQ(window.State().PhraseCursor, 0);
 }
 
 TEST_F(DisplayCycleTest, AFontWithoutWidthReportsTheErrorAndStopsTheTimer)
 {
-    MainWindow& window = Start("one\r\n");
-    window.displayCycle_->SetMeasurerFactory([](const QFont&) { return std::make_unique<ZeroWidthMeasurer>(); });
+    Start("one\r\n");
+    Find<DisplayCycle>()->SetMeasurerFactory([](const QFont&) { return std::make_unique<ZeroWidthMeasurer>(); });
     Tick();
     EXPECT_FALSE(phraseWindow->isVisible());
-    EXPECT_FALSE(window.displayTimer_->Enabled());
+    EXPECT_FALSE(DisplayTimer()->Enabled());
     ASSERT_EQ(Shown().size(), 1u);
     EXPECT_EQ(Shown()[0].kind, ov::MsgKind::Error);
     EXPECT_NE(Shown()[0].text.find("\"M\""), std::string::npos);
     // Closing the main window or un-pausing starts the timer again.
-    window.pauseAction_->trigger();
-    window.pauseAction_->trigger();
-    EXPECT_TRUE(window.displayTimer_->Enabled());
+    PauseAction()->trigger();
+    PauseAction()->trigger();
+    EXPECT_TRUE(DisplayTimer()->Enabled());
 }
 
 TEST_F(DisplayCycleTest, TestPreviewShowsForTheDisplayTimeThenIsWiped)
 {
-    MainWindow& window = Start("one\r\n");
-    PhrasePreview& preview = *window.displayCycle_->preview_;
-    EXPECT_EQ(preview.previewCanvas_->size(), QSize(339, 35));
-    EXPECT_EQ(preview.testButton_->text(), "Test Message");
-    window.settingsPage_->contrastSlider_->setValue(50);
-    preview.testButton_->click();
-    EXPECT_FALSE(preview.testButton_->isEnabled());
-    EXPECT_TRUE(window.previewTimer_->Enabled());
-    EXPECT_EQ(window.previewTimer_->Interval(), 300);
+    Start("one\r\n");
+    auto* canvas = Find<PreviewCanvas>("previewCanvas");
+    auto* test = Find<QPushButton>("testButton");
+    EXPECT_EQ(canvas->size(), QSize(339, 35));
+    EXPECT_EQ(test->text(), "Test Message");
+    Find<QSlider>("contrastSlider")->setValue(50);
+    test->click();
+    EXPECT_FALSE(test->isEnabled());
+    EXPECT_TRUE(PreviewTimer()->Enabled());
+    EXPECT_EQ(PreviewTimer()->Interval(), 300);
     const QImage expected = ov::TestPreviewImage(QSize(339, 35), PhraseFont(), QColor(255, 0, 0), 50);
-    EXPECT_EQ(preview.previewCanvas_->Picture(), expected);
+    EXPECT_EQ(canvas->Picture(), expected);
 
-    window.previewTimer_->Fire();
-    EXPECT_TRUE(preview.testButton_->isEnabled());
-    EXPECT_FALSE(window.previewTimer_->Enabled());
-    const QColor face = preview.previewCanvas_->palette().color(QPalette::Button);
-    EXPECT_EQ(preview.previewCanvas_->Picture(), ov::WipedTestPreview(QSize(339, 35), face));
+    PreviewTimer()->Fire();
+    EXPECT_TRUE(test->isEnabled());
+    EXPECT_FALSE(PreviewTimer()->Enabled());
+    const QColor face = canvas->palette().color(QPalette::Button);
+    EXPECT_EQ(canvas->Picture(), ov::WipedTestPreview(QSize(339, 35), face));
 }
 
 TEST_F(DisplayCycleTest, MoneyGreenPixelsOfTheMainWindowAreLeftOut)
@@ -278,7 +279,7 @@ TEST_F(DisplayCycleTest, MoneyGreenPixelsOfTheMainWindowAreLeftOut)
 
 TEST_F(DisplayCycleTest, TheDisplayTimeCountsFromTheMapAndTheInkIsBlendedWithoutACompositor)
 {
-    MainWindow& window = Start("one\r\ntwo\r\nthree\r\n");
+    Start("one\r\ntwo\r\nthree\r\n");
     auto owned = std::make_unique<FakeWindowSystem>();
     FakeWindowSystem& ws = *owned;
     phraseWindow->SetWindowSystem(std::move(owned));
@@ -287,11 +288,11 @@ TEST_F(DisplayCycleTest, TheDisplayTimeCountsFromTheMapAndTheInkIsBlendedWithout
     // white screen beneath into the picture, and the window is opaque.
     Tick();
     ASSERT_TRUE(phraseWindow->isVisible());
-    EXPECT_FALSE(window.hideTimer_->Enabled()); // not on the screen yet
+    EXPECT_FALSE(HideTimer()->Enabled()); // not on the screen yet
     ASSERT_TRUE(ws.mapped);
     ws.mapped();
-    EXPECT_TRUE(window.hideTimer_->Enabled());
-    EXPECT_EQ(window.hideTimer_->Interval(), 300);
+    EXPECT_TRUE(HideTimer()->Enabled());
+    EXPECT_EQ(HideTimer()->Interval(), 300);
     ASSERT_FALSE(ws.shape.isEmpty());
     EXPECT_TRUE(phraseWindow->Blended());
     EXPECT_EQ(phraseWindow->windowOpacity(), 1.0);
@@ -312,7 +313,7 @@ TEST_F(DisplayCycleTest, TheDisplayTimeCountsFromTheMapAndTheInkIsBlendedWithout
     // Mapped by the time the show request is answered: the time starts.
     ws.mappedAtOnce = true;
     Tick();
-    EXPECT_TRUE(window.hideTimer_->Enabled());
+    EXPECT_TRUE(HideTimer()->Enabled());
     EXPECT_FALSE(ws.mapped);
     const int unmapsBefore = ws.unmaps;
     Hide(); // straight to the server, the toolkit's hide after it
@@ -323,7 +324,7 @@ TEST_F(DisplayCycleTest, TheDisplayTimeCountsFromTheMapAndTheInkIsBlendedWithout
     Tick();
     ws.mapped = nullptr;
     ASSERT_TRUE(phraseWindow->isVisible());
-    EXPECT_TRUE(QTest::qWaitFor([&] { return window.hideTimer_->Enabled(); }, 10000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return HideTimer()->Enabled(); }, 10000));
     Hide();
     EXPECT_FALSE(phraseWindow->isVisible());
 }

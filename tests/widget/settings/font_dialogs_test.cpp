@@ -43,7 +43,7 @@ private:
 
 class FontDialogs : public SettingsPageTest {
 protected:
-    ov::DisplayFontSpec& Font() { return main->state_.DisplayFont; }
+    ov::DisplayFontSpec& Font() { return main->State().DisplayFont; }
 };
 
 TEST_F(FontDialogs, ControlsAreNamedForScreenReaders)
@@ -58,14 +58,14 @@ TEST_F(FontDialogs, ControlsAreNamedForScreenReaders)
         for (const auto& [label, relation] : i->relations(QAccessible::Label)) names << label->text(QAccessible::Name);
         return names;
     };
-    fontColorDialog->colorCombo_->setCurrentIndex(3);
-    fontNameDialog->fontCombo_->setCurrentIndex(0);
-    EXPECT_TRUE(spoken(fontSizeDialog->sizeSpin_).contains("Font Size"));
-    EXPECT_TRUE(spoken(fontColorDialog->colorCombo_).contains("Font Color"));
-    EXPECT_TRUE(spoken(fontNameDialog->fontCombo_).contains("Font Name"));
+    ovtest::Child<ColorComboBox>(fontColorDialog, "colorCombo")->setCurrentIndex(3);
+    ovtest::Child<QComboBox>(fontNameDialog, "fontCombo")->setCurrentIndex(0);
+    EXPECT_TRUE(spoken(ovtest::Child<ov::NumberSpinBox>(fontSizeDialog, "sizeSpin")).contains("Font Size"));
+    EXPECT_TRUE(spoken(ovtest::Child<ColorComboBox>(fontColorDialog, "colorCombo")).contains("Font Color"));
+    EXPECT_TRUE(spoken(ovtest::Child<QComboBox>(fontNameDialog, "fontCombo")).contains("Font Name"));
     for (FontPropertyDialog* d : std::initializer_list<FontPropertyDialog*>{fontSizeDialog, fontColorDialog, fontNameDialog}) {
-        EXPECT_EQ(spoken(d->okButton_).value(0), "Ok");
-        EXPECT_EQ(spoken(d->cancelButton_).value(0), "Cancel");
+        EXPECT_EQ(spoken(ovtest::Child<QPushButton>(d, "okButton")).value(0), "Ok");
+        EXPECT_EQ(spoken(ovtest::Child<QPushButton>(d, "cancelButton")).value(0), "Cancel");
     }
 }
 
@@ -74,21 +74,21 @@ TEST_F(FontDialogs, SizeOkTakesAnyWholeNumberAndClearedTextIsZero)
     MakeMain();
     {
         Drive d(fontSizeDialog, [] {
-            EXPECT_EQ(fontSizeDialog->sizeSpin_->value(), 12);
-            fontSizeDialog->sizeSpin_->setValue(20);
-            fontSizeDialog->okButton_->click();
+            EXPECT_EQ(ovtest::Child<ov::NumberSpinBox>(fontSizeDialog, "sizeSpin")->value(), 12);
+            ovtest::Child<ov::NumberSpinBox>(fontSizeDialog, "sizeSpin")->setValue(20);
+            ovtest::Child<QPushButton>(fontSizeDialog, "okButton")->click();
         });
-        Page().fontSizeButton_->click();
+        Find<QPushButton>("fontSizeButton")->click();
     }
     EXPECT_EQ(Font().Size, 20);
-    EXPECT_EQ(Page().fontSample_->font().pointSize(), 20);
-    EXPECT_TRUE(main->state_.SettingsDirty);
+    EXPECT_EQ(Find<QLabel>("fontSample")->font().pointSize(), 20);
+    EXPECT_TRUE(main->State().SettingsDirty);
     for (const char* typed : {"", "-9"}) {
         Drive d(fontSizeDialog, [typed] {
-            fontSizeDialog->sizeSpin_->findChild<QLineEdit*>()->setText(typed);
-            fontSizeDialog->okButton_->click();
+            ovtest::Child<ov::NumberSpinBox>(fontSizeDialog, "sizeSpin")->findChild<QLineEdit*>()->setText(typed);
+            ovtest::Child<QPushButton>(fontSizeDialog, "okButton")->click();
         });
-        Page().onFontSize();
+        Find<QPushButton>("fontSizeButton")->click();
         EXPECT_EQ(Font().Size, *typed ? -9 : 0);
     }
 }
@@ -96,29 +96,29 @@ TEST_F(FontDialogs, SizeOkTakesAnyWholeNumberAndClearedTextIsZero)
 TEST_F(FontDialogs, CancelEscapeAndCloseChangeNothing)
 {
     MakeMain();
-    const QFont sample = Page().fontSample_->font();
+    const QFont sample = Find<QLabel>("fontSample")->font();
     const std::vector<std::function<void(QDialog*)>> ways{
-        [](QDialog* dlg) { static_cast<FontPropertyDialog*>(dlg)->cancelButton_->click(); },
+        [](QDialog* dlg) { ovtest::Child<QPushButton>(dlg, "cancelButton")->click(); },
         [](QDialog* dlg) { QTest::keyClick(dlg, Qt::Key_Escape); },
         [](QDialog* dlg) { dlg->close(); },
     };
     for (const auto& way : ways) {
-        main->state_.SettingsDirty = false;
+        main->State().SettingsDirty = false;
         {
-            Drive d(fontSizeDialog, [&] { fontSizeDialog->sizeSpin_->setValue(40); way(fontSizeDialog); });
-            Page().onFontSize();
+            Drive d(fontSizeDialog, [&] { ovtest::Child<ov::NumberSpinBox>(fontSizeDialog, "sizeSpin")->setValue(40); way(fontSizeDialog); });
+            Find<QPushButton>("fontSizeButton")->click();
         }
         {
-            Drive d(fontColorDialog, [&] { fontColorDialog->colorCombo_->setCurrentIndex(9); way(fontColorDialog); });
-            Page().onFontColor();
+            Drive d(fontColorDialog, [&] { ovtest::Child<ColorComboBox>(fontColorDialog, "colorCombo")->setCurrentIndex(9); way(fontColorDialog); });
+            Find<QPushButton>("fontColorButton")->click();
         }
         {
-            Drive d(fontNameDialog, [&] { fontNameDialog->fontCombo_->setCurrentIndex(0); way(fontNameDialog); });
-            Page().onFontName();
+            Drive d(fontNameDialog, [&] { ovtest::Child<QComboBox>(fontNameDialog, "fontCombo")->setCurrentIndex(0); way(fontNameDialog); });
+            Find<QPushButton>("fontNameButton")->click();
         }
         EXPECT_EQ(Font().Name + "/" + std::to_string(Font().Color) + "/" + std::to_string(Font().Size), "Arial/0/12");
-        EXPECT_EQ(Page().fontSample_->font(), sample);
-        EXPECT_FALSE(main->state_.SettingsDirty);
+        EXPECT_EQ(Find<QLabel>("fontSample")->font(), sample);
+        EXPECT_FALSE(main->State().SettingsDirty);
     }
 }
 
@@ -128,52 +128,52 @@ TEST_F(FontDialogs, ColourOkTakesTheChosenEntryAndKeepsAnUnlistedOne)
     Font().Color = -16777208;
     {
         Drive d(fontColorDialog, [] {
-            EXPECT_EQ(fontColorDialog->colorCombo_->currentIndex(), 49); // clWindowText
-            fontColorDialog->colorCombo_->setCurrentIndex(9);             // clRed
-            fontColorDialog->okButton_->click();
+            EXPECT_EQ(ovtest::Child<ColorComboBox>(fontColorDialog, "colorCombo")->currentIndex(), 49); // clWindowText
+            ovtest::Child<ColorComboBox>(fontColorDialog, "colorCombo")->setCurrentIndex(9);             // clRed
+            ovtest::Child<QPushButton>(fontColorDialog, "okButton")->click();
         });
-        Page().onFontColor();
+        Find<QPushButton>("fontColorButton")->click();
     }
     EXPECT_EQ(Font().Color, 0x0000FF);
-    EXPECT_EQ(Page().fontSample_->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+    EXPECT_EQ(Find<QLabel>("fontSample")->palette().color(QPalette::WindowText), QColor(255, 0, 0));
 
     // A colour the list does not hold: nothing selected, and Ok keeps it
     // while still counting as a change.
     Font().Color = 0x123456;
-    main->state_.SettingsDirty = false;
+    main->State().SettingsDirty = false;
     {
         Drive d(fontColorDialog, [] {
-            EXPECT_EQ(fontColorDialog->colorCombo_->currentIndex(), -1);
-            fontColorDialog->okButton_->click();
+            EXPECT_EQ(ovtest::Child<ColorComboBox>(fontColorDialog, "colorCombo")->currentIndex(), -1);
+            ovtest::Child<QPushButton>(fontColorDialog, "okButton")->click();
         });
-        Page().onFontColor();
+        Find<QPushButton>("fontColorButton")->click();
     }
     EXPECT_EQ(Font().Color, 0x123456);
-    EXPECT_TRUE(main->state_.SettingsDirty);
+    EXPECT_TRUE(main->State().SettingsDirty);
 }
 
 TEST_F(FontDialogs, NameSelectsTheFontItsSubstituteOrNothing)
 {
     MakeMain();
-    QComboBox* list = fontNameDialog->fontCombo_;
+    QComboBox* list = ovtest::Child<QComboBox>(fontNameDialog, "fontCombo");
     ASSERT_GT(list->count(), 1) << "no fonts installed";
     const std::string first = list->itemText(0).toStdString();
     const std::string last = list->itemText(list->count() - 1).toStdString();
     fontNameDialog->Substitute = [last](const std::string& n) { return n == "Stand In" ? last : std::string(); };
     auto open = [&](const std::string& name, int expectSelected, int choose) {
         Font().Name = name;
-        main->state_.SettingsDirty = false;
+        main->State().SettingsDirty = false;
         Drive d(fontNameDialog, [&] {
             EXPECT_EQ(list->currentIndex(), expectSelected) << name;
             if (choose >= 0) list->setCurrentIndex(choose);
-            fontNameDialog->okButton_->click();
+            ovtest::Child<QPushButton>(fontNameDialog, "okButton")->click();
         });
-        Page().onFontName();
-        EXPECT_TRUE(main->state_.SettingsDirty);
+        Find<QPushButton>("fontNameButton")->click();
+        EXPECT_TRUE(main->State().SettingsDirty);
     };
     open("Stand In", list->count() - 1, 0);
     EXPECT_EQ(Font().Name, first);
-    EXPECT_EQ(Page().fontSample_->font().family().toStdString(), Font().Name);
+    EXPECT_EQ(Find<QLabel>("fontSample")->font().family().toStdString(), Font().Name);
     open("No Such Face", -1, -1);
     EXPECT_EQ(Font().Name, "No Such Face"); // nothing chosen keeps the name
     open(QString::fromStdString(last).toUpper().toStdString(), list->count() - 1, -1);

@@ -26,16 +26,16 @@ TEST_F(SettingsPageTest, NoSettingsFileShowsTheDefaults)
 {
     MainWindow& window = MakeMain();
     SettingsPage& p = Page();
-    const ov::DisplayFontSpec& font = window.state_.DisplayFont;
+    const ov::DisplayFontSpec& font = window.State().DisplayFont;
     EXPECT_EQ(font.Name + "/" + std::to_string(font.Color) + "/" + std::to_string(font.Size), "Arial/0/12");
-    EXPECT_EQ(p.displayTimeSpin_->Value(), 25);
-    EXPECT_EQ(p.intervalSpin_->Value(), 1);
-    EXPECT_EQ(p.contrastPercentLabel_->text(), "19%");
-    EXPECT_TRUE(p.randomRadio_->isChecked());
-    EXPECT_FALSE(p.pauseCheck_->isChecked() || p.autoStartCheck_->isChecked());
-    EXPECT_EQ(window.displayTimer_->Interval(), 1000);
-    EXPECT_TRUE(window.displayTimer_->Enabled());
-    EXPECT_FALSE(window.state_.SettingsDirty);
+    EXPECT_EQ(p.Current().DisplayTime, 25);
+    EXPECT_EQ(p.Current().DisplayFreq, 1);
+    EXPECT_EQ(Find<QLabel>("contrastPercentLabel")->text(), "19%");
+    EXPECT_TRUE(Find<QRadioButton>("randomRadio")->isChecked());
+    EXPECT_FALSE(Find<QCheckBox>("pauseCheck")->isChecked() || Find<QCheckBox>("autoStartCheck")->isChecked());
+    EXPECT_EQ(DisplayTimer()->Interval(), 1000);
+    EXPECT_TRUE(DisplayTimer()->Enabled());
+    EXPECT_FALSE(window.State().SettingsDirty);
     EXPECT_TRUE(Shown().empty());
     EXPECT_FALSE(std::filesystem::exists(exe->SettingsFile()));
 }
@@ -43,14 +43,13 @@ TEST_F(SettingsPageTest, NoSettingsFileShowsTheDefaults)
 TEST_F(SettingsPageTest, EveryControlIsNamedForScreenReaders)
 {
     exe->MakeCategory("Daily", {{"one", "x"}});
-    MainWindow& window = MakeMain();
-    SettingsPage& p = Page();
+    MakeMain();
     const std::vector<std::pair<QWidget*, const char*>> controls{
-        {p.displayTimeSpin_, "Show message for"}, {p.intervalSpin_, "Show message every"}, {p.contrastSlider_, "Contrast"},
-        {p.autoStartCheck_, "Start Orvella when I log in"}, {p.pauseCheck_, "Pause messages"},
-        {p.randomRadio_, "Random - Full Screen"}, {p.centeredRadio_, "Centered - Full Screen"},
-        {p.fontSizeButton_, "Font Size"}, {p.fontColorButton_, "Font Color"}, {p.fontNameButton_, "Font Name"},
-        {p.restoreDefaultsButton_, "Restore Defaults"}, {p.saveSettingsButton_, "Save"}, {p.fontSample_, "Font sample"}};
+        {Find<QWidget>("displayTimeSpin"), "Show message for"}, {Find<QWidget>("intervalSpin"), "Show message every"}, {Find<QWidget>("contrastSlider"), "Contrast"},
+        {Find<QWidget>("autoStartCheck"), "Start Orvella when I log in"}, {Find<QWidget>("pauseCheck"), "Pause messages"},
+        {Find<QWidget>("randomRadio"), "Random - Full Screen"}, {Find<QWidget>("centeredRadio"), "Centered - Full Screen"},
+        {Find<QWidget>("fontSizeButton"), "Font Size"}, {Find<QWidget>("fontColorButton"), "Font Color"}, {Find<QWidget>("fontNameButton"), "Font Name"},
+        {Find<QWidget>("restoreDefaultsButton"), "Restore Defaults"}, {Find<QWidget>("saveSettingsButton"), "Save"}, {Find<QWidget>("fontSample"), "Font sample"}};
     for (const auto& [w, caption] : controls)
         EXPECT_EQ(QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name), caption);
 
@@ -60,9 +59,9 @@ TEST_F(SettingsPageTest, EveryControlIsNamedForScreenReaders)
     EXPECT_EQ(QAccessible::queryAccessibleInterface(categoryCombo)->text(QAccessible::Name), "Subliminal Category");
     EXPECT_EQ(QAccessible::queryAccessibleInterface(categoryCombo)->text(QAccessible::Value), "Daily");
     EXPECT_EQ(QAccessible::queryAccessibleInterface(categoryCombo->view())->text(QAccessible::Name), "Subliminal Category");
-    window.pages_->setCurrentWidget(window.settingsTab_);
-    QAccessibleInterface* tabs = QAccessible::queryAccessibleInterface(window.pages_->tabBar());
-    ASSERT_EQ(tabs->childCount(), window.pages_->count());
+    Pages()->setCurrentWidget(Find<QWidget>("settingsPage"));
+    QAccessibleInterface* tabs = QAccessible::queryAccessibleInterface(Pages()->tabBar());
+    ASSERT_EQ(tabs->childCount(), Pages()->count());
     EXPECT_EQ(tabs->child(1)->text(QAccessible::Name), "Settings");
     EXPECT_TRUE(tabs->child(1)->state().selected);
     EXPECT_FALSE(tabs->child(0)->state().selected);
@@ -75,20 +74,20 @@ TEST_F(SettingsPageTest, StoredValuesOutOfRangeAreClampedAndSavedAsShown)
                               "TextColor=0xFF000008\nPause=2\nFontName=\nSize=-4\n");
     MainWindow& window = MakeMain();
     SettingsPage& p = Page();
-    EXPECT_EQ(p.displayTimeSpin_->Value(), 10);
-    EXPECT_EQ(window.displayTimer_->Interval(), 600000);
-    EXPECT_EQ(p.contrastPercentLabel_->text(), "100%");
-    EXPECT_FALSE(p.randomRadio_->isChecked() || p.centeredRadio_->isChecked());
-    EXPECT_EQ(window.state_.DisplayFont.Name, "Arial"); // an empty name keeps the one it had
-    EXPECT_GT(p.fontSample_->font().pointSize(), 0);   // the sample still draws at size -4
+    EXPECT_EQ(p.Current().DisplayTime, 10);
+    EXPECT_EQ(DisplayTimer()->Interval(), 600000);
+    EXPECT_EQ(Find<QLabel>("contrastPercentLabel")->text(), "100%");
+    EXPECT_FALSE(Find<QRadioButton>("randomRadio")->isChecked() || Find<QRadioButton>("centeredRadio")->isChecked());
+    EXPECT_EQ(window.State().DisplayFont.Name, "Arial"); // an empty name keeps the one it had
+    EXPECT_GT(Find<QLabel>("fontSample")->font().pointSize(), 0);   // the sample still draws at size -4
     // A desktop colour shows as the desktop's window text colour.
-    EXPECT_EQ(p.fontSample_->palette().color(QPalette::WindowText).rgb(),
+    EXPECT_EQ(Find<QLabel>("fontSample")->palette().color(QPalette::WindowText).rgb(),
               window.palette().color(QPalette::Active, QPalette::Text).rgb());
     // A stored pause holds the display at start-up.
-    EXPECT_TRUE(window.pauseAction_->isChecked());
-    EXPECT_FALSE(window.displayTimer_->Enabled());
+    EXPECT_TRUE(PauseAction()->isChecked());
+    EXPECT_FALSE(DisplayTimer()->Enabled());
 
-    p.onSaveSettings();
+    Find<QPushButton>("saveSettingsButton")->click();
     EXPECT_EQ(ShownTexts(), std::vector<std::string>{"Settings Saved Successfully"});
     EXPECT_EQ(Shown().back().kind, MsgKind::Information);
     EXPECT_EQ(Section("A-Settings"), "DisplayTime=10 DisplayFreq=600 Opacity=255 Position=-1 TextColor=-16777208 "
@@ -101,41 +100,45 @@ TEST_F(SettingsPageTest, GroupIndexPastTheEndLoadsTheFirstCategorysOwnSettings)
     exe->MakeCategory("A", {{"one", "x"}});
     exe->MakeCategory("B", {{"two", "y"}});
     exe->Write("Orvella.ini", "[General]\nGroupIndex=9\n[A-Settings]\nDisplayTime=300\nPause=1\n");
-    MainWindow& window = MakeMain();
-    EXPECT_EQ(window.CurrentCategory(), "A");
-    EXPECT_EQ(Page().displayTimeSpin_->Value(), 300);
-    EXPECT_TRUE(window.pauseAction_->isChecked());
-    window.messagesPage_->SelectCategory(1);
+    MakeMain();
+    EXPECT_EQ(Find<MessagesPage>()->CurrentCategory(), "A");
+    EXPECT_EQ(Page().Current().DisplayTime, 300);
+    EXPECT_TRUE(PauseAction()->isChecked());
+    Find<MessagesPage>()->SelectCategory(1);
     EXPECT_EQ(Ini("A-Settings", "DisplayTime"), "300"); // not the defaults over it
 }
 
 TEST_F(SettingsPageTest, ControlChangesMarkTheSettingsChanged)
 {
     MainWindow& window = MakeMain();
-    SettingsPage& p = Page();
-    p.intervalSpin_->setValue(7);
-    EXPECT_EQ(window.displayTimer_->Interval(), 7000);
-    EXPECT_TRUE(window.state_.SettingsDirty);
-    window.state_.SettingsDirty = false;
-    p.contrastSlider_->setValue(128);
-    EXPECT_EQ(p.contrastPercentLabel_->text(), "50%");
-    for (QAbstractButton* b : {static_cast<QAbstractButton*>(p.autoStartCheck_), static_cast<QAbstractButton*>(p.pauseCheck_),
-                               static_cast<QAbstractButton*>(p.centeredRadio_)}) {
-        EXPECT_TRUE(window.state_.SettingsDirty);
-        window.state_.SettingsDirty = false;
+    Find<QSpinBox>("intervalSpin")->setValue(7);
+    EXPECT_EQ(DisplayTimer()->Interval(), 7000);
+    EXPECT_TRUE(window.State().SettingsDirty);
+    window.State().SettingsDirty = false;
+    Find<QSlider>("contrastSlider")->setValue(128);
+    EXPECT_EQ(Find<QLabel>("contrastPercentLabel")->text(), "50%");
+    for (QAbstractButton* b : {Find<QAbstractButton>("autoStartCheck"), Find<QAbstractButton>("pauseCheck"),
+                               Find<QAbstractButton>("centeredRadio")}) {
+        EXPECT_TRUE(window.State().SettingsDirty);
+        window.State().SettingsDirty = false;
         b->click();
     }
-    EXPECT_TRUE(window.state_.SettingsDirty);
+    EXPECT_TRUE(window.State().SettingsDirty);
 }
 
 TEST_F(SettingsPageTest, TypedTextReadsAsAWholeNumberWithinRange)
 {
-    MakeMain();
-    ov::NumberSpinBox* spin = Page().displayTimeSpin_;
+    MainWindow& window = MakeMain();
+    ov::NumberSpinBox* spin = Find<ov::NumberSpinBox>("displayTimeSpin");
     auto* edit = spin->findChild<QLineEdit*>();
     ASSERT_NE(edit, nullptr);
     edit->setText("abc");
     EXPECT_EQ(spin->Value(), 10);
+    // A tick reads the text as typed, before focus leaves the box.
+    edit->setText("5");
+    EXPECT_EQ(window.State().Display.DisplayTime, 10);
+    Find<ov::NumberSpinBox>("intervalSpin")->findChild<QLineEdit*>()->setText("700");
+    EXPECT_EQ(window.State().Display.DisplayFreq, 600);
     spin->setValue(300);
     edit->setText("4");
     QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
@@ -149,19 +152,19 @@ TEST_F(SettingsPageTest, SwitchingCategoryRewritesTheOldSectionUnchanged)
     exe->MakeCategory("B", {{"two", "y"}});
     exe->Write("Orvella.ini", "[A-Settings]\nDisplayTime=300\n");
     MainWindow& window = MakeMain();
-    ASSERT_FALSE(Page().autoStartCheck_->isChecked());
+    ASSERT_FALSE(Find<QCheckBox>("autoStartCheck")->isChecked());
     // An entry made behind the page's back goes: the page says "off".
     exe->Write(ov::AutoRunEntryPath().substr(exe->Dir().size() + 1),
                ov::AutoRunEntryText(exe->Path("Orvella"), "orvella"));
     ASSERT_TRUE(ov::IsAutoRunSet({}));
-    window.messagesPage_->SelectCategory(1);
+    Find<MessagesPage>()->SelectCategory(1);
     EXPECT_EQ(Ini("A-Settings", "DisplayTime"), "300");
     EXPECT_EQ(Ini("A-Settings", "Opacity"), "50");
     EXPECT_EQ(Ini("General", "GroupIndex"), "1");
     EXPECT_FALSE(std::filesystem::exists(ov::AutoRunEntryPath()));
-    EXPECT_EQ(window.state_.CurrentGroup, "B");
-    EXPECT_EQ(Page().displayTimeSpin_->Value(), 25);
-    EXPECT_FALSE(window.state_.SettingsDirty);
+    EXPECT_EQ(window.State().CurrentGroup, "B");
+    EXPECT_EQ(Page().Current().DisplayTime, 25);
+    EXPECT_FALSE(window.State().SettingsDirty);
 }
 
 TEST_F(SettingsPageTest, RestoreDefaultsThenSave)
@@ -170,22 +173,22 @@ TEST_F(SettingsPageTest, RestoreDefaultsThenSave)
     exe->Write("Orvella.ini", "[A-Settings]\nPause=1\nDisplayTime=300\nDisplayFreq=20\nOpacity=7\nPosition=1\n"
                               "FontName=Courier\nSize=30\nTextColor=255\n");
     MainWindow& window = MakeMain();
-    window.pauseAction_->setChecked(false);
-    window.displayTimer_->SetEnabled(true);
-    Page().onRestoreDefaults();
-    EXPECT_TRUE(window.pauseAction_->isChecked());
-    EXPECT_FALSE(window.displayTimer_->Enabled());
-    EXPECT_EQ(window.displayTimer_->Interval(), 1000);
-    EXPECT_TRUE(window.state_.SettingsDirty);
+    PauseAction()->setChecked(false);
+    DisplayTimer()->SetEnabled(true);
+    Find<QPushButton>("restoreDefaultsButton")->click();
+    EXPECT_TRUE(PauseAction()->isChecked());
+    EXPECT_FALSE(DisplayTimer()->Enabled());
+    EXPECT_EQ(DisplayTimer()->Interval(), 1000);
+    EXPECT_TRUE(window.State().SettingsDirty);
     EXPECT_FALSE(ov::IsAutoRunSet({})); // nothing written before the save
     EXPECT_EQ(Ini("A-Settings", "Pause"), "1");
 
-    Page().onSaveSettings();
+    Find<QPushButton>("saveSettingsButton")->click();
     EXPECT_EQ(Section("A-Settings"), "Pause=0 DisplayTime=25 DisplayFreq=1 Opacity=50 Position=0 FontName=Arial "
                                      "Size=12 TextColor=0 ");
     EXPECT_TRUE(ov::IsAutoRunSet({}));
-    EXPECT_TRUE(window.pauseAction_->isChecked());
-    EXPECT_FALSE(window.displayTimer_->Enabled());
+    EXPECT_TRUE(PauseAction()->isChecked());
+    EXPECT_FALSE(DisplayTimer()->Enabled());
 }
 
 TEST_F(SettingsPageTest, FailedSaveShowsTheReasonAndKeepsTheFlag)
@@ -195,14 +198,14 @@ TEST_F(SettingsPageTest, FailedSaveShowsTheReasonAndKeepsTheFlag)
     MainWindow& window = MakeMain();
     const std::string loaded = exe->Read("Orvella.ini");
     chmod(exe->SettingsFile().c_str(), 0444);
-    Page().displayTimeSpin_->setValue(600);
-    Page().onSaveSettings();
+    Find<ov::NumberSpinBox>("displayTimeSpin")->setValue(600);
+    Find<QPushButton>("saveSettingsButton")->click();
     ASSERT_EQ(Shown().size(), 1u); // the reason, and no success message
     EXPECT_EQ(Shown()[0].kind, MsgKind::Error);
     EXPECT_NE(Shown()[0].text.find(exe->SettingsFile()), std::string::npos);
-    EXPECT_TRUE(window.state_.SettingsDirty);
+    EXPECT_TRUE(window.State().SettingsDirty);
     EXPECT_EQ(exe->Read("Orvella.ini"), loaded);
-    EXPECT_FALSE(window.SaveSettings("A"));
+    EXPECT_FALSE(Find<SettingsPage>()->SaveSettings("A"));
 }
 
 TEST_F(SettingsPageTest, LargeSettingsFileKeepsEverythingElse)
@@ -212,9 +215,9 @@ TEST_F(SettingsPageTest, LargeSettingsFileKeepsEverythingElse)
     const std::string line = "Key=" + std::string(100, 'v') + "\n";
     while (big.size() < 10u * 1024 * 1024) big += line;
     exe->Write("Orvella.ini", big + "[A-Settings]\nOpacity=200\n");
-    MainWindow& window = MakeMain();
-    EXPECT_EQ(Page().contrastSlider_->value(), 200);
-    ASSERT_TRUE(window.SaveSettings("A"));
+    MakeMain();
+    EXPECT_EQ(Page().Current().Opacity, 200);
+    ASSERT_TRUE(Find<SettingsPage>()->SaveSettings("A"));
     EXPECT_EQ(exe->Read("Orvella.ini").compare(0, big.size(), big), 0);
     EXPECT_EQ(Ini("A-Settings", "Position"), "0");
 }
@@ -227,10 +230,10 @@ TEST_F(SettingsPageTest, AutoStartEntriesOfOtherCopiesOrHiddenAreReplaced)
                                     ov::AutoRunEntryText(exe->Path("Orvella"), "orvella") + "Hidden=true\n"}) {
         exe->Write(entry, text);
         if (!main) MakeMain();
-        main->LoadSettings("A");
-        EXPECT_FALSE(Page().autoStartCheck_->isChecked());
-        Page().autoStartCheck_->setChecked(true);
-        ASSERT_TRUE(main->SaveSettings("A"));
+        Find<SettingsPage>()->LoadSettings("A");
+        EXPECT_FALSE(Find<QCheckBox>("autoStartCheck")->isChecked());
+        Find<QCheckBox>("autoStartCheck")->setChecked(true);
+        ASSERT_TRUE(Find<SettingsPage>()->SaveSettings("A"));
         EXPECT_TRUE(ov::IsAutoRunSet({}));
         EXPECT_EQ(exe->Read(entry).find("/opt/elsewhere"), std::string::npos);
     }
@@ -242,9 +245,9 @@ TEST_F(SettingsPageTest, AutoStartFolderThatIsAFileWarnsAndTheSaveGoesOn)
     exe->MakeCategory("A", {{"one", "x"}});
     exe->Write(ov::AutoRunFolder().substr(exe->Dir().size() + 1), "not a folder");
     MakeMain();
-    Page().autoStartCheck_->setChecked(true);
-    Page().displayTimeSpin_->setValue(200);
-    Page().onSaveSettings();
+    Find<QCheckBox>("autoStartCheck")->setChecked(true);
+    Find<ov::NumberSpinBox>("displayTimeSpin")->setValue(200);
+    Find<QPushButton>("saveSettingsButton")->click();
     ASSERT_EQ(Shown().size(), 2u);
     EXPECT_EQ(Shown()[0].kind, MsgKind::Warning);
     EXPECT_EQ(Shown()[0].text.rfind("Could not write the auto-start entry " + ov::AutoRunEntryPath() + ": ", 0), 0u);

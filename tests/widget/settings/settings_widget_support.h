@@ -24,7 +24,7 @@ protected:
         else unsetenv("XDG_CONFIG_HOME");
         WindowTest::TearDown();
     }
-    SettingsPage& Page() { return *main->settingsPage_; }
+    SettingsPage& Page() { return *Find<SettingsPage>(); }
     std::string Ini(const std::string& section, const std::string& key)
     {
         return ov::IniFile(exe->SettingsFile()).ReadString(section, key, "<absent>");
