@@ -5,7 +5,6 @@
 #include "display/ui/colourkeymask.h"
 #include "display/ui/displaycycle.h"
 #include "library/ui/messagespage.h"
-#include "platform/intervaltimer.h"
 #include "platform/ui/accessible.h"
 #include "platform/ui/messagebox.h"
 #include "platform/ui/pagefont.h"
@@ -17,9 +16,7 @@
 #include <QScreen>
 #include <QLabel>
 #include <QMenu>
-#include <QRandomGenerator>
 #include <QTabWidget>
-#include <QVBoxLayout>
 
 #include <chrono>
 #include <cstdlib>

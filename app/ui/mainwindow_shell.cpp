@@ -11,8 +11,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QGuiApplication>
-#include <QListWidget>
 #include <QMenu>
 #include <QPainter>
 #include <QScreen>
