@@ -25,7 +25,7 @@ public slots:
 
 // A temporary configuration folder for the branding record, addresses
 // recorded instead of opened, and the connection decided by the test.
-class BrandingFormTest : public ovtest::WindowTest {
+class BrandingWindowTest : public ovtest::WindowTest {
 protected:
     void SetUp() override
     {

@@ -16,7 +16,7 @@
 
 namespace {
 
-class HelpAndLinks : public BrandingFormTest {
+class HelpAndLinks : public BrandingWindowTest {
 protected:
     HelpPage& H() { return *Find<HelpPage>(); }
 

@@ -12,7 +12,7 @@
 
 namespace {
 
-class ProductPagesTest : public BrandingFormTest {
+class ProductPagesTest : public BrandingWindowTest {
 protected:
     static QColor Centre(const QLabel* l)
     {
