@@ -14,7 +14,7 @@ class DeleteListDialog;
 class FontSizeDialog;
 class FontColorDialog;
 class FontNameDialog;
-namespace ov { class IntervalTimer; class QtTrayShell; class QtTrayMenu; class TrayIcon; }
+namespace ov { class QtTrayShell; class QtTrayMenu; class TrayIcon; }
 class QMenu;
 class QAction;
 class SessionEndWatcher;
@@ -26,12 +26,6 @@ class NewsletterPage;
 class ResourcesPage;
 class AboutPage;
 class HelpPage;
-class PhraseWindow;
-class NewListDialog;
-class DeleteListDialog;
-class FontSizeDialog;
-class FontColorDialog;
-class FontNameDialog;
 
 // The main window: header strip, seven pages, the tray icon and its menu.
 // It creates the pages and the display cycle, wires them to one another
