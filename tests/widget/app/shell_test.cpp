@@ -102,7 +102,7 @@ TEST_F(Shell, StartupLoadsStoredCategoryAndPauseState)
 TEST_F(Shell, StartupWithoutPauseRunsTheDisplayTimer)
 {
     exe->MakeCategory("A", {{"a", "a1"}});
-    MainWindow& window = MakeMain();
+    MakeMain();
     EXPECT_FALSE(PauseAction()->isChecked());
     EXPECT_TRUE(DisplayTimer()->Enabled());
     EXPECT_EQ(DisplayTimer()->Interval(), 1000);
@@ -297,7 +297,7 @@ TEST_F(Shell, SessionManagersEndOrderEndsAndAsksNothing)
 
 TEST_F(Shell, ExitWithTheWindowOpenAsksNothing)
 {
-    MainWindow& window = OpenWithUnsavedSettings();
+    OpenWithUnsavedSettings();
     QTimer::singleShot(0, [&] { ExitAction()->trigger(); });
     EXPECT_EQ(RunLoop(), 0);
     EXPECT_TRUE(Shown().empty());
@@ -333,7 +333,7 @@ TEST_F(Shell, TrayClickMovesPhraseWindowAwayAndStopsDisplay)
 TEST_F(Shell, PauseMenuTogglesTimerOnlyInMemory)
 {
     exe->MakeCategory("A", {{"a", "a1"}});
-    MainWindow& window = MakeMain();
+    MakeMain();
     PauseAction()->trigger();
     EXPECT_TRUE(PauseAction()->isChecked());
     EXPECT_FALSE(DisplayTimer()->Enabled());
