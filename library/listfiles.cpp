@@ -1,6 +1,7 @@
 #include "library/listfiles.h"
 #include "platform/error.h"
 #include "platform/files.h"
+#include "platform/text.h"
 #include "platform/utils.h"
 
 #include <cerrno>
@@ -12,32 +13,96 @@
 
 namespace ov {
 
-std::string EditorTextFromBytes(std::string_view bytes)
+namespace {
+
+bool StartsWith(std::string_view bytes, std::string_view prefix) { return bytes.substr(0, prefix.size()) == prefix; }
+
+// UTF-16 code units to a QString; false when the bytes are no UTF-16 text
+// (an odd byte at the end, a surrogate without its partner).
+bool DecodeUtf16(std::string_view bytes, bool littleEndian, QString& out)
 {
-    if (bytes.size() >= 3 && bytes.compare(0, 3, "\xEF\xBB\xBF") == 0) bytes.remove_prefix(3);
-    const size_t nul = bytes.find('\0');
-    if (nul != std::string_view::npos) bytes = bytes.substr(0, nul);
-    std::string out;
-    out.reserve(bytes.size() + bytes.size() / 16);
-    const size_t n = bytes.size();
-    size_t start = 0;
-    while (start < n) {
-        const size_t brk = bytes.find_first_of("\r\n", start);
-        if (brk == std::string_view::npos) {
-            out.append(bytes.substr(start));
-            break;
-        }
-        out.append(bytes.substr(start, brk - start));
-        out.append("\r\n");
-        start = brk + 1;
-        if (bytes[brk] == '\r' && start < n && bytes[start] == '\n') ++start;
+    const size_t units = bytes.size() / 2;
+    out.resize(qsizetype(units));
+    QChar* d = out.data();
+    for (size_t i = 0; i < units; ++i) {
+        const auto a = static_cast<unsigned char>(bytes[2 * i]), b = static_cast<unsigned char>(bytes[2 * i + 1]);
+        d[i] = QChar(char16_t(littleEndian ? (b << 8 | a) : (a << 8 | b)));
     }
-    return out;
+    bool ok = bytes.size() % 2 == 0;
+    for (size_t i = 0; ok && i < units; ++i) {
+        if (d[i].isHighSurrogate()) ok = i + 1 < units && d[++i].isLowSurrogate();
+        else ok = !d[i].isLowSurrogate();
+    }
+    return ok;
+}
+
+} // namespace
+
+ListText DecodeListText(std::string_view bytes)
+{
+    ListText list;
+    ListFormat& f = list.format;
+    if (StartsWith(bytes, "\xFF\xFE") || StartsWith(bytes, "\xFE\xFF")) {
+        f.encoding = bytes[0] == '\xFF' ? ListEncoding::Utf16LE : ListEncoding::Utf16BE;
+        f.byteOrderMark = true;
+        if (!DecodeUtf16(bytes.substr(2), f.encoding == ListEncoding::Utf16LE, list.text))
+            list.readOnlyReason = "it holds bytes that are not UTF-16 text";
+    } else {
+        f.byteOrderMark = StartsWith(bytes, "\xEF\xBB\xBF");
+        if (f.byteOrderMark) bytes.remove_prefix(3);
+        f.encoding = IsValidUtf8(bytes) ? ListEncoding::Utf8 : ListEncoding::Latin1;
+        list.text = TextOfBytes(bytes);
+    }
+    const qsizetype nul = list.text.indexOf(QChar(0));
+    if (nul >= 0) {
+        list.text.truncate(nul);
+        list.readOnlyReason = "it holds a NUL character, and what follows it is not shown";
+    }
+    qsizetype brk = 0;
+    while (brk < list.text.size() && list.text[brk] != u'\r' && list.text[brk] != u'\n') ++brk;
+    if (brk < list.text.size())
+        f.lineBreak = list.text[brk] == u'\n' ? "\n" : (brk + 1 < list.text.size() && list.text[brk + 1] == u'\n') ? "\r\n" : "\r";
+    list.text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    list.text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return list;
+}
+
+std::string EncodeListText(const QString& text, const ListFormat& format)
+{
+    QString t = text;
+    if (format.lineBreak != "\n") t.replace(QLatin1Char('\n'), QString::fromLatin1(format.lineBreak));
+    std::string out;
+    switch (format.encoding) {
+    case ListEncoding::Utf16LE:
+    case ListEncoding::Utf16BE: {
+        const bool le = format.encoding == ListEncoding::Utf16LE;
+        out.reserve(size_t(t.size()) * 2 + 2);
+        if (format.byteOrderMark) out.append(le ? "\xFF\xFE" : "\xFE\xFF");
+        for (const QChar c : t) {
+            const char hi = char(c.unicode() >> 8), lo = char(c.unicode() & 0xFF);
+            out.push_back(le ? lo : hi);
+            out.push_back(le ? hi : lo);
+        }
+        return out;
+    }
+    case ListEncoding::Latin1: {
+        bool latin1 = true;
+        for (const QChar c : t) latin1 = latin1 && c.unicode() <= 0xFF;
+        if (format.byteOrderMark) out.append("\xEF\xBB\xBF");
+        if (latin1) return out.append(t.toLatin1().toStdString());
+        break;
+    }
+    case ListEncoding::Utf8:
+        if (format.byteOrderMark) out.append("\xEF\xBB\xBF");
+        break;
+    }
+    const QByteArray utf8 = t.toUtf8();
+    return out.append(utf8.constData(), size_t(utf8.size()));
 }
 
 static std::string TooLarge() { return "Text exceeds memo capacity"; }
 
-std::string LoadEditorText(const std::string& path, size_t capacity)
+ListText LoadListText(const std::string& path, size_t capacity)
 {
     std::string bytes, reason;
     // A huge file is refused before it is read into memory.
@@ -45,9 +110,15 @@ std::string LoadEditorText(const std::string& path, size_t capacity)
     if (status == ReadStatus::TooLarge) throw OvError(TooLarge());
     if (status != ReadStatus::Ok)
         throw OvError(Format("Cannot open file \"%s\". %s", path.c_str(), reason.c_str()));
-    std::string text = EditorTextFromBytes(bytes);
-    if (text.size() > capacity) throw OvError(TooLarge());
-    return text;
+    return DecodeListText(bytes);
+}
+
+std::string FileStamp(const std::string& path)
+{
+    struct stat st {};
+    if (stat(path.c_str(), &st) != 0) return {};
+    return Format("%llu:%llu:%lld:%lld.%ld", (unsigned long long)st.st_dev, (unsigned long long)st.st_ino,
+                  (long long)st.st_size, (long long)st.st_mtim.tv_sec, st.st_mtim.tv_nsec);
 }
 
 void SaveListText(const std::string& path, std::string_view text)

@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+#include <QString>
+
 namespace ov {
 
 // The most text the editor takes: 64 MiB. A phrase list is a small text
@@ -10,14 +12,43 @@ namespace ov {
 // freeze the editor for a long time.
 inline constexpr size_t kEditorCapacity = size_t(64) << 20;
 
-// The editor's text for the bytes of a list file: every line break (CR LF,
-// lone CR, lone LF) becomes CR LF, a NUL ends the text, a UTF-8 byte-order
-// mark at the start is dropped. A final line break stays a final line break.
-std::string EditorTextFromBytes(std::string_view bytes);
+enum class ListEncoding { Utf8, Latin1, Utf16LE, Utf16BE };
 
-// Reads a list file for the editor. Throws "Cannot open file ..." when it
-// cannot be read and "Text exceeds memo capacity" when it is too large.
-std::string LoadEditorText(const std::string& path, size_t capacity = kEditorCapacity);
+// How a list file is written, so that a save gives back what it read: its
+// encoding, its byte-order mark and its line break.
+struct ListFormat {
+    ListEncoding encoding = ListEncoding::Utf8;
+    bool byteOrderMark = false;
+    std::string lineBreak = "\r\n"; // the file's first; CR LF for a file without one
+    bool operator==(const ListFormat&) const = default;
+};
+
+// A list file as the editor shows it.
+struct ListText {
+    QString text; // lines joined by '\n'
+    ListFormat format;
+    // Not empty when the editor cannot show the file faithfully (a NUL, bytes
+    // that are no text in its encoding): why it must stay read-only.
+    std::string readOnlyReason;
+};
+
+// Reads UTF-16 with its mark (either byte order), UTF-8 with or without a
+// mark, and anything else byte for byte as Latin-1. Every line break (CR LF,
+// lone CR, lone LF) becomes '\n'; a NUL ends the text.
+ListText DecodeListText(std::string_view bytes);
+
+// The bytes of the text in the given format. A Latin-1 list that gained a
+// character Latin-1 cannot hold becomes UTF-8 whole.
+std::string EncodeListText(const QString& text, const ListFormat& format);
+
+// Reads and decodes a list file for the editor. Throws "Cannot open file ..."
+// when it cannot be read and "Text exceeds memo capacity" when it is too large.
+ListText LoadListText(const std::string& path, size_t capacity = kEditorCapacity);
+
+// What identifies a file's present content cheaply: device, inode, size and
+// modification time; empty when there is no such file. Another program's
+// write or rename changes it.
+std::string FileStamp(const std::string& path);
 
 // Replaces a list file with the text exactly, atomically: a failed save
 // leaves the old file whole. Throws "Cannot create file ...".
