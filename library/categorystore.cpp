@@ -7,6 +7,7 @@
 #include "platform/files.h"
 
 #include <cstdlib>
+#include <unordered_map>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -50,20 +51,30 @@ std::vector<BadTickLine> ApplyTickRecord(const std::vector<std::pair<std::string
                                          const std::vector<std::string>& listNames,
                                          const std::function<void(size_t, bool)>& setTick)
 {
+    // The state never holds a colon; the name may ("a:b.txt" is list a:b).
+    // File names are case-sensitive: a line names the list spelt exactly so.
+    // Only a list no line names exactly takes a line spelt otherwise (one
+    // written by hand).
+    std::unordered_map<std::string, size_t> exact;
+    for (size_t i = 0; i < listNames.size(); ++i) exact.emplace(listNames[i], i);
+    std::vector<bool> named(listNames.size());
+    for (const auto& line : lines) {
+        const size_t colon = line.second.rfind(':');
+        bool ticked = false;
+        if (colon == std::string::npos || !TryParseTickState(line.second.substr(colon + 1), ticked)) continue;
+        const auto it = exact.find(line.second.substr(0, colon));
+        if (it != exact.end()) named[it->second] = true;
+    }
     std::vector<BadTickLine> bad;
     for (const auto& [key, value] : lines) {
-        // The state never holds a colon; the name may ("a:b.txt" is list a:b).
         const size_t colon = value.rfind(':');
         if (colon == std::string::npos) continue;
         const std::string name = value.substr(0, colon);
         const std::string state = value.substr(colon + 1);
-        size_t index = listNames.size();
-        for (size_t i = 0; i < listNames.size(); ++i) {
-            if (SameTextAscii(listNames[i], name)) {
-                index = i;
-                break;
-            }
-        }
+        const auto it = exact.find(name);
+        size_t index = it != exact.end() ? it->second : listNames.size();
+        for (size_t i = 0; i < listNames.size() && index == listNames.size(); ++i)
+            if (!named[i] && SameTextAscii(listNames[i], name)) index = i;
         bool ticked = false;
         if (!TryParseTickState(state, ticked)) {
             bad.push_back({key, value, state});

@@ -40,7 +40,8 @@ struct BadTickLine {
 };
 
 // Applies the tick record's key=value lines, in file order, to the lists by
-// name (without regard to case, names matched whole). A value is split at
+// name, matched whole and exactly; a line whose name matches no list exactly
+// goes to a list no line names, without regard to case. A value is split at
 // its last ":", so list names may hold colons. Lines without ":" and names
 // of no present list are skipped. Lines with a bad state are skipped too and
 // returned, so one bad line costs no other tick.

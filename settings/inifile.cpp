@@ -120,7 +120,27 @@ struct Location {
     Line keyLine;
 };
 
-Location Locate(const std::string& text, std::string_view section, std::string_view key)
+// Section names are matched exactly: "[Calm-Settings]" and "[calm-Settings]"
+// belong to two categories. Spelt otherwise only as a fallback: one written
+// by hand.
+bool SameSection(std::string_view a, std::string_view b, bool exact) { return exact ? a == b : SameTextAscii(a, b); }
+
+bool HasSection(const std::string& text, std::string_view section, bool exact)
+{
+    LineScanner scanner(text);
+    Line line;
+    while (scanner.Next(line))
+        if (line.kind == LineKind::Section && SameSection(line.name, section, exact)) return true;
+    return false;
+}
+
+// Reads follow the section spelt exactly, else the first spelt otherwise.
+bool ReadExactly(const std::string& text, std::string_view section)
+{
+    return HasSection(text, section, true) || !HasSection(text, section, false);
+}
+
+Location Locate(const std::string& text, std::string_view section, std::string_view key, bool exact)
 {
     Location loc;
     LineScanner scanner(text);
@@ -129,7 +149,7 @@ Location Locate(const std::string& text, std::string_view section, std::string_v
     while (scanner.Next(line)) {
         if (line.kind == LineKind::Section) {
             if (inSection) break; // only the first section of a name counts
-            if (SameTextAscii(line.name, section)) {
+            if (SameSection(line.name, section, exact)) {
                 inSection = true;
                 loc.sectionFound = true;
                 loc.insertAt = line.end;
@@ -219,14 +239,36 @@ bool ParseIniInteger(const std::string& text, int32_t& value)
 
 IniDoc::IniDoc(std::string text) : text_(std::move(text)) {}
 
+void IniDoc::MakeExactSection(std::string_view section)
+{
+    if (ReadExactly(text_, section)) return;
+    // Reads took the section spelt otherwise; a write starts the exact one
+    // from its keys, so no value read so far is lost.
+    std::string keys;
+    LineScanner scanner(text_);
+    Line line;
+    bool inSection = false;
+    while (scanner.Next(line)) {
+        if (line.kind == LineKind::Section) {
+            if (inSection) break;
+            inSection = SameTextAscii(line.name, section);
+        } else if (inSection && line.kind == LineKind::Key) {
+            keys.append(text_, line.start, line.contentEnd - line.start).append(LineBreakOf(text_));
+        }
+    }
+    const std::string eol = LineBreakOf(text_);
+    if (!text_.empty() && text_.back() != '\n') text_.append(eol);
+    text_.append("[").append(section).append("]").append(eol).append(keys);
+}
+
 bool IniDoc::HasKey(const std::string& section, const std::string& key) const
 {
-    return Locate(text_, Trim(section), Trim(key)).keyFound;
+    return Locate(text_, Trim(section), Trim(key), ReadExactly(text_, Trim(section))).keyFound;
 }
 
 std::string IniDoc::ReadString(const std::string& section, const std::string& key, const std::string& def) const
 {
-    const Location loc = Locate(text_, Trim(section), Trim(key));
+    const Location loc = Locate(text_, Trim(section), Trim(key), ReadExactly(text_, Trim(section)));
     if (!loc.keyFound) return def;
     const Line& l = loc.keyLine;
     return CapValue(Trim(std::string_view(text_).substr(l.valueStart, l.contentEnd - l.valueStart)));
@@ -248,13 +290,14 @@ std::vector<std::pair<std::string, std::string>> IniDoc::ReadSection(const std::
 {
     std::vector<std::pair<std::string, std::string>> out;
     const std::string_view wanted = Trim(section);
+    const bool exact = ReadExactly(text_, wanted);
     LineScanner scanner(text_);
     Line line;
     bool inSection = false;
     while (scanner.Next(line)) {
         if (line.kind == LineKind::Section) {
             if (inSection) break;
-            inSection = SameTextAscii(line.name, wanted);
+            inSection = SameSection(line.name, wanted, exact);
             continue;
         }
         if (inSection && line.kind == LineKind::Key) {
@@ -270,7 +313,8 @@ void IniDoc::WriteString(const std::string& section, const std::string& key, con
     CheckStorable(section, key, &value);
     const std::string_view sec = Trim(section);
     const std::string_view k = Trim(key);
-    const Location loc = Locate(text_, sec, k);
+    MakeExactSection(sec);
+    const Location loc = Locate(text_, sec, k, true);
 
     if (loc.keyFound) {
         // Keep the key's own spelling and the blanks after "=": only the
@@ -312,6 +356,7 @@ void IniDoc::DeleteKey(const std::string& section, const std::string& key)
     const std::string_view sec = Trim(section);
     const std::string_view k = Trim(key);
     if (k.empty()) return;
+    MakeExactSection(sec);
     // Every copy of the key goes, so that a read afterwards gives the default.
     std::string out;
     out.reserve(text_.size());
@@ -320,7 +365,7 @@ void IniDoc::DeleteKey(const std::string& section, const std::string& key)
     bool inSection = false, seenSection = false, removed = false;
     while (scanner.Next(line)) {
         if (line.kind == LineKind::Section) {
-            inSection = !seenSection && SameTextAscii(line.name, sec);
+            inSection = !seenSection && line.name == sec;
             seenSection = seenSection || inSection;
         } else if (inSection && line.kind == LineKind::Key && SameTextAscii(line.name, k)) {
             removed = true;
@@ -335,6 +380,7 @@ void IniDoc::SetSectionKeys(const std::string& section, const std::vector<std::p
 {
     for (const auto& [key, value] : keys) CheckStorable(section, key, &value);
     const std::string_view sec = Trim(section);
+    MakeExactSection(sec);
     std::string out;
     out.reserve(text_.size());
     LineScanner scanner(text_);
@@ -342,7 +388,7 @@ void IniDoc::SetSectionKeys(const std::string& section, const std::vector<std::p
     bool inSection = false, seenSection = false;
     while (scanner.Next(line)) {
         if (line.kind == LineKind::Section) {
-            inSection = !seenSection && SameTextAscii(line.name, sec);
+            inSection = !seenSection && line.name == sec;
             seenSection = seenSection || inSection;
         } else if (inSection && line.kind == LineKind::Key) {
             continue;
@@ -351,7 +397,7 @@ void IniDoc::SetSectionKeys(const std::string& section, const std::vector<std::p
     }
     text_ = std::move(out);
     if (keys.empty()) return;
-    const Location loc = Locate(text_, sec, std::string_view());
+    const Location loc = Locate(text_, sec, std::string_view(), true);
     const std::string eol = LineBreakOf(text_);
     std::string add;
     size_t at = text_.size();

@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -14,8 +15,9 @@ class IniDoc {
 public:
     explicit IniDoc(std::string text = {});
 
-    // Reads follow the first section of that name; names match without
-    // regard to case. A value is the text after "=", blanks trimmed, at most
+    // Reads follow the first section of that name, spelt exactly, else
+    // (a file written by hand) without regard to case; writes go to the
+    // section spelt exactly. A value is the text after "=", blanks trimmed, at most
     // 2047 characters.
     bool HasKey(const std::string& section, const std::string& key) const;
     std::string ReadString(const std::string& section, const std::string& key, const std::string& def) const;
@@ -38,6 +40,7 @@ public:
     const std::string& Text() const { return text_; }
 
 private:
+    void MakeExactSection(std::string_view section);
     std::string text_;
 };
 

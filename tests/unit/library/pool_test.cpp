@@ -76,6 +76,12 @@ TEST(TickRecord, AppliedByNameInFileOrderBadStatesSkippedAndReturned)
     EXPECT_EQ(bad[0].key, "(");
     EXPECT_EQ(bad[0].state, "");
     EXPECT_EQ(bad[1].value, "Health:maybe");
+    // Names are case-sensitive: a line spelt otherwise goes only to a list
+    // no line names exactly.
+    const Lines twins{"A", "a", "b"};
+    std::vector<int> twinTicks(twins.size(), -1);
+    ApplyTickRecord({{"0", "a:True"}, {"1", "B:True"}}, twins, [&](size_t i, bool t) { twinTicks[i] = t ? 1 : 0; });
+    EXPECT_EQ(twinTicks, (std::vector<int>{-1, 1, 1}));
     const std::string text = BadTickLinesMessage("/x/Orvella.ini", "Cat", bad);
     EXPECT_NE(text.find("'maybe' is not a valid boolean value"), std::string::npos) << text;
     EXPECT_NE(text.find("[Cat-Affirmations]"), std::string::npos) << text;
@@ -114,12 +120,13 @@ protected:
 
 TEST_F(PoolFiles, TickedListsInGivenOrderWithDuplicatesAndBlanks)
 {
-    exe.MakeCategory("Cat", {{"alpha", "a1\r\n\r\nsame\r\n"}, {"Zeta", "same\nz2"}, {"Unticked", "no"}});
+    exe.MakeCategory("Cat", {{"alpha", "a1\r\n\r\nsame\r\n"}, {"Zeta", "same\nz2"}, {"Unticked", "no"},
+                             {"wide", std::string("\xFF\xFEI\0 \0\xAC\x20\r\0\n\0", 10)}});
     PhrasePool pool;
     pool.Add("stale");
-    BuildPhrasePool("Cat", {"alpha", "Gone", "Zeta"}, pool);
-    ASSERT_EQ(pool.Count(), 5u);
-    const Lines expect{"a1", "", "same", "same", "z2"};
+    BuildPhrasePool("Cat", {"alpha", "Gone", "Zeta", "wide"}, pool);
+    ASSERT_EQ(pool.Count(), 6u);
+    const Lines expect{"a1", "", "same", "same", "z2", "I \xE2\x82\xAC"}; // UTF-16 flashes as its text
     for (size_t i = 0; i < expect.size(); ++i) EXPECT_EQ(pool[i], expect[i]) << i;
 }
 

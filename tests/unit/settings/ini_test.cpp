@@ -54,6 +54,27 @@ TEST(IniInteger, FollowsTheIntegerRule)
     }
 }
 
+// File names are case-sensitive, so categories "Calm" and "calm" each own
+// their sections; another spelling is read only when the exact one is absent.
+TEST(IniDoc, SectionsMatchAsSpeltAndAnotherSpellingIsOnlyAFallback)
+{
+    IniDoc doc("[Calm-Settings]\nSize=12\n[general]\nAutoStart=1\n");
+    EXPECT_EQ(doc.ReadInteger("calm-Settings", "Size", 0), 12);
+    doc.WriteInteger("calm-Settings", "Size", 30);
+    EXPECT_EQ(doc.ReadInteger("Calm-Settings", "Size", 0), 12);
+    EXPECT_EQ(doc.ReadInteger("calm-Settings", "Size", 0), 30);
+    // A write under the exact name starts from what the other spelling held.
+    doc.WriteInteger("General", "GroupIndex", 2);
+    EXPECT_EQ(doc.ReadInteger("General", "AutoStart", 0), 1);
+    EXPECT_EQ(doc.ReadInteger("General", "GroupIndex", 0), 2);
+    doc.DeleteKey("General", "AutoStart");
+    EXPECT_EQ(doc.ReadInteger("General", "AutoStart", 0), 0);
+    doc.SetSectionKeys("calm-Affirmations", {{"0", "a:True"}});
+    doc.SetSectionKeys("Calm-Affirmations", {{"0", "A:False"}});
+    EXPECT_EQ(doc.ReadSection("calm-Affirmations"), (std::vector<std::pair<std::string, std::string>>{{"0", "a:True"}}));
+    EXPECT_EQ(doc.ReadSection("Calm-Affirmations"), (std::vector<std::pair<std::string, std::string>>{{"0", "A:False"}}));
+}
+
 TEST(IniDoc, ReadsByTheRules)
 {
     const IniDoc doc("[general]\n"
@@ -129,13 +150,14 @@ TEST(IniDoc, DuplicateSectionsUseTheFirst)
     doc.WriteInteger("A", "j", 4);
     EXPECT_EQ(doc.Text(), "[A]\nk=5\nj=4\n[B]\nz=0\n[a]\nk=2\nj=3\n");
     using P = std::pair<std::string, std::string>;
-    EXPECT_EQ(doc.ReadSection("a"), (std::vector<P>{{"k", "5"}, {"j", "4"}}));
+    EXPECT_EQ(doc.ReadSection("A"), (std::vector<P>{{"k", "5"}, {"j", "4"}}));
+    EXPECT_EQ(doc.ReadSection("a"), (std::vector<P>{{"k", "2"}, {"j", "3"}})); // spelt otherwise: its own section
 }
 
 TEST(IniDoc, WritesReplaceInPlaceOrAppend)
 {
     IniDoc doc("[General]\nGroupIndex = 1 \n\n[A-Settings]\nSize=12\n\n\n");
-    doc.WriteInteger("general", "groupindex", -1);    // in place, spelling and blanks kept
+    doc.WriteInteger("General", "groupindex", -1);    // in place, spelling and blanks kept
     doc.WriteString("A-Settings", "FontName", "Arial"); // after the last non-blank line
     doc.WriteBool("B-Settings", "Pause", true);        // new section at the end
     doc.WriteBool("B-Settings", "Other", false);
@@ -149,7 +171,7 @@ TEST(IniDoc, WritesReplaceInPlaceOrAppend)
 TEST(IniDoc, DeleteKeyRemovesOnlyThatKey)
 {
     IniDoc doc("[S]\nk=1\nkeep=2\nK=3\n[T]\nk=4\n[S]\nk=5");
-    doc.DeleteKey("s", "K");
+    doc.DeleteKey("S", "K");
     EXPECT_EQ(doc.Text(), "[S]\nkeep=2\n[T]\nk=4\n[S]\nk=5");
     EXPECT_EQ(doc.ReadInteger("S", "k", -7), -7);
     doc.DeleteKey("T", "k"); // a key on a line of its own without a final break
