@@ -2,6 +2,7 @@
 #include "platform/text.h"
 #include "library/categorystore.h"
 #include "library/listfiles.h"
+#include "library/ui/filenames.h"
 #include "platform/error.h"
 #include "platform/utils.h"
 #include "platform/ui/messagebox.h"
@@ -148,7 +149,10 @@ void DeleteListDialog::PrepareToShow()
 {
     lists_->clear();
     for (const std::string& name : ov::ListFiles(ov::CategoryFolder(Category) + "/*.txt", false))
-        lists_->addItem(Q(name));
+    {
+        auto* item = new QListWidgetItem(ov::ShownName(name), lists_);
+        item->setData(Qt::UserRole, ov::NameData(name));
+    }
 }
 
 void DeleteListDialog::onDelete()
@@ -158,7 +162,7 @@ void DeleteListDialog::onDelete()
         ov::MessageBox::Show(ov::MsgKind::Error, "You must select a file for deletion", this);
         return;
     }
-    const std::string name = S(selected.front()->text());
+    const std::string name = ov::NameOf(selected.front()->data(Qt::UserRole));
     // The dialog closes after Yes and No alike, even when the deletion fails.
     struct CloseAfter {
         QDialog* d;

@@ -2,6 +2,7 @@
 #include "app/sharedstate.h"
 #include "library/categorystore.h"
 #include "library/listfiles.h"
+#include "library/ui/filenames.h"
 #include "platform/error.h"
 #include "platform/files.h"
 #include "platform/text.h"
@@ -22,8 +23,9 @@
 
 namespace {
 
-using ov::Q;
-using ov::S;
+using ov::NameData;
+using ov::NameOf;
+using ov::ShownName;
 
 // Suspends a widget's painting for the life of the guard, on every path out.
 struct NoRedraw {
@@ -133,7 +135,12 @@ void MessagesPage::BuildPage()
     WireEditor();
 }
 
-std::string MessagesPage::CurrentCategory() const { return categoryCombo_->currentIndex() < 0 ? std::string() : S(categoryCombo_->currentText()); }
+std::string MessagesPage::CurrentCategory() const
+{
+    return categoryCombo_->currentIndex() < 0 ? std::string() : NameOf(categoryCombo_->currentData());
+}
+
+std::string MessagesPage::ListName(int row) const { return NameOf(phraseLists_->item(row)->data(Qt::UserRole)); }
 int MessagesPage::CurrentCategoryIndex() const { return categoryCombo_->currentIndex(); }
 void MessagesPage::SelectCategory(int index) { categoryCombo_->setCurrentIndex(index); }
 
@@ -141,7 +148,7 @@ std::vector<std::string> MessagesPage::ListNames() const
 {
     std::vector<std::string> names;
     names.reserve(size_t(phraseLists_->count()));
-    for (int i = 0; i < phraseLists_->count(); ++i) names.push_back(S(phraseLists_->item(i)->text()));
+    for (int i = 0; i < phraseLists_->count(); ++i) names.push_back(ListName(i));
     return names;
 }
 
@@ -166,42 +173,32 @@ int MessagesPage::CountTickedLists() const
     return n;
 }
 
-QString MessagesPage::EditorDecode(const std::string& bytes)
-{
-    // A list in another 8-bit encoding would lose its accented letters to
-    // replacement characters on the way through the editor; Latin-1 maps
-    // every byte to one character and back.
-    editorLatin1_ = !ov::IsValidUtf8(bytes);
-    return ov::TextOfBytes(bytes);
-}
-
-std::string MessagesPage::EditorText() const
+QString MessagesPage::EditorRawText() const
 {
     // The raw text: toPlainText() would turn no-break spaces into spaces.
     QString text = phraseEditor_->document()->toRawText();
-    text.replace(QChar::ParagraphSeparator, QLatin1String("\r\n"));
-    if (editorLatin1_) {
-        bool latin1 = true;
-        for (const QChar c : text) latin1 = latin1 && c.unicode() <= 0xFF;
-        // New characters Latin-1 cannot hold: the list becomes UTF-8 whole.
-        if (latin1) return text.toLatin1().toStdString();
-    }
-    return text.toUtf8().toStdString();
+    text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+    return text;
 }
+
+std::string MessagesPage::EditorText() const { return ov::EncodeListText(EditorRawText(), editorFormat_); }
 
 void MessagesPage::ClearEditor()
 {
     quietEditor_ = true;
     phraseEditor_->clear();
     quietEditor_ = false;
+    phraseEditor_->setReadOnly(false);
     editorPath_.clear();
     editorEdited_ = false;
-    editorLatin1_ = false;
+    editorFormat_ = {};
+    editorStamp_.clear();
+    editorReadOnly_.clear();
 }
 
 void MessagesPage::onEditorChanged()
 {
-    if (!quietEditor_) state_.MessagesDirty = true;
+    if (!quietEditor_ && !loadingEditor_) state_.MessagesDirty = true;
 }
 
 void MessagesPage::onTickChanged() { state_.MessagesDirty = true; }
@@ -217,7 +214,8 @@ void MessagesPage::FillLists(const std::vector<std::string>& names)
     phraseLists_->clear();
     // Names arrive sorted without regard to case, the order of the box.
     for (const std::string& name : names) {
-        auto* item = new QListWidgetItem(Q(name), phraseLists_);
+        auto* item = new QListWidgetItem(ShownName(name), phraseLists_);
+        item->setData(Qt::UserRole, NameData(name));
         item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
         item->setCheckState(Qt::Unchecked);
     }
@@ -233,13 +231,9 @@ void MessagesPage::LoadCategories(bool loadLists)
         NoRedraw noRedraw(categoryCombo_);
         const QSignalBlocker block(categoryCombo_);
         categoryCombo_->clear();
-        int select = -1;
-        const std::vector<std::string> categories = ov::ListSubfolders(ov::LibraryFolder());
-        for (size_t i = 0; i < categories.size(); ++i) {
-            categoryCombo_->addItem(Q(categories[i]));
-            if (select < 0 && ov::SameTextAscii(categories[i], remembered)) select = int(i);
-        }
-        categoryCombo_->setCurrentIndex(select);
+        for (const std::string& category : ov::ListSubfolders(ov::LibraryFolder()))
+            categoryCombo_->addItem(ShownName(category), NameData(category));
+        categoryCombo_->setCurrentIndex(CategoryIndex(remembered));
     }
     if (loadLists) LoadCategoryLists();
 }
@@ -247,7 +241,10 @@ void MessagesPage::LoadCategories(bool loadLists)
 void MessagesPage::LoadCategoryLists()
 {
     std::exception_ptr late;
-    ReadCategoryLists(late);
+    if (ReadCategoryLists(late) == ListsLoad::FolderGone) {
+        RefillAfterFolderGone(CurrentCategory());
+        return;
+    }
     if (late) std::rethrow_exception(late);
 }
 
@@ -261,10 +258,7 @@ MessagesPage::ListsLoad MessagesPage::ReadCategoryLists(std::exception_ptr& late
     }
     const std::string category = CurrentCategory();
     const std::string folder = ov::CategoryFolder(category);
-    if (!ov::FolderExists(folder)) {
-        ov::MessageBox::Show(ov::MsgKind::Plain, "Warning - no categories found", window());
-        return ListsLoad::FolderGone;
-    }
+    if (!ov::FolderExists(folder)) return ListsLoad::FolderGone;
     // Read before anything on the page changes: a failure here leaves it as it was.
     const std::vector<std::string> names = ov::ListFiles(folder + "/*.txt", false);
     {
@@ -281,14 +275,7 @@ MessagesPage::ListsLoad MessagesPage::ReadCategoryLists(std::exception_ptr& late
         }
         // A record that could not be read whole is not written over: the
         // ticks it still holds would be lost.
-        if (recordRead && CountTickedLists() == 0) {
-            SetTicked(0, true);
-            try {
-                SaveTicksAndEditor();
-            } catch (...) {
-                late = std::current_exception();
-            }
-        }
+        if (recordRead && CountTickedLists() == 0) TickFirstAndRecord(late);
     }
     try {
         BuildPhrasePool();
@@ -299,6 +286,46 @@ MessagesPage::ListsLoad MessagesPage::ReadCategoryLists(std::exception_ptr& late
     ClearEditor();
     st.MessagesDirty = false;
     return ListsLoad::Loaded;
+}
+
+void MessagesPage::TickFirstAndRecord(std::exception_ptr& late)
+{
+    SetTicked(0, true);
+    try {
+        const std::vector<std::string> names = ListNames();
+        std::vector<bool> ticks(names.size());
+        for (size_t i = 0; i < names.size(); ++i) ticks[i] = Ticked(int(i));
+        ov::IniFile ini(ov::SettingsFilePath());
+        ini.Update([&](ov::IniDoc& doc) { ov::WriteTickRecord(doc, state_.CurrentGroup, names, ticks); });
+    } catch (const std::exception& e) {
+        if (runReports_.IsNew("tidy ticks", {}))
+            ov::MessageBox::Show(ov::MsgKind::Warning,
+                                 std::string(e.what())
+                                     + "\nOrvella shows the first list's phrases and leaves the settings file as it is.",
+                                 window());
+    } catch (...) {
+        if (!late) late = std::current_exception();
+    }
+}
+
+void MessagesPage::RefillAfterFolderGone(const std::string& gone)
+{
+    LoadCategories(false);
+    std::exception_ptr late;
+    const ListsLoad loaded = ReadCategoryLists(late);
+    if (loaded == ListsLoad::NoCategories || loaded == ListsLoad::FolderGone) {
+        ov::MessageBox::Show(ov::MsgKind::Plain, "Warning - no categories found", window());
+    } else {
+        const std::string now = CurrentCategory();
+        state_.CurrentGroup = now;
+        if (loadSettings_) loadSettings_(now);
+        state_.CurrentGroup = now;
+        ov::MessageBox::Show(ov::MsgKind::Warning,
+                             "The category \"" + gone + "\" is no longer in the library folder \"" + ov::LibraryFolder()
+                                 + "\". Orvella shows the category \"" + now + "\".",
+                             window());
+    }
+    if (late) std::rethrow_exception(late);
 }
 
 void MessagesPage::RestoreTicks()
@@ -325,32 +352,43 @@ void MessagesPage::SaveTicksAndEditor()
     ov::SharedState& st = state_;
     const std::vector<std::string> names = ListNames();
     std::vector<bool> ticks(names.size());
-    std::string skipped;
+    std::string lost;
     for (size_t i = 0; i < names.size(); ++i) {
         ticks[i] = Ticked(int(i));
-        if (!ov::TickRecordCanHold(names[i])) skipped += (skipped.empty() ? "\"" : ", \"") + names[i] + "\"";
+        // Only a tick is lost: an unticked list needs no line.
+        if (ticks[i] && !ov::TickRecordCanHold(names[i]) && runReports_.IsNew("tick\n" + st.CurrentGroup + "\n" + names[i], {}))
+            lost += (lost.empty() ? "\"" : ", \"") + names[i] + "\"";
     }
     ov::IniFile ini(ov::SettingsFilePath());
     ini.Update([&](ov::IniDoc& doc) {
         ov::WriteTickRecord(doc, st.CurrentGroup, names, ticks); // leaves out what it cannot hold
         doc.WriteInteger("General", "GroupIndex", categoryCombo_->currentIndex());
     });
-    if (!skipped.empty())
+    if (!lost.empty())
         ov::MessageBox::Show(ov::MsgKind::Warning,
-                             "The tick of " + skipped
+                             "The tick of " + lost
                                  + " cannot be recorded in the settings file: the list's name begins with a blank "
                                    "or holds a line break. The other ticks were recorded; rename the file to keep "
                                    "its tick.",
                              window());
-    const int selected = phraseLists_->currentRow();
-    const std::string text = EditorText();
-    if (!text.empty() && selected >= 0) {
-        const std::string path = ov::ListPath(st.CurrentGroup, names[size_t(selected)]);
-        std::string reason;
-        if (!ov::WriteFileAtomic(path, text, &reason))
-            throw ov::OvError(ov::Format("Cannot create file \"%s\". %s", path.c_str(), reason.c_str()));
-    }
+    // Only what the user typed is written, and only to the list it came from.
+    if (editorEdited_) SaveEditorToItsFile();
     st.MessagesDirty = false;
+}
+
+std::map<std::string, bool> MessagesPage::TickStates() const
+{
+    std::map<std::string, bool> ticks;
+    for (int i = 0; i < phraseLists_->count(); ++i) ticks[ListName(i)] = Ticked(i);
+    return ticks;
+}
+
+void MessagesPage::ApplyTickStates(const std::map<std::string, bool>& ticks)
+{
+    for (int i = 0; i < phraseLists_->count(); ++i) {
+        const auto it = ticks.find(ListName(i));
+        if (it != ticks.end()) SetTicked(i, it->second);
+    }
 }
 
 void MessagesPage::BuildPhrasePool()
@@ -386,12 +424,8 @@ void MessagesPage::SelectStoredCategory(const ov::IniDoc& doc)
 
 int MessagesPage::CategoryIndex(const std::string& name) const
 {
-    if (name.empty()) return -1;
-    const int exact = categoryCombo_->findText(Q(name), Qt::MatchExactly | Qt::MatchCaseSensitive);
-    if (exact >= 0) return exact;
-    for (int i = 0; i < categoryCombo_->count(); ++i)
-        if (ov::SameTextAscii(S(categoryCombo_->itemText(i)), name)) return i;
-    return -1;
+    // File names are case-sensitive: "Calm" and "calm" are two categories.
+    return name.empty() ? -1 : categoryCombo_->findData(NameData(name));
 }
 
 // A change of category is all or nothing: the page (box, lists, ticks,
@@ -437,6 +471,7 @@ void MessagesPage::onCategoryChanged()
     if (loaded == ListsLoad::FolderGone) {
         SelectQuietly(oldIndex);
         st.CurrentGroup = oldGroup;
+        RefillAfterFolderGone(newGroup);
         return;
     }
     if (loaded == ListsLoad::Empty) {
@@ -448,12 +483,16 @@ void MessagesPage::onCategoryChanged()
     if (loadSettings_) loadSettings_(newGroup);
     st.CurrentGroup = newGroup;
     // The old category's save recorded its own position; record the new one.
+    // Nobody asked for it: a file that cannot take it is told once per run.
     if (settingsSaved) {
         try {
             ov::IniFile ini(ov::SettingsFilePath());
-            ini.Update([&](ov::IniDoc& doc) { doc.WriteInteger("General", "GroupIndex", categoryCombo_->currentIndex()); });
-        } catch (...) {
-            if (!late) late = std::current_exception();
+            const int index = categoryCombo_->currentIndex();
+            if (ini.ReadInteger("General", "GroupIndex", -1) != index)
+                ini.Update([&](ov::IniDoc& doc) { doc.WriteInteger("General", "GroupIndex", index); });
+        } catch (const std::exception& e) {
+            if (runReports_.IsNew("category position", {}))
+                ov::MessageBox::Show(ov::MsgKind::Warning, e.what(), window());
         }
     }
     if (late) std::rethrow_exception(late);

@@ -1,11 +1,13 @@
 #pragma once
 #include "library/categorystore.h"
+#include "library/listfiles.h"
 
 #include <QPointer>
 #include <QString>
 #include <QWidget>
 #include <exception>
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -56,13 +58,22 @@ public:
     std::vector<std::string> ListNames() const;
     bool Ticked(int index) const;
     void SetTicked(int index, bool ticked); // without counting as a user change
-    std::string EditorText() const;         // the editor's text with CR LF line breaks
+    std::string EditorText() const;         // the bytes a save writes: the list's own encoding and line breaks
     void ClearEditor();                     // emptying is not a change of the text
 
 private:
     enum class ListsLoad { NoCategories, FolderGone, Empty, Loaded };
     void BuildPage();
     void RestoreTicks();
+    // The first list ticked and recorded for a category without ticks: a
+    // tidy-up nobody asked for, so a failure is told once and stops nothing.
+    void TickFirstAndRecord(std::exception_ptr& late);
+    // The category's folder has gone: the box is refilled and the category
+    // shown now (or another that exists) loaded, with one message.
+    void RefillAfterFolderGone(const std::string& gone);
+    std::string ListName(int row) const; // the name's bytes, as the folder has it
+    std::map<std::string, bool> TickStates() const;
+    void ApplyTickStates(const std::map<std::string, bool>& ticks);
     // LoadCategoryLists without the throw: an error met after the page was
     // refilled (tick record, unreadable list) is handed back in `late` once
     // the page holds the category whole.
@@ -70,7 +81,7 @@ private:
     void SelectQuietly(int index);
     int CategoryIndex(const std::string& name) const;
     void FillLists(const std::vector<std::string>& names);
-    QString EditorDecode(const std::string& bytes); // sets editorLatin1_
+    QString EditorRawText() const; // lines joined by '\n'
 
     void onCategoryChanged();
     void onTickChanged();
@@ -80,6 +91,13 @@ private:
     // The editor, printing and the list dialogs (messagespage_editor.cpp).
     void WireEditor();
     void OfferToSaveEditorEdits();
+    // Writes the editor's text to its file; when another program changed the
+    // file since it was loaded, the user chooses: overwrite, or reload.
+    bool SaveEditorToItsFile(); // false: not written (reloaded, or the session ended)
+    void ShowList(const ov::ListText& list, const QString& name, const std::string& path);
+    // Loads the lists again (after a list was created or deleted) keeping
+    // ticks the user has not saved yet.
+    void ReloadKeepingTicks();
     void onListChosen();
     void onSaveMessages();
     void onPrintList();
@@ -107,9 +125,12 @@ private:
     std::string editorPath_;    // the file the editor's text was loaded from
     bool editorEdited_ = false; // typed into since it was loaded or saved
     bool loadingEditor_ = false;
-    bool editorLatin1_ = false; // the loaded list is not UTF-8: keep its bytes
+    ov::ListFormat editorFormat_;   // how the loaded list is written back
+    std::string editorStamp_;       // the file as it was loaded or last saved
+    std::string editorReadOnly_;    // why the loaded list cannot be edited here
     bool quietEditor_ = false;
     // Lists that failed to read and bad tick lines already told to the user.
     ov::ReportMemory listReports_;
     ov::ReportMemory tickReports_;
+    ov::ReportMemory runReports_; // told once per run
 };

@@ -44,7 +44,7 @@ void MessagesPage::WireEditor()
     // A click on the list already loaded and untouched would only read the
     // file again; the row change has loaded any other list.
     connect(phraseLists_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
-        if (editorEdited_ || editorPath_ != ov::ListPath(CurrentCategory(), S(item->text())))
+        if (editorEdited_ || editorPath_ != ov::ListPath(CurrentCategory(), ListName(phraseLists_->row(item))))
             ov::Guarded([this] { onListChosen(); });
     });
     connect(phraseEditor_, &QPlainTextEdit::textChanged, this, [this] {
@@ -64,8 +64,57 @@ void MessagesPage::OfferToSaveEditorEdits()
     if (ov::MessageBox::Show(ov::MsgKind::Confirm,
                              "The selected messages have changed.\r\nDo you wish to save the changes?", window())
         == ov::MsgResult::Yes)
-        ov::SaveListText(editorPath_, EditorText());
+        SaveEditorToItsFile();
     editorEdited_ = false;
+}
+
+bool MessagesPage::SaveEditorToItsFile()
+{
+    if (editorPath_.empty()) return false;
+    if (!editorReadOnly_.empty())
+        throw ov::OvError("The list \"" + editorPath_ + "\" cannot be saved from the editor: " + editorReadOnly_ + ".");
+    if (ov::FileStamp(editorPath_) != editorStamp_) {
+        const bool overwrite =
+            ov::MessageBox::Show(ov::MsgKind::Confirm,
+                                 "The list \"" + editorPath_
+                                     + "\" was changed by another program after it was opened here.\r\n"
+                                       "Do you wish to overwrite it with the text in the editor?\r\n"
+                                       "(No loads the list as it is now; the text in the editor is not saved.)",
+                                 window())
+            == ov::MsgResult::Yes;
+        if (state_.ExitRequested) return false; // the session ended during the question: nothing is written
+        if (!overwrite) {
+            const std::string path = editorPath_;
+            editorEdited_ = false;
+            QListWidgetItem* item = phraseLists_->currentItem();
+            if (ov::FileExists(path)) ShowList(ov::LoadListText(path), item ? item->text() : QString(), path);
+            return false;
+        }
+    }
+    ov::SaveListText(editorPath_, EditorText());
+    editorStamp_ = ov::FileStamp(editorPath_);
+    editorEdited_ = false;
+    return true;
+}
+
+void MessagesPage::ShowList(const ov::ListText& list, const QString& name, const std::string& path)
+{
+    if (list.text != EditorRawText()) {
+        const WaitCursor wait; // a large list takes a moment to lay out
+        loadingEditor_ = true;
+        phraseEditor_->setPlainText(list.text);
+        loadingEditor_ = false;
+    }
+    editorPath_ = path;
+    editorFormat_ = list.format;
+    editorStamp_ = ov::FileStamp(path);
+    editorReadOnly_ = list.readOnlyReason;
+    editorEdited_ = false;
+    phraseEditor_->setReadOnly(!editorReadOnly_.empty());
+    QString heading = QStringLiteral("Subliminal Messages Editor for:  ") + name;
+    if (!editorReadOnly_.empty()) heading += QStringLiteral(" (read-only: ") + Q(editorReadOnly_) + QLatin1Char(')');
+    editorLabel_->setText(heading);
+    phraseEditor_->setAccessibleDescription(editorReadOnly_.empty() ? QString() : heading);
 }
 
 void MessagesPage::onListChosen()
@@ -75,35 +124,23 @@ void MessagesPage::onListChosen()
         const QSignalBlocker block(phraseLists_);
         phraseLists_->setCurrentRow(0);
     }
-    const QString name = phraseLists_->currentItem()->text();
-    const std::string path = ov::ListPath(CurrentCategory(), S(name));
-    std::string text;
-    bool changes = false;
+    const int row = phraseLists_->currentRow();
+    const std::string path = ov::ListPath(CurrentCategory(), ListName(row));
+    ov::ListText list;
     try {
-        text = ov::LoadEditorText(path);
-        changes = text != EditorText();
-        if (changes) OfferToSaveEditorEdits();
+        list = ov::LoadListText(path);
+        if (list.text != EditorRawText() || path != editorPath_) OfferToSaveEditorEdits();
     } catch (const ov::OvError&) {
         // The editor keeps its text; keep the selection on the list it
         // belongs to, so that Save cannot write it into another list.
         const QSignalBlocker block(phraseLists_);
-        int row = -1;
+        int keep = -1;
         for (int i = 0; i < phraseLists_->count() && !editorPath_.empty(); ++i)
-            if (ov::ListPath(CurrentCategory(), S(phraseLists_->item(i)->text())) == editorPath_) row = i;
-        phraseLists_->setCurrentRow(row);
+            if (ov::ListPath(CurrentCategory(), ListName(i)) == editorPath_) keep = i;
+        phraseLists_->setCurrentRow(keep);
         throw;
     }
-    if (changes) {
-        const WaitCursor wait; // a large list takes a moment to lay out
-        QString q = EditorDecode(text);
-        q.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-        loadingEditor_ = true;
-        phraseEditor_->setPlainText(q); // the change sets MessagesDirty
-        loadingEditor_ = false;
-    }
-    editorPath_ = path;
-    editorEdited_ = false;
-    editorLabel_->setText(QStringLiteral("Subliminal Messages Editor for:  ") + name);
+    ShowList(list, phraseLists_->item(row)->text(), path);
 }
 
 void MessagesPage::onSaveMessages()
@@ -112,15 +149,17 @@ void MessagesPage::onSaveMessages()
         ov::MessageBox::Show(ov::MsgKind::Error, "You must select a list to save the messages to", window());
         return;
     }
-    const std::string path = ov::ListPath(CurrentCategory(), S(phraseLists_->currentItem()->text()));
+    const std::string path = ov::ListPath(CurrentCategory(), ListName(phraseLists_->currentRow()));
+    bool written = true;
     {
         const WaitCursor wait;
-        ov::SaveListText(path, EditorText());
+        // Save writes the list shown, also when nothing was typed.
+        if (path == editorPath_) written = SaveEditorToItsFile();
+        else ov::SaveListText(path, EditorText());
+        if (state_.ExitRequested) return;
         SaveTicksAndEditor();
     }
-    editorPath_ = path;
-    editorEdited_ = false;
-    ov::MessageBox::Show(ov::MsgKind::Information, "Messages Saved Successfully", window());
+    if (written) ov::MessageBox::Show(ov::MsgKind::Information, "Messages Saved Successfully", window());
     state_.MessagesDirty = false;
 }
 
@@ -143,13 +182,23 @@ void MessagesPage::onPrintList()
         throw ov::OvError(ov::Format("The list could not be printed on \"%s\".", S(printer.printerName()).c_str()));
 }
 
+void MessagesPage::ReloadKeepingTicks()
+{
+    const bool unsaved = state_.MessagesDirty;
+    const std::map<std::string, bool> ticks = TickStates();
+    LoadCategories(true);
+    if (!unsaved) return;
+    ApplyTickStates(ticks);
+    state_.MessagesDirty = true;
+}
+
 void MessagesPage::onNewList()
 {
     if (!newListDialog_) return;
     newListDialog_->Category = CurrentCategory();
     if (newListDialog_->Execute(window()) != QDialog::Accepted) return;
     OfferToSaveEditorEdits();
-    LoadCategories(true);
+    ReloadKeepingTicks();
 }
 
 void MessagesPage::onDeleteList()
@@ -159,5 +208,5 @@ void MessagesPage::onDeleteList()
     deleteListDialog_->Execute(window());
     // Edits of a list that was just deleted are meant to go with it.
     if (ov::FileExists(editorPath_)) OfferToSaveEditorEdits();
-    LoadCategories(true);
+    ReloadKeepingTicks();
 }

@@ -143,6 +143,27 @@ TEST_F(Dialogs, CancelCreatesNothingAndDoesNotReloadButDeleteCancelReloads)
     EXPECT_TRUE(Shown().empty());
 }
 
+TEST_F(Dialogs, UnsavedTicksSurviveCreatingAndDeletingAListAndNamesAreTheBytesOnDisk)
+{
+    exe->MakeCategory("Cat", {{"a", "x"}, {"b", "y"}, {"r\xE9sum\xE9", "z"}});
+    MakeMain();
+    QListWidget* lists = Find<QListWidget>("phraseLists");
+    lists->item(1)->setCheckState(Qt::Checked); // the user ticks b
+    TypeNames({"c"});
+    Find<QPushButton>("newListButton")->click();
+    EXPECT_EQ(Page().ListNames(), (std::vector<std::string>{"a", "b", "c", "r\xE9sum\xE9"}));
+    EXPECT_TRUE(Page().Ticked(1));
+    EXPECT_TRUE(main->State().MessagesDirty);
+    // A name that is not UTF-8 shows readably and is deleted under its own bytes.
+    EXPECT_EQ(lists->item(3)->text(), QString::fromUtf8("r\u00e9sum\u00e9"));
+    PickForDeletion(QString::fromUtf8("r\u00e9sum\u00e9"));
+    Answer(MsgResult::Yes);
+    Find<QPushButton>("deleteListButton")->click();
+    EXPECT_EQ(FilesOf("Affirmations/Cat"), (std::vector<std::string>{"a.txt", "b.txt", "c.txt"}));
+    EXPECT_TRUE(Page().Ticked(1));
+    EXPECT_TRUE(main->State().MessagesDirty);
+}
+
 TEST_F(Dialogs, DeleteAsksAndOnlyYesDeletes)
 {
     exe->MakeCategory("Cat", {{"a", "x"}, {"b", "y"}});

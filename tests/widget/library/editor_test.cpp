@@ -34,7 +34,7 @@ protected:
     }
 };
 
-TEST_F(Editor, LfAndCrFilesLoadAsLinesAndSaveBackWithCrLf)
+TEST_F(Editor, LfAndCrFilesLoadAsLinesAndSaveBackWithTheirOwnLineBreaks)
 {
     exe->MakeCategory("Cat", {{"cr", "x\ry"}, {"lf", "a\n\nb\n"}});
     MakeMain();
@@ -43,11 +43,11 @@ TEST_F(Editor, LfAndCrFilesLoadAsLinesAndSaveBackWithCrLf)
     EXPECT_EQ(Find<QPlainTextEdit>("phraseEditor")->blockCount(), 4); // a, empty, b, and the row after the final break
     EXPECT_EQ(Find<QLabel>("editorLabel")->text(), "Subliminal Messages Editor for:  lf");
     Find<QPushButton>("saveMessagesButton")->click();
-    EXPECT_EQ(File("lf"), "a\r\n\r\nb\r\n");
+    EXPECT_EQ(File("lf"), "a\n\nb\n");
     Select(0);
     EXPECT_EQ(Find<QPlainTextEdit>("phraseEditor")->blockCount(), 2);
     Find<QPushButton>("saveMessagesButton")->click();
-    EXPECT_EQ(File("cr"), "x\r\ny");
+    EXPECT_EQ(File("cr"), "x\ry");
     EXPECT_EQ(ShownTexts(), (std::vector<std::string>{"Messages Saved Successfully", "Messages Saved Successfully"}));
     EXPECT_FALSE(Dirty());
 }
@@ -68,13 +68,12 @@ TEST_F(Editor, SaveKeepsTextExactlyIncludingNoBreakSpacesAndMissingFinalBreak)
     EXPECT_EQ(st.st_size, 0);
 }
 
-TEST_F(Editor, SameListUnchangedLeavesFlagAnotherListSetsIt)
+TEST_F(Editor, LoadingAListIsNoChange)
 {
     exe->MakeCategory("Cat", {{"a", "one"}, {"b", "two"}});
     MakeMain();
     Select(0);
-    EXPECT_TRUE(Dirty()); // the load changed the editor's text
-    main->State().MessagesDirty = false;
+    EXPECT_FALSE(Dirty());
     QListWidget* lists = Find<QListWidget>("phraseLists");
     QTest::mouseClick(lists->viewport(), Qt::LeftButton, {}, lists->visualItemRect(lists->item(0)).center());
     EXPECT_FALSE(Dirty());
@@ -82,9 +81,59 @@ TEST_F(Editor, SameListUnchangedLeavesFlagAnotherListSetsIt)
     Select(0); // chosen again: the file is read anew, and its text is the same
     EXPECT_FALSE(Dirty());
     Select(1);
-    EXPECT_TRUE(Dirty());
+    EXPECT_FALSE(Dirty());
     EXPECT_EQ(Page().EditorText(), "two");
     EXPECT_TRUE(Shown().empty());
+}
+
+// A list saved by another editor: UTF-16 with its mark, or UTF-8 with a mark,
+// LF line breaks and a NUL.
+TEST_F(Editor, LookingAtAListNeverRewritesItAndAnEditKeepsItsEncoding)
+{
+    std::string utf16("\xFF\xFE", 2);
+    for (const char c : std::string("I am calm\r\nI am strong\r\n")) utf16.append({c, '\0'});
+    const std::string withNul("\xEF\xBB\xBFline1\nline2\0hidden tail\nline3\n", 32);
+    exe->MakeCategory("Cat", {{"a", utf16}, {"b", withNul}});
+    MakeMain();
+    Select(0);
+    EXPECT_EQ(Find<QPlainTextEdit>("phraseEditor")->toPlainText(), "I am calm\nI am strong\n");
+    EXPECT_FALSE(Dirty());
+    Page().SaveTicksAndEditor(); // the close question answered Yes
+    EXPECT_EQ(File("a"), utf16);
+    Find<QPlainTextEdit>("phraseEditor")->appendPlainText("new");
+    Page().SaveTicksAndEditor();
+    EXPECT_EQ(File("a"), utf16 + std::string("\r\0\n\0n\0e\0w\0", 10)); // one more line, as UTF-16
+
+    // What the editor cannot show is never written back.
+    Select(1);
+    EXPECT_TRUE(Find<QPlainTextEdit>("phraseEditor")->isReadOnly());
+    EXPECT_NE(Find<QLabel>("editorLabel")->text().indexOf("read-only"), -1);
+    Find<QPushButton>("saveMessagesButton")->click();
+    ASSERT_EQ(Shown().size(), 1u);
+    EXPECT_EQ(Shown()[0].kind, MsgKind::Error);
+    Page().SaveTicksAndEditor();
+    EXPECT_EQ(File("b"), withNul);
+    Select(0);
+    EXPECT_FALSE(Find<QPlainTextEdit>("phraseEditor")->isReadOnly());
+}
+
+TEST_F(Editor, AListChangedByAnotherProgramIsOverwrittenOnlyWhenTheUserSaysSo)
+{
+    exe->MakeCategory("Cat", {{"a", "one"}});
+    MakeMain();
+    Select(0);
+    Type("mine");
+    exe->Write("Affirmations/Cat/a.txt", "theirs");
+    Find<QPushButton>("saveMessagesButton")->click(); // unanswered: No, the list is loaded as it is now
+    ASSERT_EQ(Shown().size(), 1u);
+    EXPECT_EQ(Shown()[0].kind, MsgKind::Confirm);
+    EXPECT_EQ(File("a"), "theirs");
+    EXPECT_EQ(Page().EditorText(), "theirs");
+    Type("mine again");
+    exe->Write("Affirmations/Cat/a.txt", "theirs again");
+    Answer(MsgResult::Yes);
+    Page().SaveTicksAndEditor();
+    EXPECT_EQ(File("a"), "mine again");
 }
 
 TEST_F(Editor, ReadOnlyFileOnSaveShowsErrorAndKeepsFileAndFlag)

@@ -199,18 +199,22 @@ TEST_F(MessagesPageTest, ListNameWithALineBreakIsSkippedInTheRecordAndTheChangeC
     exe->Write("Orvella.ini", "[Y-Settings]\nDisplayFreq=3\n");
     MakeMain();
     Page().SelectCategory(1);
-    ASSERT_EQ(Shown().size(), 1u);
-    EXPECT_EQ(Shown()[0].kind, MsgKind::Warning);
-    EXPECT_NE(Shown()[0].text.find("two\nlines"), std::string::npos);
+    EXPECT_TRUE(Shown().empty()); // the list is not ticked: no tick is lost
     EXPECT_EQ(Page().CurrentCategory(), "Y");
     EXPECT_EQ(Find<ov::NumberSpinBox>("intervalSpin")->Value(), 3);
     EXPECT_EQ(Ini("Y-Affirmations", "0"), "plain:True"); // the other ticks are kept
     EXPECT_EQ(Pool(), std::vector<std::string>{"p"});
+    Page().SetTicked(1, true);
+    Page().SaveTicksAndEditor();
+    Page().SaveTicksAndEditor(); // told once
+    ASSERT_EQ(Shown().size(), 1u);
+    EXPECT_EQ(Shown()[0].kind, MsgKind::Warning);
+    EXPECT_NE(Shown()[0].text.find("two\nlines"), std::string::npos);
     Page().SelectCategory(0);
     EXPECT_EQ(Ini("Y-Settings", "DisplayFreq"), "3");
 }
 
-TEST_F(MessagesPageTest, ReloadKeepsSelectionByNameAndVanishedCategoryWarns)
+TEST_F(MessagesPageTest, ReloadKeepsSelectionByNameAndAVanishedCategoryGivesWayToOneThatExists)
 {
     exe->MakeCategory("Work", {{"w", "w1"}});
     MakeMain();
@@ -220,9 +224,63 @@ TEST_F(MessagesPageTest, ReloadKeepsSelectionByNameAndVanishedCategoryWarns)
     EXPECT_EQ(Pool(), (std::vector<std::string>{"w1"}));
 
     std::filesystem::remove_all(exe->Path("Affirmations/Work"));
+    Page().LoadCategoryLists(); // as a close of the window does
+    ASSERT_EQ(Shown().size(), 1u);
+    EXPECT_NE(Shown()[0].text.find("\"Work\" is no longer"), std::string::npos) << Shown()[0].text;
+    EXPECT_EQ(Find<QComboBox>("categoryCombo")->count(), 1);
+    EXPECT_EQ(Page().CurrentCategory(), "Apple");
+    EXPECT_EQ(Pool(), (std::vector<std::string>{"a1"}));
     Page().LoadCategoryLists();
-    ASSERT_EQ(ShownTexts(), (std::vector<std::string>{"Warning - no categories found"}));
-    EXPECT_EQ(Pool(), (std::vector<std::string>{"w1"})); // the pool is unchanged
+    EXPECT_EQ(Shown().size(), 1u);
+}
+
+// Linux names are case-sensitive and need not be UTF-8: each is its own
+// category or list, under its own bytes.
+TEST_F(MessagesPageTest, NamesAreTheBytesOnDiskCaseAndEncodingAlike)
+{
+    exe->MakeCategory("Calm", {{"A", "upper"}, {"a", "lower"}});
+    exe->MakeCategory("calm", {{"x", "x1"}});
+    exe->MakeCategory("Caf\xE9", {{"r\xE9sum\xE9", "p1"}});
+    MakeMain();
+    auto choose = [&](const std::string& name) {
+        for (int i = 0; i < Find<QComboBox>("categoryCombo")->count(); ++i) {
+            Find<QComboBox>("categoryCombo")->setCurrentIndex(i);
+            if (Page().CurrentCategory() == name) return;
+        }
+        ADD_FAILURE() << name;
+    };
+    choose("Calm");
+    QListWidget* lists = Find<QListWidget>("phraseLists");
+    lists->item(Page().ListNames()[0] == "a" ? 0 : 1)->setCheckState(Qt::Checked);
+    lists->item(Page().ListNames()[0] == "A" ? 0 : 1)->setCheckState(Qt::Unchecked);
+    Page().SaveTicksAndEditor();
+    choose("calm");
+    choose("Calm");
+    EXPECT_EQ(Pool(), (std::vector<std::string>{"lower"}));
+    choose("Caf\xE9");
+    EXPECT_EQ(Find<QComboBox>("categoryCombo")->currentText(), QString::fromUtf8("Caf\u00e9"));
+    EXPECT_EQ(Page().ListNames(), (std::vector<std::string>{"r\xE9sum\xE9"}));
+    EXPECT_EQ(Pool(), (std::vector<std::string>{"p1"}));
+    EXPECT_EQ(Ini("Caf\xE9-Affirmations", "0"), "r\xE9sum\xE9:True");
+    lists->setCurrentRow(0);
+    EXPECT_EQ(Page().EditorText(), "p1");
+    EXPECT_TRUE(Shown().empty()) << ShownTexts().front();
+}
+
+// Ticking the first list of a category without a record is a tidy-up: a
+// settings file that cannot be written is told once and stops nothing.
+TEST_F(MessagesPageTest, TheFirstTickIsRecordedWhereItCanBeAndToldOnceWhereNot)
+{
+    exe->MakeCategory("X", {{"x1", "x"}});
+    exe->Write("Orvella.ini", "[X-Settings]\n");
+    chmod(exe->SettingsFile().c_str(), 0444);
+    MakeMain();
+    EXPECT_TRUE(Page().Ticked(0));
+    EXPECT_EQ(Pool(), (std::vector<std::string>{"x"}));
+    EXPECT_NO_THROW(Page().LoadCategoryLists());
+    ASSERT_EQ(Shown().size(), 1u);
+    EXPECT_EQ(Shown()[0].kind, MsgKind::Warning);
+    EXPECT_EQ(exe->Read("Orvella.ini"), "[X-Settings]\n");
 }
 
 TEST_F(MessagesPageTest, EmptyCategoryKeepsPoolAndGroupIndexBeyondRangeSelectsFirst)
