@@ -54,8 +54,15 @@ RegValues DefaultBrandingRecord()
 
 static RegValues ReadBrandingRecord(const std::string& keyPath)
 {
-    const std::string file = FindConfigFile(keyPath, ConfigSearchFolders());
-    return file.empty() ? DefaultBrandingRecord() : ReadRegFile(file);
+    // A record that cannot be read or holds no value would blank the product
+    // pages: the next folder's record stands in, at last the shipped one.
+    for (const std::string& folder : ConfigSearchFolders()) {
+        const std::string file = FindConfigFile(keyPath, {folder});
+        if (file.empty()) continue;
+        RegValues values = ReadRegFile(file);
+        if (values.Size() > 0) return values;
+    }
+    return DefaultBrandingRecord();
 }
 
 std::string ReadBrandingValue(const std::string& valueName, const std::string& keyPath)

@@ -38,9 +38,10 @@ std::string BrandingKeyPath(const std::string& exeFileName);
 RegValues DefaultBrandingRecord();
 
 // One value of the branding record (value names match without regard to
-// case). The file is looked up and read anew on every call, the shipped
-// record standing in when there is none; a missing value or a value that is
-// not text gives empty text.
+// case). The file is looked up and read anew on every call; a record that
+// cannot be read or holds no value is passed over, and the shipped record
+// stands in when there is none; a missing value or a value that is not text
+// gives empty text.
 std::string ReadBrandingValue(const std::string& valueName, const std::string& keyPath);
 
 // All fields, the file read once.

@@ -191,12 +191,6 @@ bool WriteInPlace(const std::string& target, std::string_view data, int& err, st
     return ok;
 }
 
-std::string ExtensionOf(std::string_view name)
-{
-    const size_t dot = name.find_last_of('.');
-    return dot == std::string_view::npos || dot == 0 ? std::string() : std::string(name.substr(dot));
-}
-
 } // namespace
 
 ReadStatus ReadRegularFile(const std::string& path, std::string& out, size_t cap, std::string* reason, bool* truncated)
@@ -266,19 +260,16 @@ bool IsRegularFile(const std::string& path)
 
 bool IsOwnTemporaryName(std::string_view entry, std::string_view fileName)
 {
-    // "." + name + "." + six letters or digits, as mkostemp makes them.
+    // "." + the very name + "." + six letters or digits, as mkostemp makes
+    // them. Anything looser takes other programs' files, or a user's copy
+    // such as ".mine.ini.backup", for ours.
     constexpr size_t kRandom = 6;
-    if (entry.size() < 1 + 1 + 1 + kRandom || entry[0] != '.') return false;
-    const std::string_view random = entry.substr(entry.size() - kRandom);
-    for (const char c : random)
+    if (fileName.empty() || entry.size() != 1 + fileName.size() + 1 + kRandom) return false;
+    if (entry[0] != '.' || entry.substr(1, fileName.size()) != fileName || entry[1 + fileName.size()] != '.')
+        return false;
+    for (const char c : entry.substr(entry.size() - kRandom))
         if (!((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9'))) return false;
-    if (entry[entry.size() - kRandom - 1] != '.') return false;
-    const std::string_view name = entry.substr(1, entry.size() - kRandom - 2);
-    if (name.empty()) return false;
-    const std::string ext = ExtensionOf(fileName);
-    // A file without an extension claims only its own temporaries.
-    if (ext.empty()) return name == fileName;
-    return name.size() > ext.size() && name.substr(name.size() - ext.size()) == ext;
+    return true;
 }
 
 size_t RemoveStaleTemporaries(const std::string& folder, std::string_view fileName)

@@ -49,18 +49,19 @@ bool IsRegularFile(const std::string& path);
 // - An existing file we may not write, or without any write bit (even for
 //   root), gets the error a direct write would; so do folders, FIFOs and
 //   devices, which are never written.
-// - Temporaries of this exact pattern for files of the same extension that
+// - Temporaries of this very file (".<name>.XXXXXX", the exact name) that
 //   an interrupted save left in the folder are removed; one that another
-//   save is still writing (it holds a lock on it) is left alone.
+//   save is still writing (it holds a lock on it) is left alone, and so is
+//   every other file.
 // On failure returns false with the system's reason.
 bool WriteFileAtomic(const std::string& path, std::string_view data, std::string* reason = nullptr);
 
-// Whether a folder entry is a temporary that WriteFileAtomic makes for a file
-// ending in `extension` (".<name>.XXXXXX", X letters or digits).
-bool IsOwnTemporaryName(std::string_view entry, std::string_view extension);
+// Whether a folder entry is a temporary that WriteFileAtomic makes for the
+// file `fileName`: "." + fileName + "." + six letters or digits.
+bool IsOwnTemporaryName(std::string_view entry, std::string_view fileName);
 
-// Removes the unlocked temporaries of files ending in `extension` from a
-// folder; returns how many went.
-size_t RemoveStaleTemporaries(const std::string& folder, std::string_view extension);
+// Removes the unlocked temporaries of the file `fileName` from a folder;
+// returns how many went.
+size_t RemoveStaleTemporaries(const std::string& folder, std::string_view fileName);
 
 } // namespace ov

@@ -131,6 +131,14 @@ std::string SeedLibrary(const std::string& shipped, const std::string& target)
         RemoveTree(temp);
         return why;
     }
+    // mkdtemp makes it private; the library gets the mode its folders have.
+    const mode_t mask = umask(0);
+    umask(mask);
+    if (chmod(temp.c_str(), 0777 & ~mask) != 0) {
+        const int err = errno;
+        RemoveTree(temp);
+        return temp + ": " + SysError(err);
+    }
     if (rename(temp.c_str(), target.c_str()) != 0) {
         const int err = errno;
         RemoveTree(temp);

@@ -2,6 +2,7 @@
 #include "platform/error.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <algorithm>
 #include <cerrno>
 #include <cstdarg>
@@ -155,14 +156,30 @@ static std::string& ExePathOverride()
 
 void SetExePath(const std::string& path) { ExePathOverride() = path; }
 
+// The kernel's own bytes for the executable. Qt's applicationFilePath()
+// decodes the name, and a folder name that is not UTF-8 does not survive the
+// way back: every file beside the executable would be missed.
+static std::string ReadExeLink()
+{
+    std::string buf(256, '\0');
+    for (;;) {
+        const ssize_t n = readlink("/proc/self/exe", buf.data(), buf.size());
+        if (n <= 0) return {};
+        if (size_t(n) < buf.size()) return buf.substr(0, size_t(n));
+        buf.resize(buf.size() * 2);
+    }
+}
+
 std::string ExePath()
 {
     if (!ExePathOverride().empty()) return ExePathOverride();
+    // Taken once: a package upgrade while the program runs turns the link
+    // into "<path> (deleted)".
+    static const std::string fromKernel = ReadExeLink();
+    if (!fromKernel.empty()) return fromKernel;
     if (QCoreApplication::instance())
-        return QCoreApplication::applicationFilePath().toLocal8Bit().toStdString();
-    char buf[4096];
-    const ssize_t n = readlink("/proc/self/exe", buf, sizeof buf - 1);
-    return n > 0 ? std::string(buf, size_t(n)) : std::string("./Orvella");
+        return QFile::encodeName(QCoreApplication::applicationFilePath()).toStdString();
+    return "./Orvella";
 }
 
 std::string ExeFolder()

@@ -33,8 +33,22 @@ std::string RemoveWarning(const std::string& path, const std::string& reason)
 std::string NameWarning(const std::string& exe)
 {
     return "Auto-start cannot be set for this folder name: " + exe
-        + ". Desktop entries hold only UTF-8 text; move Orvella to a folder whose name is valid UTF-8.";
+        + ". Desktop entries hold only UTF-8 text without control characters; move Orvella to a folder whose name"
+          " is valid UTF-8 text.";
 }
+
+// The desktop refuses an entry whose values are not UTF-8 or hold a control
+// character other than those its escapes spell (tab, line ends).
+bool FitsDesktopEntry(const std::string& path)
+{
+    if (!IsValidUtf8(path)) return false;
+    for (const char c : path)
+        if ((static_cast<unsigned char>(c) < 0x20 && c != '\t' && c != '\n' && c != '\r') || c == 0x7f) return false;
+    return true;
+}
+
+// The icon the install rules put in the hicolor theme (tools/install.cmake).
+constexpr const char* kInstalledIcon = "com.halvorn.Orvella";
 
 void Warn(const AutoRunWarn& warn, const std::string& text)
 {
@@ -203,12 +217,19 @@ std::string DesktopExecQuote(const std::string& path)
     return EscapeString(q);
 }
 
-std::string AutoRunEntryText(const std::string& exePath, const std::string& name)
+std::string AutoRunEntryText(const std::string& exePath)
 {
+    // A trailing blank of a value is dropped by the readers unless escaped.
+    std::string tryExec = EscapeString(exePath);
+    if (!tryExec.empty() && tryExec.back() == ' ') tryExec.replace(tryExec.size() - 1, 1, "\\s");
+    // The product's name, not the command's; TryExec lets the desktop skip
+    // the entry once the program is gone.
     return "[Desktop Entry]\n"
            "Type=Application\n"
-           "Name=" + EscapeString(name) + "\n"
+           "Name=Orvella\n"
            "Exec=" + DesktopExecQuote(exePath) + "\n"
+           "TryExec=" + tryExec + "\n"
+           "Icon=" + std::string(kInstalledIcon) + "\n"
            "Terminal=false\n"
            "X-GNOME-Autostart-enabled=true\n";
 }
@@ -248,18 +269,18 @@ void SetAutoRun(bool on, const AutoRunWarn& warn)
     if (on && IsAutoRunSet(warn)) return;
     const std::string folder = AutoRunFolder();
     const std::string path = AutoRunEntryPath();
-    const std::string name = ExeBaseName();
     if (on) {
-        // The desktop refuses an entry that is not UTF-8 and would drop it
-        // silently at the next logon: say so now and write nothing.
-        if (!IsValidUtf8(ExePath())) {
-            Warn(warn, NameWarning(ExePath()));
+        // The desktop would drop such an entry silently at the next logon:
+        // say so now and write nothing.
+        const std::string exe = ExePath();
+        if (!FitsDesktopEntry(exe)) {
+            Warn(warn, NameWarning(exe));
             return;
         }
         std::string reason;
         if (!ForceFolders(folder))
             reason = errno == EEXIST ? folder + " is not a folder" : std::strerror(errno);
-        else if (!WriteFileAtomic(path, AutoRunEntryText(ExePath(), name), &reason) && reason.empty())
+        else if (!WriteFileAtomic(path, AutoRunEntryText(exe), &reason) && reason.empty())
             reason = "the file could not be replaced";
         if (!reason.empty()) Warn(warn, WriteWarning(path, reason));
         return;

@@ -22,7 +22,7 @@ bool IsAutoRunSet(const AutoRunWarn& warn);
 void SetAutoRun(bool on, const AutoRunWarn& warn);
 
 // The text of the entry for an executable, and the Exec value it holds.
-std::string AutoRunEntryText(const std::string& exePath, const std::string& name);
+std::string AutoRunEntryText(const std::string& exePath);
 std::string DesktopExecQuote(const std::string& path);
 
 } // namespace ov

@@ -131,9 +131,9 @@ start_tray() {
 }
 
 # Copies the executable into a fresh folder with a small library.
-# setup_app EXE: sets APP_DIR and APP_EXE.
+# setup_app EXE [FOLDER_NAME]: sets APP_DIR and APP_EXE.
 setup_app() {
-  APP_DIR="$E2E_TMP/app"
+  APP_DIR="$E2E_TMP/${2:-app}"
   mkdir -p "$APP_DIR/Affirmations/Daily"
   cp "$1" "$APP_DIR/Orvella"
   APP_EXE="$APP_DIR/Orvella"

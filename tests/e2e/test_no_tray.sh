@@ -3,11 +3,14 @@
 # window shows at start and says why once, phrases flash while it is
 # minimised, its bar pauses them, and Exit ends it with code 0.
 # Started by hand, without a branding record, it names itself from the one
-# it ships; window captions are exactly the program's own.
+# it ships; window captions are exactly the program's own. Its folder's name
+# is not UTF-8 and it is started from elsewhere: its settings and lists are
+# still the ones beside it.
 source "$ORVELLA_E2E_LIB"
 start_x 1280x800
 start_wm
-setup_app "$1"
+setup_app "$1" $'app\xff'
+cd "$HOME"
 printf '[General]\r\nGroupIndex=0\r\n[Daily-Settings]\r\nPause=0\r\nDisplayTime=300\r\nDisplayFreq=1\r\n[Daily-Affirmations]\r\n0=Morning:True\r\n' \
   >"$APP_DIR/Orvella.ini"
 

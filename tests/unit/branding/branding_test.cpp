@@ -1,5 +1,6 @@
 #include "branding/branding.h"
 #include "branding/regfile.h"
+#include "../settings/settings_test_util.h"
 
 #include <QDir>
 #include <QFile>
@@ -113,9 +114,31 @@ TEST_F(BrandingStore, LoadsEveryFieldAndComposesPageAddresses)
     EXPECT_EQ(b.HTTP_PROMOTION, "https://example.org/app/"); // a number reads as empty
 }
 
+TEST_F(BrandingStore, UnreadableOrEmptyRecordGivesWayToTheShippedOne)
+{
+    const std::string key = ov::BrandingKeyPath("App");
+    Put("sys2", "App", "\"AppName\"=\"shipped\"\n");
+    for (const QByteArray& empty : {QByteArray(), QByteArray("Windows Registry Editor Version 5.00\r\n\r\n")}) {
+        Put("home", "App", empty);
+        EXPECT_EQ(ov::LoadBrandingInfo(key).AppName, "shipped") << empty.constData();
+        EXPECT_EQ(ov::ReadBrandingValue("AppName", key), "shipped");
+    }
+    Put("sys2", "App", "");
+    EXPECT_EQ(ov::LoadBrandingInfo(key).AppName, "Orvella"); // none usable: the built-in copy
+
+    Put("sys2", "App", "\"AppName\"=\"shipped\"\n");
+    Put("home", "App", "\"AppName\"=\"mine\"\n");
+    const std::string mine = root() + "/home/" + key;
+    ASSERT_EQ(chmod(mine.c_str(), 0), 0);
+    ASSERT_EQ(chmod(root().c_str(), 0755), 0);
+    const auto seen = ovtest::RunUnprivileged([&] { return ov::LoadBrandingInfo(key).AppName; });
+    ASSERT_TRUE(seen) << "cannot switch to the user nobody";
+    EXPECT_EQ(*seen, "shipped");
+}
+
 TEST_F(BrandingStore, ComposedAddressesAreFormedEvenWhenEmpty)
 {
-    Put("home", "App", "");
+    Put("home", "App", "\"Other\"=\"value\"\n");
     const auto none = ov::LoadBrandingInfo(ov::BrandingKeyPath("App"));
     EXPECT_EQ(none.AppName, "");
     EXPECT_EQ(none.HTTP_BASEURL, "");

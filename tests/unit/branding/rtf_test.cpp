@@ -316,4 +316,21 @@ TEST_F(Rtf, ShippedHelpDocumentReadsAsFormattedText)
     EXPECT_GT(doc.blockCount(), 10);
 }
 
+// The help and the manual page tell each way of running where the files
+// live and what closing the window does, with the captions the program shows.
+TEST_F(Rtf, ShippedHelpAndManualPageMatchTheProgram)
+{
+    const std::string src = OV_SOURCE_DIR;
+    ASSERT_TRUE(ov::LoadRtfFile(src + "/data/Help/ovHelp.rtf", doc));
+    const QString help = doc.toPlainText().simplified();
+    QFile manFile(QString::fromStdString(src + "/data/linux/orvella.1"));
+    ASSERT_TRUE(manFile.open(QIODevice::ReadOnly));
+    const QString man = QString::fromUtf8(manFile.readAll()).simplified();
+    for (const char* text : {"~/.config/orvella/Orvella.ini", "~/.local/share/orvella/Affirmations",
+                             "Without a notification area", "closing it ends Orvella"})
+        EXPECT_TRUE(help.contains(text)) << text;
+    EXPECT_TRUE(man.contains("\"Start Orvella when I log in\"")) << man.toStdString();
+    EXPECT_FALSE(man.contains("Windows"));
+}
+
 } // namespace

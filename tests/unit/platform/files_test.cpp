@@ -164,23 +164,26 @@ TEST(AtomicWrite, OwnerGroupAndModeSurvive)
 TEST(AtomicWrite, LeftOverTemporariesOfOwnPatternGoOthersStay)
 {
     ovtest::TempExeFolder exe;
-    const Names stale{".list.txt.Ab12Cd", ".other.txt.ZZ99zz", "..hidden.txt.q1w2e3"};
+    // Only the temporaries of the file being written: those of other files
+    // (another list, another program's) may be in use or be someone's copy.
+    const Names stale{".list.txt.Ab12Cd", ".list.txt.q1w2e3"};
     const Names kept{".list.txt.Ab12C", "list.txt.Ab12Cd", ".notes.md.Ab12Cd", ".list.txt.Ab-2Cd", ".txt.Ab12Cd",
-                     ".locked.txt.Ab12Cd", ".link.txt.Ab12Cd"};
+                     ".other.txt.ZZ99zz", "..hidden.txt.q1w2e3", ".notes.txt.backup", ".list.txt.Ab12Cd.bak",
+                     ".list.txt.locked", ".list.txt.linked"};
     for (const std::string& n : stale) exe.Write("cat/" + n, "torn");
     for (const std::string& n : kept) {
-        if (n == ".link.txt.Ab12Cd") ASSERT_EQ(symlink("list.txt", exe.Path("cat/" + n).c_str()), 0);
+        if (n == ".list.txt.linked") ASSERT_EQ(symlink("list.txt", exe.Path("cat/" + n).c_str()), 0);
         else exe.Write("cat/" + n, "someone's");
     }
-    exe.MakeFolder("cat/.dir.txt.Ab12Cd");
+    exe.MakeFolder("cat/.list.txt.folder");
     // A save in progress elsewhere holds its temporary locked.
-    const int held = open(exe.Path("cat/.locked.txt.Ab12Cd").c_str(), O_RDONLY);
+    const int held = open(exe.Path("cat/.list.txt.locked").c_str(), O_RDONLY);
     ASSERT_EQ(flock(held, LOCK_EX), 0);
 
     ASSERT_TRUE(WriteFileAtomic(exe.Path("cat/list.txt"), "phrases"));
     close(held);
     Names expect = kept;
-    expect.push_back(".dir.txt.Ab12Cd");
+    expect.push_back(".list.txt.folder");
     expect.push_back("list.txt");
     std::sort(expect.begin(), expect.end());
     Names left = ListFiles(exe.Path("cat/*"), true);
@@ -189,6 +192,8 @@ TEST(AtomicWrite, LeftOverTemporariesOfOwnPatternGoOthersStay)
 
     EXPECT_TRUE(IsOwnTemporaryName(".Orvella.ini.x9Y8z7", "Orvella.ini"));
     EXPECT_FALSE(IsOwnTemporaryName(".Orvella.ini.x9Y8z7", "list.txt"));
-    EXPECT_FALSE(IsOwnTemporaryName(".bashrc.x9Y8z7", "orvella")); // no extension: only its own name
+    EXPECT_FALSE(IsOwnTemporaryName(".mine.ini.backup", "Orvella.ini"));
+    EXPECT_FALSE(IsOwnTemporaryName(".orvella.ini.x9Y8z7", "Orvella.ini")); // names are case-sensitive
+    EXPECT_FALSE(IsOwnTemporaryName(".bashrc.x9Y8z7", "orvella"));
     EXPECT_TRUE(IsOwnTemporaryName(".orvella.x9Y8z7", "orvella"));
 }

@@ -108,6 +108,13 @@ TEST_F(FileLayoutTest, SeedsTheLibraryOnceWritableAndNeverOverTheUsersLists)
     ASSERT_EQ(stat((lib + "Peace.txt").c_str(), &st), 0);
     EXPECT_NE(st.st_mode & 0200, 0u) << "a seeded list must be editable";
     EXPECT_TRUE(ov::FolderWritable(lib));
+    // The library and its categories get the user's usual folder mode.
+    const mode_t mask = umask(0);
+    umask(mask);
+    for (const std::string& folder : {layout.dataFolder + "Affirmations", lib}) {
+        ASSERT_EQ(stat(folder.c_str(), &st), 0);
+        EXPECT_EQ(st.st_mode & 07777, 0777 & ~mask) << folder;
+    }
 
     // The user's edits and deletions survive the next start.
     tmp_.Write("data/orvella/Affirmations/Calm/Peace.txt", "my own\r\n");

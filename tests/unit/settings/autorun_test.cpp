@@ -81,13 +81,28 @@ TEST_F(AutoRunTest, EntryIsNamedAfterTheExecutableInLowerCase)
     else unsetenv("HOME");
 }
 
+// The icon the package installs in the hicolor theme, as its menu entry names it.
+std::string InstalledIconName()
+{
+    const std::string menuEntry = ReadFile(std::string(OV_SOURCE_DIR) + "/data/linux/com.halvorn.Orvella.desktop");
+    const size_t at = menuEntry.find("\nIcon=");
+    if (at == std::string::npos) return "(none in the menu entry)";
+    const size_t from = at + 6;
+    return menuEntry.substr(from, menuEntry.find('\n', from) - from);
+}
+
 TEST_F(AutoRunTest, TickingCreatesAValidEntryThatCountsAsSet)
 {
+    exe = dir / "My Apps/orvella"; // installed: the command is lower case, the product is not
+    ov::SetExePath(exe);
     EXPECT_FALSE(ov::IsAutoRunSet(Collect()));
     ov::SetAutoRun(true, Collect());
     EXPECT_TRUE(ov::IsAutoRunSet(Collect()));
-    EXPECT_EQ(ReadFile(entry), ov::AutoRunEntryText(exe, "Orvella"));
-    EXPECT_NE(ReadFile(entry).find("\nExec=\"" + exe + "\"\n"), std::string::npos);
+    const std::string text = ReadFile(entry);
+    EXPECT_EQ(text, ov::AutoRunEntryText(exe));
+    // TryExec: a desktop skips the entry once the program has been removed.
+    for (const std::string& line : {std::string("Name=Orvella"), "Exec=\"" + exe + "\"", "TryExec=" + exe, "Icon=" + InstalledIconName()})
+        EXPECT_NE(text.find("\n" + line + "\n"), std::string::npos) << line << " in\n" << text;
     ExpectValidDesktopEntry(entry);
     EXPECT_TRUE(warnings.empty());
 }
@@ -115,7 +130,7 @@ TEST_F(AutoRunTest, OnlyTheExactPathCountsQuotedOrNot)
         PutEntry(EntryWithExec(exec));
         EXPECT_FALSE(ov::IsAutoRunSet(Collect())) << exec;
         ov::SetAutoRun(true, Collect());
-        EXPECT_EQ(ReadFile(entry), ov::AutoRunEntryText(exe, "Orvella")) << exec;
+        EXPECT_EQ(ReadFile(entry), ov::AutoRunEntryText(exe)) << exec;
     }
     EXPECT_TRUE(warnings.empty());
 }
@@ -124,13 +139,17 @@ TEST_F(AutoRunTest, FolderNameThatIsNotUtf8IsRefusedAndNothingIsWritten)
 {
     const std::string mine = EntryWithExec("/usr/bin/elsewhere");
     PutEntry(mine);
-    exe = dir / "Caf\xE9/Orvella"; // Latin-1, as an old archive may unpack it
-    ov::SetExePath(exe);
-    ov::SetAutoRun(true, Collect());
-    ASSERT_EQ(warnings.size(), 1u);
-    EXPECT_EQ(warnings[0].rfind("Auto-start cannot be set for this folder name: " + exe + ". ", 0), 0u)
-        << warnings[0];
-    EXPECT_EQ(ReadFile(entry), mine);
+    // Latin-1, as an old archive may unpack it; a control character no escape spells.
+    for (const std::string folderName : {"Caf\xE9", "a\x01" "b"}) {
+        warnings.clear();
+        exe = dir / (folderName + "/Orvella");
+        ov::SetExePath(exe);
+        ov::SetAutoRun(true, Collect());
+        ASSERT_EQ(warnings.size(), 1u);
+        EXPECT_EQ(warnings[0].rfind("Auto-start cannot be set for this folder name: " + exe + ". ", 0), 0u)
+            << warnings[0];
+        EXPECT_EQ(ReadFile(entry), mine);
+    }
 }
 
 TEST_F(AutoRunTest, OtherExecutableOrDisabledEntryIsReplaced)
@@ -142,7 +161,7 @@ TEST_F(AutoRunTest, OtherExecutableOrDisabledEntryIsReplaced)
         PutEntry(text);
         EXPECT_FALSE(ov::IsAutoRunSet(Collect())) << text;
         ov::SetAutoRun(true, Collect());
-        EXPECT_EQ(ReadFile(entry), ov::AutoRunEntryText(exe, "Orvella")) << text;
+        EXPECT_EQ(ReadFile(entry), ov::AutoRunEntryText(exe)) << text;
         EXPECT_TRUE(ov::IsAutoRunSet(Collect()));
     }
     EXPECT_TRUE(warnings.empty());
@@ -229,7 +248,7 @@ TEST_F(AutoRunTest, UnwritableFolderWarns)
     if (!result) GTEST_SKIP() << "running as root and unable to switch to an unprivileged user";
     EXPECT_EQ(*result, expected("remove", std::strerror(EACCES), "still start") + "|"
                            + expected("write", std::strerror(EACCES), "not start") + "|");
-    EXPECT_EQ(ReadFile(entry), ov::AutoRunEntryText(exe, "Orvella"));
+    EXPECT_EQ(ReadFile(entry), ov::AutoRunEntryText(exe));
 }
 
 TEST_F(AutoRunTest, PathsWithSpecialCharactersAreQuotedForTheDesktop)

@@ -63,7 +63,7 @@ TEST_F(ProductPagesTest, NoRecordFoundUsesTheShippedOne)
 
 TEST_F(ProductPagesTest, EmptyRecordLeavesEmptyNamesAndBuiltInPictures)
 {
-    WriteRecord(""); // a record of the user's own wins, even an empty one
+    WriteRecord("\"Other\"=\"value\"\n"); // a record of the user's own wins, even one without names
     MainWindow& window = MakeMain();
     EXPECT_EQ(window.windowTitle(), "");
     EXPECT_EQ(Find<QLabel>("aboutTitle")->text(), ""); // no version stamp in a missing file either

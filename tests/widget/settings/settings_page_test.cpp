@@ -155,7 +155,7 @@ TEST_F(SettingsPageTest, SwitchingCategoryRewritesTheOldSectionUnchanged)
     ASSERT_FALSE(Find<QCheckBox>("autoStartCheck")->isChecked());
     // An entry made behind the page's back goes: the page says "off".
     exe->Write(ov::AutoRunEntryPath().substr(exe->Dir().size() + 1),
-               ov::AutoRunEntryText(exe->Path("Orvella"), "orvella"));
+               ov::AutoRunEntryText(exe->Path("Orvella")));
     ASSERT_TRUE(ov::IsAutoRunSet({}));
     Find<MessagesPage>()->SelectCategory(1);
     EXPECT_EQ(Ini("A-Settings", "DisplayTime"), "300");
@@ -226,8 +226,8 @@ TEST_F(SettingsPageTest, AutoStartEntriesOfOtherCopiesOrHiddenAreReplaced)
 {
     exe->MakeCategory("A", {{"one", "x"}});
     const std::string entry = ov::AutoRunEntryPath().substr(exe->Dir().size() + 1);
-    for (const std::string& text : {ov::AutoRunEntryText("/opt/elsewhere/Orvella", "orvella"),
-                                    ov::AutoRunEntryText(exe->Path("Orvella"), "orvella") + "Hidden=true\n"}) {
+    for (const std::string& text : {ov::AutoRunEntryText("/opt/elsewhere/Orvella"),
+                                    ov::AutoRunEntryText(exe->Path("Orvella")) + "Hidden=true\n"}) {
         exe->Write(entry, text);
         if (!main) MakeMain();
         Find<SettingsPage>()->LoadSettings("A");
