@@ -123,7 +123,8 @@ void MainWindow::QueryClose(bool& canClose)
     canClose = false;
     const bool ordinary = !(windowState() & (Qt::WindowMinimized | Qt::WindowMaximized));
     if (ordinary) {
-        if (messagesPage_->CountTickedLists() == 0) {
+        // A category without lists has nothing to tick and nothing to warn of.
+        if (messagesPage_->CountTickedLists() == 0 && !messagesPage_->ListNames().empty()) {
             ov::MessageBox::Show(ov::MsgKind::Warning,
                                  "No phrase list has been ticked to be displayed. Orvella has ticked the first list.",
                                  this);

@@ -111,6 +111,7 @@ TEST_F(Shell, StartupWithoutPauseRunsTheDisplayTimer)
 TEST_F(Shell, CloseWithNoTickWarnsTicksFirstHidesAndRestartsTimer)
 {
     exe->MakeCategory("A", {{"a", "a1"}, {"b", "b1"}});
+    exe->Write("Affirmations/Empty/readme", "no lists here");
     MainWindow& window = MakeMain();
     Msgs().SetTicked(0, false); // no list ticked, nothing recorded as changed
     PauseAction()->setChecked(false);
@@ -121,6 +122,14 @@ TEST_F(Shell, CloseWithNoTickWarnsTicksFirstHidesAndRestartsTimer)
     EXPECT_TRUE(DisplayTimer()->Enabled());
     // The reload restores the record's ticks: the first list stays ticked.
     EXPECT_TRUE(Msgs().Ticked(0));
+
+    // A category without lists has nothing to tick: no warning.
+    Msgs().SelectCategory(1);
+    ASSERT_EQ(Msgs().CurrentCategory(), "Empty");
+    ov::MessageBox::Reset();
+    EXPECT_FALSE(OpenAndClose());
+    EXPECT_TRUE(Shown().empty());
+    EXPECT_FALSE(window.isVisible());
 }
 
 TEST_F(Shell, CloseWithChangedTicksTakesTheCategoryChangePath)
@@ -258,7 +267,11 @@ TEST_F(Shell, SessionEndAsksNothingAndClosesABoxThatIsOpen)
     // Again with the warning box open, shown for real with its own loop.
     DestroyWindows();
     ov::MessageBox::Reset();
+    exe->MakeCategory("Full", {{"a", "a1"}});
     MainWindow& window = MakeMain();
+    Msgs().SelectCategory(1);
+    ASSERT_EQ(Msgs().CurrentCategory(), "Full");
+    Msgs().SetTicked(0, false);
     Find<QSpinBox>("intervalSpin")->setValue(5);
     ov::MessageBox::SetScripted(false);
     QTimer::singleShot(0, [&] {
@@ -277,7 +290,7 @@ TEST_F(Shell, SessionEndAsksNothingAndClosesABoxThatIsOpen)
     EXPECT_EQ(rc, 0);
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     EXPECT_FALSE(window.isVisible());
-    EXPECT_EQ(Ini("Empty-Settings", "DisplayFreq"), "<absent>");
+    EXPECT_EQ(Ini("Full-Settings", "DisplayFreq"), "<absent>");
 }
 
 TEST_F(Shell, SessionManagersEndOrderEndsAndAsksNothing)
