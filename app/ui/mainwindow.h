@@ -3,6 +3,7 @@
 #include "branding/branding.h"
 
 #include <QWidget>
+#include <set>
 #include <string>
 
 class QLabel;
@@ -136,6 +137,9 @@ private:
     ov::QtTrayMenu* menuAdapter_ = nullptr;
     SessionEndWatcher* sessionEnd_ = nullptr;
     QObject* hook_ = nullptr;
+    // Problems already told in this run by the start-up steps and the close
+    // query's reload, which meet the same bad file again and again.
+    std::set<std::string> toldProblems_;
     // No notification area was found at start: the window shows and its
     // close box ends the program.
     bool noTrayArea_ = false;

@@ -151,8 +151,14 @@ void MainWindow::QueryClose(bool& canClose)
             canClose = true;
             return;
         }
-        // Reloaded before the window hides, so a failure leaves it open.
-        messagesPage_->LoadCategoryLists();
+        // The reload is the program's own step, not a save the user asked
+        // for: its failure is told once per run and the window still goes
+        // to the tray with the lists it has.
+        ov::Guarded([this] { messagesPage_->LoadCategoryLists(); }, toldProblems_);
+        if (state_.ExitRequested) {
+            canClose = true;
+            return;
+        }
         ReturnToTray();
         displayCycle_->SetRunning(!pauseAction_->isChecked());
     }

@@ -132,6 +132,26 @@ TEST_F(Shell, CloseWithNoTickWarnsTicksFirstHidesAndRestartsTimer)
     EXPECT_FALSE(window.isVisible());
 }
 
+TEST_F(Shell, CloseReachesTheTrayWhenTheSettingsFileCannotBeWritten)
+{
+    // No tick record in a read-only file: the reload on the way to the tray
+    // wants to tidy the record and cannot. Nobody asked for that write.
+    exe->MakeCategory("X", {{"a", "a1"}});
+    exe->Write("Orvella.ini", "[X-Settings]\nDisplayFreq=3\n");
+    chmod(exe->SettingsFile().c_str(), 0444);
+    const std::string before = exe->Read("Orvella.ini");
+    MainWindow& window = MakeMain();
+    for (int close = 0; close < 2; ++close) {
+        EXPECT_FALSE(OpenAndClose());
+        EXPECT_FALSE(window.isVisible());
+        EXPECT_TRUE(DisplayTimer()->Enabled()); // the phrases go on
+    }
+    // Told once in the run at most: not again at every close.
+    EXPECT_LE(Shown().size(), 1u);
+    EXPECT_EQ(window.State().Pool.Count(), 1u);
+    EXPECT_EQ(exe->Read("Orvella.ini"), before);
+}
+
 TEST_F(Shell, CloseWithChangedTicksTakesTheCategoryChangePath)
 {
     exe->MakeCategory("A", {{"a", "a1"}, {"b", "b1"}});
