@@ -143,8 +143,11 @@ void MainWindow::RunStartupSteps()
 {
     // Each step runs in its own error boundary: a bad file met by one step
     // is reported and the window still comes up whole and ready. Steps that
-    // meet the same bad file tell it once.
-    auto step = [&](const std::function<void()>& run) { ov::Guarded(run, toldProblems_); };
+    // meet the same bad file tell it once. Once the session has ended (a box
+    // of an earlier step was open), the rest are skipped.
+    auto step = [&](const std::function<void()>& run) {
+        if (!state_.ExitRequested) ov::Guarded(run, toldProblems_);
+    };
     step([&] { ApplyBranding(); });
     // Positions of random placement are drawn from a generator seeded once.
     std::srand(static_cast<unsigned>(std::chrono::steady_clock::now().time_since_epoch().count()));

@@ -52,8 +52,6 @@ public:
     void ShowMainWindow();
     // Whether the window should show at start (the tray's start-up answer).
     bool ShowAtStart() const;
-    // SIGTERM and SIGHUP end the session like the session manager does.
-    void WatchSessionEnd();
     // True once the program was told to end; start-up code that runs
     // before the main loop checks it.
     bool Ending() const { return ending_; }

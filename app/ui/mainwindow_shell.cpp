@@ -267,8 +267,6 @@ void MainWindow::DestroyShell()
     trayShell_ = nullptr;
 }
 
-void MainWindow::WatchSessionEnd() { sessionEnd_->WatchSignals(); }
-
 bool MainWindow::ShowAtStart() const { return noTrayArea_ || !trayShell_ || trayShell_->ShowMainWindowAtStart(); }
 
 void MainWindow::onTrayStartup(bool& showMainWindow) { showMainWindow = false; }

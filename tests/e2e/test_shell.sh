@@ -93,3 +93,13 @@ main_window >/dev/null && fail "close did not hide the main window (no lists)"
 app_alive || fail "closing the main window ended the program (no lists)"
 pass "close with no list to tick asks nothing"
 ends_on_sigterm "after a close with no lists"
+
+# A settings file that is a named pipe is reported while the main window is
+# built, before the main loop runs; a session end closes that box too.
+printf 'First phrase\r\n' >"$APP_DIR/Affirmations/Daily/Morning.txt"
+rm -f "$APP_DIR/Orvella.ini"
+mkfifo "$APP_DIR/Orvella.ini"
+start_app
+wait_for 20 tray_icon || fail "the icon did not dock (settings file a pipe)"
+wait_for 20 visible_window '^(Error|Warning)$' || fail "no box for the settings file that is a pipe; the program's windows: $(program_windows)"
+ends_on_sigterm "with a box of the start-up open"

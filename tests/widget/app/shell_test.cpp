@@ -21,6 +21,8 @@
 #include <QTabWidget>
 #include <QTimer>
 
+#include <csignal>
+
 using ov::MsgKind;
 using ov::MsgResult;
 
@@ -311,6 +313,29 @@ TEST_F(Shell, SessionEndAsksNothingAndClosesABoxThatIsOpen)
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     EXPECT_FALSE(window.isVisible());
     EXPECT_EQ(Ini("Full-Settings", "DisplayFreq"), "<absent>");
+}
+
+TEST_F(Shell, SignalBeforeTheMainWindowExistsClosesTheOpenBox)
+{
+    // As main() does right after the application object exists; no window
+    // is there yet to hear of the end.
+    SessionEndWatcher::WatchSignals();
+    ov::MessageBox::SetScripted(false);
+    WhenModalOpen watch([] {
+        raise(SIGTERM);
+        // A safety net only: a box the end left open is closed much later.
+        QTimer::singleShot(10000, [] {
+            if (QWidget* box = QApplication::activeModalWidget()) box->close();
+        });
+    });
+    const MsgResult answer = ov::MessageBox::Show(MsgKind::Confirm, "Go on?");
+    ov::MessageBox::SetScripted(true);
+    std::signal(SIGTERM, SIG_DFL);
+    EXPECT_EQ(answer, MsgResult::No);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    EXPECT_TRUE(SessionEndWatcher::Ended()); // main() goes no further
+    EXPECT_EQ(ov::MessageBox::Show(MsgKind::Confirm, "And now?"), MsgResult::No);
+    EXPECT_TRUE(Shown().empty()); // a later box answers without showing
 }
 
 TEST_F(Shell, SessionManagersEndOrderEndsAndAsksNothing)
