@@ -34,6 +34,10 @@ int main(int argc, char** argv)
 
     QApplication app(argc, argv);
     app.setQuitOnLastWindowClosed(false);
+    // From here on any box's loop serves the end, also the boxes that the
+    // start-up shows before the main window exists.
+    SessionEndWatcher::WatchSignals();
+    const auto ending = [] { return SessionEndWatcher::Ended() || (mainWindow && mainWindow->Ending()); };
 
     // Settled before any user file is read: beside the executable, or the
     // per-user folders of an installed program.
@@ -48,18 +52,19 @@ int main(int argc, char** argv)
     // would append to every window's caption.
     ov::MessageBox::SetApplicationTitle("Orvella");
 
-    CreateWindows();
-    mainWindow->WatchSessionEnd();
+    // A signal that came before the application existed is served now.
+    QCoreApplication::processEvents();
+    if (!ending()) CreateWindows();
 
-    splash->WaitUntilDone([] { return mainWindow->Ending(); });
+    splash->WaitUntilDone(ending);
     splash->hide();
     splash.reset();
-    if (!filesProblem.empty()) ov::MessageBox::Show(ov::MsgKind::Warning, filesProblem, mainWindow);
+    if (!filesProblem.empty() && !ending()) ov::MessageBox::Show(ov::MsgKind::Warning, filesProblem, mainWindow);
 
     // A desktop without a notification area must not leave an unreachable
     // process: the window shows, minimising it lets the phrases flash and
     // its close box ends the program.
-    if (mainWindow->Ending()) {
+    if (ending()) {
         // The session ended while the program was starting.
     } else if (!QSystemTrayIcon::isSystemTrayAvailable()) {
         mainWindow->EnterNoTrayMode();
@@ -70,7 +75,7 @@ int main(int argc, char** argv)
     }
 
     // exec() would forget an end that came before it runs.
-    const int rc = mainWindow->Ending() ? 0 : app.exec();
+    const int rc = ending() ? 0 : app.exec();
     DestroyWindows();
     return rc;
 }

@@ -51,6 +51,8 @@ struct CategorySettings {
     int32_t DisplayFreq = 1;
     int32_t Opacity = 50;
     int32_t Position = PositionRandom;
+
+    bool operator==(const CategorySettings&) const = default;
 };
 
 // The section that holds a category's settings.

@@ -20,6 +20,7 @@
 
 #include <chrono>
 #include <cstdlib>
+#include <functional>
 
 namespace {
 // Pixels the main window paints in money green are left out of it.
@@ -141,15 +142,20 @@ void MainWindow::UseWindows(PhraseWindow* phrase, NewListDialog* newList, Delete
 void MainWindow::RunStartupSteps()
 {
     // Each step runs in its own error boundary: a bad file met by one step
-    // is reported and the window still comes up whole and ready.
-    ov::Guarded([&] { ApplyBranding(); });
+    // is reported and the window still comes up whole and ready. Steps that
+    // meet the same bad file tell it once. Once the session has ended (a box
+    // of an earlier step was open), the rest are skipped.
+    auto step = [&](const std::function<void()>& run) {
+        if (!state_.ExitRequested) ov::Guarded(run, toldProblems_);
+    };
+    step([&] { ApplyBranding(); });
     // Positions of random placement are drawn from a generator seeded once.
     std::srand(static_cast<unsigned>(std::chrono::steady_clock::now().time_since_epoch().count()));
     InstallSessionEndHook();
-    ov::Guarded([&] { RestoreStartupGroup(); });
-    ov::Guarded([&] { settingsPage_->LoadSettings(messagesPage_->CurrentCategory()); });
-    ov::Guarded([&] { messagesPage_->LoadCategories(true); });
-    ov::Guarded([&] { helpPage_->LoadHelpFile(); });
+    step([&] { RestoreStartupGroup(); });
+    step([&] { settingsPage_->LoadSettings(messagesPage_->CurrentCategory()); });
+    step([&] { messagesPage_->LoadCategories(true); });
+    step([&] { helpPage_->LoadHelpFile(); });
     pauseAction_->setChecked(settingsPage_->Current().Pause);
     displayCycle_->SetRunning(!pauseAction_->isChecked());
     pages_->setCurrentIndex(0);

@@ -3,6 +3,7 @@
 #include "branding/branding.h"
 
 #include <QWidget>
+#include <set>
 #include <string>
 
 class QLabel;
@@ -51,8 +52,6 @@ public:
     void ShowMainWindow();
     // Whether the window should show at start (the tray's start-up answer).
     bool ShowAtStart() const;
-    // SIGTERM and SIGHUP end the session like the session manager does.
-    void WatchSessionEnd();
     // True once the program was told to end; start-up code that runs
     // before the main loop checks it.
     bool Ending() const { return ending_; }
@@ -136,6 +135,9 @@ private:
     ov::QtTrayMenu* menuAdapter_ = nullptr;
     SessionEndWatcher* sessionEnd_ = nullptr;
     QObject* hook_ = nullptr;
+    // Problems already told in this run by the start-up steps and the close
+    // query's reload, which meet the same bad file again and again.
+    std::set<std::string> toldProblems_;
     // No notification area was found at start: the window shows and its
     // close box ends the program.
     bool noTrayArea_ = false;

@@ -123,7 +123,8 @@ void MainWindow::QueryClose(bool& canClose)
     canClose = false;
     const bool ordinary = !(windowState() & (Qt::WindowMinimized | Qt::WindowMaximized));
     if (ordinary) {
-        if (messagesPage_->CountTickedLists() == 0) {
+        // A category without lists has nothing to tick and nothing to warn of.
+        if (messagesPage_->CountTickedLists() == 0 && !messagesPage_->ListNames().empty()) {
             ov::MessageBox::Show(ov::MsgKind::Warning,
                                  "No phrase list has been ticked to be displayed. Orvella has ticked the first list.",
                                  this);
@@ -150,8 +151,14 @@ void MainWindow::QueryClose(bool& canClose)
             canClose = true;
             return;
         }
-        // Reloaded before the window hides, so a failure leaves it open.
-        messagesPage_->LoadCategoryLists();
+        // The reload is the program's own step, not a save the user asked
+        // for: its failure is told once per run and the window still goes
+        // to the tray with the lists it has.
+        ov::Guarded([this] { messagesPage_->LoadCategoryLists(); }, toldProblems_);
+        if (state_.ExitRequested) {
+            canClose = true;
+            return;
+        }
         ReturnToTray();
         displayCycle_->SetRunning(!pauseAction_->isChecked());
     }
@@ -259,8 +266,6 @@ void MainWindow::DestroyShell()
     delete trayShell_;
     trayShell_ = nullptr;
 }
-
-void MainWindow::WatchSessionEnd() { sessionEnd_->WatchSignals(); }
 
 bool MainWindow::ShowAtStart() const { return noTrayArea_ || !trayShell_ || trayShell_->ShowMainWindowAtStart(); }
 

@@ -1,6 +1,8 @@
 #include "app/ui/sessionendwatcher.h"
+#include "platform/ui/messagebox.h"
 
 #include <QCoreApplication>
+#include <QPointer>
 #include <QSocketNotifier>
 
 #include <cerrno>
@@ -10,6 +12,9 @@
 
 namespace {
 int g_pipe[2] = {-1, -1};
+bool g_ended = false;
+QPointer<QSocketNotifier> g_notifier;
+SessionEndWatcher* g_current = nullptr; // the latest watcher, told of each end
 
 // Only async-signal-safe work here: the rest runs in the event loop.
 extern "C" void OnEndSignal(int sig)
@@ -18,6 +23,18 @@ extern "C" void OnEndSignal(int sig)
     const int saved = errno;
     [[maybe_unused]] ssize_t n = write(g_pipe[1], &c, 1);
     errno = saved;
+}
+
+void OnSignalPipe()
+{
+    char buf[64];
+    while (read(g_pipe[0], buf, sizeof buf) > 0) {
+    }
+    g_ended = true;
+    // Before the main window can hear it, the boxes of the start-up are
+    // closed here; main() sees Ended() and goes no further.
+    if (g_current) g_current->Notify();
+    else ov::CloseModalsForSessionEnd();
 }
 } // namespace
 
@@ -41,8 +58,21 @@ void SessionEndWatcher::CatchSignals()
     sigaction(SIGHUP, &sa, nullptr);
 }
 
+void SessionEndWatcher::WatchSignals()
+{
+    QCoreApplication* app = QCoreApplication::instance();
+    if (g_notifier || !app) return;
+    CatchSignals();
+    if (g_pipe[0] < 0) return;
+    g_notifier = new QSocketNotifier(g_pipe[0], QSocketNotifier::Read, app);
+    QObject::connect(g_notifier, &QSocketNotifier::activated, app, [] { OnSignalPipe(); });
+}
+
+bool SessionEndWatcher::Ended() { return g_ended; }
+
 SessionEndWatcher::SessionEndWatcher(QObject* target) : QObject(target), target_(target)
 {
+    g_current = this;
     // The session manager's order to end arrives as a Quit event; the
     // program itself never sends one (its Exit ends the loop directly).
     if (QCoreApplication* app = QCoreApplication::instance()) app->installEventFilter(this);
@@ -50,19 +80,13 @@ SessionEndWatcher::SessionEndWatcher(QObject* target) : QObject(target), target_
 
 SessionEndWatcher::~SessionEndWatcher()
 {
-    if (notifier_) {
+    if (g_current != this) return;
+    g_current = nullptr;
+    // Nobody is left to end cleanly: a later signal ends the process at once.
+    if (g_notifier) {
         std::signal(SIGTERM, SIG_DFL);
         std::signal(SIGHUP, SIG_DFL);
     }
-}
-
-void SessionEndWatcher::WatchSignals()
-{
-    if (notifier_) return;
-    CatchSignals();
-    if (g_pipe[0] < 0) return;
-    notifier_ = new QSocketNotifier(g_pipe[0], QSocketNotifier::Read, this);
-    connect(notifier_, &QSocketNotifier::activated, this, &SessionEndWatcher::OnSignalPipe);
 }
 
 bool SessionEndWatcher::eventFilter(QObject* watched, QEvent* event)
@@ -72,14 +96,6 @@ bool SessionEndWatcher::eventFilter(QObject* watched, QEvent* event)
         return true;
     }
     return false;
-}
-
-void SessionEndWatcher::OnSignalPipe()
-{
-    char buf[64];
-    while (read(g_pipe[0], buf, sizeof buf) > 0) {
-    }
-    Notify();
 }
 
 void SessionEndWatcher::Notify()

@@ -2,8 +2,6 @@
 #include <QEvent>
 #include <QObject>
 
-class QSocketNotifier;
-
 // The desktop session is ending: SIGTERM, SIGHUP, or the session manager's
 // order to end (it reaches Qt as a Quit event to the application). Each
 // becomes one QueryEndSession event sent to the main window, whose hook sets
@@ -17,23 +15,26 @@ class SessionEndWatcher : public QObject {
 public:
     static QEvent::Type QueryEndSession();
 
-    // Installs the signal handlers; call as early as possible, before the
-    // application object exists: a signal caught before the event loop can
-    // serve it waits in a pipe and is handled once WatchSignals has run.
+    // Installs the signal handlers; call first thing in main(): a signal
+    // caught before anything can serve it waits in a pipe.
     static void CatchSignals();
+    // Serves the caught signals from whatever event loop runs, a box's own
+    // included; call right after the application object exists (once per
+    // process). An end that comes while no watcher is there to tell closes
+    // every open box, and Ended() keeps it for the start-up to see.
+    static void WatchSignals();
+    // A signal has ended the session.
+    static bool Ended();
 
+    // The ends that come from now on are sent to the target.
     explicit SessionEndWatcher(QObject* target);
     ~SessionEndWatcher() override;
 
-    // Serves the caught signals from the event loop; once per process.
-    void WatchSignals();
     // Sends the notice to the target, as the session manager would.
     void Notify();
 
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void OnSignalPipe();
     QObject* target_;
-    QSocketNotifier* notifier_ = nullptr;
 };

@@ -1,5 +1,4 @@
 #include "platform/ui/messagebox.h"
-#include "platform/error.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -130,10 +129,17 @@ void Guarded(const std::function<void()>& handler)
 {
     try {
         handler();
-    } catch (const OvError& e) {
-        MessageBox::Show(MsgKind::Error, e.what());
     } catch (const std::exception& e) {
         MessageBox::Show(MsgKind::Error, e.what());
+    }
+}
+
+void Guarded(const std::function<void()>& handler, std::set<std::string>& told)
+{
+    try {
+        handler();
+    } catch (const std::exception& e) {
+        if (told.insert(e.what()).second) MessageBox::Show(MsgKind::Error, e.what());
     }
 }
 

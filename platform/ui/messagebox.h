@@ -1,6 +1,7 @@
 #pragma once
 #include <deque>
 #include <functional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -51,5 +52,9 @@ bool SessionEnding();
 // the handler, its text goes to the error box, and the event loop goes on.
 // No exception may cross Qt's event delivery.
 void Guarded(const std::function<void()>& handler);
+// The same, for steps that may meet one problem again and again (a file
+// that cannot be read or written): a text already in `told` is not shown
+// again.
+void Guarded(const std::function<void()>& handler, std::set<std::string>& told);
 
 } // namespace ov

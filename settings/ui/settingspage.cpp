@@ -286,6 +286,12 @@ void SettingsPage::LoadSettings(const std::string& category)
     Publish();
     emit intervalChanged();
     state_.SettingsDirty = false;
+    RememberStored(category);
+}
+
+void SettingsPage::RememberStored(const std::string& category)
+{
+    stored_ = Stored{category, Current(), autoStartCheck_->isChecked()};
 }
 
 ov::CategorySettings SettingsPage::Current() const
@@ -305,6 +311,19 @@ ov::CategorySettings SettingsPage::Current() const
 
 bool SettingsPage::SaveSettings(const std::string& category)
 {
+    // Saves come on every change of category: with nothing changed, nothing
+    // is written, so a file the user may not write stands in no one's way.
+    if (stored_ && stored_->category == category && stored_->values == Current()
+        && stored_->autoStart == autoStartCheck_->isChecked()) {
+        state_.CurrentGroup = Shown().name;
+        state_.SettingsDirty = false;
+        return true;
+    }
+    return WriteSettings(category);
+}
+
+bool SettingsPage::WriteSettings(const std::string& category)
+{
     std::string failure;
     try {
         ov::IniFile ini(ov::SettingsFilePath());
@@ -323,6 +342,7 @@ bool SettingsPage::SaveSettings(const std::string& category)
         return false;
     }
     state_.SettingsDirty = false;
+    RememberStored(category);
     return true;
 }
 
@@ -364,7 +384,8 @@ void SettingsPage::onContrastChanged()
 
 void SettingsPage::onSaveSettings()
 {
-    if (SaveSettings(Shown().name))
+    // Asked for: written even when nothing changed.
+    if (WriteSettings(Shown().name))
         ov::MessageBox::Show(ov::MsgKind::Information, "Settings Saved Successfully", window());
 }
 

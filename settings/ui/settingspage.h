@@ -4,6 +4,7 @@
 #include <QPointer>
 #include <QWidget>
 #include <functional>
+#include <optional>
 #include <string>
 
 class QButtonGroup;
@@ -44,7 +45,10 @@ public:
     // Sets the pause box from the category's section of the file.
     void RestorePause(const ov::IniDoc& doc, const std::string& category);
     void LoadSettings(const std::string& category);
-    // False when the file was not written; the reason was shown.
+    // Saves what the page shows under the category, unless nothing changed
+    // since that category's settings were loaded or saved: then nothing is
+    // written and the answer is true. False when the file was not written;
+    // the reason was shown.
     bool SaveSettings(const std::string& category);
     void SetSideImage(const QPixmap& picture);
 
@@ -63,6 +67,9 @@ private:
     void UpdateFontSample();
     void Publish();
     ShownCategory Shown() const;
+    // Writes the settings and the auto-start entry, asked for or not.
+    bool WriteSettings(const std::string& category);
+    void RememberStored(const std::string& category);
 
     void onSettingChanged();
     void onIntervalChanged();
@@ -76,6 +83,13 @@ private:
 
     ov::SharedState& state_;
     std::function<ShownCategory()> categorySource_;
+    // What the file holds as far as the page knows: loaded or last saved.
+    struct Stored {
+        std::string category;
+        ov::CategorySettings values;
+        bool autoStart = false;
+    };
+    std::optional<Stored> stored_;
     QPointer<FontSizeDialog> fontSizeDialog_;
     QPointer<FontColorDialog> fontColorDialog_;
     QPointer<FontNameDialog> fontNameDialog_;

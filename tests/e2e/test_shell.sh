@@ -74,18 +74,32 @@ start_app
 wait_for 20 splash_window || fail "no splash"
 ends_on_sigterm "during the splash"
 
-# A category without lists: the close query's warning is not shown on the
-# way out, and an open one does not hold the program up.
+# A category without lists: a session end finds nothing to ask on the way
+# out.
 rm "$APP_DIR/Affirmations/Daily/Morning.txt"
 start_app_docked
 ends_on_sigterm "with a category without lists"
 
+# Closing it asks nothing: there is no list to tick.
 start_app_docked
 click_window "$(tray_icon)" 1
 w=$(first_of 10 main_window) || fail "main window did not open (no lists)"
 for try in 1 2 3; do
   xdotool windowactivate --sync "$w" key alt+F4 2>/dev/null || true
-  wait_for 5 visible_window '^Warning$' && break
+  wait_gone 5 main_window && break
+  visible_window '^Warning$' >/dev/null && fail "a warning on close with no list to tick"
 done
-visible_window '^Warning$' >/dev/null || fail "no warning box on close; the program's windows: $(program_windows)"
-ends_on_sigterm "with the warning box open"
+main_window >/dev/null && fail "close did not hide the main window (no lists)"
+app_alive || fail "closing the main window ended the program (no lists)"
+pass "close with no list to tick asks nothing"
+ends_on_sigterm "after a close with no lists"
+
+# A settings file that is a named pipe is reported while the main window is
+# built, before the main loop runs; a session end closes that box too.
+printf 'First phrase\r\n' >"$APP_DIR/Affirmations/Daily/Morning.txt"
+rm -f "$APP_DIR/Orvella.ini"
+mkfifo "$APP_DIR/Orvella.ini"
+start_app
+wait_for 20 tray_icon || fail "the icon did not dock (settings file a pipe)"
+wait_for 20 visible_window '^(Error|Warning)$' || fail "no box for the settings file that is a pipe; the program's windows: $(program_windows)"
+ends_on_sigterm "with a box of the start-up open"

@@ -21,6 +21,8 @@
 #include <QTabWidget>
 #include <QTimer>
 
+#include <csignal>
+
 using ov::MsgKind;
 using ov::MsgResult;
 
@@ -111,6 +113,7 @@ TEST_F(Shell, StartupWithoutPauseRunsTheDisplayTimer)
 TEST_F(Shell, CloseWithNoTickWarnsTicksFirstHidesAndRestartsTimer)
 {
     exe->MakeCategory("A", {{"a", "a1"}, {"b", "b1"}});
+    exe->Write("Affirmations/Empty/readme", "no lists here");
     MainWindow& window = MakeMain();
     Msgs().SetTicked(0, false); // no list ticked, nothing recorded as changed
     PauseAction()->setChecked(false);
@@ -121,6 +124,34 @@ TEST_F(Shell, CloseWithNoTickWarnsTicksFirstHidesAndRestartsTimer)
     EXPECT_TRUE(DisplayTimer()->Enabled());
     // The reload restores the record's ticks: the first list stays ticked.
     EXPECT_TRUE(Msgs().Ticked(0));
+
+    // A category without lists has nothing to tick: no warning.
+    Msgs().SelectCategory(1);
+    ASSERT_EQ(Msgs().CurrentCategory(), "Empty");
+    ov::MessageBox::Reset();
+    EXPECT_FALSE(OpenAndClose());
+    EXPECT_TRUE(Shown().empty());
+    EXPECT_FALSE(window.isVisible());
+}
+
+TEST_F(Shell, CloseReachesTheTrayWhenTheSettingsFileCannotBeWritten)
+{
+    // No tick record in a read-only file: the reload on the way to the tray
+    // wants to tidy the record and cannot. Nobody asked for that write.
+    exe->MakeCategory("X", {{"a", "a1"}});
+    exe->Write("Orvella.ini", "[X-Settings]\nDisplayFreq=3\n");
+    chmod(exe->SettingsFile().c_str(), 0444);
+    const std::string before = exe->Read("Orvella.ini");
+    MainWindow& window = MakeMain();
+    for (int close = 0; close < 2; ++close) {
+        EXPECT_FALSE(OpenAndClose());
+        EXPECT_FALSE(window.isVisible());
+        EXPECT_TRUE(DisplayTimer()->Enabled()); // the phrases go on
+    }
+    // Told once in the run at most: not again at every close.
+    EXPECT_LE(Shown().size(), 1u);
+    EXPECT_EQ(window.State().Pool.Count(), 1u);
+    EXPECT_EQ(exe->Read("Orvella.ini"), before);
 }
 
 TEST_F(Shell, CloseWithChangedTicksTakesTheCategoryChangePath)
@@ -258,7 +289,11 @@ TEST_F(Shell, SessionEndAsksNothingAndClosesABoxThatIsOpen)
     // Again with the warning box open, shown for real with its own loop.
     DestroyWindows();
     ov::MessageBox::Reset();
+    exe->MakeCategory("Full", {{"a", "a1"}});
     MainWindow& window = MakeMain();
+    Msgs().SelectCategory(1);
+    ASSERT_EQ(Msgs().CurrentCategory(), "Full");
+    Msgs().SetTicked(0, false);
     Find<QSpinBox>("intervalSpin")->setValue(5);
     ov::MessageBox::SetScripted(false);
     QTimer::singleShot(0, [&] {
@@ -277,7 +312,30 @@ TEST_F(Shell, SessionEndAsksNothingAndClosesABoxThatIsOpen)
     EXPECT_EQ(rc, 0);
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     EXPECT_FALSE(window.isVisible());
-    EXPECT_EQ(Ini("Empty-Settings", "DisplayFreq"), "<absent>");
+    EXPECT_EQ(Ini("Full-Settings", "DisplayFreq"), "<absent>");
+}
+
+TEST_F(Shell, SignalBeforeTheMainWindowExistsClosesTheOpenBox)
+{
+    // As main() does right after the application object exists; no window
+    // is there yet to hear of the end.
+    SessionEndWatcher::WatchSignals();
+    ov::MessageBox::SetScripted(false);
+    WhenModalOpen watch([] {
+        raise(SIGTERM);
+        // A safety net only: a box the end left open is closed much later.
+        QTimer::singleShot(10000, [] {
+            if (QWidget* box = QApplication::activeModalWidget()) box->close();
+        });
+    });
+    const MsgResult answer = ov::MessageBox::Show(MsgKind::Confirm, "Go on?");
+    ov::MessageBox::SetScripted(true);
+    std::signal(SIGTERM, SIG_DFL);
+    EXPECT_EQ(answer, MsgResult::No);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    EXPECT_TRUE(SessionEndWatcher::Ended()); // main() goes no further
+    EXPECT_EQ(ov::MessageBox::Show(MsgKind::Confirm, "And now?"), MsgResult::No);
+    EXPECT_TRUE(Shown().empty()); // a later box answers without showing
 }
 
 TEST_F(Shell, SessionManagersEndOrderEndsAndAsksNothing)

@@ -146,25 +146,37 @@ TEST_F(SettingsPageTest, TypedTextReadsAsAWholeNumberWithinRange)
     EXPECT_EQ(edit->text(), "10");
 }
 
-TEST_F(SettingsPageTest, SwitchingCategoryRewritesTheOldSectionUnchanged)
+TEST_F(SettingsPageTest, SwitchingCategoryWritesTheOldSectionOnlyWhenChanged)
 {
     exe->MakeCategory("A", {{"one", "x"}});
     exe->MakeCategory("B", {{"two", "y"}});
     exe->Write("Orvella.ini", "[A-Settings]\nDisplayTime=300\n");
     MainWindow& window = MakeMain();
     ASSERT_FALSE(Find<QCheckBox>("autoStartCheck")->isChecked());
-    // An entry made behind the page's back goes: the page says "off".
+    // An entry made behind the page's back stays: nobody touched the box.
     exe->Write(ov::AutoRunEntryPath().substr(exe->Dir().size() + 1),
                ov::AutoRunEntryText(exe->Path("Orvella")));
     ASSERT_TRUE(ov::IsAutoRunSet({}));
     Find<MessagesPage>()->SelectCategory(1);
-    EXPECT_EQ(Ini("A-Settings", "DisplayTime"), "300");
-    EXPECT_EQ(Ini("A-Settings", "Opacity"), "50");
+    EXPECT_EQ(Section("A-Settings"), "DisplayTime=300 ");
     EXPECT_EQ(Ini("General", "GroupIndex"), "1");
-    EXPECT_FALSE(std::filesystem::exists(ov::AutoRunEntryPath()));
+    EXPECT_TRUE(ov::IsAutoRunSet({}));
     EXPECT_EQ(window.State().CurrentGroup, "B");
     EXPECT_EQ(Page().Current().DisplayTime, 25);
     EXPECT_FALSE(window.State().SettingsDirty);
+
+    // A change is written on the way out, the rest of the section with it.
+    Find<ov::NumberSpinBox>("displayTimeSpin")->setValue(40);
+    Find<MessagesPage>()->SelectCategory(0);
+    EXPECT_EQ(Ini("B-Settings", "DisplayTime"), "40");
+    EXPECT_EQ(Ini("B-Settings", "Opacity"), "50");
+    EXPECT_EQ(Page().Current().DisplayTime, 300);
+
+    // Nothing changed since the load: a file the user may not write is no
+    // obstacle and nothing is said.
+    chmod(exe->SettingsFile().c_str(), 0444);
+    EXPECT_TRUE(Page().SaveSettings("A"));
+    EXPECT_TRUE(Shown().empty());
 }
 
 TEST_F(SettingsPageTest, RestoreDefaultsThenSave)
@@ -217,8 +229,10 @@ TEST_F(SettingsPageTest, LargeSettingsFileKeepsEverythingElse)
     exe->Write("Orvella.ini", big + "[A-Settings]\nOpacity=200\n");
     MakeMain();
     EXPECT_EQ(Page().Current().Opacity, 200);
+    Find<QSlider>("contrastSlider")->setValue(201);
     ASSERT_TRUE(Find<SettingsPage>()->SaveSettings("A"));
     EXPECT_EQ(exe->Read("Orvella.ini").compare(0, big.size(), big), 0);
+    EXPECT_EQ(Ini("A-Settings", "Opacity"), "201");
     EXPECT_EQ(Ini("A-Settings", "Position"), "0");
 }
 
