@@ -140,6 +140,23 @@ bool ReadExactly(const std::string& text, std::string_view section)
     return HasSection(text, section, true) || !HasSection(text, section, false);
 }
 
+// The key lines of the first section of that name, in file order.
+template <typename Sink>
+void ForEachKeyLine(const std::string& text, std::string_view section, bool exact, Sink&& sink)
+{
+    LineScanner scanner(text);
+    Line line;
+    bool inSection = false;
+    while (scanner.Next(line)) {
+        if (line.kind == LineKind::Section) {
+            if (inSection) break;
+            inSection = SameSection(line.name, section, exact);
+        } else if (inSection && line.kind == LineKind::Key) {
+            sink(line);
+        }
+    }
+}
+
 Location Locate(const std::string& text, std::string_view section, std::string_view key, bool exact)
 {
     Location loc;
@@ -245,17 +262,9 @@ void IniDoc::MakeExactSection(std::string_view section)
     // Reads took the section spelt otherwise; a write starts the exact one
     // from its keys, so no value read so far is lost.
     std::string keys;
-    LineScanner scanner(text_);
-    Line line;
-    bool inSection = false;
-    while (scanner.Next(line)) {
-        if (line.kind == LineKind::Section) {
-            if (inSection) break;
-            inSection = SameTextAscii(line.name, section);
-        } else if (inSection && line.kind == LineKind::Key) {
-            keys.append(text_, line.start, line.contentEnd - line.start).append(LineBreakOf(text_));
-        }
-    }
+    ForEachKeyLine(text_, section, false, [&](const Line& line) {
+        keys.append(text_, line.start, line.contentEnd - line.start).append(LineBreakOf(text_));
+    });
     const std::string eol = LineBreakOf(text_);
     if (!text_.empty() && text_.back() != '\n') text_.append(eol);
     text_.append("[").append(section).append("]").append(eol).append(keys);
@@ -290,21 +299,10 @@ std::vector<std::pair<std::string, std::string>> IniDoc::ReadSection(const std::
 {
     std::vector<std::pair<std::string, std::string>> out;
     const std::string_view wanted = Trim(section);
-    const bool exact = ReadExactly(text_, wanted);
-    LineScanner scanner(text_);
-    Line line;
-    bool inSection = false;
-    while (scanner.Next(line)) {
-        if (line.kind == LineKind::Section) {
-            if (inSection) break;
-            inSection = SameSection(line.name, wanted, exact);
-            continue;
-        }
-        if (inSection && line.kind == LineKind::Key) {
-            const std::string_view v = std::string_view(text_).substr(line.valueStart, line.contentEnd - line.valueStart);
-            out.emplace_back(std::string(line.name), CapValue(Trim(v)));
-        }
-    }
+    ForEachKeyLine(text_, wanted, ReadExactly(text_, wanted), [&](const Line& line) {
+        const std::string_view v = std::string_view(text_).substr(line.valueStart, line.contentEnd - line.valueStart);
+        out.emplace_back(std::string(line.name), CapValue(Trim(v)));
+    });
     return out;
 }
 
