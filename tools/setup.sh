@@ -9,6 +9,8 @@ PACKAGES=(
   libfontconfig-dev libxcb1-dev libxcb-shape0-dev
   # fonts the program and the tests render with
   fonts-dejavu-core
+  # phrases in every script: CJK, Arabic, Hebrew, Devanagari, Thai and colour emoji
+  fonts-noto-core fonts-noto-cjk fonts-noto-color-emoji
   # end-to-end tests: X server, notification area, window manager, input, screenshots
   xvfb xauth trayer openbox xdotool x11-utils imagemagick
   # compositing managers: phrases must look the same with and without one
