@@ -74,15 +74,38 @@ TEST(WrapToColumns, ExistingLineBreakEndsALineOnce)
     EXPECT_EQ(WrapToColumns("a\nb\rc\r\n", 120), "a\nb\rc\r\n");
 }
 
-TEST(WrapToColumns, MultiByteCharactersCountOneColumnPerByte)
+TEST(WrapToColumns, EveryScriptCountsColumnsAsTheEyeSeesThem)
 {
-    // "é" takes two columns, so the line breaks one word earlier.
-    EXPECT_EQ(WrapToColumns("\xC3\xA9 x yy\r\n", 4), "\xC3\xA9 \r\nx yy\r\n");
+    // One column per letter with its marks or emoji sequence, two per East
+    // Asian wide character; where a language writes without spaces, lines
+    // break where Unicode allows, never inside a flag or a family emoji.
+    struct Case {
+        const char* script;
+        const char* text;
+        int columns;
+        const char* wrapped;
+    };
+    const Case cases[] = {
+        {"Chinese", "我爱你中国，我爱你\r\n", 7, "我爱你\r\n中国，\r\n我爱你\r\n"},
+        {"Japanese", "日本語のテキストです。\r\n", 8, "日本語\r\nのテキ\r\nストで\r\nす。\r\n"},
+        {"Korean", "한국어 문장\r\n", 6, "한국\r\n어 문장\r\n"},
+        {"Thai", "ฉันรักคุณมากที่สุดในโลก\r\n", 10, "ฉันรักคุณมาก\r\nที่สุดในโลก\r\n"},
+        {"Russian", "Привет мир, как дела\r\n", 8, "Привет \r\nмир, \r\nкак дела\r\n"},
+        {"Greek", "Καλημέρα κόσμε\r\n", 9, "Καλημέρα \r\nκόσμε\r\n"},
+        {"combining Latin", "Cafe\xCC\x81 ole\xCC\x81 x\r\n", 6, "Cafe\xCC\x81 \r\nole\xCC\x81 x\r\n"},
+        {"Hebrew", "שלום עולם טוב\r\n", 6, "שלום \r\nעולם \r\nטוב\r\n"},
+        {"Arabic", "مرحبا بالعالم\r\n", 7, "مرحبا \r\nبالعالم\r\n"},
+        {"Hindi", "नमस्ते दुनिया\r\n", 5, "नमस्ते \r\nदुनिया\r\n"},
+        {"flags", "🇩🇪🇫🇷🇮🇹🇪🇸\r\n", 3, "🇩🇪🇫🇷\r\n🇮🇹🇪🇸\r\n"},
+        {"emoji sequences", "👨‍👩‍👧👍🏽 ok\r\n", 3, "👨‍👩‍👧👍🏽 \r\nok\r\n"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(WrapToColumns(c.text, c.columns), c.wrapped) << c.script;
+
+    // An accented letter takes one column, as its plain letter does.
+    EXPECT_EQ(WrapToColumns("\xC3\xA9 x yy\r\n", 4), "\xC3\xA9 x \r\nyy\r\n");
     EXPECT_EQ(WrapToColumns("e x yy\r\n", 4), "e x \r\nyy\r\n");
-    // A three-byte character is kept whole.
-    EXPECT_EQ(WrapToColumns("\xE6\x97\xA5\xE6\x97\xA5 \xE6\x97\xA5\r\n", 6),
-              "\xE6\x97\xA5\xE6\x97\xA5 \r\n\xE6\x97\xA5\r\n");
-    // Truncated or stray bytes are taken one by one, never read past the end.
+    // Text that is not UTF-8 is read byte by byte, never past the end.
     EXPECT_EQ(WrapToColumns("ab \xE6\x97", 2), "ab \r\n\xE6\x97");
     EXPECT_EQ(WrapToColumns("\x97\x97 a", 2), "\x97\x97 \r\na");
 }
