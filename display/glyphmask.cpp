@@ -2,12 +2,15 @@
 
 #include "platform/text.h"
 #include "display/layout.h"
+#include "display/wrap.h"
 #include "platform/error.h"
 
 #include <QFontMetrics>
 #include <QPainter>
 #include <QRect>
 #include <QString>
+#include <QTextLayout>
+#include <algorithm>
 #include <vector>
 
 namespace ov {
@@ -45,6 +48,40 @@ QSize DeviceSize(const QSize& size, qreal devicePixelRatio)
     return QSize(qRound(size.width() * devicePixelRatio), qRound(size.height() * devicePixelRatio));
 }
 
+void LayOutPhraseLine(QTextLayout& layout, Qt::LayoutDirection direction)
+{
+    const QString text = layout.text();
+    QList<QTextLayout::FormatRange> emoji;
+    for (const TextCluster& c : ClustersOf(text)) {
+        if (!c.emoji)
+            continue;
+        if (!emoji.isEmpty() && emoji.back().start + emoji.back().length == c.begin) {
+            emoji.back().length += c.end - c.begin;
+            continue;
+        }
+        QTextLayout::FormatRange range;
+        range.start = int(c.begin);
+        range.length = int(c.end - c.begin);
+        range.format.setFontFamilies({QString::fromLatin1(EmojiFamily)});
+        emoji.push_back(range);
+    }
+    layout.setFormats(emoji);
+    QTextOption option;
+    option.setTextDirection(direction);
+    option.setWrapMode(QTextOption::NoWrap);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    QTextLine line = layout.createLine();
+    if (line.isValid())
+        line.setPosition(QPointF(0, 0));
+    layout.endLayout();
+}
+
+Qt::LayoutDirection PhraseDirection(std::string_view text)
+{
+    return ov::TextOfBytes(text).isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight;
+}
+
 QImage RenderPhraseImage(std::string_view wrapped, const QSize& size, int lineHeight, const QFont& font,
                          const QColor& colour, qreal devicePixelRatio)
 {
@@ -62,14 +99,21 @@ QImage RenderPhraseImage(std::string_view wrapped, const QSize& size, int lineHe
     painter.setRenderHint(QPainter::TextAntialiasing, false);
     painter.setFont(MaskFont(font));
     painter.setPen(colour);
+    const QFont maskFont = MaskFont(font);
     const int ascent = painter.fontMetrics().ascent();
+    const Qt::LayoutDirection direction = PhraseDirection(wrapped);
     const std::vector<std::string> lines = PhraseLines(wrapped);
     for (size_t k = 0; k < lines.size(); ++k) {
         const int top = static_cast<int>(k) * (lineHeight + 2);
         if (top >= size.height())
             break;
-        painter.drawText(0, top + ascent,
-                         ov::TextOfBytes(lines[k]));
+        QTextLayout layout(ov::TextOfBytes(lines[k]), maskFont, &image);
+        LayOutPhraseLine(layout, direction);
+        const QTextLine line = layout.lineAt(0);
+        // Every line on the font's own baseline, whatever fallback fonts
+        // the line drew on.
+        const qreal left = direction == Qt::RightToLeft ? std::max<qreal>(0, size.width() - line.naturalTextWidth()) : 0;
+        layout.draw(&painter, QPointF(left, top + ascent - line.ascent()));
     }
     painter.end();
     return image;

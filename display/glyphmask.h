@@ -6,6 +6,8 @@
 #include <QSize>
 #include <string_view>
 
+class QTextLayout;
+
 namespace ov {
 
 struct PhraseLayout;
@@ -16,8 +18,21 @@ struct PhraseLayout;
 // font colour, and the mask is exactly the letters, not a blurred outline.
 QFont MaskFont(const QFont& font);
 
+// The font of emoji that have no colour glyph in the phrase's own font.
+inline constexpr const char* EmojiFamily = "Noto Color Emoji";
+
+// Lays out the layout's text as one line of a phrase, at (0, 0): shaped and
+// ordered by Qt's text layout with the given paragraph direction, emoji
+// sequences in the colour emoji font.
+void LayOutPhraseLine(QTextLayout& layout, Qt::LayoutDirection direction);
+
+// The direction of a phrase as an editor shows it: right to left when its
+// first letter of a strong direction is Hebrew, Arabic or the like.
+Qt::LayoutDirection PhraseDirection(std::string_view text);
+
 // The wrapped lines drawn in the font colour into a white image of the given
-// size, line k at y = k * (lineHeight + 2). Sizes and places are in
+// size, line k at y = k * (lineHeight + 2), left-aligned, or right-aligned
+// in a right-to-left phrase; emoji keep their own colours. Sizes and places are in
 // logical pixels; with a device pixel ratio above 1 the image holds that
 // many more pixels and the glyphs are drawn at that resolution. Throws
 // OvError when the image cannot be allocated.
@@ -36,7 +51,8 @@ QRegion RegionFromBitmap(const QImage& image, QRgb colour);
 QRegion RegionFromBitmapReference(const QImage& image, QRgb colour);
 
 // What the message window needs to show a phrase: the drawn image (font
-// colour on white) and the region of the glyph pixels. The region is taken
+// colour on white, colour glyphs in their colours) and the region of the
+// glyph pixels. The region is taken
 // against the white background, whatever the font colour or the pixel at
 // (0, 0): white letters and a glyph in the corner are cut out as letters
 // too. An empty region means the phrase left no mark at all. With a device

@@ -4,10 +4,12 @@
 #include "display/glyphmask.h"
 #include "display/wrap.h"
 #include "platform/error.h"
-#include "platform/utils.h"
 
 #include <QString>
+#include <QTextLayout>
+#include <QtMath>
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 
 namespace ov {
@@ -16,11 +18,20 @@ namespace {
 const std::string_view LineBreak = "\r\n";
 }
 
-FontMeasurer::FontMeasurer(const QFont& font) : metrics_(MaskFont(font)) {}
+FontMeasurer::FontMeasurer(const QFont& font) : font_(MaskFont(font)), metrics_(font_) {}
 
 int FontMeasurer::TextWidth(std::string_view text) const
 {
-    return metrics_.horizontalAdvance(ov::TextOfBytes(text));
+    const QString line = ov::TextOfBytes(text);
+    bool ascii = true;
+    for (const char c : text)
+        ascii = ascii && static_cast<unsigned char>(c) < 0x80;
+    if (ascii)
+        return metrics_.horizontalAdvance(line);
+    // Other scripts as they are drawn: emoji in their own font, shaped.
+    QTextLayout layout(line, font_);
+    LayOutPhraseLine(layout, Qt::LeftToRight);
+    return qCeil(layout.lineAt(0).naturalTextWidth());
 }
 
 int FontMeasurer::TextHeight(std::string_view) const
@@ -32,19 +43,63 @@ int FontMeasurer::TextHeight(std::string_view) const
 std::vector<std::string> PhraseLines(std::string_view wrapped)
 {
     std::vector<std::string> lines;
-    std::string head;
-    std::string rest;
-    if (!SplitAtDelimiter(wrapped, LineBreak, false, head, rest)) {
+    size_t from = 0;
+    size_t end = wrapped.find(LineBreak);
+    if (end == std::string_view::npos) {
         // Not from LayoutPhrase: show the text as it is on one line.
         if (!wrapped.empty())
             lines.emplace_back(wrapped);
         return lines;
     }
-    lines.push_back(head);
-    while (SplitAtDelimiter(rest, LineBreak, false, head, rest))
-        lines.push_back(head);
+    // Only lines ended by CR LF count: a layout ends every line so.
+    for (; end != std::string_view::npos; end = wrapped.find(LineBreak, from)) {
+        lines.emplace_back(wrapped.substr(from, end - from));
+        from = end + LineBreak.size();
+    }
     return lines;
 }
+
+namespace {
+
+// The last point of points after from at which the piece from there fits;
+// 0 when none does. Wider pieces are assumed to start further on.
+size_t LastFitting(const std::vector<size_t>& points, size_t from, const std::function<bool(size_t)>& fits)
+{
+    auto lo = std::upper_bound(points.begin(), points.end(), from);
+    auto hi = points.end();
+    size_t best = 0;
+    while (lo < hi) {
+        auto mid = lo + (hi - lo) / 2;
+        if (fits(*mid)) {
+            best = *mid;
+            lo = mid + 1;
+        } else {
+            hi = mid;
+        }
+    }
+    return best;
+}
+
+// Splits a line wider than width into pieces that fit: at break
+// opportunities where it can, between grapheme clusters where a run alone
+// is too wide; a single cluster wider than width stays whole.
+void SplitToWidth(std::string_view line, int width, const TextMeasurer& measurer, std::vector<std::string>& out)
+{
+    const SplitPoints points = SplitPointsOf(line);
+    size_t from = 0;
+    while (from < line.size()) {
+        const auto fits = [&](size_t to) { return measurer.TextWidth(line.substr(from, to - from)) <= width; };
+        size_t to = LastFitting(points.breaks, from, fits);
+        if (to == 0)
+            to = LastFitting(points.clusters, from, fits);
+        if (to == 0)
+            to = *std::upper_bound(points.clusters.begin(), points.clusters.end(), from);
+        out.emplace_back(line.substr(from, to - from));
+        from = to;
+    }
+}
+
+} // namespace
 
 PhraseLayout LayoutPhrase(std::string_view phrase, int screenWidth, const TextMeasurer& measurer)
 {
@@ -57,19 +112,62 @@ PhraseLayout LayoutPhrase(std::string_view phrase, int screenWidth, const TextMe
     if (widthOfM <= 0)
         throw OvError("The phrase cannot be shown: the display font has no width (the letter \"M\" measures "
                       "0 pixels). Please choose another font or size on the Settings page.");
-    layout.text = WrapToColumns(w, screenWidth / widthOfM);
+    const std::string wrapped = WrapToColumns(w, screenWidth / widthOfM);
     layout.lineHeight = measurer.TextHeight("Mg");
 
-    const std::vector<std::string> lines = PhraseLines(layout.text);
+    std::vector<std::string> lines;
+    std::vector<int> widths;
+    for (std::string& line : PhraseLines(wrapped)) {
+        const int lineWidth = measurer.TextWidth(line);
+        if (lineWidth <= screenWidth || line.empty()) {
+            lines.push_back(std::move(line));
+            widths.push_back(lineWidth);
+            continue;
+        }
+        std::vector<std::string> pieces;
+        SplitToWidth(line, std::max(screenWidth, 1), measurer, pieces);
+        for (std::string& piece : pieces) {
+            widths.push_back(measurer.TextWidth(piece));
+            lines.push_back(std::move(piece));
+        }
+    }
     int width = 0;
     for (size_t i = 0; i < lines.size(); ++i) {
         if (i > 0)
             height += layout.lineHeight + 2;
-        width = std::max(width, measurer.TextWidth(lines[i]));
+        width = std::max(width, widths[i]);
+        layout.text += lines[i];
+        layout.text += LineBreak;
     }
-    layout.width = width;
+    // Only a single glyph wider than the screen is left to clip.
+    layout.width = screenWidth > 0 ? std::min(width, screenWidth) : width;
     layout.height = height;
     return layout;
+}
+
+FittedPhrase FitPhrase(std::string_view phrase, const QSize& screen, const QFont& font,
+                       const MeasurerFactory& measurer)
+{
+    FittedPhrase fitted{{}, font};
+    for (;;) {
+        fitted.layout = LayoutPhrase(phrase, screen.width(), *measurer(fitted.font));
+        if (fitted.layout.height <= screen.height())
+            return fitted;
+        QFont& f = fitted.font;
+        if (f.pointSizeF() > 0) {
+            const qreal size = f.pointSizeF();
+            if (size <= MinimumFitPoints)
+                break;
+            f.setPointSizeF(std::max<qreal>(MinimumFitPoints, std::min(size - 1, std::floor(size * 0.9))));
+        } else {
+            const int size = f.pixelSize();
+            if (size <= MinimumFitPixels)
+                break;
+            f.setPixelSize(std::max(MinimumFitPixels, std::min(size - 1, size * 9 / 10)));
+        }
+    }
+    fitted.layout.height = std::max(0, screen.height());
+    return fitted;
 }
 
 QPoint ChoosePosition(int location, const QRect& screen, const QSize& window, PlacementRandom& random)
@@ -96,6 +194,9 @@ QPoint ChoosePosition(int location, const QRect& screen, const QSize& window, Pl
         y = 0;
     if (y >= sh - h)
         y = sh - h;
+    // Larger than the screen: its start stays in sight.
+    x = std::max(x, 0);
+    y = std::max(y, 0);
     return {screen.left() + x, screen.top() + y};
 }
 
@@ -111,9 +212,9 @@ QPoint SnapToWorkArea(const QPoint& pos, const QSize& window, const QRect& displ
         x = 0;
     if (std::abs(y) < SnapDistance)
         y = 0;
-    if (std::abs(x + window.width() - right) < SnapDistance)
+    if (std::abs(x + window.width() - right) < SnapDistance && (right - window.width() >= 0 || x < 0))
         x = right - window.width();
-    if (std::abs(y + window.height() - bottom) < SnapDistance)
+    if (std::abs(y + window.height() - bottom) < SnapDistance && (bottom - window.height() >= 0 || y < 0))
         y = bottom - window.height();
     return {display.left() + x, display.top() + y};
 }

@@ -4,6 +4,8 @@
 #include <QPoint>
 #include <QRect>
 #include <QSize>
+#include <functional>
+#include <memory>
 #include <random>
 #include <string>
 #include <string_view>
@@ -20,7 +22,8 @@ public:
     virtual int TextHeight(std::string_view text) const = 0;
 };
 
-// Measures in a font as the message window draws it (see MaskFont).
+// Measures in a font as the message window draws it (see MaskFont and
+// LayOutPhraseLine).
 class FontMeasurer : public TextMeasurer {
 public:
     explicit FontMeasurer(const QFont& font);
@@ -28,6 +31,7 @@ public:
     int TextHeight(std::string_view text) const override;
 
 private:
+    QFont font_;
     QFontMetrics metrics_;
 };
 
@@ -44,9 +48,31 @@ struct PhraseLayout {
 std::vector<std::string> PhraseLines(std::string_view wrapped);
 
 // Wraps a trimmed phrase to the columns that fit screenWidth (counted in
-// widths of "M") and measures the window it needs. Throws OvError when the
-// font measures "M" as 0 pixels wide.
+// widths of "M") and measures the window it needs. A line still wider than
+// the screen (a long word, a run of wide glyphs) is split further at its
+// last break opportunity that fits, or between grapheme clusters, so the
+// window is never wider than the screen. Throws OvError when the font
+// measures "M" as 0 pixels wide.
 PhraseLayout LayoutPhrase(std::string_view phrase, int screenWidth, const TextMeasurer& measurer);
+
+// A phrase laid out to fit a monitor, and the font it is drawn in.
+struct FittedPhrase {
+    PhraseLayout layout;
+    QFont font;
+};
+using MeasurerFactory = std::function<std::unique_ptr<TextMeasurer>(const QFont&)>;
+
+// Smallest size FitPhrase shrinks a font to, in points (or pixels for a
+// font sized in pixels).
+constexpr int MinimumFitPoints = 6;
+constexpr int MinimumFitPixels = 8;
+
+// Lays the phrase out for a monitor of the given size. A phrase taller than
+// the monitor is laid out again in a font a tenth smaller (at least one
+// point or pixel) until it fits or reaches the minimum size; what still
+// does not fit then is cut at the monitor's bottom edge.
+FittedPhrase FitPhrase(std::string_view phrase, const QSize& screen, const QFont& font,
+                       const MeasurerFactory& measurer);
 
 // Items of the "Location" group; a stored value below 0 selects no item.
 enum Location : int { LocationNone = -1, LocationRandom = 0, LocationCentered = 1 };
@@ -55,14 +81,15 @@ enum Location : int { LocationNone = -1, LocationRandom = 0, LocationCentered = 
 using PlacementRandom = std::mt19937;
 
 // Where a window of the given size goes on the screen: random or centred,
-// then kept on the screen (a window larger than the screen gets a negative
-// coordinate). No location starts from the screen's top-left corner.
+// then kept on the screen; a window larger than the screen starts at its
+// left or top edge. No location starts from the screen's top-left corner.
 QPoint ChoosePosition(int location, const QRect& screen, const QSize& window, PlacementRandom& random);
 
 // The message window's edge snapping: a left or top edge within 50 pixels
 // of the display's left or top goes there, then a right or bottom edge
 // within 50 pixels of the work area's right or bottom goes there. The
-// display's top-left corner itself is left alone.
+// display's top-left corner itself is left alone. A snap to the right or
+// bottom never pushes the window past the display's left or top edge.
 constexpr int SnapDistance = 50;
 QPoint SnapToWorkArea(const QPoint& pos, const QSize& window, const QRect& display, const QRect& workArea);
 

@@ -46,12 +46,79 @@ TEST(LayoutPhrase, WrapsToTheScreenAndMeasuresEveryLine)
     EXPECT_EQ(three.height, 20 + 2 * (18 + 2));
 }
 
-TEST(LayoutPhrase, ALongWordIsWiderThanTheScreen)
+TEST(LayoutPhrase, ALineWiderThanTheScreenIsSplitToFitIt)
 {
+    // A word longer than a line breaks between its letters.
     const std::string word(200, 'x');
     const PhraseLayout layout = LayoutPhrase(word, 1920, FakeMeasurer(16));
-    EXPECT_EQ(layout.width, 200 * 16);
-    EXPECT_EQ(layout.height, 20);
+    EXPECT_EQ(layout.text, std::string(120, 'x') + "\r\n" + std::string(80, 'x') + "\r\n");
+    EXPECT_EQ(layout.width, 1920);
+    EXPECT_EQ(layout.height, 20 + 18 + 2);
+    // An open apostrophe keeps the columns from breaking; the screen still
+    // breaks it, at spaces.
+    const PhraseLayout quoted = LayoutPhrase("don't " + Words(40), 1920, FakeMeasurer(16));
+    const std::vector<std::string> lines = PhraseLines(quoted.text);
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[0].back(), ' ');
+    EXPECT_LE(quoted.width, 1920);
+}
+
+TEST(LayoutPhrase, EveryScriptStaysWithinTheScreen)
+{
+    QFont font("DejaVu Sans");
+    font.setPointSize(28);
+    const FontMeasurer m(font);
+    std::string chinese, unbroken(3100, 'x');
+    for (int i = 0; i < 130; ++i)
+        chinese += "\xE6\x84\x9B"; // 愛
+    for (const std::string& phrase : {chinese, unbroken, std::string(60, ' ') + "\xF0\x9F\x98\x80"}) {
+        const PhraseLayout layout = LayoutPhrase(phrase, 1280, m);
+        EXPECT_GT(layout.width, 0);
+        EXPECT_LE(layout.width, 1280) << phrase.size();
+        for (const std::string& line : PhraseLines(layout.text))
+            EXPECT_LE(m.TextWidth(line), 1280) << line;
+    }
+}
+
+TEST(FitPhrase, ATallPhraseIsDrawnSmallerUntilItFitsTheMonitor)
+{
+    // Glyphs as wide as the point size and lines twice as high.
+    class SizedMeasurer : public TextMeasurer {
+    public:
+        explicit SizedMeasurer(int size) : size_(size) {}
+        int TextWidth(std::string_view text) const override { return int(text.size()) * size_; }
+        int TextHeight(std::string_view) const override { return 2 * size_; }
+
+    private:
+        int size_;
+    };
+    const MeasurerFactory factory = [](const QFont& f) {
+        return std::make_unique<SizedMeasurer>(f.pointSize() > 0 ? f.pointSize() : f.pixelSize());
+    };
+    QFont font("DejaVu Sans");
+    font.setPointSize(28);
+    const QSize screen(800, 600);
+
+    const FittedPhrase small = FitPhrase("Short one", screen, font, factory);
+    EXPECT_EQ(small.font.pointSize(), 28);
+
+    const FittedPhrase tall = FitPhrase(Words(400), screen, font, factory);
+    EXPECT_LT(tall.font.pointSize(), 28);
+    EXPECT_GE(tall.font.pointSize(), MinimumFitPoints);
+    EXPECT_LE(tall.layout.height, 600);
+    EXPECT_LE(tall.layout.width, 800);
+    EXPECT_GT(tall.font.pointSize(), MinimumFitPoints);
+
+    // Too long for the smallest size: cut at the bottom edge.
+    const FittedPhrase huge = FitPhrase(Words(40000), screen, font, factory);
+    EXPECT_EQ(huge.font.pointSize(), MinimumFitPoints);
+    EXPECT_EQ(huge.layout.height, 600);
+    // A font sized in pixels shrinks in pixels.
+    QFont pixels("DejaVu Sans");
+    pixels.setPixelSize(40);
+    const FittedPhrase px = FitPhrase(Words(400), screen, pixels, factory);
+    EXPECT_LT(px.font.pixelSize(), 40);
+    EXPECT_LE(px.layout.height, 600);
 }
 
 TEST(LayoutPhrase, AFontWithoutWidthIsReported)
@@ -82,9 +149,10 @@ TEST(ChoosePosition, CentresOnTheScreen)
     PlacementRandom random(1);
     const QRect screen(0, 0, 1024, 768);
     EXPECT_EQ(ChoosePosition(LocationCentered, screen, QSize(200, 40), random), QPoint(412, 364));
-    // Odd sizes truncate; a window larger than the screen sticks out left and up.
+    // Odd sizes truncate; a window larger than the screen starts at its
+    // top-left corner, never off it.
     EXPECT_EQ(ChoosePosition(LocationCentered, screen, QSize(201, 41), random), QPoint(412, 364));
-    EXPECT_EQ(ChoosePosition(LocationCentered, screen, QSize(1100, 800), random), QPoint(-76, -32));
+    EXPECT_EQ(ChoosePosition(LocationCentered, screen, QSize(1100, 800), random), QPoint(0, 0));
     // On a second display the same place within it.
     EXPECT_EQ(ChoosePosition(LocationCentered, QRect(1920, 100, 1024, 768), QSize(200, 40), random),
               QPoint(2332, 464));
@@ -109,9 +177,9 @@ TEST(ChoosePosition, RandomStaysOnTheScreen)
         inside |= p.x() > 0 && p.x() < 1024 - 300 && p.y() > 0 && p.y() < 768 - 100;
     }
     EXPECT_TRUE(atRight && atBottom && inside);
-    // Wider than the screen: always the same negative X.
+    // Wider than the screen: always at its left edge.
     for (int i = 0; i < 50; ++i)
-        EXPECT_EQ(ChoosePosition(LocationRandom, screen, QSize(1100, 40), random).x(), -76);
+        EXPECT_EQ(ChoosePosition(LocationRandom, screen, QSize(1100, 40), random).x(), 0);
     // One seed, one sequence.
     PlacementRandom a(7), b(7);
     for (int i = 0; i < 10; ++i)
@@ -123,7 +191,7 @@ TEST(ChoosePosition, NoLocationStartsAtTheTopLeft)
     PlacementRandom random(1);
     const QRect screen(0, 0, 1024, 768);
     EXPECT_EQ(ChoosePosition(LocationNone, screen, QSize(200, 40), random), QPoint(0, 0));
-    EXPECT_EQ(ChoosePosition(LocationNone, screen, QSize(1100, 40), random), QPoint(-76, 0));
+    EXPECT_EQ(ChoosePosition(LocationNone, screen, QSize(1100, 40), random), QPoint(0, 0));
 }
 
 TEST(SnapToWorkArea, SnapsEachEdgeInOrder)
@@ -143,6 +211,8 @@ TEST(SnapToWorkArea, SnapsEachEdgeInOrder)
     // (0, 0) is left alone; one pixel lower, a wide window snaps right.
     EXPECT_EQ(SnapToWorkArea({0, 0}, QSize(1000, 40), display, work), QPoint(0, 0));
     EXPECT_EQ(SnapToWorkArea({0, 1}, QSize(1000, 40), display, work), QPoint(24, 0));
+    // A window as wide as the display beside a panel stays on the display.
+    EXPECT_EQ(SnapToWorkArea({0, 300}, QSize(1024, 40), display, QRect(0, 0, 984, 768)), QPoint(0, 300));
 }
 
 TEST(SnapToWorkArea, WorksOnASecondDisplay)
