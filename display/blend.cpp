@@ -46,4 +46,36 @@ QImage PhrasePicture(const QSize& size, const QRegion& shape, const QColor& ink,
     return picture;
 }
 
+QImage PhrasePicture(const QImage& glyphs, const QRegion& shape, int opacity, const QImage& beneath)
+{
+    if (glyphs.isNull())
+        return {};
+    QImage picture = glyphs.convertToFormat(QImage::Format_RGB32);
+    if (picture.isNull())
+        throw OvError("There is not enough memory to draw the phrase (" + std::to_string(glyphs.width()) + " x " +
+                      std::to_string(glyphs.height()) + " pixels).");
+    picture.setDevicePixelRatio(1.0);
+    if (beneath.isNull() || beneath.size() != picture.size())
+        return picture;
+    const QImage under = beneath.format() == QImage::Format_RGB32 || beneath.format() == QImage::Format_ARGB32
+                             ? beneath
+                             : beneath.convertToFormat(QImage::Format_RGB32);
+    const int a = std::clamp(opacity, 0, 255);
+    const QRect bounds = picture.rect();
+    for (const QRect& rect : shape) {
+        const QRect run = rect.intersected(bounds);
+        for (int y = run.top(); y <= run.bottom(); ++y) {
+            const auto* src = reinterpret_cast<const QRgb*>(under.constScanLine(y));
+            auto* dst = reinterpret_cast<QRgb*>(picture.scanLine(y));
+            for (int x = run.left(); x <= run.right(); ++x) {
+                const QRgb ink = dst[x];
+                const QRgb p = src[x];
+                dst[x] = qRgb(BlendChannel(qRed(ink), qRed(p), a), BlendChannel(qGreen(ink), qGreen(p), a),
+                              BlendChannel(qBlue(ink), qBlue(p), a));
+            }
+        }
+    }
+    return picture;
+}
+
 } // namespace ov

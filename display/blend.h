@@ -21,4 +21,8 @@ inline int BlendChannel(int ink, int beneath, int opacity)
 QImage PhrasePicture(const QSize& size, const QRegion& shape, const QColor& ink, int opacity,
                      const QImage& beneath = {});
 
+// The same picture with the ink of every pixel taken from the drawn glyphs
+// (a PhraseMask's image): the font colour, and a colour emoji's own colours.
+QImage PhrasePicture(const QImage& glyphs, const QRegion& shape, int opacity, const QImage& beneath = {});
+
 } // namespace ov

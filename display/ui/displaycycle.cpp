@@ -84,16 +84,18 @@ void DisplayCycle::onDisplayTimer()
     // From here on an error leaves the timer off until something restarts it.
     displayTimer_->SetEnabled(false);
     const QFont font = ov::DisplayQFont(st.DisplayFont);
-    phraseWindow->setFont(ov::MaskFont(font));
     screen_ = PointerScreen();
-    const ov::PhraseLayout layout = ov::LayoutPhrase(phrase, screen_.geometry.width(), *Measurer(font));
-    phraseWindow->resize(layout.width, layout.height);
+    // Never larger than the monitor: a tall phrase is drawn smaller.
+    const ov::FittedPhrase fitted = ov::FitPhrase(phrase, screen_.geometry.size(), font,
+                                                  [this](const QFont& f) { return Measurer(f); });
+    phraseWindow->setFont(ov::MaskFont(fitted.font));
+    phraseWindow->resize(fitted.layout.width, fitted.layout.height);
 
     if (!seeded_)
         SeedRandom(static_cast<unsigned>(std::rand()));
     const QPoint pos =
         ov::ChoosePosition(state_.Display.Position, screen_.geometry, phraseWindow->size(), random_);
-    ShowPhrase(layout.text, pos.x(), pos.y());
+    ShowPhrase(fitted, pos.x(), pos.y());
 }
 
 ov::ScreenArea DisplayCycle::PointerScreen() const
@@ -115,7 +117,7 @@ ov::ScreenArea DisplayCycle::PointerScreen() const
     return areas[ov::ScreenForPointer(areas, &pointer)];
 }
 
-void DisplayCycle::ShowPhrase(const std::string& text, int X, int Y)
+void DisplayCycle::ShowPhrase(const ov::FittedPhrase& phrase, int X, int Y)
 {
     PhraseWindow* phraseWindow = phraseWindow_;
     if (!phraseWindow)
@@ -125,14 +127,11 @@ void DisplayCycle::ShowPhrase(const std::string& text, int X, int Y)
     phraseWindow->MoveTo(X, phraseWindow->y(), area);
     phraseWindow->MoveTo(phraseWindow->x(), Y, area);
 
-    const ov::DisplayFontSpec& fontSpec = state_.DisplayFont;
-    const QFont font = ov::DisplayQFont(fontSpec);
-    const QColor colour = ov::DisplayQColor(fontSpec, phraseWindow->palette());
-    ov::PhraseLayout layout;
-    layout.text = text;
+    const QColor colour = ov::DisplayQColor(state_.DisplayFont, phraseWindow->palette());
+    ov::PhraseLayout layout = phrase.layout;
     layout.width = phraseWindow->width();
     layout.height = phraseWindow->height();
-    layout.lineHeight = Measurer(font)->TextHeight("Mg");
+    const QFont& font = phrase.font;
     // The display time counts from the moment the window is on the screen,
     // not from the request to show it, which the window system may take a
     // while to carry out (creating the window, the first time).

@@ -38,17 +38,17 @@ public:
     // Test seams: how the phrase font is measured, and the generator of
     // random places (seeded from the C library's generator on first use,
     // which start-up seeds once).
-    using MeasurerFactory = std::function<std::unique_ptr<ov::TextMeasurer>(const QFont&)>;
+    using MeasurerFactory = ov::MeasurerFactory;
     void SetMeasurerFactory(MeasurerFactory factory) { measurerFactory_ = std::move(factory); }
     void SeedRandom(unsigned seed);
 
 private:
     void onDisplayTimer();
     void onHideTimer();
-    // Shows the laid-out phrase (lines ended by CR LF) in the phrase window,
+    // Shows the phrase laid out in the given font in the phrase window,
     // whose size is already set, and arms the hide timer with the display
     // time.
-    void ShowPhrase(const std::string& text, int X, int Y);
+    void ShowPhrase(const ov::FittedPhrase& phrase, int X, int Y);
     std::unique_ptr<ov::TextMeasurer> Measurer(const QFont& font) const;
     // The monitor holding the pointer, where the next phrase goes.
     ov::ScreenArea PointerScreen() const;

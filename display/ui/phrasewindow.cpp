@@ -88,8 +88,8 @@ void PhraseWindow::Present(const ov::PhraseLayout& layout, const QFont& font, co
         return;
 
     // Qt alone: the shape in logical pixels, the opacity left to the desktop.
-    picture_ = QImage();
     const ov::PhraseMask mask = ov::BuildPhraseMask(layout, font, colour);
+    picture_ = mask.image; // colour glyphs keep their colours
     if (mask.region.isEmpty()) {
         hide();
     } else {
@@ -119,7 +119,7 @@ bool PhraseWindow::PresentNative(const ov::PhraseLayout& layout, const QFont& fo
     QImage beneath;
     if (!system_->Compositing())
         beneath = system_->GrabScreen(DeviceGeometry(ratio));
-    QImage picture = ov::PhrasePicture(mask.image.size(), mask.region, colour_, opacity_, beneath);
+    QImage picture = ov::PhrasePicture(mask.image, mask.region, opacity_, beneath);
     picture.setDevicePixelRatio(ratio);
     if (!QWidget::mask().isEmpty())
         clearMask(); // left by an earlier show through Qt alone

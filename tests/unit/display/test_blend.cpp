@@ -31,6 +31,41 @@ TEST(PhrasePicture, GlyphPixelsBlendTheInkWithWhatIsBeneath)
     EXPECT_EQ(PhrasePicture(QSize(4, 2), shape, red, 128, beneath.copy(0, 0, 3, 2)).pixel(0, 0), red.rgb());
 }
 
+TEST(PhrasePicture, AColourEmojiKeepsItsColoursAndShapesTheWindow)
+{
+    QFont font("DejaVu Sans");
+    font.setPointSize(28);
+    const QColor ink(0, 0, 160);
+    // A face DejaVu Sans has in black and white, and a thumb with a skin tone.
+    const PhraseLayout layout = LayoutPhrase("I \xF0\x9F\x98\x80 \xF0\x9F\x91\x8D\xF0\x9F\x8F\xBD", 1920,
+                                             FontMeasurer(font));
+    const PhraseMask mask = BuildPhraseMask(layout, font, ink);
+    QImage beneath(mask.image.size(), QImage::Format_RGB32);
+    beneath.fill(qRgb(0, 200, 0));
+    const QImage plain = PhrasePicture(mask.image, mask.region, 255);
+    const QImage half = PhrasePicture(mask.image, mask.region, 128, beneath);
+
+    int coloured = 0, inked = 0, outside = 0;
+    for (int y = 0; y < mask.image.height(); ++y)
+        for (int x = 0; x < mask.image.width(); ++x) {
+            const QRgb g = mask.image.pixel(x, y);
+            const bool isInk = (g & 0xFFFFFF) == (ink.rgb() & 0xFFFFFF);
+            const bool isColour = !isInk && (qRed(g) != qGreen(g) || qGreen(g) != qBlue(g));
+            if (!mask.region.contains(QPoint(x, y))) {
+                outside += isInk || isColour;
+                continue;
+            }
+            ASSERT_EQ(plain.pixel(x, y), g | 0xFF000000u) << x << "," << y;
+            ASSERT_EQ(half.pixel(x, y), qRgb(BlendChannel(qRed(g), 0, 128), BlendChannel(qGreen(g), 200, 128),
+                                             BlendChannel(qBlue(g), 0, 128)));
+            coloured += isColour;
+            inked += isInk;
+        }
+    EXPECT_GT(coloured, 200) << "the emoji were drawn without colour";
+    EXPECT_GT(inked, 20) << "the letter lost the font colour";
+    EXPECT_EQ(outside, 0) << "glyph pixels outside the window's shape";
+}
+
 TEST(PhraseMask, AScaledScreenGetsGlyphsAtItsOwnResolutionInsideTheLaidOutWindow)
 {
     QFont font("DejaVu Sans");
