@@ -215,6 +215,27 @@ TEST_F(DisplayCycleTest, RandomPlacesStayOnScreenAndSnapToItsEdges)
     EXPECT_EQ(window.State().PhraseCursor, 0);
 }
 
+TEST_F(DisplayCycleTest, PhrasesTooWideOrTooTallForTheMonitorStayOnIt)
+{
+    std::string chinese;
+    for (int i = 0; i < 130; ++i)
+        chinese += "\xE6\x84\x9B";
+    std::string tall;
+    for (int i = 0; i < 3000; ++i)
+        tall += "word ";
+    Start(chinese + "\r\n" + std::string(3100, 'x') + "\r\n" + tall + "\r\n", 0);
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    for (int i = 0; i < 3; ++i) {
+        Tick();
+        ASSERT_TRUE(phraseWindow->isVisible()) << i;
+        EXPECT_TRUE(screen.contains(phraseWindow->geometry())) << i;
+        EXPECT_FALSE(phraseWindow->mask().isEmpty()) << i;
+        Hide();
+    }
+    // The tall one was drawn smaller than the 12 points chosen.
+    EXPECT_LT(phraseWindow->font().pointSize(), 12);
+}
+
 TEST_F(DisplayCycleTest, AFontWithoutWidthReportsTheErrorAndStopsTheTimer)
 {
     Start("one\r\n");
