@@ -4,6 +4,7 @@
 #include "platform/error.h"
 
 #include <QPainter>
+#include <QTextLayout>
 #include <algorithm>
 #include <cfenv>
 #include <cmath>
@@ -62,7 +63,10 @@ QImage TestPreviewImage(const QSize& size, const QFont& font, const QColor& colo
         painter.setRenderHint(QPainter::TextAntialiasing, false);
         painter.setFont(MaskFont(font));
         painter.setPen(colour);
-        painter.drawText(4, 4 + painter.fontMetrics().ascent(), QStringLiteral("Test Message"));
+        // Drawn as the phrase window draws a line.
+        QTextLayout line(QStringLiteral("Test Message"), MaskFont(font), &text);
+        LayOutPhraseLine(line, line.text().isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight);
+        line.draw(&painter, QPointF(4, 4 + painter.fontMetrics().ascent() - line.lineAt(0).ascent()));
     }
     return BlendBitmaps(background, text, TestPercent(position));
 }
