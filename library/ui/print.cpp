@@ -6,6 +6,7 @@
 #include <QPrintDialog>
 #include <QPrintEngine>
 #include <QPrinter>
+#include <QTextLayout>
 
 namespace ov {
 
@@ -75,10 +76,24 @@ bool PrintLinesOnePage(QPrinter& printer, const QString& title, const QStringLis
     const QFontMetrics metrics(printFont, &printer);
     const int h = metrics.height();
     const int bottom = printer.height();
+    const int right = printer.width() - 30;
     for (qsizetype i = 0; i < lines.size(); ++i) {
         const qint64 top = 30 + qint64(i) * h;
         if (top >= bottom) break; // off the page: nothing would reach paper
-        if (!lines[i].isEmpty()) painter.drawText(30, int(top) + metrics.ascent(), lines[i]);
+        if (lines[i].isEmpty()) continue;
+        // Each line ordered as an editor shows it; a right-to-left one
+        // ends at the right margin, as far in as the others start.
+        const bool rtl = lines[i].isRightToLeft();
+        QTextLayout layout(lines[i], printFont, &printer);
+        QTextOption option;
+        option.setTextDirection(rtl ? Qt::RightToLeft : Qt::LeftToRight);
+        option.setWrapMode(QTextOption::NoWrap);
+        layout.setTextOption(option);
+        layout.beginLayout();
+        QTextLine line = layout.createLine();
+        layout.endLayout();
+        const qreal x = rtl ? right - line.naturalTextWidth() : 30;
+        layout.draw(&painter, QPointF(x, int(top) + metrics.ascent() - line.ascent()));
     }
     return painter.end();
 }

@@ -20,7 +20,8 @@ bool RunPrintDialog(QPrinter& printer, QWidget* parent);
 
 // Prints lines on one page: the font at its point size plus 2 at the
 // printer's resolution, line i with its top at 30 + i * h device pixels and
-// its left edge at 30, on a transparent background. Lines below the
+// its left edge at 30 (a right-to-left line: its right edge 30 from the
+// printable area's right), on a transparent background. Lines below the
 // printable area are not drawn. Returns false when the printer cannot start
 // the document.
 bool PrintLinesOnePage(QPrinter& printer, const QString& title, const QStringList& lines, const QFont& font,

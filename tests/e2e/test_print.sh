@@ -51,7 +51,9 @@ wait_for() { # DEADLINE_SECONDS COMMAND...
 export HOME="$TMP/home" XDG_RUNTIME_DIR="$TMP/run" QT_QPA_PLATFORM=offscreen
 mkdir -p "$HOME" "$XDG_RUNTIME_DIR" "$TMP/exe/Affirmations/Calming" "$TMP/out"
 chmod 700 "$XDG_RUNTIME_DIR"
-printf 'First phrase\r\n\r\nThird phrase\r\n' >"$TMP/exe/Affirmations/Calming/Morning.txt"
+# Lines 4 and 5 in Hebrew (right to left) and Chinese.
+printf 'First phrase\r\n\r\nThird phrase\r\n\xd7\xa9\xd7\x9c\xd7\x95\xd7\x9d\r\n\xe6\x88\x91\xe7\x88\xb1\xe4\xbd\xa0\r\n' \
+  >"$TMP/exe/Affirmations/Calming/Morning.txt"
 
 # A private cupsd on a socket of its own; nothing of the machine's printing
 # is touched apart from the cups-pdf settings file of our own queue.
@@ -144,7 +146,7 @@ pass "one page titled after the list"
 got="$(pdftotext -layout "$PDF" - | tr -d '\f' | sed 's/^ *//; s/ *$//' \
   | awk 'NF{last=NR} {l[NR]=$0} END{s=0; for(i=1;i<=last;i++){ if(!s && l[i]=="") continue; s=1; print l[i] }}')"
 want="$(printf 'First phrase\n\nThird phrase')"
-[ "$got" = "$want" ] || fail "printed text differs: $(printf '%q' "$got")"
+[ "$(head -3 <<<"$got")" = "$want" ] || fail "printed text differs: $(printf '%q' "$got")"
 pass "lines in order with a blank middle row"
 
 # Both lines start at the same x; the third row lies two rows below the
@@ -159,3 +161,15 @@ awk -v x1="$x1" -v x3="$x3" -v y1="$y1" -v y3="$y3" -v h="$h1" 'BEGIN {
   exit !(d < 0.5 && r > 1.9 && r < 3.2 && x1 < 36 && y1 < 36) }' \
   || fail "line positions: first at ($x1,$y1), third at ($x3,$y3), word height $h1"
 pass "rows at 30 + i*h from the printable corner (first at $x1,$y1 pt, third at $x3,$y3 pt, height $h1 pt)"
+
+# Every script reaches the paper: the Chinese line as it is, the Hebrew one
+# ending at the right margin as far in as the others start at the left.
+grep -q "$(printf '\xe6\x88\x91\xe7\x88\xb1\xe4\xbd\xa0')" <<<"$got" || fail "the Chinese line is not printed: $(printf '%q' "$got")"
+width="$(sed -n 's/^Page size: *\([0-9.]*\) x.*/\1/p' <<<"$info")"
+read -r hmin hmax < <(pdftotext -bbox "$PDF" - | awk -F'"' '
+  /<word/ && /[\xd7][\x90-\xaa]/ {if (min == "" || $2 < min) min = $2; if ($6 > max) max = $6}
+  END {print min, max}')
+[ -n "$hmin" ] || fail "the Hebrew line is not printed"
+awk -v l="$hmin" -v r="$hmax" -v w="$width" -v x1="$x1" 'BEGIN { m = w - r - x1; if (m < 0) m = -m
+  exit !(l > w / 2 && m < 3) }' || fail "the Hebrew line spans $hmin to $hmax pt on a page $width pt wide, not right-aligned"
+pass "Chinese and Hebrew lines printed, the Hebrew one right-aligned ($hmin to $hmax pt of $width)"
