@@ -54,8 +54,18 @@ TEST_F(Editor, LfAndCrFilesLoadAsLinesAndSaveBackWithTheirOwnLineBreaks)
 
 TEST_F(Editor, SaveKeepsTextExactlyIncludingNoBreakSpacesAndMissingFinalBreak)
 {
-    exe->MakeCategory("Cat", {{"l", "old"}});
+    // Every script a user writes in, shown as it is and saved back byte for byte.
+    const std::string scripts = "我爱你中国\r\n日本語のテキスト\r\nฉันรักคุณ\r\nПривет мир\r\nΚαλημέρα\r\n"
+                                "Cafe\xCC\x81\r\nשלום 123 עולם\r\nمرحبا بالعالم\r\nनमस्ते दुनिया\r\n"
+                                "👨‍👩‍👧 🇩🇪 👍🏽\r\n";
+    exe->MakeCategory("Cat", {{"l", "old"}, {"s", scripts}});
     MakeMain();
+    Select(1);
+    QString shown = QString::fromUtf8(scripts.data(), qsizetype(scripts.size()));
+    shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    EXPECT_EQ(Find<QPlainTextEdit>("phraseEditor")->toPlainText(), shown);
+    Find<QPushButton>("saveMessagesButton")->click();
+    EXPECT_EQ(File("s"), scripts);
     Select(0);
     Type(QString::fromUtf8("caf\u00e9\u00a0bar\n p "));
     Find<QPushButton>("saveMessagesButton")->click();
