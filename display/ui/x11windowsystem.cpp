@@ -131,7 +131,10 @@ public:
         rects.reserve(size_t(shape.rectCount()));
         for (const QRect& r : shape)
             rects.push_back({int16_t(r.x()), int16_t(r.y()), uint16_t(r.width()), uint16_t(r.height())});
-        const size_t perRequest = std::max<size_t>(1, (MaxRequestBytes() - 16) / sizeof(xcb_rectangle_t));
+        // X servers drop a shape request longer than a plain request may
+        // be (big requests or not) and leave the window with no shape.
+        const size_t shapeBytes = std::min<size_t>(MaxRequestBytes(), 65535 * 4);
+        const size_t perRequest = std::max<size_t>(1, (shapeBytes - 16) / sizeof(xcb_rectangle_t));
         if (rects.empty())
             xcb_shape_rectangles(c_, XCB_SHAPE_SO_SET, XCB_SHAPE_SK_BOUNDING, XCB_CLIP_ORDERING_UNSORTED, w, 0, 0, 0,
                                  nullptr);
