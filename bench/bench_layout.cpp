@@ -50,6 +50,26 @@ void BM_ThreeLines48pt(benchmark::State& state)
 }
 BENCHMARK(BM_ThreeLines48pt)->Unit(benchmark::kMicrosecond)->Repetitions(9)->ReportAggregatesOnly(true);
 
+// 130 Chinese characters without a space: three lines by Unicode breaks.
+std::string Chinese()
+{
+    std::string s;
+    for (int i = 0; i < 10; ++i)
+        s += "\xE6\x88\x91\xE6\xAF\x8F\xE5\xA4\xA9\xE9\x83\xBD\xE5\x9C\xA8\xE5\x8F\x98\xE5\xBE\x97"
+             "\xE6\x9B\xB4\xE5\xA5\xBD\xE6\x9B\xB4\xE5\xBC\xBA\xE5\xA4\xA7\xEF\xBC\x8C";
+    return s;
+}
+
+void BM_Chinese28pt(benchmark::State& state)
+{
+    const QFont font = Font(28);
+    const std::string phrase = Chinese();
+    ov::PlacementRandom random(1);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(Tick(phrase, font, random));
+}
+BENCHMARK(BM_Chinese28pt)->Unit(benchmark::kMicrosecond)->Repetitions(9)->ReportAggregatesOnly(true);
+
 void Describe(const char* name, const std::string& phrase, const QFont& font)
 {
     const ov::PhraseLayout layout =
@@ -67,6 +87,7 @@ int main(int argc, char** argv)
     benchmark::Initialize(&argc, argv);
     Describe("one line, 12 pt", OneLine, Font(12));
     Describe("three lines, 48 pt", ThreeLines, Font(48));
+    Describe("130 Chinese characters, 28 pt", Chinese(), Font(28));
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     return 0;
