@@ -189,6 +189,41 @@ QRegion RegionFromBitmapReference(const QImage& image, QRgb colour)
     return region;
 }
 
+namespace {
+
+bool HasEmoji(std::string_view text)
+{
+    bool ascii = true;
+    for (const char c : text)
+        ascii = ascii && static_cast<unsigned char>(c) < 0x80;
+    if (ascii)
+        return false;
+    const std::vector<TextCluster> clusters = ClustersOf(ov::TextOfBytes(text));
+    return std::any_of(clusters.begin(), clusters.end(), [](const TextCluster& c) { return c.emoji; });
+}
+
+// Every pixel of the shape in the plain ink, as the window has always shown
+// its letters (a scaled screen draws their edges blended), except where
+// other, the same glyphs in another ink, has the same pixel: that is a
+// colour glyph's own colour, which stays.
+void FlattenInk(QImage& image, const QRegion& region, QRgb ink, const QImage* other)
+{
+    const QRect bounds = image.rect();
+    const QRgb plain = ink | 0xFF000000u;
+    for (const QRect& rect : region) {
+        const QRect run = rect.intersected(bounds);
+        for (int y = run.top(); y <= run.bottom(); ++y) {
+            auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+            const auto* alt = other ? reinterpret_cast<const QRgb*>(other->constScanLine(y)) : nullptr;
+            for (int x = run.left(); x <= run.right(); ++x)
+                if (!alt || (alt[x] & RgbMask) != (line[x] & RgbMask))
+                    line[x] = plain;
+        }
+    }
+}
+
+} // namespace
+
 PhraseMask BuildPhraseMask(const PhraseLayout& layout, const QFont& font, const QColor& colour,
                            qreal devicePixelRatio)
 {
@@ -198,15 +233,17 @@ PhraseMask BuildPhraseMask(const PhraseLayout& layout, const QFont& font, const 
     if (mask.image.isNull())
         return mask;
     const QRgb white = qRgb(255, 255, 255);
-    if ((colour.rgb() & RgbMask) != (white & RgbMask)) {
-        mask.region = RegionFromBitmap(mask.image, white);
-    } else {
-        // White ink on the white bitmap leaves no trace: take the shape of
-        // the same glyphs drawn in black.
-        const QImage ink =
-            RenderPhraseImage(layout.text, size, layout.lineHeight, font, QColor(Qt::black), devicePixelRatio);
-        mask.region = RegionFromBitmap(ink, white);
-    }
+    const bool whiteInk = (colour.rgb() & RgbMask) == (white & RgbMask);
+    const bool emoji = HasEmoji(layout.text);
+    // White ink on the white bitmap leaves no trace: the shape is that of
+    // the same glyphs drawn in black. That drawing also tells colour glyphs,
+    // which look the same in any ink, from letters.
+    QImage other;
+    if (whiteInk || emoji)
+        other = RenderPhraseImage(layout.text, size, layout.lineHeight, font,
+                                  QColor(whiteInk ? qRgb(0, 0, 0) : (colour.rgb() ^ RgbMask)), devicePixelRatio);
+    mask.region = RegionFromBitmap(whiteInk ? other : mask.image, white);
+    FlattenInk(mask.image, mask.region, colour.rgb(), emoji ? &other : nullptr);
     return mask;
 }
 

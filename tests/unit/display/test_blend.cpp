@@ -88,4 +88,10 @@ TEST(PhraseMask, AScaledScreenGetsGlyphsAtItsOwnResolutionInsideTheLaidOutWindow
         large += r.width() * r.height();
     EXPECT_GT(large, small * 5 / 2);
     EXPECT_LT(large, small * 11 / 2);
+    // Blended glyph edges are shown in the plain ink, as at the small size.
+    const PhraseMask red = BuildPhraseMask(layout, font, QColor(200, 0, 0), 2.0);
+    for (const QRect& r : red.region)
+        for (int y = r.top(); y <= r.bottom(); ++y)
+            for (int x = r.left(); x <= r.right(); ++x)
+                ASSERT_EQ(red.image.pixel(x, y), qRgb(200, 0, 0)) << x << "," << y;
 }
