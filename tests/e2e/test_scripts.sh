@@ -41,7 +41,7 @@ shape_extents() { # W H X Y of the bounding shape, relative to the window
 }
 next_flash() {
   wait_for 20 sh -c "! xwininfo -id $WIN | grep -q IsViewable" || fail "a phrase stays up long after its display time"
-  wait_for 20 mapped "$WIN" || fail "the next phrase did not come"
+  wait_for 30 mapped "$WIN" || fail "the next phrase did not come; the program's windows: $(program_windows)"
 }
 
 WIN="$(first_of 20 phrase_window)" || fail "no phrase window"
