@@ -193,10 +193,7 @@ namespace {
 
 bool HasEmoji(std::string_view text)
 {
-    bool ascii = true;
-    for (const char c : text)
-        ascii = ascii && static_cast<unsigned char>(c) < 0x80;
-    if (ascii)
+    if (IsAscii(text))
         return false;
     const std::vector<TextCluster> clusters = ClustersOf(ov::TextOfBytes(text));
     return std::any_of(clusters.begin(), clusters.end(), [](const TextCluster& c) { return c.emoji; });

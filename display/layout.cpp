@@ -23,10 +23,7 @@ FontMeasurer::FontMeasurer(const QFont& font) : font_(MaskFont(font)), metrics_(
 int FontMeasurer::TextWidth(std::string_view text) const
 {
     const QString line = ov::TextOfBytes(text);
-    bool ascii = true;
-    for (const char c : text)
-        ascii = ascii && static_cast<unsigned char>(c) < 0x80;
-    if (ascii)
+    if (IsAscii(text))
         return metrics_.horizontalAdvance(line);
     // Other scripts as they are drawn: emoji in their own font, shaped.
     QTextLayout layout(line, font_);

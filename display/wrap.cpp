@@ -19,14 +19,6 @@ bool IsCrLfAt(std::string_view s, size_t i)
     return i + 1 < s.size() && s[i] == '\r' && s[i + 1] == '\n';
 }
 
-bool IsAscii(std::string_view s)
-{
-    for (const char c : s)
-        if (static_cast<unsigned char>(c) >= 0x80)
-            return false;
-    return true;
-}
-
 bool InRanges(char32_t c, std::initializer_list<std::pair<char32_t, char32_t>> ranges)
 {
     for (const auto& [first, last] : ranges)

@@ -15,6 +15,15 @@ inline std::string S(const QString& s) { return s.toLocal8Bit().toStdString(); }
 // turns into a replacement character and a save gives back the same bytes.
 bool IsValidUtf8(std::string_view bytes);
 
+// Whether every byte is ASCII: such text needs no Unicode segmentation.
+inline bool IsAscii(std::string_view bytes)
+{
+    for (const char c : bytes)
+        if (static_cast<unsigned char>(c) >= 0x80)
+            return false;
+    return true;
+}
+
 // A phrase or list text for display: UTF-8 when it is, else Latin-1.
 inline QString TextOfBytes(std::string_view bytes)
 {
