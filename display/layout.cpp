@@ -58,12 +58,13 @@ std::vector<std::string> PhraseLines(std::string_view wrapped)
 
 namespace {
 
-// The last point of points after from at which the piece from there fits;
-// 0 when none does. Wider pieces are assumed to start further on.
-size_t LastFitting(const std::vector<size_t>& points, size_t from, const std::function<bool(size_t)>& fits)
+// The last point of points in (from, limit] at which the piece from there
+// fits; 0 when none does. Wider pieces are assumed to end further on.
+size_t LastFitting(const std::vector<size_t>& points, size_t from, size_t limit,
+                   const std::function<bool(size_t)>& fits)
 {
     auto lo = std::upper_bound(points.begin(), points.end(), from);
-    auto hi = points.end();
+    auto hi = std::upper_bound(lo, points.end(), limit);
     size_t best = 0;
     while (lo < hi) {
         auto mid = lo + (hi - lo) / 2;
@@ -86,11 +87,15 @@ void SplitToWidth(std::string_view line, int width, const TextMeasurer& measurer
     size_t from = 0;
     while (from < line.size()) {
         const auto fits = [&](size_t to) { return measurer.TextWidth(line.substr(from, to - from)) <= width; };
-        size_t to = LastFitting(points.breaks, from, fits);
+        // No glyph is narrower than a pixel: more clusters than the width
+        // never fit, so a huge line costs no more than its pieces.
+        const auto first = std::upper_bound(points.clusters.begin(), points.clusters.end(), from);
+        const size_t limit = *(first + std::min<ptrdiff_t>(width, points.clusters.end() - first - 1));
+        size_t to = LastFitting(points.breaks, from, limit, fits);
         if (to == 0)
-            to = LastFitting(points.clusters, from, fits);
+            to = LastFitting(points.clusters, from, limit, fits);
         if (to == 0)
-            to = *std::upper_bound(points.clusters.begin(), points.clusters.end(), from);
+            to = *first;
         out.emplace_back(line.substr(from, to - from));
         from = to;
     }
@@ -146,6 +151,16 @@ FittedPhrase FitPhrase(std::string_view phrase, const QSize& screen, const QFont
                        const MeasurerFactory& measurer)
 {
     FittedPhrase fitted{{}, font};
+    // Even the smallest glyph takes a few pixels: what lies beyond that many
+    // bytes is below the bottom edge at any size, and laying it out would
+    // only keep the program busy.
+    const size_t visible = size_t(std::max(screen.width(), 1)) * size_t(std::max(screen.height(), 1)) / 16;
+    if (phrase.size() > visible) {
+        size_t cut = visible;
+        while (cut > 0 && (static_cast<unsigned char>(phrase[cut]) & 0xC0) == 0x80)
+            --cut;
+        phrase = phrase.substr(0, cut);
+    }
     for (;;) {
         fitted.layout = LayoutPhrase(phrase, screen.width(), *measurer(fitted.font));
         if (fitted.layout.height <= screen.height())

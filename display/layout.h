@@ -70,7 +70,8 @@ constexpr int MinimumFitPixels = 8;
 // Lays the phrase out for a monitor of the given size. A phrase taller than
 // the monitor is laid out again in a font a tenth smaller (at least one
 // point or pixel) until it fits or reaches the minimum size; what still
-// does not fit then is cut at the monitor's bottom edge.
+// does not fit then is cut at the monitor's bottom edge (a phrase of more
+// bytes than a sixteenth of the monitor's pixels is cut to that first).
 FittedPhrase FitPhrase(std::string_view phrase, const QSize& screen, const QFont& font,
                        const MeasurerFactory& measurer);
 
