@@ -5,6 +5,7 @@
 #include "display/wrap.h"
 #include "platform/error.h"
 #include "platform/utils.h"
+#include "platform/translate.h"
 
 #include <QString>
 #include <algorithm>
@@ -55,8 +56,8 @@ PhraseLayout LayoutPhrase(std::string_view phrase, int screenWidth, const TextMe
 
     const int widthOfM = measurer.TextWidth("M");
     if (widthOfM <= 0)
-        throw OvError("The phrase cannot be shown: the display font has no width (the letter \"M\" measures "
-                      "0 pixels). Please choose another font or size on the Settings page.");
+        throw OvError(Tr("Display", "The phrase cannot be shown: the display font has no width (the letter \"M\" measures "
+                      "0 pixels). Please choose another font or size on the Settings page."));
     layout.text = WrapToColumns(w, screenWidth / widthOfM);
     layout.lineHeight = measurer.TextHeight("Mg");
 

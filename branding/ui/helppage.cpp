@@ -4,6 +4,7 @@
 #include "platform/paths.h"
 #include "platform/utils.h"
 #include "platform/ui/messagebox.h"
+#include "platform/translate.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -38,7 +39,7 @@ HelpPage::HelpPage(QWidget* parent) : QWidget(parent)
     setObjectName(QStringLiteral("helpPage"));
     helpText_ = new QTextEdit(this);
     helpText_->setObjectName(QStringLiteral("helpText"));
-    helpText_->setAccessibleName(QStringLiteral("Help"));
+    helpText_->setAccessibleName(tr("Help"));
     helpText_->setReadOnly(true);
     helpText_->setTabChangesFocus(false);
     helpText_->installEventFilter(new KeepTab(helpText_));
@@ -47,7 +48,7 @@ HelpPage::HelpPage(QWidget* parent) : QWidget(parent)
     helpText_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     helpText_->setGeometry(0, 0, 626, 339); // the page's width in the tab widget
 
-    printHelpButton_ = new QPushButton(QStringLiteral("Print"), this);
+    printHelpButton_ = new QPushButton(tr("Print"), this);
     printHelpButton_->setObjectName(QStringLiteral("printHelpButton"));
     printHelpButton_->setGeometry(564, 362, 57, 23);
 
@@ -70,7 +71,7 @@ void HelpPage::LoadHelpFile()
 void HelpPage::onPrintHelp()
 {
     if (helpText_->document()->isEmpty()) {
-        ov::MessageBox::Show(ov::MsgKind::Information, "There is no help text to print.", window());
+        ov::MessageBox::Show(ov::MsgKind::Information, ov::Tr("HelpPage", "There is no help text to print."), window());
         return;
     }
     QPrinter printer(QPrinter::HighResolution);
@@ -83,8 +84,8 @@ void HelpPage::onPrintHelp()
         : printer.outputFileName().isEmpty();
     if (noDevice) {
         ov::MessageBox::Show(ov::MsgKind::Error,
-                             "Printing could not start: no printer is installed. Add a printer in the "
-                             "desktop's printer settings and try again.",
+                             ov::Tr("HelpPage", "Printing could not start: no printer is installed. Add a printer in the "
+                                                "desktop's printer settings and try again."),
                              window());
         return;
     }
@@ -93,5 +94,5 @@ void HelpPage::onPrintHelp()
     helpText_->document()->print(&printer);
     QApplication::restoreOverrideCursor();
     if (printer.printerState() == QPrinter::Error)
-        ov::MessageBox::Show(ov::MsgKind::Error, "The help could not be printed.", window());
+        ov::MessageBox::Show(ov::MsgKind::Error, ov::Tr("HelpPage", "The help could not be printed."), window());
 }
