@@ -390,6 +390,10 @@ Hinweis: %s ist ein Geschäftsbereich von %s.</translation>
 <context>
     <name>HelpPage</name>
     <message>
+        <source>Orvella Help</source>
+        <translation>Orvella-Hilfe</translation>
+    </message>
+    <message>
         <source>Help</source>
         <translation>Hilfe</translation>
     </message>
@@ -578,7 +582,7 @@ Möchten Sie die Änderungen speichern?</translation>
     </message>
     <message>
         <source>Additional Subliminal Messages</source>
-        <translation>Weitere unterschwellige Botschaften</translation>
+        <translation>Mehr Botschaften</translation>
     </message>
     <message>
         <source>No notification area was found on this desktop, so Orvella shows its window instead. Minimize the window and the phrases flash; closing it ends Orvella.</source>
@@ -739,7 +743,7 @@ Möchten Sie sie mit dem Text im Editor überschreiben?<byte value="xd"/>
     </message>
     <message>
         <source>Type in the name of the file you would like to create.</source>
-        <translation>Geben Sie den Namen der Datei ein, die Sie anlegen möchten.</translation>
+        <translation>Geben Sie den Namen der neuen Datei ein.</translation>
     </message>
     <message>
         <source>Save</source>
@@ -780,6 +784,13 @@ Möchten Sie sie mit dem Text im Editor überschreiben?<byte value="xd"/>
     <message>
         <source>Test message</source>
         <translation>Testbotschaft</translation>
+    </message>
+</context>
+<context>
+    <name>PhraseWindow</name>
+    <message>
+        <source>Phrase</source>
+        <translation>Satz</translation>
     </message>
 </context>
 <context>
@@ -928,11 +939,11 @@ Klicken Sie auf „Online-Angebote“, um sie im Webbrowser zu öffnen. Dazu ist
     </message>
     <message>
         <source>Font Size</source>
-        <translation>Schriftgröße</translation>
+        <translation>Größe</translation>
     </message>
     <message>
         <source>Font Color</source>
-        <translation>Schriftfarbe</translation>
+        <translation>Farbe</translation>
     </message>
     <message>
         <source>Font Name</source>

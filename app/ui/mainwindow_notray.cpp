@@ -83,6 +83,7 @@ void MainWindow::EnterNoTrayMode()
     row->setContentsMargins(8, 4, 8, 4);
     auto* hint = new QLabel(tr("Phrases flash while this window is minimized."), bar);
     hint->setObjectName(QStringLiteral("noTrayHint"));
+    hint->setWordWrap(true);
     row->addWidget(hint, 1);
 
     // The tray menu's commands, run through its own actions so both stay
@@ -98,6 +99,11 @@ void MainWindow::EnterNoTrayMode()
     connect(minimize, &QPushButton::clicked, this, &QWidget::showMinimized);
     QPushButton* exit = AddButton(bar, row, "exitButton", tr("E&xit"));
     connect(exit, &QPushButton::clicked, exitAction_, &QAction::trigger);
+    // A translated hint may take two lines: the bar grows to hold them.
+    if (const int needed = row->totalHeightForWidth(width()); needed > BarHeight) {
+        setFixedSize(width(), barTop + needed);
+        bar->resize(width(), needed);
+    }
 
     new NoTrayWatcher(*this);
 }

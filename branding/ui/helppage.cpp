@@ -5,6 +5,7 @@
 #include "platform/utils.h"
 #include "platform/ui/messagebox.h"
 #include "platform/translate.h"
+#include "platform/ui/captionfit.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -16,7 +17,7 @@
 
 namespace {
 
-constexpr const char* kPrintJobTitle = "Orvella Help";
+constexpr const char* kPrintJobTitle = QT_TRANSLATE_NOOP("HelpPage", "Orvella Help");
 
 // A read-only text box hands Tab on to the focus chain whatever
 // setTabChangesFocus says; the help box keeps it, as a document reader does.
@@ -51,6 +52,7 @@ HelpPage::HelpPage(QWidget* parent) : QWidget(parent)
     printHelpButton_ = new QPushButton(tr("Print"), this);
     printHelpButton_->setObjectName(QStringLiteral("printHelpButton"));
     printHelpButton_->setGeometry(564, 362, 57, 23);
+    ov::FitButtonRow({printHelpButton_});
 
     connect(printHelpButton_, &QPushButton::clicked, this, [this] { ov::Guarded([this] { onPrintHelp(); }); });
 }
@@ -75,7 +77,7 @@ void HelpPage::onPrintHelp()
         return;
     }
     QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(QLatin1String(kPrintJobTitle));
+    printer.setDocName(tr(kPrintJobTitle));
     if (PrinterSetup) PrinterSetup(printer);
     // With no printer installed Qt quietly turns the printer into a PDF
     // writer without a file, and printing to it does nothing at all.

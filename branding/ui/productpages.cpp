@@ -4,6 +4,7 @@
 #include "branding/ui/linklabel.h"
 #include "platform/text.h"
 #include "platform/translate.h"
+#include "platform/ui/captionfit.h"
 
 #include <QCoreApplication>
 #include <QFrame>
@@ -69,6 +70,7 @@ QLabel* Markup(QWidget* page, const char* name, const QRect& place, const char* 
     QLabel* l = Label(page, name, place, true);
     l->setTextFormat(Qt::RichText);
     l->setText(Q(ov::SimpleMarkupToHtml(ov::Tr("ProductPages", text))));
+    ov::FitLabelHeight(l);
     l->setAccessibleName(QString(l->text()).remove(QRegularExpression(QStringLiteral("<[^>]*>"))));
     return l;
 }
@@ -165,6 +167,7 @@ AboutPage::AboutPage(QWidget* parent) : QWidget(parent)
     aboutTopRule_ = Separator(this, "aboutTopRule", {78, 142, 547, 3});
     legalText_ = Label(this, "legalText", {116, 170, 392, 52}, true);
     legalText_->setText(QCoreApplication::translate("ProductPages", kLegalText));
+    ov::FitLabelHeight(legalText_);
     aboutBottomRule_ = Separator(this, "aboutBottomRule", {4, 276, 621, 3});
     connect(visitLink_, &LinkLabel::clicked, this, &AboutPage::visitClicked);
 }

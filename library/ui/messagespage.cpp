@@ -11,6 +11,7 @@
 #include "platform/ui/pagefont.h"
 #include "settings/inifile.h"
 #include "platform/translate.h"
+#include "platform/ui/captionfit.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -118,6 +119,7 @@ void MessagesPage::BuildPage()
     saveMessagesButton_ = new QPushButton(tr("Save"), page);
     saveMessagesButton_->setObjectName(QStringLiteral("saveMessagesButton"));
     saveMessagesButton_->setGeometry(562, 362, 57, 23);
+    ov::FitButtonRow({printListButton_, saveMessagesButton_});
 
     // Tab order: phraseLists_, newListButton_, saveMessagesButton_, phraseEditor_, printListButton_,
     // categoryCombo_, deleteListButton_.

@@ -3,6 +3,7 @@
 #include "settings/colors.h"
 #include "settings/fontlookup.h"
 #include "settings/ui/numberspinbox.h"
+#include "platform/ui/captionfit.h"
 
 #include <QCoreApplication>
 #include <QAbstractItemView>
@@ -106,6 +107,7 @@ FontPropertyDialog::FontPropertyDialog(const char* name, const char* caption, QS
     cancelButton_ = new QPushButton(tr("Cancel"), this);
     cancelButton_->setObjectName(QStringLiteral("cancelButton"));
     cancelButton_->setGeometry(QRect(cancel, QSize(57, 23)));
+    ov::FitButtonRow({okButton_, cancelButton_});
     connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
 }

@@ -10,6 +10,7 @@
 #include "settings/inifile.h"
 #include "settings/ui/numberspinbox.h"
 #include "platform/translate.h"
+#include "platform/ui/captionfit.h"
 
 #include <QCoreApplication>
 #include <QAction>
@@ -197,6 +198,7 @@ void SettingsPage::BuildPage()
 
     restoreDefaultsButton_ = AddButton(page, "restoreDefaultsButton", QT_TRANSLATE_NOOP("SettingsPage", "Restore Defaults"), QRect(456, 362, 101, 23));
     saveSettingsButton_ = AddButton(page, "saveSettingsButton", QT_TRANSLATE_NOOP("SettingsPage", "Save"), QRect(564, 362, 57, 23));
+    ov::FitButtonRow({restoreDefaultsButton_, saveSettingsButton_});
     // After the Save button, so the Test button keeps its place in the focus chain.
     preview_ = new PhrasePreview(state_, *testGroup_);
     Publish();
