@@ -5,7 +5,6 @@
 #include "platform/translate.h"
 
 #include <QCoreApplication>
-
 #include <QPainter>
 #include <algorithm>
 #include <cfenv>

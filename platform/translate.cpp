@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QLibraryInfo>
+#include <QLocale>
 #include <QTranslator>
 
 #include <memory>
@@ -46,11 +47,11 @@ const char* Tr(const char* context, const char* text)
     return texts.emplace(translated.constData(), size_t(translated.size())).first->c_str();
 }
 
-std::string InstallTranslations(const QLocale& locale, const std::string& folder)
+std::string InstallTranslations(const QStringList& languages, const std::string& folder)
 {
     RemoveTranslations();
     const QString dir = QString::fromLocal8Bit(folder.c_str());
-    for (QString language : locale.uiLanguages()) {
+    for (QString language : languages) {
         language.replace(QLatin1Char('-'), QLatin1Char('_'));
         if (IsEnglish(language)) return {};
         QStringList names{language};
@@ -76,7 +77,10 @@ std::string InstallTranslations(const QLocale& locale, const std::string& folder
     return {};
 }
 
-std::string InstallTranslations() { return InstallTranslations(QLocale::system(), ShippedFolder() + "translations"); }
+std::string InstallTranslations()
+{
+    return InstallTranslations(QLocale::system().uiLanguages(), ShippedFolder() + "translations");
+}
 
 void RemoveTranslations()
 {

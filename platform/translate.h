@@ -1,5 +1,5 @@
 #pragma once
-#include <QLocale>
+#include <QStringList>
 #include <string>
 
 namespace ov {
@@ -10,11 +10,11 @@ namespace ov {
 const char* Tr(const char* context, const char* text);
 
 // Installs the program's translation and Qt's own (the standard buttons) for
-// the first of the locale's languages that has one, from the folder holding
-// orvella_<language>.qm. A language is English, the source, up to the first
-// one that ships: "en:de" stays English, "fr:de" is French. Returns the
-// language installed ("de", "fr_CA"), empty for English.
-std::string InstallTranslations(const QLocale& locale, const std::string& folder);
+// the first of the languages ("de-AT", "fr", most wanted first) that has
+// one, from the folder holding orvella_<language>.qm. English, the source,
+// counts as shipped: "en, de" stays English, "xx, fr" is French. Returns
+// the language installed ("de", "fr_CA"), empty for English.
+std::string InstallTranslations(const QStringList& languages, const std::string& folder);
 // The same for the user's locale (LANGUAGE first, then LC_ALL, LC_MESSAGES,
 // LANG) and the shipped translations.
 std::string InstallTranslations();

@@ -5,8 +5,8 @@
 #include "display/ui/displaycycle.h"
 #include "platform/ui/messagebox.h"
 
-#include <QCoreApplication>
 #include <QAction>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -14,7 +14,7 @@
 
 const char* const MainWindow::NoTrayNotice =
     QT_TRANSLATE_NOOP("MainWindow", "No notification area was found on this desktop, so Orvella shows its window instead. "
-    "Minimize the window and the phrases flash; closing it ends Orvella.");
+                                    "Minimize the window and the phrases flash; closing it ends Orvella.");
 
 namespace {
 

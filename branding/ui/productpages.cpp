@@ -22,22 +22,22 @@ using ov::Q;
 const char* const kNewsHeadline = QT_TRANSLATE_NOOP("ProductPages", "Sign up for our free e-mail newsletter");
 const char* const kNewsText1 =
     QT_TRANSLATE_NOOP("ProductPages", "Each issue brings <b>new phrase lists</b>, ideas for using affirmations in your day "
-    "and news about updates.<br>It is <i>free</i> and comes about once a month.");
+                                      "and news about updates.<br>It is <i>free</i> and comes about once a month.");
 const char* const kNewsText2 =
     QT_TRANSLATE_NOOP("ProductPages", "Subscribing takes a minute and happens <b>online</b>: click the button below and "
-    "fill in the form on our web page.<br>An Internet connection is required.");
+                                      "fill in the form on our web page.<br>An Internet connection is required.");
 const char* const kNewsText3 =
     QT_TRANSLATE_NOOP("ProductPages", "<b>Your privacy matters.</b> We never share, sell or rent your e-mail address, and "
-    "every issue tells you how to unsubscribe.");
+                                      "every issue tells you how to unsubscribe.");
 const char* const kResourcesText =
     QT_TRANSLATE_NOOP("ProductPages", "Our online resource page gathers more phrase lists, articles about affirmations and "
-    "guides to getting the most out of the program. It is updated regularly, so come back "
-    "often.\n\nClick \"Online Resources\" to open it in your web browser. An Internet "
-    "connection is required.");
+                                      "guides to getting the most out of the program. It is updated regularly, so come back "
+                                      "often.\n\nClick \"Online Resources\" to open it in your web browser. An Internet "
+                                      "connection is required.");
 const char* const kLegalText =
     QT_TRANSLATE_NOOP("ProductPages", "Warning: this computer program is protected by copyright law and international "
-    "treaties. Unauthorized copying or distribution of this program, or any part of it, "
-    "may result in civil and criminal penalties.");
+                                      "treaties. Unauthorized copying or distribution of this program, or any part of it, "
+                                      "may result in civil and criminal penalties.");
 
 QLabel* Label(QWidget* page, const char* name, const QRect& place, bool wrap)
 {

@@ -5,13 +5,13 @@
 #include "settings/ui/numberspinbox.h"
 #include "platform/ui/captionfit.h"
 
-#include <QCoreApplication>
 #include <QAbstractItemView>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
-#include <QStyledItemDelegate>
 #include <QStylePainter>
+#include <QStyledItemDelegate>
 #include <climits>
 
 namespace {

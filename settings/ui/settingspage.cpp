@@ -12,10 +12,10 @@
 #include "platform/translate.h"
 #include "platform/ui/captionfit.h"
 
-#include <QCoreApplication>
 #include <QAction>
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPixmap>

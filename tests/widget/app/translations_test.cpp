@@ -118,10 +118,16 @@ std::set<std::pair<QString, QString>> SourceTexts()
     return texts;
 }
 
+// Back to English when a test ends, however it ends.
+struct EnglishAfterwards {
+    ~EnglishAfterwards() { ov::RemoveTranslations(); }
+};
+
 } // namespace
 
 TEST(Translations, EveryTextOfTheSourcesIsTranslatedFaithfullyAndBuilt)
 {
+    EnglishAfterwards english;
     const QStringList files = ShippedTsFiles();
     ASSERT_GE(files.size(), 2);
     const auto sources = SourceTexts();
@@ -129,7 +135,7 @@ TEST(Translations, EveryTextOfTheSourcesIsTranslatedFaithfullyAndBuilt)
     for (const QString& file : files) {
         const std::string language = LanguageOf(file).toStdString();
         SCOPED_TRACE(language);
-        ASSERT_EQ(ov::InstallTranslations(QLocale(QString::fromStdString(language)), OV_QM_DIR), language);
+        ASSERT_EQ(ov::InstallTranslations({QString::fromStdString(language)}, OV_QM_DIR), language);
         std::set<std::pair<QString, QString>> shipped;
         for (const Message& m : ReadTs(file)) {
             const std::string where = m.context.toStdString() + ": " + m.source.toStdString();
@@ -147,9 +153,12 @@ TEST(Translations, EveryTextOfTheSourcesIsTranslatedFaithfullyAndBuilt)
     }
     ov::RemoveTranslations();
     EXPECT_STREQ(ov::Tr("MessageBox", "Warning"), "Warning");
-    // English, the source language, is never passed over for a later one.
-    EXPECT_EQ(ov::InstallTranslations(QLocale(QStringLiteral("en_GB")), OV_QM_DIR), "");
-    EXPECT_EQ(ov::InstallTranslations(QLocale(QStringLiteral("xx_YY")), OV_QM_DIR), "");
+    // The first wanted language that ships wins; English, the source, ships.
+    const auto chosen = [](QStringList wanted) { return ov::InstallTranslations(wanted, OV_QM_DIR); };
+    EXPECT_EQ(chosen({"xx-YY", "xx", "fr-FR", "de"}), "fr");
+    EXPECT_EQ(chosen({"de-Latn-AT"}), "de");
+    EXPECT_EQ(chosen({"en-GB", "de-DE", "de"}), "");
+    EXPECT_EQ(chosen({"xx-YY", "C"}), "");
 }
 
 namespace {
@@ -196,19 +205,13 @@ QStringList Clipped(QWidget* root)
     return clipped;
 }
 
-class TranslatedWindows : public ovtest::WindowTest {
-protected:
-    void TearDown() override
-    {
-        ov::RemoveTranslations();
-        WindowTest::TearDown();
-    }
-};
-
 } // namespace
+
+class TranslatedWindows : public ovtest::WindowTest {};
 
 TEST_F(TranslatedWindows, NoControlClipsItsTextInAnyShippedLanguage)
 {
+    EnglishAfterwards english;
     exe->MakeCategory("Confidence", {{"Morning", "I can.\r\n"}});
     QStringList languages{QStringLiteral("en")};
     for (const QString& file : ShippedTsFiles()) languages << LanguageOf(file);
@@ -217,7 +220,7 @@ TEST_F(TranslatedWindows, NoControlClipsItsTextInAnyShippedLanguage)
             ADD_FAILURE() << language.toStdString() << ", " << where.toStdString() << ": " << clipped.toStdString();
     };
     for (const QString& language : languages) {
-        ov::InstallTranslations(QLocale(language), OV_QM_DIR);
+        ov::InstallTranslations({language}, OV_QM_DIR);
         MainWindow& window = MakeMain();
         // With the bar that stands in for the tray menu, as start-up builds it.
         window.EnterNoTrayMode();
