@@ -5,19 +5,19 @@
     <name>AutoStart</name>
     <message>
         <source>Could not read the auto-start entry %s: %s.</source>
-        <translation>Impossible de lire l&apos;entrée de démarrage automatique %s : %s.</translation>
+        <translation>Impossible de lire l&apos;entrée de démarrage automatique %s&#xa0;: %s.</translation>
     </message>
     <message>
         <source>Could not write the auto-start entry %s: %s. Orvella will not start when you log in.</source>
-        <translation>Impossible d&apos;écrire l&apos;entrée de démarrage automatique %s : %s. Orvella ne démarrera pas à l&apos;ouverture de session.</translation>
+        <translation>Impossible d&apos;écrire l&apos;entrée de démarrage automatique %s&#xa0;: %s. Orvella ne démarrera pas à l&apos;ouverture de session.</translation>
     </message>
     <message>
         <source>Could not remove the auto-start entry %s: %s. Orvella will still start when you log in.</source>
-        <translation>Impossible de supprimer l&apos;entrée de démarrage automatique %s : %s. Orvella démarrera toujours à l&apos;ouverture de session.</translation>
+        <translation>Impossible de supprimer l&apos;entrée de démarrage automatique %s&#xa0;: %s. Orvella démarrera toujours à l&apos;ouverture de session.</translation>
     </message>
     <message>
         <source>Auto-start cannot be set for this folder name: %s. Desktop entries hold only UTF-8 text without control characters; move Orvella to a folder whose name is valid UTF-8 text.</source>
-        <translation>Le démarrage automatique ne peut pas être activé pour ce nom de dossier : %s. Les entrées de bureau ne contiennent que du texte UTF-8 sans caractères de contrôle ; déplacez Orvella dans un dossier dont le nom est un texte UTF-8 valide.</translation>
+        <translation>Le démarrage automatique ne peut pas être activé pour ce nom de dossier&#xa0;: %s. Les entrées de bureau ne contiennent que du texte UTF-8 sans caractères de contrôle&#xa0;; déplacez Orvella dans un dossier dont le nom est un texte UTF-8 valide.</translation>
     </message>
     <message>
         <source>it is not a desktop entry with an Exec line</source>
@@ -48,7 +48,7 @@ Note: %s is a division of %s.</source>
 Brevet en instance
 
 Copyright © %s %s. Tous droits réservés.
-Remarque : %s est une division de %s.</translation>
+Remarque&#xa0;: %s est une division de %s.</translation>
     </message>
     <message>
         <source>%s Online Resource</source>
@@ -289,7 +289,7 @@ Remarque : %s est une division de %s.</translation>
     </message>
     <message>
         <source>The phrase cannot be shown: the display font has no width (the letter &quot;M&quot; measures 0 pixels). Please choose another font or size on the Settings page.</source>
-        <translation>La phrase ne peut pas être affichée : la police d&apos;affichage n&apos;a pas de largeur (la lettre « M » mesure 0 pixel). Choisissez une autre police ou une autre taille dans la page Paramètres.</translation>
+        <translation>La phrase ne peut pas être affichée&#xa0;: la police d&apos;affichage n&apos;a pas de largeur (la lettre «&#xa0;M&#xa0;» mesure 0 pixel). Choisissez une autre police ou une autre taille dans la page Paramètres.</translation>
     </message>
     <message>
         <source>Cannot blend a picture with a smaller one.</source>
@@ -407,7 +407,7 @@ Remarque : %s est une division de %s.</translation>
     </message>
     <message>
         <source>Printing could not start: no printer is installed. Add a printer in the desktop&apos;s printer settings and try again.</source>
-        <translation>L&apos;impression n&apos;a pas pu démarrer : aucune imprimante n&apos;est installée. Ajoutez une imprimante dans les réglages d&apos;impression du bureau, puis réessayez.</translation>
+        <translation>L&apos;impression n&apos;a pas pu démarrer&#xa0;: aucune imprimante n&apos;est installée. Ajoutez une imprimante dans les réglages d&apos;impression du bureau, puis réessayez.</translation>
     </message>
     <message>
         <source>The help could not be printed.</source>
@@ -422,11 +422,11 @@ Remarque : %s est une division de %s.</translation>
     </message>
     <message>
         <source>There is no category to create the list in. Make a category folder in &quot;%s&quot; first; each folder there is a category.</source>
-        <translation>Il n&apos;y a aucune catégorie où créer la liste. Créez d&apos;abord un dossier de catégorie dans « %s » ; chaque dossier qui s&apos;y trouve est une catégorie.</translation>
+        <translation>Il n&apos;y a aucune catégorie où créer la liste. Créez d&apos;abord un dossier de catégorie dans «&#xa0;%s&#xa0;»&#xa0;; chaque dossier qui s&apos;y trouve est une catégorie.</translation>
     </message>
     <message>
         <source>The list &quot;%s&quot; already exists; its phrases are kept.</source>
-        <translation>La liste « %s » existe déjà ; ses phrases sont conservées.</translation>
+        <translation>La liste «&#xa0;%s&#xa0;» existe déjà&#xa0;; ses phrases sont conservées.</translation>
     </message>
     <message>
         <source>You must select a file for deletion</source>
@@ -438,18 +438,18 @@ Remarque : %s est une division de %s.</translation>
     </message>
     <message>
         <source>Are you sure you wish to delete this list?</source>
-        <translation>Voulez-vous vraiment supprimer cette liste ?</translation>
+        <translation>Voulez-vous vraiment supprimer cette liste&#xa0;?</translation>
     </message>
 </context>
 <context>
     <name>Lists</name>
     <message>
         <source>&apos;%s&apos; is not a valid boolean value</source>
-        <translation>« %s » n&apos;est pas une valeur booléenne valide</translation>
+        <translation>«&#xa0;%s&#xa0;» n&apos;est pas une valeur booléenne valide</translation>
     </message>
     <message>
         <source>The settings file &quot;%s&quot; holds %s in [%s] that cannot be read:</source>
-        <translation>Le fichier de paramètres « %s » contient %s dans [%s] illisibles :</translation>
+        <translation>Le fichier de paramètres «&#xa0;%s&#xa0;» contient %s dans [%s] illisibles&#xa0;:</translation>
     </message>
     <message>
         <source>a tick</source>
@@ -463,7 +463,7 @@ Remarque : %s est une division de %s.</translation>
         <source>
 &quot;%s=%s&quot;: &apos;%s&apos; is not a valid boolean value</source>
         <translation>
-« %s=%s » : « %s » n&apos;est pas une valeur booléenne valide</translation>
+«&#xa0;%s=%s&#xa0;»&#xa0;: «&#xa0;%s&#xa0;» n&apos;est pas une valeur booléenne valide</translation>
     </message>
     <message>
         <source>
@@ -480,8 +480,8 @@ Les lignes sont ignorées et seront supprimées au prochain enregistrement des c
     <message>
         <source>Cannot open file &quot;%s&quot;. %s.
 The list &quot;%s&quot; is left out of the phrases shown.</source>
-        <translation>Impossible d&apos;ouvrir le fichier « %s ». %s.
-La liste « %s » est exclue des phrases affichées.</translation>
+        <translation>Impossible d&apos;ouvrir le fichier «&#xa0;%s&#xa0;». %s.
+La liste «&#xa0;%s&#xa0;» est exclue des phrases affichées.</translation>
     </message>
     <message>
         <source>it holds bytes that are not UTF-16 text</source>
@@ -497,39 +497,39 @@ La liste « %s » est exclue des phrases affichées.</translation>
     </message>
     <message>
         <source>Cannot open file &quot;%s&quot;. %s</source>
-        <translation>Impossible d&apos;ouvrir le fichier « %s ». %s</translation>
+        <translation>Impossible d&apos;ouvrir le fichier «&#xa0;%s&#xa0;». %s</translation>
     </message>
     <message>
         <source>Cannot create file &quot;%s&quot;. %s</source>
-        <translation>Impossible de créer le fichier « %s ». %s</translation>
+        <translation>Impossible de créer le fichier «&#xa0;%s&#xa0;». %s</translation>
     </message>
     <message>
         <source>The name cannot be used: it contains a NUL character.</source>
-        <translation>Ce nom est inutilisable : il contient un caractère NUL.</translation>
+        <translation>Ce nom est inutilisable&#xa0;: il contient un caractère NUL.</translation>
     </message>
     <message>
         <source>The name %s cannot be used: a list name cannot contain &quot;/&quot; or &quot;\&quot;.</source>
-        <translation>Le nom %s est inutilisable : un nom de liste ne peut pas contenir « / » ni « \ ».</translation>
+        <translation>Le nom %s est inutilisable&#xa0;: un nom de liste ne peut pas contenir «&#xa0;/&#xa0;» ni «&#xa0;\&#xa0;».</translation>
     </message>
     <message>
         <source>The name cannot be used: a list name cannot contain line breaks, tabs or other control characters.</source>
-        <translation>Ce nom est inutilisable : un nom de liste ne peut pas contenir de sauts de ligne, de tabulations ni d&apos;autres caractères de contrôle.</translation>
+        <translation>Ce nom est inutilisable&#xa0;: un nom de liste ne peut pas contenir de sauts de ligne, de tabulations ni d&apos;autres caractères de contrôle.</translation>
     </message>
     <message>
         <source>The name %s cannot be used: a list name cannot start with a blank.</source>
-        <translation>Le nom %s est inutilisable : un nom de liste ne peut pas commencer par une espace.</translation>
+        <translation>Le nom %s est inutilisable&#xa0;: un nom de liste ne peut pas commencer par une espace.</translation>
     </message>
     <message>
         <source>The name %s cannot be used: &quot;.&quot; and &quot;..&quot; name folders, not lists.</source>
-        <translation>Le nom %s est inutilisable : « . » et « .. » désignent des dossiers, pas des listes.</translation>
+        <translation>Le nom %s est inutilisable&#xa0;: «&#xa0;.&#xa0;» et «&#xa0;..&#xa0;» désignent des dossiers, pas des listes.</translation>
     </message>
     <message>
         <source>The name cannot be used: it is longer than the file system allows (%d bytes with &quot;.txt&quot;).</source>
-        <translation>Ce nom est inutilisable : il est plus long que ne le permet le système de fichiers (%d octets avec « .txt »).</translation>
+        <translation>Ce nom est inutilisable&#xa0;: il est plus long que ne le permet le système de fichiers (%d octets avec «&#xa0;.txt&#xa0;»).</translation>
     </message>
     <message>
         <source>Cannot delete file &quot;%s&quot;. %s</source>
-        <translation>Impossible de supprimer le fichier « %s ». %s</translation>
+        <translation>Impossible de supprimer le fichier «&#xa0;%s&#xa0;». %s</translation>
     </message>
 </context>
 <context>
@@ -538,7 +538,7 @@ La liste « %s » est exclue des phrases affichées.</translation>
         <source>The selected messages have changed.<byte value="xd"/>
 Do you wish to save the changes?</source>
         <translation>Les messages sélectionnés ont été modifiés.<byte value="xd"/>
-Voulez-vous enregistrer les modifications ?</translation>
+Voulez-vous enregistrer les modifications&#xa0;?</translation>
     </message>
     <message>
         <source>Logo</source>
@@ -586,7 +586,7 @@ Voulez-vous enregistrer les modifications ?</translation>
     </message>
     <message>
         <source>No notification area was found on this desktop, so Orvella shows its window instead. Minimize the window and the phrases flash; closing it ends Orvella.</source>
-        <translation>Aucune zone de notification n&apos;a été trouvée sur ce bureau ; Orvella affiche donc sa fenêtre. Réduisez la fenêtre et les phrases apparaissent ; la fermer quitte Orvella.</translation>
+        <translation>Aucune zone de notification n&apos;a été trouvée sur ce bureau&#xa0;; Orvella affiche donc sa fenêtre. Réduisez la fenêtre et les phrases apparaissent&#xa0;; la fermer quitte Orvella.</translation>
     </message>
     <message>
         <source>Phrases flash while this window is minimized.</source>
@@ -616,7 +616,7 @@ Voulez-vous enregistrer les modifications ?</translation>
         <source>The settings have changed.<byte value="xd"/>
 Do you wish to save the changes?</source>
         <translation>Les paramètres ont été modifiés.<byte value="xd"/>
-Voulez-vous enregistrer les modifications ?</translation>
+Voulez-vous enregistrer les modifications&#xa0;?</translation>
     </message>
 </context>
 <context>
@@ -670,7 +670,7 @@ Voulez-vous enregistrer les modifications ?</translation>
     </message>
     <message>
         <source>Subliminal Messages Editor for:  </source>
-        <translation>Modifier les messages de :  </translation>
+        <translation>Modifier les messages de&#xa0;:  </translation>
     </message>
     <message>
         <source>Subliminal Messages Editor</source>
@@ -696,27 +696,27 @@ Orvella affiche les phrases de la première liste et laisse le fichier de param�
     </message>
     <message>
         <source>The category &quot;%s&quot; is no longer in the library folder &quot;%s&quot;. Orvella shows the category &quot;%s&quot;.</source>
-        <translation>La catégorie « %s » n&apos;est plus dans le dossier de la bibliothèque « %s ». Orvella affiche la catégorie « %s ».</translation>
+        <translation>La catégorie «&#xa0;%s&#xa0;» n&apos;est plus dans le dossier de la bibliothèque «&#xa0;%s&#xa0;». Orvella affiche la catégorie «&#xa0;%s&#xa0;».</translation>
     </message>
     <message>
         <source>The tick of %s cannot be recorded in the settings file: the list&apos;s name begins with a blank or holds a line break. The other ticks were recorded; rename the file to keep its tick.</source>
-        <translation>La coche de %s ne peut pas être enregistrée dans le fichier de paramètres : le nom de la liste commence par une espace ou contient un saut de ligne. Les autres coches ont été enregistrées ; renommez le fichier pour conserver sa coche.</translation>
+        <translation>La coche de %s ne peut pas être enregistrée dans le fichier de paramètres&#xa0;: le nom de la liste commence par une espace ou contient un saut de ligne. Les autres coches ont été enregistrées&#xa0;; renommez le fichier pour conserver sa coche.</translation>
     </message>
     <message>
         <source>The list &quot;%s&quot; cannot be saved from the editor: %s.</source>
-        <translation>La liste « %s » ne peut pas être enregistrée depuis l&apos;éditeur : %s.</translation>
+        <translation>La liste «&#xa0;%s&#xa0;» ne peut pas être enregistrée depuis l&apos;éditeur&#xa0;: %s.</translation>
     </message>
     <message>
         <source>The list &quot;%s&quot; was changed by another program after it was opened here.<byte value="xd"/>
 Do you wish to overwrite it with the text in the editor?<byte value="xd"/>
 (No loads the list as it is now; the text in the editor is not saved.)</source>
-        <translation>La liste « %s » a été modifiée par un autre programme après son ouverture ici.<byte value="xd"/>
-Voulez-vous la remplacer par le texte de l&apos;éditeur ?<byte value="xd"/>
-(Non charge la liste telle qu&apos;elle est maintenant ; le texte de l&apos;éditeur n&apos;est pas enregistré.)</translation>
+        <translation>La liste «&#xa0;%s&#xa0;» a été modifiée par un autre programme après son ouverture ici.<byte value="xd"/>
+Voulez-vous la remplacer par le texte de l&apos;éditeur&#xa0;?<byte value="xd"/>
+(Non charge la liste telle qu&apos;elle est maintenant&#xa0;; le texte de l&apos;éditeur n&apos;est pas enregistré.)</translation>
     </message>
     <message>
         <source> (read-only: %1)</source>
-        <translation> (lecture seule : %1)</translation>
+        <translation> (lecture seule&#xa0;: %1)</translation>
     </message>
     <message>
         <source>You must select a list to save the messages to</source>
@@ -732,7 +732,7 @@ Voulez-vous la remplacer par le texte de l&apos;éditeur ?<byte value="xd"/>
     </message>
     <message>
         <source>The list could not be printed on &quot;%s&quot;.</source>
-        <translation>La liste n&apos;a pas pu être imprimée sur « %s ».</translation>
+        <translation>La liste n&apos;a pas pu être imprimée sur «&#xa0;%s&#xa0;».</translation>
     </message>
 </context>
 <context>
@@ -758,16 +758,16 @@ Voulez-vous la remplacer par le texte de l&apos;éditeur ?<byte value="xd"/>
     <name>Paths</name>
     <message>
         <source>Orvella cannot create the folder %s for your files: %s</source>
-        <translation>Orvella ne peut pas créer le dossier %s pour vos fichiers : %s</translation>
+        <translation>Orvella ne peut pas créer le dossier %s pour vos fichiers&#xa0;: %s</translation>
     </message>
     <message>
         <source>Orvella cannot create the folder %s for your phrase lists: %s</source>
-        <translation>Orvella ne peut pas créer le dossier %s pour vos listes de phrases : %s</translation>
+        <translation>Orvella ne peut pas créer le dossier %s pour vos listes de phrases&#xa0;: %s</translation>
     </message>
     <message>
         <source>Orvella could not copy the starter phrase lists into %s:<byte value="xd"/>
 %s</source>
-        <translation>Orvella n&apos;a pas pu copier les listes de phrases de départ dans %s :<byte value="xd"/>
+        <translation>Orvella n&apos;a pas pu copier les listes de phrases de départ dans %s&#xa0;:<byte value="xd"/>
 %s</translation>
     </message>
 </context>
@@ -805,7 +805,7 @@ Voulez-vous la remplacer par le texte de l&apos;éditeur ?<byte value="xd"/>
     </message>
     <message>
         <source>Subscribing takes a minute and happens &lt;b&gt;online&lt;/b&gt;: click the button below and fill in the form on our web page.&lt;br&gt;An Internet connection is required.</source>
-        <translation>L&apos;abonnement prend une minute et se fait &lt;b&gt;en ligne&lt;/b&gt; : cliquez sur le bouton ci-dessous et remplissez le formulaire de notre page web.&lt;br&gt;Une connexion Internet est nécessaire.</translation>
+        <translation>L&apos;abonnement prend une minute et se fait &lt;b&gt;en ligne&lt;/b&gt;&#xa0;: cliquez sur le bouton ci-dessous et remplissez le formulaire de notre page web.&lt;br&gt;Une connexion Internet est nécessaire.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Your privacy matters.&lt;/b&gt; We never share, sell or rent your e-mail address, and every issue tells you how to unsubscribe.</source>
@@ -815,13 +815,13 @@ Voulez-vous la remplacer par le texte de l&apos;éditeur ?<byte value="xd"/>
         <source>Our online resource page gathers more phrase lists, articles about affirmations and guides to getting the most out of the program. It is updated regularly, so come back often.
 
 Click &quot;Online Resources&quot; to open it in your web browser. An Internet connection is required.</source>
-        <translation>Notre page de ressources en ligne rassemble d&apos;autres listes de phrases, des articles sur les affirmations et des guides pour tirer le meilleur parti du programme. Elle est mise à jour régulièrement : revenez souvent.
+        <translation>Notre page de ressources en ligne rassemble d&apos;autres listes de phrases, des articles sur les affirmations et des guides pour tirer le meilleur parti du programme. Elle est mise à jour régulièrement&#xa0;: revenez souvent.
 
-Cliquez sur « Ressources en ligne » pour l&apos;ouvrir dans votre navigateur. Une connexion Internet est nécessaire.</translation>
+Cliquez sur «&#xa0;Ressources en ligne&#xa0;» pour l&apos;ouvrir dans votre navigateur. Une connexion Internet est nécessaire.</translation>
     </message>
     <message>
         <source>Warning: this computer program is protected by copyright law and international treaties. Unauthorized copying or distribution of this program, or any part of it, may result in civil and criminal penalties.</source>
-        <translation>Avertissement : ce logiciel est protégé par le droit d&apos;auteur et les traités internationaux. Toute copie ou diffusion non autorisée de ce programme, ou d&apos;une partie de celui-ci, peut entraîner des sanctions civiles et pénales.</translation>
+        <translation>Avertissement&#xa0;: ce logiciel est protégé par le droit d&apos;auteur et les traités internationaux. Toute copie ou diffusion non autorisée de ce programme, ou d&apos;une partie de celui-ci, peut entraîner des sanctions civiles et pénales.</translation>
     </message>
     <message>
         <source>Logo</source>
@@ -829,7 +829,7 @@ Cliquez sur « Ressources en ligne » pour l&apos;ouvrir dans votre navigateur
     </message>
     <message>
         <source>YES! Please Subscribe Me</source>
-        <translation>OUI ! Je m&apos;abonne</translation>
+        <translation>OUI&#xa0;! Je m&apos;abonne</translation>
     </message>
     <message>
         <source>Online Resources</source>
@@ -840,23 +840,23 @@ Cliquez sur « Ressources en ligne » pour l&apos;ouvrir dans votre navigateur
     <name>SettingsFile</name>
     <message>
         <source>The section name &quot;%s&quot; cannot be stored in the settings file.</source>
-        <translation>Le nom de section « %s » ne peut pas être enregistré dans le fichier de paramètres.</translation>
+        <translation>Le nom de section «&#xa0;%s&#xa0;» ne peut pas être enregistré dans le fichier de paramètres.</translation>
     </message>
     <message>
         <source>The key name &quot;%s&quot; cannot be stored in the settings file.</source>
-        <translation>Le nom de clé « %s » ne peut pas être enregistré dans le fichier de paramètres.</translation>
+        <translation>Le nom de clé «&#xa0;%s&#xa0;» ne peut pas être enregistré dans le fichier de paramètres.</translation>
     </message>
     <message>
         <source>The value of &quot;%s&quot; cannot be stored in the settings file: it holds a line break.</source>
-        <translation>La valeur de « %s » ne peut pas être enregistrée dans le fichier de paramètres : elle contient un saut de ligne.</translation>
+        <translation>La valeur de «&#xa0;%s&#xa0;» ne peut pas être enregistrée dans le fichier de paramètres&#xa0;: elle contient un saut de ligne.</translation>
     </message>
     <message>
         <source>Cannot read the settings file &quot;%s&quot;: %s.</source>
-        <translation>Impossible de lire le fichier de paramètres « %s » : %s.</translation>
+        <translation>Impossible de lire le fichier de paramètres «&#xa0;%s&#xa0;»&#xa0;: %s.</translation>
     </message>
     <message>
         <source>Cannot write the settings file &quot;%s&quot;: %s.</source>
-        <translation>Impossible d&apos;écrire le fichier de paramètres « %s » : %s.</translation>
+        <translation>Impossible d&apos;écrire le fichier de paramètres «&#xa0;%s&#xa0;»&#xa0;: %s.</translation>
     </message>
 </context>
 <context>
@@ -985,7 +985,7 @@ Cliquez sur « Ressources en ligne » pour l&apos;ouvrir dans votre navigateur
     <name>WebLink</name>
     <message>
         <source>This page has no web address set up: &quot;%s&quot;.</source>
-        <translation>Aucune adresse web n&apos;est définie pour cette page : « %s ».</translation>
+        <translation>Aucune adresse web n&apos;est définie pour cette page&#xa0;: «&#xa0;%s&#xa0;».</translation>
     </message>
     <message>
         <source>No web browser could be started for %s.</source>
