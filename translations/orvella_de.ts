@@ -52,7 +52,7 @@ Hinweis: %s ist ein Geschäftsbereich von %s.</translation>
     </message>
     <message>
         <source>%s Online Resource</source>
-        <translation>%s Online-Angebot</translation>
+        <translation>%s Online-Ressourcen</translation>
     </message>
     <message>
         <source>Visit %s for more information</source>
@@ -570,7 +570,7 @@ Möchten Sie die Änderungen speichern?</translation>
     </message>
     <message>
         <source>Resources</source>
-        <translation>Angebote</translation>
+        <translation>Ressourcen</translation>
     </message>
     <message>
         <source>About</source>
@@ -817,7 +817,7 @@ Möchten Sie sie mit dem Text im Editor überschreiben?<byte value="xd"/>
 Click &quot;Online Resources&quot; to open it in your web browser. An Internet connection is required.</source>
         <translation>Auf unserer Online-Seite finden Sie weitere Satzlisten, Artikel über Affirmationen und Anleitungen, wie Sie das Programm am besten nutzen. Sie wird regelmäßig ergänzt, schauen Sie also öfter vorbei.
 
-Klicken Sie auf „Online-Angebote“, um sie im Webbrowser zu öffnen. Dazu ist eine Internetverbindung nötig.</translation>
+Klicken Sie auf „Online-Ressourcen“, um sie im Webbrowser zu öffnen. Dazu ist eine Internetverbindung nötig.</translation>
     </message>
     <message>
         <source>Warning: this computer program is protected by copyright law and international treaties. Unauthorized copying or distribution of this program, or any part of it, may result in civil and criminal penalties.</source>
@@ -833,7 +833,7 @@ Klicken Sie auf „Online-Angebote“, um sie im Webbrowser zu öffnen. Dazu ist
     </message>
     <message>
         <source>Online Resources</source>
-        <translation>Online-Angebote</translation>
+        <translation>Online-Ressourcen</translation>
     </message>
 </context>
 <context>
@@ -871,7 +871,7 @@ Klicken Sie auf „Online-Angebote“, um sie im Webbrowser zu öffnen. Dazu ist
     </message>
     <message>
         <source>Show message for</source>
-        <translation>Anzeigedauer</translation>
+        <translation>Anzeigen für</translation>
     </message>
     <message>
         <source>Length of time a phrase is shown</source>
@@ -883,7 +883,7 @@ Klicken Sie auf „Online-Angebote“, um sie im Webbrowser zu öffnen. Dazu ist
     </message>
     <message>
         <source>Show message every</source>
-        <translation>Anzeige alle</translation>
+        <translation>Anzeigen alle</translation>
     </message>
     <message>
         <source>Time between showing phrases</source>

@@ -871,7 +871,7 @@ Cliquez sur «&#xa0;Ressources en ligne&#xa0;» pour l&apos;ouvrir dans votre na
     </message>
     <message>
         <source>Show message for</source>
-        <translation>Affichage</translation>
+        <translation>Afficher pendant</translation>
     </message>
     <message>
         <source>Length of time a phrase is shown</source>
@@ -883,7 +883,7 @@ Cliquez sur «&#xa0;Ressources en ligne&#xa0;» pour l&apos;ouvrir dans votre na
     </message>
     <message>
         <source>Show message every</source>
-        <translation>Intervalle</translation>
+        <translation>Afficher toutes les</translation>
     </message>
     <message>
         <source>Time between showing phrases</source>

@@ -73,7 +73,7 @@ in_language() {
 
 in_language "LANG=de_DE.UTF-8" \
   "Einstellungen|Botschaften anhalten|Beenden" \
-  "Botschaften|Einstellungen|Newsletter|Angebote|Info|Hilfe|Mehr Botschaften" \
+  "Botschaften|Einstellungen|Newsletter|Ressourcen|Info|Hilfe|Mehr Botschaften" \
   "Speichern" "Einstellungen gespeichert"
 in_language "LANGUAGE=fr_FR:de LANG=de_DE.UTF-8" \
   "Paramètres|Suspendre les messages|Quitter" \
