@@ -903,7 +903,7 @@ Cliquez sur «&#xa0;Ressources en ligne&#xa0;» pour l&apos;ouvrir dans votre na
     </message>
     <message>
         <source>Pause messages</source>
-        <translation>Suspendre les messages</translation>
+        <translation>Mettre en pause</translation>
     </message>
     <message>
         <source>Location</source>
