@@ -13,6 +13,8 @@
 #include <QPushButton>
 #include <QRegularExpression>
 
+#include <algorithm>
+
 namespace {
 
 using ov::Q;
@@ -38,6 +40,9 @@ const char* const kLegalText =
     QT_TRANSLATE_NOOP("ProductPages", "Warning: this computer program is protected by copyright law and international "
                                       "treaties. Unauthorized copying or distribution of this program, or any part of it, "
                                       "may result in civil and criminal penalties.");
+
+// The About page's column: the text, the link below it, the rule, the legal text.
+constexpr int kAboutTextHeight = 65, kVisitLinkTop = 112, kAboutTopRuleTop = 142, kLegalTextTop = 170;
 
 QLabel* Label(QWidget* page, const char* name, const QRect& place, bool wrap)
 {
@@ -153,19 +158,19 @@ AboutPage::AboutPage(QWidget* parent) : QWidget(parent)
     setObjectName(QStringLiteral("aboutPage"));
     aboutSideLogo_ = SideImage(this, "aboutSideLogo", {2, 12});
     aboutTitle_ = AutoLabel(this, "aboutTitle", {116, 18});
-    aboutText_ = Label(this, "aboutText", {116, 36, 455, 65}, false);
+    aboutText_ = Label(this, "aboutText", {116, 36, 455, kAboutTextHeight}, false);
     visitLink_ = new LinkLabel(this);
     visitLink_->setObjectName(QStringLiteral("visitLink"));
     visitLink_->setTextFormat(Qt::PlainText);
     visitLink_->setAlignment(Qt::AlignCenter);
-    visitLink_->setGeometry(112, 112, 395, 25);
+    visitLink_->setGeometry(112, kVisitLinkTop, 395, 25);
     visitLink_->setAutoFillBackground(true);
     QPalette pal = visitLink_->palette();
     pal.setColor(QPalette::Window, Qt::black);
     pal.setColor(QPalette::WindowText, Qt::white);
     visitLink_->setPalette(pal);
-    aboutTopRule_ = Separator(this, "aboutTopRule", {78, 142, 547, 3});
-    legalText_ = Label(this, "legalText", {116, 170, 392, 52}, true);
+    aboutTopRule_ = Separator(this, "aboutTopRule", {78, kAboutTopRuleTop, 547, 3});
+    legalText_ = Label(this, "legalText", {116, kLegalTextTop, 392, 52}, true);
     legalText_->setText(QCoreApplication::translate("ProductPages", kLegalText));
     ov::FitLabelHeight(legalText_);
     aboutBottomRule_ = Separator(this, "aboutBottomRule", {4, 276, 621, 3});
@@ -175,6 +180,14 @@ AboutPage::AboutPage(QWidget* parent) : QWidget(parent)
 void AboutPage::ShowTexts(const ov::BrandingTexts& texts)
 {
     aboutText_->setText(Q(texts.aboutText));
+    // The text takes the height it needs (a longer translation, a font with
+    // more leading); the link and what follows keep their distance below it
+    // instead of covering its last line.
+    aboutText_->resize(aboutText_->width(), std::max(kAboutTextHeight, aboutText_->sizeHint().height()));
+    const int shift = aboutText_->height() - kAboutTextHeight;
+    visitLink_->move(visitLink_->x(), kVisitLinkTop + shift);
+    aboutTopRule_->move(aboutTopRule_->x(), kAboutTopRuleTop + shift);
+    legalText_->move(legalText_->x(), kLegalTextTop + shift);
     aboutTitle_->setText(Q(texts.aboutTitle));
     FitToText(aboutTitle_);
     visitLink_->setText(Q(texts.visitCaption));

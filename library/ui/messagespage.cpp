@@ -81,11 +81,13 @@ void MessagesPage::BuildPage()
     categoryLabel_->setBuddy(categoryCombo_);
     categoryCombo_->view()->setAccessibleName(tr("Subliminal Category"));
     categoryLabel_->setMinimumWidth(categoryLabel_->sizeHint().width());
+    ov::FitLabelHeight(categoryLabel_);
 
     phraseListsLabel_ = new QLabel(tr("Subliminal Category Files"), page);
     phraseListsLabel_->setObjectName(QStringLiteral("phraseListsLabel"));
     phraseListsLabel_->setGeometry(8, 54, 118, 13);
     phraseListsLabel_->setMinimumWidth(phraseListsLabel_->sizeHint().width());
+    ov::FitLabelHeight(phraseListsLabel_);
     phraseLists_ = new QListWidget(page);
     phraseLists_->setObjectName(QStringLiteral("phraseLists"));
     phraseLists_->setGeometry(6, 74, 180, 231);
@@ -105,6 +107,7 @@ void MessagesPage::BuildPage()
     editorLabel_ = new QLabel(tr("Subliminal Messages Editor for:  "), page);
     editorLabel_->setObjectName(QStringLiteral("editorLabel"));
     editorLabel_->setGeometry(204, 6, 413, 13);
+    ov::FitLabelHeight(editorLabel_);
     phraseEditor_ = new QPlainTextEdit(page);
     phraseEditor_->setObjectName(QStringLiteral("phraseEditor"));
     phraseEditor_->setGeometry(204, 26, 413, 331);

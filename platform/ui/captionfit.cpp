@@ -38,7 +38,7 @@ void FitButtonRow(std::initializer_list<QPushButton*> row)
 
 void FitLabelHeight(QLabel* label)
 {
-    const int needed = label->heightForWidth(label->width());
+    const int needed = label->wordWrap() ? label->heightForWidth(label->width()) : label->sizeHint().height();
     if (needed > label->height()) label->resize(label->width(), needed);
 }
 

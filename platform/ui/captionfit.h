@@ -18,7 +18,9 @@ int CaptionWidth(const QPushButton* button);
 // right neighbour's growth needs.
 void FitButtonRow(std::initializer_list<QPushButton*> row);
 
-// A word-wrapped label grows downwards until its text fits its width.
+// A label grows downwards until its text fits (a word-wrapped one at its
+// width): a font with more leading than the one the form was drawn for
+// needs more height too.
 void FitLabelHeight(QLabel* label);
 
 } // namespace ov

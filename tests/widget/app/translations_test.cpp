@@ -178,8 +178,8 @@ QStringList Clipped(QWidget* root)
         if (auto* label = qobject_cast<QLabel*>(w)) {
             text = label->text();
             if (text.isEmpty()) continue;
-            fits = label->wordWrap() ? label->heightForWidth(label->width()) <= label->height()
-                                     : label->sizeHint().width() <= label->width();
+            const QSize need = label->wordWrap() ? QSize(0, label->heightForWidth(label->width())) : label->sizeHint();
+            fits = need.width() <= label->width() && need.height() <= label->height();
         } else if (qobject_cast<QCheckBox*>(w) || qobject_cast<QRadioButton*>(w)) {
             text = static_cast<QAbstractButton*>(w)->text();
             fits = w->sizeHint().width() <= w->width();
