@@ -4,6 +4,7 @@
 #include "app/ui/splashwindow.h"
 #include "platform/paths.h"
 #include "platform/runningmarkers.h"
+#include "platform/translate.h"
 #include "platform/utils.h"
 #include "platform/ui/messagebox.h"
 
@@ -43,6 +44,8 @@ int main(int argc, char** argv)
     // per-user folders of an installed program.
     const ov::FileLayout layout = ov::DecideFileLayout();
     ov::UseFileLayout(layout);
+    // The user's language from here on, the splash included.
+    ov::InstallTranslations();
     const std::string filesProblem = ov::PrepareUserFiles(layout);
 
     auto splash = std::make_unique<SplashWindow>();
@@ -69,7 +72,7 @@ int main(int argc, char** argv)
     } else if (!QSystemTrayIcon::isSystemTrayAvailable()) {
         mainWindow->EnterNoTrayMode();
         mainWindow->ShowMainWindow();
-        ov::MessageBox::Show(ov::MsgKind::Information, MainWindow::NoTrayNotice, mainWindow);
+        ov::MessageBox::Show(ov::MsgKind::Information, ov::Tr("MainWindow", MainWindow::NoTrayNotice), mainWindow);
     } else if (mainWindow->ShowAtStart()) {
         mainWindow->ShowMainWindow();
     }

@@ -2,6 +2,8 @@
 #include "branding/regfile.h"
 #include "platform/files.h"
 #include "platform/utils.h"
+#include "platform/error.h"
+#include "platform/translate.h"
 
 #include <QBuffer>
 #include <QByteArray>
@@ -207,8 +209,8 @@ std::string AboutText(const std::string& appName, const std::string& publisher, 
 {
     constexpr int kFirstYear = 2025;
     const std::string range = std::to_string(kFirstYear) + "-" + std::to_string(std::max(year, kFirstYear));
-    return "\nPatent Pending\n\nCopyright \xC2\xA9 " + range + " " + appName + ". All rights reserved.\n"
-        + "Note: " + appName + " is a division of " + publisher + ".";
+    return Format(Tr("Branding", "\nPatent Pending\n\nCopyright \xC2\xA9 %s %s. All rights reserved.\nNote: %s is a division of %s."),
+                  range.c_str(), appName.c_str(), appName.c_str(), publisher.c_str());
 }
 
 BrandingTexts ComposeBrandingTexts(const BrandingInfo& info, const std::string& buildText, int year)
@@ -216,11 +218,11 @@ BrandingTexts ComposeBrandingTexts(const BrandingInfo& info, const std::string& 
     BrandingTexts t;
     t.applicationTitle = info.AppName;
     t.aboutText = AboutText(info.AppName, info.Publisher, year);
-    t.resourceTitle = info.AppName + " Online Resource";
+    t.resourceTitle = Format(Tr("Branding", "%s Online Resource"), info.AppName.c_str());
     t.aboutTitle = info.AppName + buildText;
     std::string head, host;
     SplitAtDelimiter(info.HTTP_BASEURL, "//", true, head, host);
-    t.visitCaption = "Visit " + host + " for more information";
+    t.visitCaption = Format(Tr("Branding", "Visit %s for more information"), host.c_str());
     return t;
 }
 

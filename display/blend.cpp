@@ -1,6 +1,7 @@
 #include "display/blend.h"
 
 #include "platform/error.h"
+#include "platform/translate.h"
 
 #include <algorithm>
 
@@ -12,8 +13,8 @@ QImage PhrasePicture(const QSize& size, const QRegion& shape, const QColor& ink,
         return {};
     QImage picture(size, QImage::Format_RGB32);
     if (picture.isNull())
-        throw OvError("There is not enough memory to draw the phrase (" + std::to_string(size.width()) + " x " +
-                      std::to_string(size.height()) + " pixels).");
+        throw OvError(Format(Tr("Display", "There is not enough memory to draw the phrase (%d x %d pixels)."), size.width(),
+                             size.height()));
     const QRgb plain = ink.rgb() | 0xFF000000u;
     picture.fill(plain);
     if (beneath.isNull() || beneath.size() != size)

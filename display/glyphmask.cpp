@@ -4,6 +4,7 @@
 #include "display/layout.h"
 #include "display/wrap.h"
 #include "platform/error.h"
+#include "platform/translate.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -90,8 +91,8 @@ QImage RenderPhraseImage(std::string_view wrapped, const QSize& size, int lineHe
     const QSize pixels = DeviceSize(size, devicePixelRatio);
     QImage image(pixels, QImage::Format_RGB32);
     if (image.isNull())
-        throw OvError("There is not enough memory to draw the phrase (" + std::to_string(pixels.width()) + " x " +
-                      std::to_string(pixels.height()) + " pixels).");
+        throw OvError(Format(Tr("Display", "There is not enough memory to draw the phrase (%d x %d pixels)."), pixels.width(),
+                             pixels.height()));
     image.setDevicePixelRatio(devicePixelRatio);
     image.fill(Qt::white);
 

@@ -4,6 +4,7 @@
 #include "display/glyphmask.h"
 #include "display/wrap.h"
 #include "platform/error.h"
+#include "platform/translate.h"
 
 #include <QString>
 #include <QTextLayout>
@@ -112,8 +113,8 @@ PhraseLayout LayoutPhrase(std::string_view phrase, int screenWidth, const TextMe
 
     const int widthOfM = measurer.TextWidth("M");
     if (widthOfM <= 0)
-        throw OvError("The phrase cannot be shown: the display font has no width (the letter \"M\" measures "
-                      "0 pixels). Please choose another font or size on the Settings page.");
+        throw OvError(Tr("Display", "The phrase cannot be shown: the display font has no width (the letter \"M\" measures "
+                      "0 pixels). Please choose another font or size on the Settings page."));
     const std::string wrapped = WrapToColumns(w, screenWidth / widthOfM);
     layout.lineHeight = measurer.TextHeight("Mg");
 

@@ -2,7 +2,9 @@
 
 #include "display/glyphmask.h"
 #include "platform/error.h"
+#include "platform/translate.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QTextLayout>
 #include <algorithm>
@@ -16,12 +18,12 @@ QImage BlendBitmaps(const QImage& first, const QImage& second, int percent)
     if (first.isNull())
         return {};
     if (second.width() < first.width() || second.height() < first.height())
-        throw OvError("Cannot blend a picture with a smaller one.");
+        throw OvError(Tr("Display", "Cannot blend a picture with a smaller one."));
     const QImage a = first.convertToFormat(QImage::Format_RGB888);
     const QImage b = second.convertToFormat(QImage::Format_RGB888);
     QImage result(first.size(), QImage::Format_RGB888);
     if (a.isNull() || b.isNull() || result.isNull())
-        throw OvError("There is not enough memory to blend the pictures.");
+        throw OvError(Tr("Display", "There is not enough memory to blend the pictures."));
 
     const double f = percent * 0.01;
     const double g = 1 - percent * 0.01;
@@ -55,7 +57,7 @@ QImage TestPreviewImage(const QSize& size, const QFont& font, const QColor& colo
     QImage text(size, QImage::Format_RGB32);
     QImage background(size, QImage::Format_RGB32);
     if (text.isNull() || background.isNull())
-        throw OvError("There is not enough memory to draw the test message.");
+        throw OvError(Tr("Display", "There is not enough memory to draw the test message."));
     text.fill(Qt::white);
     background.fill(Qt::white);
     {
@@ -64,7 +66,7 @@ QImage TestPreviewImage(const QSize& size, const QFont& font, const QColor& colo
         painter.setFont(MaskFont(font));
         painter.setPen(colour);
         // Drawn as the phrase window draws a line.
-        QTextLayout line(QStringLiteral("Test Message"), MaskFont(font), &text);
+        QTextLayout line(QCoreApplication::translate("PhrasePreview", "Test Message"), MaskFont(font), &text);
         LayOutPhraseLine(line, line.text().isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight);
         line.draw(&painter, QPointF(4, 4 + painter.fontMetrics().ascent() - line.lineAt(0).ascent()));
     }
@@ -77,7 +79,7 @@ QImage WipedTestPreview(const QSize& size, const QColor& buttonFace)
         return {};
     QImage image(size, QImage::Format_RGB32);
     if (image.isNull())
-        throw OvError("There is not enough memory to wipe the test message.");
+        throw OvError(Tr("Display", "There is not enough memory to wipe the test message."));
     image.fill(buttonFace);
     return image;
 }

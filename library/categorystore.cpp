@@ -5,6 +5,7 @@
 #include "settings/inifile.h"
 
 #include "platform/files.h"
+#include "platform/translate.h"
 
 #include <cstdlib>
 #include <unordered_map>
@@ -34,7 +35,7 @@ static bool TryParseTickState(const std::string& state, bool& ticked)
 bool ParseTickState(const std::string& state)
 {
     bool ticked = false;
-    if (!TryParseTickState(state, ticked)) throw OvError(Format("'%s' is not a valid boolean value", state.c_str()));
+    if (!TryParseTickState(state, ticked)) throw OvError(Format(Tr("Lists", "'%s' is not a valid boolean value"), state.c_str()));
     return ticked;
 }
 
@@ -88,12 +89,12 @@ std::vector<BadTickLine> ApplyTickRecord(const std::vector<std::pair<std::string
 std::string BadTickLinesMessage(const std::string& settingsFile, const std::string& category,
                                 const std::vector<BadTickLine>& lines)
 {
-    std::string text = Format("The settings file \"%s\" holds %s in [%s] that cannot be read:", settingsFile.c_str(),
-                              lines.size() == 1 ? "a tick" : "ticks", TickSection(category).c_str());
+    std::string text = Format(Tr("Lists", "The settings file \"%s\" holds %s in [%s] that cannot be read:"), settingsFile.c_str(),
+                              lines.size() == 1 ? Tr("Lists", "a tick") : Tr("Lists", "ticks"), TickSection(category).c_str());
     for (const BadTickLine& l : lines)
-        text += Format("\n\"%s=%s\": '%s' is not a valid boolean value", l.key.c_str(), l.value.c_str(), l.state.c_str());
-    text += lines.size() == 1 ? "\nThe line is left out, and removed the next time the ticks are saved."
-                              : "\nThe lines are left out, and removed the next time the ticks are saved.";
+        text += Format(Tr("Lists", "\n\"%s=%s\": '%s' is not a valid boolean value"), l.key.c_str(), l.value.c_str(), l.state.c_str());
+    text += lines.size() == 1 ? Tr("Lists", "\nThe line is left out, and removed the next time the ticks are saved.")
+                              : Tr("Lists", "\nThe lines are left out, and removed the next time the ticks are saved.");
     return text;
 }
 
@@ -147,7 +148,7 @@ std::vector<std::string> BuildPhrasePool(const std::string& category, const std:
         // A list that has gone, or a folder named like a list, has no phrases.
         if (status == ReadStatus::Missing || FolderExists(path)) continue;
         if (reported && !reported->IsNew(path, FailureSignature(path, reason))) continue;
-        messages.push_back(Format("Cannot open file \"%s\". %s.\nThe list \"%s\" is left out of the phrases shown.",
+        messages.push_back(Format(Tr("Lists", "Cannot open file \"%s\". %s.\nThe list \"%s\" is left out of the phrases shown."),
                                   path.c_str(), reason.c_str(), list.c_str()));
     }
     return messages;

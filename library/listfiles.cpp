@@ -3,6 +3,7 @@
 #include "platform/files.h"
 #include "platform/text.h"
 #include "platform/utils.h"
+#include "platform/translate.h"
 
 #include <cerrno>
 #include <climits>
@@ -46,7 +47,7 @@ ListText DecodeListText(std::string_view bytes)
         f.encoding = bytes[0] == '\xFF' ? ListEncoding::Utf16LE : ListEncoding::Utf16BE;
         f.byteOrderMark = true;
         if (!DecodeUtf16(bytes.substr(2), f.encoding == ListEncoding::Utf16LE, list.text))
-            list.readOnlyReason = "it holds bytes that are not UTF-16 text";
+            list.readOnlyReason = Tr("Lists", "it holds bytes that are not UTF-16 text");
     } else {
         f.byteOrderMark = StartsWith(bytes, "\xEF\xBB\xBF");
         if (f.byteOrderMark) bytes.remove_prefix(3);
@@ -56,7 +57,7 @@ ListText DecodeListText(std::string_view bytes)
     const qsizetype nul = list.text.indexOf(QChar(0));
     if (nul >= 0) {
         list.text.truncate(nul);
-        list.readOnlyReason = "it holds a NUL character, and what follows it is not shown";
+        list.readOnlyReason = Tr("Lists", "it holds a NUL character, and what follows it is not shown");
     }
     qsizetype brk = 0;
     while (brk < list.text.size() && list.text[brk] != u'\r' && list.text[brk] != u'\n') ++brk;
@@ -100,7 +101,7 @@ std::string EncodeListText(const QString& text, const ListFormat& format)
     return out.append(utf8.constData(), size_t(utf8.size()));
 }
 
-static std::string TooLarge() { return "Text exceeds memo capacity"; }
+static std::string TooLarge() { return Tr("Lists", "Text exceeds memo capacity"); }
 
 ListText LoadListText(const std::string& path, size_t capacity)
 {
@@ -109,7 +110,7 @@ ListText LoadListText(const std::string& path, size_t capacity)
     const ReadStatus status = ReadRegularFile(path, bytes, capacity, &reason);
     if (status == ReadStatus::TooLarge) throw OvError(TooLarge());
     if (status != ReadStatus::Ok)
-        throw OvError(Format("Cannot open file \"%s\". %s", path.c_str(), reason.c_str()));
+        throw OvError(Format(Tr("Lists", "Cannot open file \"%s\". %s"), path.c_str(), reason.c_str()));
     return DecodeListText(bytes);
 }
 
@@ -125,27 +126,27 @@ void SaveListText(const std::string& path, std::string_view text)
 {
     std::string reason;
     if (!WriteFileAtomic(path, text, &reason))
-        throw OvError(Format("Cannot create file \"%s\". %s", path.c_str(), reason.c_str()));
+        throw OvError(Format(Tr("Lists", "Cannot create file \"%s\". %s"), path.c_str(), reason.c_str()));
 }
 
 std::string NewListNameProblem(const std::string& name)
 {
     const std::string quoted = "\"" + name + "\"";
     if (name.find('\0') != std::string::npos)
-        return "The name cannot be used: it contains a NUL character.";
+        return Tr("Lists", "The name cannot be used: it contains a NUL character.");
     if (name.find('/') != std::string::npos || name.find('\\') != std::string::npos)
-        return "The name " + quoted + " cannot be used: a list name cannot contain \"/\" or \"\\\".";
+        return Format(Tr("Lists", "The name %s cannot be used: a list name cannot contain \"/\" or \"\\\"."), quoted.c_str());
     for (const char c : name)
         if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
-            return "The name cannot be used: a list name cannot contain line breaks, tabs or other control characters.";
+            return Tr("Lists", "The name cannot be used: a list name cannot contain line breaks, tabs or other control characters.");
     // The settings file trims a leading blank away, so such a list could
     // never keep its tick.
     if (!name.empty() && name.front() == ' ')
-        return "The name " + quoted + " cannot be used: a list name cannot start with a blank.";
+        return Format(Tr("Lists", "The name %s cannot be used: a list name cannot start with a blank."), quoted.c_str());
     if (name == "." || name == "..")
-        return "The name " + quoted + " cannot be used: \".\" and \"..\" name folders, not lists.";
+        return Format(Tr("Lists", "The name %s cannot be used: \".\" and \"..\" name folders, not lists."), quoted.c_str());
     if (name.size() + 4 > NAME_MAX)
-        return Format("The name cannot be used: it is longer than the file system allows (%d bytes with \".txt\").",
+        return Format(Tr("Lists", "The name cannot be used: it is longer than the file system allows (%d bytes with \".txt\")."),
                       int(NAME_MAX));
     return {};
 }
@@ -160,7 +161,7 @@ NewListResult CreateEmptyList(const std::string& categoryFolder, const std::stri
     const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd < 0) {
         if (errno == EEXIST) return NewListResult::AlreadyExists;
-        throw OvError(Format("Cannot create file \"%s\". %s", path.c_str(), std::strerror(errno)));
+        throw OvError(Format(Tr("Lists", "Cannot create file \"%s\". %s"), path.c_str(), std::strerror(errno)));
     }
     close(fd);
     return NewListResult::Created;
@@ -169,7 +170,7 @@ NewListResult CreateEmptyList(const std::string& categoryFolder, const std::stri
 void DeleteListFile(const std::string& path)
 {
     if (unlink(path.c_str()) != 0 && errno != ENOENT)
-        throw OvError(Format("Cannot delete file \"%s\". %s", path.c_str(), std::strerror(errno)));
+        throw OvError(Format(Tr("Lists", "Cannot delete file \"%s\". %s"), path.c_str(), std::strerror(errno)));
 }
 
 } // namespace ov

@@ -1,4 +1,6 @@
 #include "platform/files.h"
+#include "platform/error.h"
+#include "platform/translate.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -27,17 +29,17 @@ void SetReason(std::string* reason, const char* text)
 
 const char* NotRegularReason(mode_t mode)
 {
-    if (S_ISDIR(mode)) return "It is a folder, not a file";
-    if (S_ISFIFO(mode)) return "It is a named pipe, not a regular file";
-    if (S_ISCHR(mode) || S_ISBLK(mode)) return "It is a device, not a regular file";
-    if (S_ISSOCK(mode)) return "It is a socket, not a regular file";
-    return "It is not a regular file";
+    if (S_ISDIR(mode)) return Tr("Files", "It is a folder, not a file");
+    if (S_ISFIFO(mode)) return Tr("Files", "It is a named pipe, not a regular file");
+    if (S_ISCHR(mode) || S_ISBLK(mode)) return Tr("Files", "It is a device, not a regular file");
+    if (S_ISSOCK(mode)) return Tr("Files", "It is a socket, not a regular file");
+    return Tr("Files", "It is not a regular file");
 }
 
 std::string SizeText(size_t bytes)
 {
-    if (bytes >= (size_t(1) << 20) && bytes % (size_t(1) << 20) == 0) return std::to_string(bytes >> 20) + " MB";
-    return std::to_string(bytes) + " bytes";
+    if (bytes >= (size_t(1) << 20) && bytes % (size_t(1) << 20) == 0) return Format(Tr("Files", "%s MB"), std::to_string(bytes >> 20).c_str());
+    return Format(Tr("Files", "%s bytes"), std::to_string(bytes).c_str());
 }
 
 std::string FolderOf(const std::string& path)
@@ -217,7 +219,7 @@ ReadStatus ReadRegularFile(const std::string& path, std::string& out, size_t cap
     }
     auto tooLarge = [&] {
         out.clear();
-        if (reason) *reason = "It is larger than " + SizeText(cap) + ", more than the program reads";
+        if (reason) *reason = Format(Tr("Files", "It is larger than %s, more than the program reads"), SizeText(cap).c_str());
         close(fd);
         return ReadStatus::TooLarge;
     };

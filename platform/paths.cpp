@@ -2,6 +2,7 @@
 #include "platform/error.h"
 #include "platform/files.h"
 #include "platform/utils.h"
+#include "platform/translate.h"
 
 #include <cerrno>
 #include <cstdlib>
@@ -216,7 +217,7 @@ std::string PrepareUserFiles(const FileLayout& layout)
     if (layout.portable) return {};
     for (const std::string& folder : {layout.configFolder, layout.dataFolder}) {
         if (!ForceFolders(folder))
-            return Format("Orvella cannot create the folder %s for your files: %s", folder.c_str(),
+            return Format(Tr("Paths", "Orvella cannot create the folder %s for your files: %s"), folder.c_str(),
                           std::strerror(errno));
     }
     const std::string library = layout.dataFolder + kLibrary;
@@ -224,13 +225,13 @@ std::string PrepareUserFiles(const FileLayout& layout)
     const std::string shipped = layout.shippedFolder + kLibrary;
     if (!FolderExists(shipped)) {
         if (!ForceFolders(library))
-            return Format("Orvella cannot create the folder %s for your phrase lists: %s", library.c_str(),
+            return Format(Tr("Paths", "Orvella cannot create the folder %s for your phrase lists: %s"), library.c_str(),
                           std::strerror(errno));
         return {};
     }
     const std::string why = SeedLibrary(shipped, library);
     if (!why.empty())
-        return "Orvella could not copy the starter phrase lists into " + library + ":\r\n" + why;
+        return Format(Tr("Paths", "Orvella could not copy the starter phrase lists into %s:\r\n%s"), library.c_str(), why.c_str());
     return {};
 }
 

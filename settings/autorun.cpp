@@ -3,6 +3,8 @@
 #include "platform/files.h"
 #include "platform/text.h"
 #include "platform/utils.h"
+#include "platform/error.h"
+#include "platform/translate.h"
 
 #include <cerrno>
 #include <cstdlib>
@@ -20,21 +22,23 @@ namespace {
 // The warnings name the entry and why it failed, so the user can fix it.
 std::string ReadWarning(const std::string& path, const std::string& reason)
 {
-    return "Could not read the auto-start entry " + path + ": " + reason + ".";
+    return Format(Tr("AutoStart", "Could not read the auto-start entry %s: %s."), path.c_str(), reason.c_str());
 }
 std::string WriteWarning(const std::string& path, const std::string& reason)
 {
-    return "Could not write the auto-start entry " + path + ": " + reason + ". Orvella will not start when you log in.";
+    return Format(Tr("AutoStart", "Could not write the auto-start entry %s: %s. Orvella will not start when you log in."), path.c_str(),
+                  reason.c_str());
 }
 std::string RemoveWarning(const std::string& path, const std::string& reason)
 {
-    return "Could not remove the auto-start entry " + path + ": " + reason + ". Orvella will still start when you log in.";
+    return Format(Tr("AutoStart", "Could not remove the auto-start entry %s: %s. Orvella will still start when you log in."),
+                  path.c_str(), reason.c_str());
 }
 std::string NameWarning(const std::string& exe)
 {
-    return "Auto-start cannot be set for this folder name: " + exe
-        + ". Desktop entries hold only UTF-8 text without control characters; move Orvella to a folder whose name"
-          " is valid UTF-8 text.";
+    return Format(Tr("AutoStart", "Auto-start cannot be set for this folder name: %s. Desktop entries hold only UTF-8 text "
+                                  "without control characters; move Orvella to a folder whose name is valid UTF-8 text."),
+                  exe.c_str());
 }
 
 // The desktop refuses an entry whose values are not UTF-8 or hold a control
@@ -247,7 +251,7 @@ bool IsAutoRunSet(const AutoRunWarn& warn)
     }
     const std::optional<Entry> entry = ParseEntry(text);
     if (!entry) {
-        Warn(warn, ReadWarning(path, "it is not a desktop entry with an Exec line"));
+        Warn(warn, ReadWarning(path, Tr("AutoStart", "it is not a desktop entry with an Exec line")));
         return false;
     }
     if (entry->hidden || entry->disabled) return false;
@@ -258,7 +262,7 @@ bool IsAutoRunSet(const AutoRunWarn& warn)
     if (entry->exec == exe || entry->exec == "\"" + exe + "\"") return true;
     const auto args = SplitExec(entry->exec);
     if (!args) {
-        Warn(warn, ReadWarning(path, "its Exec line has a quote that is never closed"));
+        Warn(warn, ReadWarning(path, Tr("AutoStart", "its Exec line has a quote that is never closed")));
         return false;
     }
     return args->size() == 1 && args->front() == exe;
@@ -279,9 +283,9 @@ void SetAutoRun(bool on, const AutoRunWarn& warn)
         }
         std::string reason;
         if (!ForceFolders(folder))
-            reason = errno == EEXIST ? folder + " is not a folder" : std::strerror(errno);
+            reason = errno == EEXIST ? Format(Tr("AutoStart", "%s is not a folder"), folder.c_str()) : std::strerror(errno);
         else if (!WriteFileAtomic(path, AutoRunEntryText(exe), &reason) && reason.empty())
-            reason = "the file could not be replaced";
+            reason = Tr("AutoStart", "the file could not be replaced");
         if (!reason.empty()) Warn(warn, WriteWarning(path, reason));
         return;
     }

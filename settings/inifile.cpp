@@ -4,6 +4,7 @@
 #include "platform/files.h"
 #include "platform/paths.h"
 #include "platform/utils.h"
+#include "platform/translate.h"
 
 #include <string_view>
 
@@ -197,13 +198,13 @@ void CheckStorable(const std::string& section, const std::string& key, const std
         return s.find_first_of("\r\n") != std::string_view::npos || s.find('\0') != std::string_view::npos;
     };
     if (hasBreak(section))
-        throw OvError(Format("The section name \"%s\" cannot be stored in the settings file.", section.c_str()));
+        throw OvError(Format(Tr("SettingsFile", "The section name \"%s\" cannot be stored in the settings file."), section.c_str()));
     const std::string_view k = Trim(key);
     if (hasBreak(key) || k.empty() || k.find('=') != std::string_view::npos || k.front() == ';'
         || k.front() == '#' || k.front() == '[')
-        throw OvError(Format("The key name \"%s\" cannot be stored in the settings file.", key.c_str()));
+        throw OvError(Format(Tr("SettingsFile", "The key name \"%s\" cannot be stored in the settings file."), key.c_str()));
     if (value && hasBreak(*value))
-        throw OvError(Format("The value of \"%s\" cannot be stored in the settings file: it holds a line break.",
+        throw OvError(Format(Tr("SettingsFile", "The value of \"%s\" cannot be stored in the settings file: it holds a line break."),
                              key.c_str()));
 }
 
@@ -444,13 +445,13 @@ void IniFile::Update(const std::function<void(IniDoc&)>& edits)
     std::string text, reason;
     const ReadStatus status = ReadRegularFile(path_, text, kUserFileCap, &reason);
     if (status != ReadStatus::Ok && status != ReadStatus::Missing)
-        throw OvError(Format("Cannot read the settings file \"%s\": %s.", path_.c_str(), reason.c_str()));
+        throw OvError(Format(Tr("SettingsFile", "Cannot read the settings file \"%s\": %s."), path_.c_str(), reason.c_str()));
     const bool existed = status == ReadStatus::Ok;
     IniDoc doc(text);
     edits(doc);
     if (existed && doc.Text() == text) return; // nothing changed
     if (!WriteFileAtomic(path_, doc.Text(), &reason))
-        throw OvError(Format("Cannot write the settings file \"%s\": %s.", path_.c_str(), reason.c_str()));
+        throw OvError(Format(Tr("SettingsFile", "Cannot write the settings file \"%s\": %s."), path_.c_str(), reason.c_str()));
 }
 
 void IniFile::WriteString(const std::string& section, const std::string& key, const std::string& value)

@@ -44,6 +44,7 @@ install(CODE "file(RENAME \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTA
                           \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/orvella\")")
 set(share ${CMAKE_INSTALL_DATADIR})
 install(DIRECTORY data/Affirmations data/Help DESTINATION ${share}/orvella)
+install(FILES ${OV_QM_FILES} DESTINATION ${share}/orvella/translations)
 install(FILES data/linux/${ORVELLA_APP_ID}.desktop DESTINATION ${share}/applications)
 install(FILES ${CMAKE_BINARY_DIR}/linux/${ORVELLA_APP_ID}.metainfo.xml DESTINATION ${share}/metainfo)
 install(DIRECTORY ${ORVELLA_ICON_DIR}/hicolor DESTINATION ${share}/icons)

@@ -7,6 +7,8 @@ PACKAGES=(
   # build
   g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
   libfontconfig-dev libxcb1-dev libxcb-shape0-dev
+  # translations: lrelease/lupdate, and Qt's own for the standard buttons
+  qt6-l10n-tools qt6-translations-l10n
   # fonts the program and the tests render with
   fonts-dejavu-core
   # phrases in every script: CJK, Arabic, Hebrew, Devanagari, Thai and colour emoji

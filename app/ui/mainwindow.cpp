@@ -59,30 +59,30 @@ void MainWindow::BuildFrame()
     headerLogo_->setObjectName(QStringLiteral("headerLogo"));
     headerLogo_->setGeometry(0, 0, 632, 71);
     headerLogo_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    headerLogo_->setAccessibleName(QStringLiteral("Logo"));
+    headerLogo_->setAccessibleName(tr("Logo"));
 
     pages_ = new QTabWidget(this);
     pages_->setObjectName(QStringLiteral("pages"));
     pages_->setGeometry(0, 71, 632, 491 - 71);
-    pages_->setAccessibleName(QStringLiteral("Pages"));
+    pages_->setAccessibleName(tr("Pages"));
     // Created in this window before it joins the tabs, so its controls keep
     // their place in the keyboard focus chain.
     messagesPage_ = new MessagesPage(state_, this);
-    pages_->addTab(messagesPage_, QStringLiteral("Messages"));
+    pages_->addTab(messagesPage_, tr("Messages"));
     settingsPage_ = new SettingsPage(state_, this);
     settingsPage_->setObjectName(QStringLiteral("settingsPage"));
-    pages_->addTab(settingsPage_, QStringLiteral("Settings"));
+    pages_->addTab(settingsPage_, tr("Settings"));
 
     // No parent: a popup owned by a hidden window may not open under X11.
     trayMenu_ = new QMenu(this);
     trayMenu_->setObjectName(QStringLiteral("trayMenu"));
-    settingsAction_ = trayMenu_->addAction(QStringLiteral("Settings"));
+    settingsAction_ = trayMenu_->addAction(tr("Settings"));
     settingsAction_->setObjectName(QStringLiteral("settingsAction"));
-    pauseAction_ = trayMenu_->addAction(QStringLiteral("Pause Messages"));
+    pauseAction_ = trayMenu_->addAction(tr("Pause Messages"));
     pauseAction_->setObjectName(QStringLiteral("pauseAction"));
     pauseAction_->setCheckable(true);
     trayMenu_->addSeparator();
-    exitAction_ = trayMenu_->addAction(QStringLiteral("Exit"));
+    exitAction_ = trayMenu_->addAction(tr("Exit"));
     exitAction_->setObjectName(QStringLiteral("exitAction"));
 
     displayCycle_ = new DisplayCycle(*this, state_);
@@ -90,16 +90,16 @@ void MainWindow::BuildFrame()
     // Each page is made inside this window and then moved into its tab, so
     // it keeps its place in the keyboard's focus chain.
     newsletterPage_ = new NewsletterPage(this);
-    pages_->addTab(newsletterPage_, QStringLiteral("Newsletter"));
+    pages_->addTab(newsletterPage_, tr("Newsletter"));
     resourcesPage_ = new ResourcesPage(this);
-    pages_->addTab(resourcesPage_, QStringLiteral("Resources"));
+    pages_->addTab(resourcesPage_, tr("Resources"));
     aboutPage_ = new AboutPage(this);
-    pages_->addTab(aboutPage_, QStringLiteral("About"));
+    pages_->addTab(aboutPage_, tr("About"));
     helpPage_ = new HelpPage(this);
-    pages_->addTab(helpPage_, QStringLiteral("Help"));
+    pages_->addTab(helpPage_, tr("Help"));
     additionalPage_ = new QWidget(this);
     additionalPage_->setObjectName(QStringLiteral("additionalPage"));
-    pages_->addTab(additionalPage_, QStringLiteral("Additional Subliminal Messages"));
+    pages_->addTab(additionalPage_, tr("Additional Subliminal Messages"));
     WireRooms();
     BuildShell();
 }

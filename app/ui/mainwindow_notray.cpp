@@ -6,14 +6,15 @@
 #include "platform/ui/messagebox.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 
 const char* const MainWindow::NoTrayNotice =
-    "No notification area was found on this desktop, so Orvella shows its window instead. "
-    "Minimize the window and the phrases flash; closing it ends Orvella.";
+    QT_TRANSLATE_NOOP("MainWindow", "No notification area was found on this desktop, so Orvella shows its window instead. "
+                                    "Minimize the window and the phrases flash; closing it ends Orvella.");
 
 namespace {
 
@@ -80,23 +81,29 @@ void MainWindow::EnterNoTrayMode()
     bar->setGeometry(0, barTop, width(), BarHeight);
     auto* row = new QHBoxLayout(bar);
     row->setContentsMargins(8, 4, 8, 4);
-    auto* hint = new QLabel(QStringLiteral("Phrases flash while this window is minimized."), bar);
+    auto* hint = new QLabel(tr("Phrases flash while this window is minimized."), bar);
     hint->setObjectName(QStringLiteral("noTrayHint"));
+    hint->setWordWrap(true);
     row->addWidget(hint, 1);
 
     // The tray menu's commands, run through its own actions so both stay
     // one state; with mnemonics, as the keyboard is the quickest way here.
-    QPushButton* settings = AddButton(bar, row, "settingsButton", QStringLiteral("&Settings"));
+    QPushButton* settings = AddButton(bar, row, "settingsButton", tr("&Settings"));
     connect(settings, &QPushButton::clicked, settingsAction_, &QAction::trigger);
-    QPushButton* pause = AddButton(bar, row, "pauseButton", QStringLiteral("&Pause Messages"));
+    QPushButton* pause = AddButton(bar, row, "pauseButton", tr("&Pause Messages"));
     pause->setCheckable(true);
     pause->setChecked(pauseAction_->isChecked());
     connect(pause, &QPushButton::clicked, pauseAction_, &QAction::trigger);
     connect(pauseAction_, &QAction::toggled, pause, &QPushButton::setChecked);
-    QPushButton* minimize = AddButton(bar, row, "minimizeButton", QStringLiteral("Mi&nimize"));
+    QPushButton* minimize = AddButton(bar, row, "minimizeButton", tr("Mi&nimize"));
     connect(minimize, &QPushButton::clicked, this, &QWidget::showMinimized);
-    QPushButton* exit = AddButton(bar, row, "exitButton", QStringLiteral("E&xit"));
+    QPushButton* exit = AddButton(bar, row, "exitButton", tr("E&xit"));
     connect(exit, &QPushButton::clicked, exitAction_, &QAction::trigger);
+    // A translated hint may take two lines: the bar grows to hold them.
+    if (const int needed = row->totalHeightForWidth(width()); needed > BarHeight) {
+        setFixedSize(width(), barTop + needed);
+        bar->resize(width(), needed);
+    }
 
     new NoTrayWatcher(*this);
 }

@@ -7,6 +7,7 @@
 #include "settings/ui/settingspage.h"
 #include "tray/trayicon.h"
 #include "tray/ui/qttrayshell.h"
+#include "platform/translate.h"
 
 #include <QAction>
 #include <QApplication>
@@ -126,7 +127,7 @@ void MainWindow::QueryClose(bool& canClose)
         // A category without lists has nothing to tick and nothing to warn of.
         if (messagesPage_->CountTickedLists() == 0 && !messagesPage_->ListNames().empty()) {
             ov::MessageBox::Show(ov::MsgKind::Warning,
-                                 "No phrase list has been ticked to be displayed. Orvella has ticked the first list.",
+                                 ov::Tr("MainWindow", "No phrase list has been ticked to be displayed. Orvella has ticked the first list."),
                                  this);
             if (state_.ExitRequested) {
                 canClose = true;
@@ -138,12 +139,12 @@ void MainWindow::QueryClose(bool& canClose)
         // only when their own question is answered Yes.
         if (state_.MessagesDirty && !state_.ExitRequested
             && ov::MessageBox::Show(ov::MsgKind::Confirm,
-                                    "The selected messages have changed.\r\nDo you wish to save the changes?", this)
+                                    ov::Tr("MainWindow", "The selected messages have changed.\r\nDo you wish to save the changes?"), this)
                    == ov::MsgResult::Yes)
             messagesPage_->SaveTicksAndEditor();
         if (state_.SettingsDirty && !state_.ExitRequested
             && ov::MessageBox::Show(ov::MsgKind::Confirm,
-                                    "The settings have changed.\r\nDo you wish to save the changes?", this)
+                                    ov::Tr("MainWindow", "The settings have changed.\r\nDo you wish to save the changes?"), this)
                    == ov::MsgResult::Yes
             && !settingsPage_->SaveSettings(messagesPage_->CurrentCategory()))
             return; // the reason was shown; the window stays open with the changes

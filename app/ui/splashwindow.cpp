@@ -50,7 +50,7 @@ SplashWindow::SplashWindow()
 
 void SplashWindow::ShowNameAndLogo()
 {
-    loadingLabel_->setText(QString::fromLocal8Bit((ov::ExeBaseName() + " loading...").c_str()));
+    loadingLabel_->setText(tr("%1 loading...").arg(QString::fromLocal8Bit(ov::ExeBaseName().c_str())));
     const std::string folder = ov::PictureFolder("logo_small.bmp");
     if (const auto picture = ov::LoadPicture(folder, "logo_small.bmp")) logo_->setPixmap(QPixmap::fromImage(*picture));
 }

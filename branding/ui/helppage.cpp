@@ -4,6 +4,8 @@
 #include "platform/paths.h"
 #include "platform/utils.h"
 #include "platform/ui/messagebox.h"
+#include "platform/translate.h"
+#include "platform/ui/captionfit.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -15,7 +17,7 @@
 
 namespace {
 
-constexpr const char* kPrintJobTitle = "Orvella Help";
+constexpr const char* kPrintJobTitle = QT_TRANSLATE_NOOP("HelpPage", "Orvella Help");
 
 // A read-only text box hands Tab on to the focus chain whatever
 // setTabChangesFocus says; the help box keeps it, as a document reader does.
@@ -38,7 +40,7 @@ HelpPage::HelpPage(QWidget* parent) : QWidget(parent)
     setObjectName(QStringLiteral("helpPage"));
     helpText_ = new QTextEdit(this);
     helpText_->setObjectName(QStringLiteral("helpText"));
-    helpText_->setAccessibleName(QStringLiteral("Help"));
+    helpText_->setAccessibleName(tr("Help"));
     helpText_->setReadOnly(true);
     helpText_->setTabChangesFocus(false);
     helpText_->installEventFilter(new KeepTab(helpText_));
@@ -47,9 +49,10 @@ HelpPage::HelpPage(QWidget* parent) : QWidget(parent)
     helpText_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     helpText_->setGeometry(0, 0, 626, 339); // the page's width in the tab widget
 
-    printHelpButton_ = new QPushButton(QStringLiteral("Print"), this);
+    printHelpButton_ = new QPushButton(tr("Print"), this);
     printHelpButton_->setObjectName(QStringLiteral("printHelpButton"));
     printHelpButton_->setGeometry(564, 362, 57, 23);
+    ov::FitButtonRow({printHelpButton_});
 
     connect(printHelpButton_, &QPushButton::clicked, this, [this] { ov::Guarded([this] { onPrintHelp(); }); });
 }
@@ -70,11 +73,11 @@ void HelpPage::LoadHelpFile()
 void HelpPage::onPrintHelp()
 {
     if (helpText_->document()->isEmpty()) {
-        ov::MessageBox::Show(ov::MsgKind::Information, "There is no help text to print.", window());
+        ov::MessageBox::Show(ov::MsgKind::Information, ov::Tr("HelpPage", "There is no help text to print."), window());
         return;
     }
     QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(QLatin1String(kPrintJobTitle));
+    printer.setDocName(tr(kPrintJobTitle));
     if (PrinterSetup) PrinterSetup(printer);
     // With no printer installed Qt quietly turns the printer into a PDF
     // writer without a file, and printing to it does nothing at all.
@@ -83,8 +86,8 @@ void HelpPage::onPrintHelp()
         : printer.outputFileName().isEmpty();
     if (noDevice) {
         ov::MessageBox::Show(ov::MsgKind::Error,
-                             "Printing could not start: no printer is installed. Add a printer in the "
-                             "desktop's printer settings and try again.",
+                             ov::Tr("HelpPage", "Printing could not start: no printer is installed. Add a printer in the "
+                                                "desktop's printer settings and try again."),
                              window());
         return;
     }
@@ -93,5 +96,5 @@ void HelpPage::onPrintHelp()
     helpText_->document()->print(&printer);
     QApplication::restoreOverrideCursor();
     if (printer.printerState() == QPrinter::Error)
-        ov::MessageBox::Show(ov::MsgKind::Error, "The help could not be printed.", window());
+        ov::MessageBox::Show(ov::MsgKind::Error, ov::Tr("HelpPage", "The help could not be printed."), window());
 }

@@ -1,6 +1,8 @@
 #include "branding/ui/weblink.h"
 #include "platform/net.h"
 #include "platform/ui/messagebox.h"
+#include "platform/error.h"
+#include "platform/translate.h"
 
 #include <QDesktopServices>
 #include <QString>
@@ -34,10 +36,10 @@ void ov::OpenWebPage(const std::string& address, QWidget* parent)
     if (!CheckInternetConnection(parent)) return;
     const QUrl url(QString::fromLocal8Bit(address.c_str()).trimmed(), QUrl::TolerantMode);
     if (!IsWebAddress(url)) {
-        ov::MessageBox::Show(ov::MsgKind::Error, "This page has no web address set up: \"" + address + "\".", parent);
+        ov::MessageBox::Show(ov::MsgKind::Error, ov::Format(ov::Tr("WebLink", "This page has no web address set up: \"%s\"."), address.c_str()), parent);
         return;
     }
     // The browser starts on its own; nothing waits for it.
     if (!QDesktopServices::openUrl(url))
-        ov::MessageBox::Show(ov::MsgKind::Error, "No web browser could be started for " + address + ".", parent);
+        ov::MessageBox::Show(ov::MsgKind::Error, ov::Format(ov::Tr("WebLink", "No web browser could be started for %s."), address.c_str()), parent);
 }

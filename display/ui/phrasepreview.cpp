@@ -38,7 +38,7 @@ PhrasePreview::PhrasePreview(const ov::SharedState& state, QGroupBox& group)
     QFont regular = ov::PageFont();
     regular.setBold(false);
 
-    testButton_ = new QPushButton(QStringLiteral("Test Message"), &group);
+    testButton_ = new QPushButton(tr("Test Message"), &group);
     testButton_->setObjectName(QStringLiteral("testButton"));
     testButton_->setFont(regular);
     testButton_->setGeometry(10, 19, 91, 25);
@@ -49,11 +49,11 @@ PhrasePreview::PhrasePreview(const ov::SharedState& state, QGroupBox& group)
     previewFrame_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     previewFrame_->setLineWidth(1);
     previewFrame_->setGeometry(110, 12, 341, 37);
-    previewFrame_->setAccessibleName(QStringLiteral("Test message preview"));
+    previewFrame_->setAccessibleName(tr("Test message preview"));
     previewCanvas_ = new PreviewCanvas(previewFrame_);
     previewCanvas_->setObjectName(QStringLiteral("previewCanvas"));
     previewCanvas_->setGeometry(previewFrame_->contentsRect());
-    previewCanvas_->setAccessibleName(QStringLiteral("Test message"));
+    previewCanvas_->setAccessibleName(tr("Test message"));
 
     connect(testButton_, &QPushButton::clicked, this, [this] { ov::Guarded([this] { onTest(); }); });
     connect(previewTimer_, &ov::IntervalTimer::timeout, this, [this] { ov::Guarded([this] { onPreviewTimer(); }); });

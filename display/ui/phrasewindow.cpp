@@ -30,7 +30,7 @@ PhraseWindow::PhraseWindow()
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
     setFocusPolicy(Qt::NoFocus);
-    setAccessibleName(QStringLiteral("Phrase"));
+    setAccessibleName(tr("Phrase"));
     resize(226, 68);
     setWindowOpacity(1.0);
     mapGuard_.setSingleShot(true);

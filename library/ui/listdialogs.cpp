@@ -6,6 +6,7 @@
 #include "platform/error.h"
 #include "platform/utils.h"
 #include "platform/ui/messagebox.h"
+#include "platform/translate.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -46,12 +47,12 @@ int ListDialog::Execute(QWidget* owner)
 NewListDialog::NewListDialog()
 {
     setObjectName(QStringLiteral("newListDialog"));
-    setWindowTitle(QStringLiteral("New Phrase List"));
+    setWindowTitle(tr("New Phrase List"));
     setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setModal(true);
     setFixedSize(315, 98);
 
-    promptLabel_ = new QLabel(QStringLiteral("Type in the name of the file you would like to create."), this);
+    promptLabel_ = new QLabel(tr("Type in the name of the file you would like to create."), this);
     promptLabel_->setObjectName(QStringLiteral("promptLabel"));
     promptLabel_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     promptLabel_->setWordWrap(true);
@@ -60,11 +61,11 @@ NewListDialog::NewListDialog()
     nameEdit_->setObjectName(QStringLiteral("nameEdit"));
     nameEdit_->setGeometry(10, 36, 295, 21);
     promptLabel_->setBuddy(nameEdit_);
-    saveButton_ = new QPushButton(QStringLiteral("Save"), this);
+    saveButton_ = new QPushButton(tr("Save"), this);
     saveButton_->setObjectName(QStringLiteral("saveButton"));
     saveButton_->setGeometry(148, 66, 75, 25);
     saveButton_->setDefault(true);
-    cancelButton_ = new QPushButton(QStringLiteral("Cancel"), this);
+    cancelButton_ = new QPushButton(tr("Cancel"), this);
     cancelButton_->setObjectName(QStringLiteral("cancelButton"));
     cancelButton_->setGeometry(230, 66, 75, 25);
     // QDialog already maps Esc to reject(), the same as Cancel.
@@ -86,15 +87,15 @@ bool NewListDialog::onSave()
 {
     const std::string name = S(nameEdit_->text());
     if (name.empty()) {
-        ov::MessageBox::Show(ov::MsgKind::Error, "You must enter a name for the new list", this);
+        ov::MessageBox::Show(ov::MsgKind::Error, ov::Tr("ListDialog", "You must enter a name for the new list"), this);
         return true;
     }
     // Without a category the list would land in the library folder itself,
     // where no category shows it.
     if (Category.empty()) {
         ov::MessageBox::Show(ov::MsgKind::Error,
-                             ov::Format("There is no category to create the list in. Make a category folder in "
-                                        "\"%s\" first; each folder there is a category.",
+                             ov::Format(ov::Tr("ListDialog", "There is no category to create the list in. Make a category folder in "
+                                                        "\"%s\" first; each folder there is a category."),
                                         ov::LibraryFolder().c_str()),
                              this);
         reject();
@@ -109,14 +110,14 @@ bool NewListDialog::onSave()
     }
     if (ov::CreateEmptyList(ov::CategoryFolder(Category), name) == ov::NewListResult::AlreadyExists)
         ov::MessageBox::Show(ov::MsgKind::Information,
-                             ov::Format("The list \"%s\" already exists; its phrases are kept.", name.c_str()), this);
+                             ov::Format(ov::Tr("ListDialog", "The list \"%s\" already exists; its phrases are kept."), name.c_str()), this);
     return true;
 }
 
 DeleteListDialog::DeleteListDialog()
 {
     setObjectName(QStringLiteral("deleteListDialog"));
-    setWindowTitle(QStringLiteral("Delete Phrase List"));
+    setWindowTitle(tr("Delete Phrase List"));
     setModal(true);
     resize(245, 335);
 
@@ -125,10 +126,10 @@ DeleteListDialog::DeleteListDialog()
     lists_->setSelectionMode(QAbstractItemView::SingleSelection);
     lists_->setSortingEnabled(false);
     lists_->setFixedHeight(259);
-    lists_->setAccessibleName(QStringLiteral("Lists of the category"));
-    deleteButton_ = new QPushButton(QStringLiteral("Delete"), this);
+    lists_->setAccessibleName(tr("Lists of the category"));
+    deleteButton_ = new QPushButton(tr("Delete"), this);
     deleteButton_->setObjectName(QStringLiteral("deleteButton"));
-    cancelButton_ = new QPushButton(QStringLiteral("Cancel"), this);
+    cancelButton_ = new QPushButton(tr("Cancel"), this);
     cancelButton_->setObjectName(QStringLiteral("cancelButton"));
 
     auto* buttons = new QHBoxLayout;
@@ -159,7 +160,7 @@ void DeleteListDialog::onDelete()
 {
     const QList<QListWidgetItem*> selected = lists_->selectedItems();
     if (selected.isEmpty()) {
-        ov::MessageBox::Show(ov::MsgKind::Error, "You must select a file for deletion", this);
+        ov::MessageBox::Show(ov::MsgKind::Error, ov::Tr("ListDialog", "You must select a file for deletion"), this);
         return;
     }
     const std::string name = ov::NameOf(selected.front()->data(Qt::UserRole));
@@ -168,8 +169,8 @@ void DeleteListDialog::onDelete()
         QDialog* d;
         ~CloseAfter() { d->reject(); }
     } closeAfter{this};
-    if (ov::MessageBox::ShowCaptioned(ov::MsgKind::Confirm, "Delete Phrase List",
-                                      "Are you sure you wish to delete this list?")
+    if (ov::MessageBox::ShowCaptioned(ov::MsgKind::Confirm, ov::Tr("ListDialog", "Delete Phrase List"),
+                                      ov::Tr("ListDialog", "Are you sure you wish to delete this list?"))
         == ov::MsgResult::Yes)
         ov::DeleteListFile(ov::ListPath(Category, name));
 }

@@ -10,6 +10,8 @@
 #include "platform/ui/messagebox.h"
 #include "platform/ui/pagefont.h"
 #include "settings/inifile.h"
+#include "platform/translate.h"
+#include "platform/ui/captionfit.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -69,7 +71,7 @@ void MessagesPage::SetReady() { ready_ = true; }
 void MessagesPage::BuildPage()
 {
     QWidget* page = this;
-    categoryLabel_ = new QLabel(QStringLiteral("Subliminal Category"), page);
+    categoryLabel_ = new QLabel(tr("Subliminal Category"), page);
     categoryLabel_->setObjectName(QStringLiteral("categoryLabel"));
     categoryLabel_->setGeometry(8, 6, 94, 13);
     categoryCombo_ = new QComboBox(page);
@@ -77,46 +79,50 @@ void MessagesPage::BuildPage()
     categoryCombo_->setEditable(false);
     categoryCombo_->setGeometry(8, 24, 180, 21);
     categoryLabel_->setBuddy(categoryCombo_);
-    categoryCombo_->view()->setAccessibleName(QStringLiteral("Subliminal Category"));
+    categoryCombo_->view()->setAccessibleName(tr("Subliminal Category"));
     categoryLabel_->setMinimumWidth(categoryLabel_->sizeHint().width());
+    ov::FitLabelHeight(categoryLabel_);
 
-    phraseListsLabel_ = new QLabel(QStringLiteral("Subliminal Category Files"), page);
+    phraseListsLabel_ = new QLabel(tr("Subliminal Category Files"), page);
     phraseListsLabel_->setObjectName(QStringLiteral("phraseListsLabel"));
     phraseListsLabel_->setGeometry(8, 54, 118, 13);
     phraseListsLabel_->setMinimumWidth(phraseListsLabel_->sizeHint().width());
+    ov::FitLabelHeight(phraseListsLabel_);
     phraseLists_ = new QListWidget(page);
     phraseLists_->setObjectName(QStringLiteral("phraseLists"));
     phraseLists_->setGeometry(6, 74, 180, 231);
     phraseLists_->setSelectionMode(QAbstractItemView::SingleSelection);
     phraseLists_->setStyleSheet(QStringLiteral("QListWidget { background: white; }"));
     phraseLists_->setFont(ov::PageFont());
-    phraseLists_->setAccessibleName(QStringLiteral("Subliminal Category Files"));
+    phraseLists_->setAccessibleName(tr("Subliminal Category Files"));
     phraseListsLabel_->setBuddy(phraseLists_);
 
-    newListButton_ = new QPushButton(QStringLiteral("Create New Subliminal File"), page);
+    newListButton_ = new QPushButton(tr("Create New Subliminal File"), page);
     newListButton_->setObjectName(QStringLiteral("newListButton"));
     newListButton_->setGeometry(6, 314, 180, 17);
-    deleteListButton_ = new QPushButton(QStringLiteral("Delete Subliminal File"), page);
+    deleteListButton_ = new QPushButton(tr("Delete Subliminal File"), page);
     deleteListButton_->setObjectName(QStringLiteral("deleteListButton"));
     deleteListButton_->setGeometry(6, 338, 180, 17);
 
-    editorLabel_ = new QLabel(QStringLiteral("Subliminal Messages Editor for:  "), page);
+    editorLabel_ = new QLabel(tr("Subliminal Messages Editor for:  "), page);
     editorLabel_->setObjectName(QStringLiteral("editorLabel"));
     editorLabel_->setGeometry(204, 6, 413, 13);
+    ov::FitLabelHeight(editorLabel_);
     phraseEditor_ = new QPlainTextEdit(page);
     phraseEditor_->setObjectName(QStringLiteral("phraseEditor"));
     phraseEditor_->setGeometry(204, 26, 413, 331);
     phraseEditor_->setLineWrapMode(QPlainTextEdit::NoWrap);
     phraseEditor_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     phraseEditor_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    phraseEditor_->setAccessibleName(QStringLiteral("Subliminal Messages Editor"));
+    phraseEditor_->setAccessibleName(tr("Subliminal Messages Editor"));
     editorLabel_->setBuddy(phraseEditor_);
-    printListButton_ = new QPushButton(QStringLiteral("Print"), page);
+    printListButton_ = new QPushButton(tr("Print"), page);
     printListButton_->setObjectName(QStringLiteral("printListButton"));
     printListButton_->setGeometry(496, 362, 57, 23);
-    saveMessagesButton_ = new QPushButton(QStringLiteral("Save"), page);
+    saveMessagesButton_ = new QPushButton(tr("Save"), page);
     saveMessagesButton_->setObjectName(QStringLiteral("saveMessagesButton"));
     saveMessagesButton_->setGeometry(562, 362, 57, 23);
+    ov::FitButtonRow({printListButton_, saveMessagesButton_});
 
     // Tab order: phraseLists_, newListButton_, saveMessagesButton_, phraseEditor_, printListButton_,
     // categoryCombo_, deleteListButton_.
@@ -301,7 +307,7 @@ void MessagesPage::TickFirstAndRecord(std::exception_ptr& late)
         if (runReports_.IsNew("tidy ticks", {}))
             ov::MessageBox::Show(ov::MsgKind::Warning,
                                  std::string(e.what())
-                                     + "\nOrvella shows the first list's phrases and leaves the settings file as it is.",
+                                     + ov::Tr("MessagesPage", "\nOrvella shows the first list's phrases and leaves the settings file as it is."),
                                  window());
     } catch (...) {
         if (!late) late = std::current_exception();
@@ -314,15 +320,16 @@ void MessagesPage::RefillAfterFolderGone(const std::string& gone)
     std::exception_ptr late;
     const ListsLoad loaded = ReadCategoryLists(late);
     if (loaded == ListsLoad::NoCategories || loaded == ListsLoad::FolderGone) {
-        ov::MessageBox::Show(ov::MsgKind::Plain, "Warning - no categories found", window());
+        ov::MessageBox::Show(ov::MsgKind::Plain, ov::Tr("MessagesPage", "Warning - no categories found"), window());
     } else {
         const std::string now = CurrentCategory();
         state_.CurrentGroup = now;
         if (loadSettings_) loadSettings_(now);
         state_.CurrentGroup = now;
         ov::MessageBox::Show(ov::MsgKind::Warning,
-                             "The category \"" + gone + "\" is no longer in the library folder \"" + ov::LibraryFolder()
-                                 + "\". Orvella shows the category \"" + now + "\".",
+                             ov::Format(ov::Tr("MessagesPage", "The category \"%s\" is no longer in the library folder \"%s\". "
+                                                                "Orvella shows the category \"%s\"."),
+                                        gone.c_str(), ov::LibraryFolder().c_str(), now.c_str()),
                              window());
     }
     if (late) std::rethrow_exception(late);
@@ -366,10 +373,10 @@ void MessagesPage::SaveTicksAndEditor()
     });
     if (!lost.empty())
         ov::MessageBox::Show(ov::MsgKind::Warning,
-                             "The tick of " + lost
-                                 + " cannot be recorded in the settings file: the list's name begins with a blank "
-                                   "or holds a line break. The other ticks were recorded; rename the file to keep "
-                                   "its tick.",
+                             ov::Format(ov::Tr("MessagesPage", "The tick of %s cannot be recorded in the settings file: the "
+                                                                "list's name begins with a blank or holds a line break. The "
+                                                                "other ticks were recorded; rename the file to keep its tick."),
+                                        lost.c_str()),
                              window());
     // Only what the user typed is written, and only to the list it came from.
     if (editorEdited_) SaveEditorToItsFile();
@@ -448,7 +455,7 @@ void MessagesPage::onCategoryChanged()
     SelectQuietly(oldIndex);
     if (st.MessagesDirty
         && ov::MessageBox::Show(ov::MsgKind::Confirm,
-                                "The selected messages have changed.\r\nDo you wish to save the changes?", window())
+                                ov::Tr("MainWindow", "The selected messages have changed.\r\nDo you wish to save the changes?"), window())
                == ov::MsgResult::Yes)
         SaveTicksAndEditor();
     if (st.ExitRequested) return; // the session ended during the question

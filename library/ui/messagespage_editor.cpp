@@ -10,6 +10,7 @@
 #include "platform/text.h"
 #include "platform/utils.h"
 #include "platform/ui/messagebox.h"
+#include "platform/translate.h"
 
 #include <QFontInfo>
 #include <QGuiApplication>
@@ -62,7 +63,7 @@ void MessagesPage::OfferToSaveEditorEdits()
 {
     if (!editorEdited_ || editorPath_.empty()) return;
     if (ov::MessageBox::Show(ov::MsgKind::Confirm,
-                             "The selected messages have changed.\r\nDo you wish to save the changes?", window())
+                             ov::Tr("MainWindow", "The selected messages have changed.\r\nDo you wish to save the changes?"), window())
         == ov::MsgResult::Yes)
         SaveEditorToItsFile();
     editorEdited_ = false;
@@ -72,14 +73,16 @@ bool MessagesPage::SaveEditorToItsFile()
 {
     if (editorPath_.empty()) return false;
     if (!editorReadOnly_.empty())
-        throw ov::OvError("The list \"" + editorPath_ + "\" cannot be saved from the editor: " + editorReadOnly_ + ".");
+        throw ov::OvError(ov::Format(ov::Tr("MessagesPage", "The list \"%s\" cannot be saved from the editor: %s."),
+                                     editorPath_.c_str(), editorReadOnly_.c_str()));
     if (ov::FileStamp(editorPath_) != editorStamp_) {
         const bool overwrite =
             ov::MessageBox::Show(ov::MsgKind::Confirm,
-                                 "The list \"" + editorPath_
-                                     + "\" was changed by another program after it was opened here.\r\n"
-                                       "Do you wish to overwrite it with the text in the editor?\r\n"
-                                       "(No loads the list as it is now; the text in the editor is not saved.)",
+                                 ov::Format(ov::Tr("MessagesPage",
+                                                   "The list \"%s\" was changed by another program after it was opened here.\r\n"
+                                                   "Do you wish to overwrite it with the text in the editor?\r\n"
+                                                   "(No loads the list as it is now; the text in the editor is not saved.)"),
+                                            editorPath_.c_str()),
                                  window())
             == ov::MsgResult::Yes;
         if (state_.ExitRequested) return false; // the session ended during the question: nothing is written
@@ -111,8 +114,8 @@ void MessagesPage::ShowList(const ov::ListText& list, const QString& name, const
     editorReadOnly_ = list.readOnlyReason;
     editorEdited_ = false;
     phraseEditor_->setReadOnly(!editorReadOnly_.empty());
-    QString heading = QStringLiteral("Subliminal Messages Editor for:  ") + name;
-    if (!editorReadOnly_.empty()) heading += QStringLiteral(" (read-only: ") + Q(editorReadOnly_) + QLatin1Char(')');
+    QString heading = tr("Subliminal Messages Editor for:  ") + name;
+    if (!editorReadOnly_.empty()) heading += tr(" (read-only: %1)").arg(Q(editorReadOnly_));
     editorLabel_->setText(heading);
     phraseEditor_->setAccessibleDescription(editorReadOnly_.empty() ? QString() : heading);
 }
@@ -146,7 +149,7 @@ void MessagesPage::onListChosen()
 void MessagesPage::onSaveMessages()
 {
     if (phraseLists_->currentRow() < 0) {
-        ov::MessageBox::Show(ov::MsgKind::Error, "You must select a list to save the messages to", window());
+        ov::MessageBox::Show(ov::MsgKind::Error, ov::Tr("MessagesPage", "You must select a list to save the messages to"), window());
         return;
     }
     const std::string path = ov::ListPath(CurrentCategory(), ListName(phraseLists_->currentRow()));
@@ -159,14 +162,14 @@ void MessagesPage::onSaveMessages()
         if (state_.ExitRequested) return;
         SaveTicksAndEditor();
     }
-    if (written) ov::MessageBox::Show(ov::MsgKind::Information, "Messages Saved Successfully", window());
+    if (written) ov::MessageBox::Show(ov::MsgKind::Information, ov::Tr("MessagesPage", "Messages Saved Successfully"), window());
     state_.MessagesDirty = false;
 }
 
 void MessagesPage::onPrintList()
 {
     if (phraseLists_->currentRow() < 0) {
-        ov::MessageBox::Show(ov::MsgKind::Error, "You must select a list to print the messages", window());
+        ov::MessageBox::Show(ov::MsgKind::Error, ov::Tr("MessagesPage", "You must select a list to print the messages"), window());
         return;
     }
     const QString title = phraseLists_->currentItem()->text();
@@ -179,7 +182,7 @@ void MessagesPage::onPrintList()
     const WaitCursor wait;
     if (!ov::PrintLinesOnePage(printer, title, ov::EditorLines(text), font,
                                phraseEditor_->palette().color(QPalette::Text)))
-        throw ov::OvError(ov::Format("The list could not be printed on \"%s\".", S(printer.printerName()).c_str()));
+        throw ov::OvError(ov::Format(ov::Tr("MessagesPage", "The list could not be printed on \"%s\"."), S(printer.printerName()).c_str()));
 }
 
 void MessagesPage::ReloadKeepingTicks()

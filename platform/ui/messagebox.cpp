@@ -1,4 +1,5 @@
 #include "platform/ui/messagebox.h"
+#include "platform/translate.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -48,10 +49,10 @@ void MessageBox::Reset()
 std::string MessageBox::CaptionFor(MsgKind kind)
 {
     switch (kind) {
-    case MsgKind::Warning: return "Warning";
-    case MsgKind::Error: return "Error";
-    case MsgKind::Information: return "Information";
-    case MsgKind::Confirm: return "Confirm";
+    case MsgKind::Warning: return Tr("MessageBox", "Warning");
+    case MsgKind::Error: return Tr("MessageBox", "Error");
+    case MsgKind::Information: return Tr("MessageBox", "Information");
+    case MsgKind::Confirm: return Tr("MessageBox", "Confirm");
     case MsgKind::Plain: break;
     }
     return applicationTitle().empty() ? std::string("Orvella") : applicationTitle();
@@ -91,14 +92,14 @@ MsgResult MessageBox::ShowCaptioned(MsgKind kind, const std::string& caption, co
     case MsgKind::Plain: box.setIcon(QMessageBox::NoIcon); break;
     }
     if (kind == MsgKind::Confirm) {
-        QPushButton* yes = box.addButton(QObject::tr("&Yes"), QMessageBox::YesRole);
-        QPushButton* no = box.addButton(QObject::tr("&No"), QMessageBox::NoRole);
+        QPushButton* yes = box.addButton(QCoreApplication::translate("MessageBox", "&Yes"), QMessageBox::YesRole);
+        QPushButton* no = box.addButton(QCoreApplication::translate("MessageBox", "&No"), QMessageBox::NoRole);
         box.setDefaultButton(yes);
         box.setEscapeButton(no);
         box.exec();
         return box.clickedButton() == yes ? MsgResult::Yes : MsgResult::No;
     }
-    QPushButton* ok = box.addButton(QObject::tr("OK"), QMessageBox::AcceptRole);
+    QPushButton* ok = box.addButton(QCoreApplication::translate("MessageBox", "OK"), QMessageBox::AcceptRole);
     box.setDefaultButton(ok);
     box.setEscapeButton(ok);
     box.exec();

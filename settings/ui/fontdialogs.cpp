@@ -3,13 +3,15 @@
 #include "settings/colors.h"
 #include "settings/fontlookup.h"
 #include "settings/ui/numberspinbox.h"
+#include "platform/ui/captionfit.h"
 
 #include <QAbstractItemView>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
-#include <QStyledItemDelegate>
 #include <QStylePainter>
+#include <QStyledItemDelegate>
 #include <climits>
 
 namespace {
@@ -92,19 +94,20 @@ FontPropertyDialog::FontPropertyDialog(const char* name, const char* caption, QS
 {
     ov::InstallAccessibility();
     setObjectName(QLatin1String(name));
-    setWindowTitle(QString::fromUtf8(caption));
+    setWindowTitle(tr(caption));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     setFont(DialogFont());
     setFixedSize(client);
     setModal(true);
-    okButton_ = new QPushButton(QStringLiteral("Ok"), this);
+    okButton_ = new QPushButton(tr("Ok"), this);
     okButton_->setObjectName(QStringLiteral("okButton"));
     okButton_->setGeometry(QRect(ok, QSize(57, 23)));
     okButton_->setDefault(true);
-    cancelButton_ = new QPushButton(QStringLiteral("Cancel"), this);
+    cancelButton_ = new QPushButton(tr("Cancel"), this);
     cancelButton_->setObjectName(QStringLiteral("cancelButton"));
     cancelButton_->setGeometry(QRect(cancel, QSize(57, 23)));
+    ov::FitButtonRow({okButton_, cancelButton_});
     connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
 }
@@ -118,7 +121,7 @@ bool FontPropertyDialog::Execute(QWidget* over)
     return exec() == QDialog::Accepted;
 }
 
-FontSizeDialog::FontSizeDialog() : FontPropertyDialog("fontSizeDialog", "Font Size", QSize(157, 72), QPoint(7, 46), QPoint(93, 46))
+FontSizeDialog::FontSizeDialog() : FontPropertyDialog("fontSizeDialog", QT_TRANSLATE_NOOP("FontPropertyDialog", "Font Size"), QSize(157, 72), QPoint(7, 46), QPoint(93, 46))
 {
     sizeSpin_ = new ov::NumberSpinBox(this);
     sizeSpin_->setObjectName(QStringLiteral("sizeSpin"));
@@ -126,14 +129,14 @@ FontSizeDialog::FontSizeDialog() : FontPropertyDialog("fontSizeDialog", "Font Si
     sizeSpin_->SetInvalidValue(0);
     sizeSpin_->setSingleStep(1);
     sizeSpin_->setGeometry(40, 14, 75, 22);
-    sizeSpin_->setAccessibleName(QStringLiteral("Font Size"));
+    sizeSpin_->setAccessibleName(tr("Font Size"));
 }
 
 ColorComboBox::ColorComboBox(QWidget* parent) : QComboBox(parent)
 {
     setEditable(false);
     setItemDelegate(new ColorDelegate(this));
-    for (const ov::NamedColor& c : ov::NamedColors()) addItem(QString::fromLatin1(c.Name), int(c.Value));
+    for (const ov::NamedColor& c : ov::NamedColors()) addItem(QCoreApplication::translate("Colors", c.Name), int(c.Value));
 }
 
 int32_t ColorComboBox::ColorAt(int index) const { return itemData(index, Qt::UserRole).toInt(); }
@@ -153,13 +156,13 @@ void ColorComboBox::paintEvent(QPaintEvent*)
     PaintColorEntry(p, r, ov::ToQColor(ColorAt(currentIndex()), palette()), currentText(), hasFocus(), palette());
 }
 
-FontColorDialog::FontColorDialog() : FontPropertyDialog("fontColorDialog", "Font Color", QSize(157, 72), QPoint(7, 46), QPoint(95, 46))
+FontColorDialog::FontColorDialog() : FontPropertyDialog("fontColorDialog", QT_TRANSLATE_NOOP("FontPropertyDialog", "Font Color"), QSize(157, 72), QPoint(7, 46), QPoint(95, 46))
 {
     colorCombo_ = new ColorComboBox(this);
     colorCombo_->setObjectName(QStringLiteral("colorCombo"));
     colorCombo_->setGeometry(8, 10, 145, 22);
-    LabelForScreenReaders(colorCombo_, QStringLiteral("Font Color"));
-    colorCombo_->view()->setAccessibleName(QStringLiteral("Font Color"));
+    LabelForScreenReaders(colorCombo_, tr("Font Color"));
+    colorCombo_->view()->setAccessibleName(tr("Font Color"));
 }
 
 void FontColorDialog::showEvent(QShowEvent* event)
@@ -170,7 +173,7 @@ void FontColorDialog::showEvent(QShowEvent* event)
     colorCombo_->update();
 }
 
-FontNameDialog::FontNameDialog() : FontPropertyDialog("fontNameDialog", "Font Name", QSize(158, 71), QPoint(8, 46), QPoint(95, 46))
+FontNameDialog::FontNameDialog() : FontPropertyDialog("fontNameDialog", QT_TRANSLATE_NOOP("FontPropertyDialog", "Font Name"), QSize(158, 71), QPoint(8, 46), QPoint(95, 46))
 {
     Substitute = ov::FontSubstitute;
     fontCombo_ = new QComboBox(this);
@@ -178,8 +181,8 @@ FontNameDialog::FontNameDialog() : FontPropertyDialog("fontNameDialog", "Font Na
     fontCombo_->setEditable(false);
     fontCombo_->setGeometry(8, 12, 145, 22);
     fontCombo_->view()->setMinimumWidth(145);
-    LabelForScreenReaders(fontCombo_, QStringLiteral("Font Name"));
-    fontCombo_->view()->setAccessibleName(QStringLiteral("Font Name"));
+    LabelForScreenReaders(fontCombo_, tr("Font Name"));
+    fontCombo_->view()->setAccessibleName(tr("Font Name"));
     // Built once: a font installed later shows at the next start.
     const QIcon marks[] = {FontKindIcon(ov::FontKind::Outline), FontKindIcon(ov::FontKind::Bitmap), QIcon()};
     for (const ov::FontFamily& f : ov::SystemFontFamilies())

@@ -9,10 +9,13 @@
 #include "settings/colors.h"
 #include "settings/inifile.h"
 #include "settings/ui/numberspinbox.h"
+#include "platform/translate.h"
+#include "platform/ui/captionfit.h"
 
 #include <QAction>
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPixmap>
@@ -40,7 +43,7 @@ QFont BoldFont()
 
 QLabel* AddLabel(QWidget* parent, const char* name, const char* caption, int x, int y)
 {
-    auto* label = new QLabel(QString::fromUtf8(caption), parent);
+    auto* label = new QLabel(QCoreApplication::translate("SettingsPage", caption), parent);
     label->setObjectName(QLatin1String(name));
     label->setFont(RegularFont());
     label->adjustSize();
@@ -50,7 +53,7 @@ QLabel* AddLabel(QWidget* parent, const char* name, const char* caption, int x, 
 
 QGroupBox* AddGroup(QWidget* parent, const char* name, const char* caption, const QRect& place)
 {
-    auto* group = new QGroupBox(QString::fromUtf8(caption), parent);
+    auto* group = new QGroupBox(QCoreApplication::translate("SettingsPage", caption), parent);
     group->setObjectName(QLatin1String(name));
     group->setFont(BoldFont());
     group->setGeometry(place);
@@ -59,7 +62,7 @@ QGroupBox* AddGroup(QWidget* parent, const char* name, const char* caption, cons
 
 QPushButton* AddButton(QWidget* parent, const char* name, const char* caption, const QRect& place)
 {
-    auto* button = new QPushButton(QString::fromUtf8(caption), parent);
+    auto* button = new QPushButton(QCoreApplication::translate("SettingsPage", caption), parent);
     button->setObjectName(QLatin1String(name));
     button->setFont(RegularFont());
     button->setGeometry(place);
@@ -74,7 +77,7 @@ ov::NumberSpinBox* AddSpin(QWidget* parent, const char* name, int min, int max, 
     spin->setFont(RegularFont());
     spin->setRange(min, max);
     spin->setSingleStep(step);
-    spin->setToolTip(QString::fromUtf8(hint));
+    spin->setToolTip(QCoreApplication::translate("SettingsPage", hint));
     spin->setGeometry(place);
     return spin;
 }
@@ -108,46 +111,46 @@ void SettingsPage::BuildPage()
     settingsSideLogo_ = new QLabel(page);
     settingsSideLogo_->setObjectName(QStringLiteral("settingsSideLogo"));
     settingsSideLogo_->setGeometry(4, 12, 64, 246);
-    settingsSideLogo_->setAccessibleName(QStringLiteral("Side logo"));
+    settingsSideLogo_->setAccessibleName(tr("Side logo"));
 
-    timeGroup_ = AddGroup(page, "timeGroup", "Time and Delays", QRect(81, 8, 245, 85));
-    displayTimeLabel_ = AddLabel(timeGroup_, "displayTimeLabel", "Show message for", 9, 22);
+    timeGroup_ = AddGroup(page, "timeGroup", QT_TRANSLATE_NOOP("SettingsPage", "Time and Delays"), QRect(81, 8, 245, 85));
+    displayTimeLabel_ = AddLabel(timeGroup_, "displayTimeLabel", QT_TRANSLATE_NOOP("SettingsPage", "Show message for"), 9, 22);
     displayTimeSpin_ = AddSpin(timeGroup_, "displayTimeSpin", ov::DisplayTimeMin, ov::DisplayTimeMax, 10,
-                        "Length of time a phrase is shown", QRect(114, 19, 57, 22));
+                        QT_TRANSLATE_NOOP("SettingsPage", "Length of time a phrase is shown"), QRect(114, 19, 57, 22));
     displayTimeSpin_->setValue(450);
     displayTimeLabel_->setBuddy(displayTimeSpin_);
-    displayTimeUnitLabel_ = AddLabel(timeGroup_, "displayTimeUnitLabel", "milliseconds", 182, 24);
-    intervalLabel_ = AddLabel(timeGroup_, "intervalLabel", "Show message every", 9, 54);
+    displayTimeUnitLabel_ = AddLabel(timeGroup_, "displayTimeUnitLabel", QT_TRANSLATE_NOOP("SettingsPage", "milliseconds"), 182, 24);
+    intervalLabel_ = AddLabel(timeGroup_, "intervalLabel", QT_TRANSLATE_NOOP("SettingsPage", "Show message every"), 9, 54);
     intervalSpin_ = AddSpin(timeGroup_, "intervalSpin", ov::DisplayFreqMin, ov::DisplayFreqMax, 1,
-                        "Time between showing phrases", QRect(114, 51, 57, 22));
+                        QT_TRANSLATE_NOOP("SettingsPage", "Time between showing phrases"), QRect(114, 51, 57, 22));
     intervalSpin_->setValue(1);
     intervalLabel_->setBuddy(intervalSpin_);
-    intervalUnitLabel_ = AddLabel(timeGroup_, "intervalUnitLabel", "seconds", 182, 56);
+    intervalUnitLabel_ = AddLabel(timeGroup_, "intervalUnitLabel", QT_TRANSLATE_NOOP("SettingsPage", "seconds"), 182, 56);
 
-    startupGroup_ = AddGroup(page, "startupGroup", "On Start-up", QRect(333, 8, 209, 85));
-    autoStartCheck_ = new QCheckBox(QStringLiteral("Start Orvella when I log in"), startupGroup_);
+    startupGroup_ = AddGroup(page, "startupGroup", QT_TRANSLATE_NOOP("SettingsPage", "On Start-up"), QRect(333, 8, 209, 85));
+    autoStartCheck_ = new QCheckBox(tr("Start Orvella when I log in"), startupGroup_);
     autoStartCheck_->setObjectName(QStringLiteral("autoStartCheck"));
     autoStartCheck_->setFont(RegularFont());
     autoStartCheck_->setGeometry(12, 22, 193, 17);
-    pauseCheck_ = new QCheckBox(QStringLiteral("Pause messages"), startupGroup_);
+    pauseCheck_ = new QCheckBox(tr("Pause messages"), startupGroup_);
     pauseCheck_->setObjectName(QStringLiteral("pauseCheck"));
     pauseCheck_->setFont(RegularFont());
     pauseCheck_->setGeometry(12, 54, 123, 17);
 
     // The radio group: its caption and its items are bold.
-    locationGroup_ = AddGroup(page, "locationGroup", "Location", QRect(81, 100, 245, 107));
+    locationGroup_ = AddGroup(page, "locationGroup", QT_TRANSLATE_NOOP("SettingsPage", "Location"), QRect(81, 100, 245, 107));
     locationButtons_ = new QButtonGroup(locationGroup_);
-    randomRadio_ = new QRadioButton(QStringLiteral("Random - Full Screen"), locationGroup_);
+    randomRadio_ = new QRadioButton(tr("Random - Full Screen"), locationGroup_);
     randomRadio_->setObjectName(QStringLiteral("randomRadio"));
     randomRadio_->setGeometry(10, 30, 228, 20);
-    centeredRadio_ = new QRadioButton(QStringLiteral("Centered - Full Screen"), locationGroup_);
+    centeredRadio_ = new QRadioButton(tr("Centered - Full Screen"), locationGroup_);
     centeredRadio_->setObjectName(QStringLiteral("centeredRadio"));
     centeredRadio_->setGeometry(10, 64, 228, 20);
     locationButtons_->addButton(randomRadio_, ov::PositionRandom);
     locationButtons_->addButton(centeredRadio_, ov::PositionCentered);
     randomRadio_->setChecked(true);
 
-    contrastGroup_ = AddGroup(page, "contrastGroup", "Contrast", QRect(333, 100, 209, 107));
+    contrastGroup_ = AddGroup(page, "contrastGroup", QT_TRANSLATE_NOOP("SettingsPage", "Contrast"), QRect(333, 100, 209, 107));
     contrastSlider_ = new QSlider(Qt::Horizontal, contrastGroup_);
     contrastSlider_->setObjectName(QStringLiteral("contrastSlider"));
     contrastSlider_->setRange(ov::OpacityMin, ov::OpacityMax);
@@ -155,28 +158,28 @@ void SettingsPage::BuildPage()
     contrastSlider_->setPageStep(1);
     contrastSlider_->setTickPosition(QSlider::TicksBelow);
     contrastSlider_->setTickInterval(10);
-    contrastSlider_->setToolTip(QStringLiteral("Transparency of shown phrase"));
-    contrastSlider_->setAccessibleName(QStringLiteral("Contrast"));
-    contrastSlider_->setAccessibleDescription(QStringLiteral("Transparency of shown phrase"));
+    contrastSlider_->setToolTip(tr("Transparency of shown phrase"));
+    contrastSlider_->setAccessibleName(tr("Contrast"));
+    contrastSlider_->setAccessibleDescription(tr("Transparency of shown phrase"));
     contrastSlider_->setGeometry(6, 38, 195, 31);
     contrastSlider_->setValue(50);
-    contrastMinLabel_ = AddLabel(contrastGroup_, "contrastMinLabel", "min", 10, 68);
+    contrastMinLabel_ = AddLabel(contrastGroup_, "contrastMinLabel", QT_TRANSLATE_NOOP("SettingsPage", "min"), 10, 68);
     contrastPercentLabel_ = AddLabel(contrastGroup_, "contrastPercentLabel", "50%", 95, 68);
-    contrastMaxLabel_ = AddLabel(contrastGroup_, "contrastMaxLabel", "Max", 181, 68);
+    contrastMaxLabel_ = AddLabel(contrastGroup_, "contrastMaxLabel", QT_TRANSLATE_NOOP("SettingsPage", "Max"), 181, 68);
 
-    fontGroup_ = AddGroup(page, "fontGroup", "Font", QRect(81, 208, 461, 83));
-    fontSizeButton_ = AddButton(fontGroup_, "fontSizeButton", "Font Size", QRect(10, 15, 75, 17));
-    fontColorButton_ = AddButton(fontGroup_, "fontColorButton", "Font Color", QRect(10, 37, 75, 17));
-    fontNameButton_ = AddButton(fontGroup_, "fontNameButton", "Font Name", QRect(10, 59, 75, 17));
+    fontGroup_ = AddGroup(page, "fontGroup", QT_TRANSLATE_NOOP("SettingsPage", "Font"), QRect(81, 208, 461, 83));
+    fontSizeButton_ = AddButton(fontGroup_, "fontSizeButton", QT_TRANSLATE_NOOP("SettingsPage", "Font Size"), QRect(10, 15, 75, 17));
+    fontColorButton_ = AddButton(fontGroup_, "fontColorButton", QT_TRANSLATE_NOOP("SettingsPage", "Font Color"), QRect(10, 37, 75, 17));
+    fontNameButton_ = AddButton(fontGroup_, "fontNameButton", QT_TRANSLATE_NOOP("SettingsPage", "Font Name"), QRect(10, 59, 75, 17));
     fontSample_ = new QLabel(QStringLiteral("AaBbYyZz"), fontGroup_);
     fontSample_->setObjectName(QStringLiteral("fontSample"));
     fontSample_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     fontSample_->setLineWidth(1);
     fontSample_->setAlignment(Qt::AlignCenter);
     fontSample_->setGeometry(114, 10, 343, 69);
-    fontSample_->setAccessibleName(QStringLiteral("Font sample"));
+    fontSample_->setAccessibleName(tr("Font sample"));
 
-    testGroup_ = AddGroup(page, "testGroup", "Test", QRect(83, 300, 459, 53));
+    testGroup_ = AddGroup(page, "testGroup", QT_TRANSLATE_NOOP("SettingsPage", "Test"), QRect(83, 300, 459, 53));
 
     FitCaption(displayTimeLabel_, displayTimeLabel_->text(), displayTimeSpin_->x() - displayTimeLabel_->x() - 3);
     FitCaption(intervalLabel_, intervalLabel_->text(), intervalSpin_->x() - intervalLabel_->x() - 3);
@@ -193,8 +196,9 @@ void SettingsPage::BuildPage()
         "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left; left: 7px;"
         " padding: 0px 2px; }"));
 
-    restoreDefaultsButton_ = AddButton(page, "restoreDefaultsButton", "Restore Defaults", QRect(456, 362, 101, 23));
-    saveSettingsButton_ = AddButton(page, "saveSettingsButton", "Save", QRect(564, 362, 57, 23));
+    restoreDefaultsButton_ = AddButton(page, "restoreDefaultsButton", QT_TRANSLATE_NOOP("SettingsPage", "Restore Defaults"), QRect(456, 362, 101, 23));
+    saveSettingsButton_ = AddButton(page, "saveSettingsButton", QT_TRANSLATE_NOOP("SettingsPage", "Save"), QRect(564, 362, 57, 23));
+    ov::FitButtonRow({restoreDefaultsButton_, saveSettingsButton_});
     // After the Save button, so the Test button keeps its place in the focus chain.
     preview_ = new PhrasePreview(state_, *testGroup_);
     Publish();
@@ -338,7 +342,7 @@ bool SettingsPage::WriteSettings(const std::string& category)
     state_.CurrentGroup = Shown().name;
     if (!failure.empty()) {
         // The changes stay marked, so the close query asks for them again.
-        ov::MessageBox::Show(ov::MsgKind::Error, "The settings were not saved. " + failure, window());
+        ov::MessageBox::Show(ov::MsgKind::Error, ov::Tr("SettingsPage", "The settings were not saved. ") + failure, window());
         return false;
     }
     state_.SettingsDirty = false;
@@ -386,7 +390,7 @@ void SettingsPage::onSaveSettings()
 {
     // Asked for: written even when nothing changed.
     if (WriteSettings(Shown().name))
-        ov::MessageBox::Show(ov::MsgKind::Information, "Settings Saved Successfully", window());
+        ov::MessageBox::Show(ov::MsgKind::Information, ov::Tr("SettingsPage", "Settings Saved Successfully"), window());
 }
 
 void SettingsPage::onRestoreDefaults()
