@@ -12,9 +12,9 @@
 
 // The phrase window: borderless, top-most, never activated, without a
 // taskbar entry and transparent to the mouse. The phrase is its shape; its
-// picture is the font colour, or, where no compositing manager makes the
-// window translucent, the font colour already blended with what lies
-// beneath.
+// picture is the font colour at the opacity in each pixel's alpha where a
+// compositing manager or Xwayland composes the screen, or else the font
+// colour already blended with what lies beneath.
 class PhraseWindow : public QWidget {
     Q_OBJECT
 public:
@@ -42,6 +42,9 @@ public:
     // True while the picture carries the opacity itself, blended with the
     // screen beneath, because no compositing manager runs.
     bool Blended() const { return blended_; }
+    // True while the window has per-pixel alpha and its picture carries
+    // the opacity in it.
+    bool Translucent() const { return testAttribute(Qt::WA_TranslucentBackground); }
     const QImage& Picture() const { return picture_; }
 
     // For tests: the window system's services (none: Qt alone).
@@ -53,6 +56,7 @@ protected:
 private:
     QRect DeviceGeometry(qreal ratio) const;
     bool PresentNative(const ov::PhraseLayout& layout, const QFont& font);
+    void UseTranslucency(bool translucent);
     void OnScreen();
 
     std::unique_ptr<ov::WindowSystem> system_;
