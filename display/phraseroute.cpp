@@ -19,6 +19,11 @@ bool LooksLikeXwayland(bool hasXwaylandExtension, const std::vector<std::string>
                        [](const std::string& name) { return name.rfind("XWAYLAND", 0) == 0; });
 }
 
+size_t PhraseScreen(const std::vector<ScreenArea>& screens, const QPoint& pointer, bool pointerKnown)
+{
+    return ScreenForPointer(screens, pointerKnown ? &pointer : nullptr);
+}
+
 QImage TranslucentPicture(const QImage& picture, const QRegion& shape, int opacity)
 {
     if (picture.isNull())

@@ -46,6 +46,9 @@ public:
     // the opacity in it.
     bool Translucent() const { return testAttribute(Qt::WA_TranslucentBackground); }
     const QImage& Picture() const { return picture_; }
+    // False where the toolkit's pointer position is stale: on Xwayland it
+    // moves only over X windows.
+    bool PointerKnown() const { return !system_ || !system_->Xwayland(); }
 
     // For tests: the window system's services (none: Qt alone).
     void SetWindowSystem(std::unique_ptr<ov::WindowSystem> system);

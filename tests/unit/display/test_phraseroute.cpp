@@ -20,6 +20,15 @@ TEST(PhraseRoute, OnlyAPlainXServerWithoutACompositorGetsTheBlendedPicture)
     EXPECT_FALSE(LooksLikeXwayland(false, {"MY-XWAYLAND0"}));
 }
 
+TEST(PhraseScreen, AStalePointerIsNeverFollowed)
+{
+    const std::vector<ScreenArea> screens = {{QRect(0, 0, 1920, 1080), QRect(0, 0, 1920, 1040)},
+                                             {QRect(1920, 0, 2560, 1440), QRect(1920, 0, 2560, 1440)}};
+    const QPoint onSecond(2500, 700);
+    EXPECT_EQ(PhraseScreen(screens, onSecond, true), 1u);
+    EXPECT_EQ(PhraseScreen(screens, onSecond, false), 0u); // the primary monitor
+}
+
 // What a compositor makes of a premultiplied pixel over what is beneath.
 int Over(QRgb p, int channel, int beneath)
 {
