@@ -140,8 +140,12 @@ void DisplayCycle::ShowPhrase(const std::string& text, int X, int Y)
     hideTimer_->SetInterval(state_.Display.DisplayTime);
     QPointer<DisplayCycle> self(this);
     phraseWindow->Present(layout, font, colour, state_.Display.Opacity, [self] {
-        if (self)
-            self->hideTimer_->SetEnabled(true);
+        if (!self)
+            return;
+        // The unmap leaves at the deadline from the timer's thread: a busy
+        // UI thread does not keep the phrase up.
+        self->hideTimer_->SetDeadlineAction(self->phraseWindow_ ? self->phraseWindow_->Unmapper() : nullptr);
+        self->hideTimer_->SetEnabled(true);
     });
 }
 

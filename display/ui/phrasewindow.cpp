@@ -198,6 +198,13 @@ void PhraseWindow::Withdraw()
     hide();
 }
 
+std::function<void()> PhraseWindow::Unmapper()
+{
+    if (!system_ || !testAttribute(Qt::WA_WState_Created))
+        return {};
+    return [system = system_, window = winId()] { system->Unmap(window); };
+}
+
 void PhraseWindow::OnScreen()
 {
     mapGuard_.stop();

@@ -36,6 +36,9 @@ public:
 
     // Takes the phrase off the screen.
     void Withdraw();
+    // What takes the shown phrase off the screen from any thread, ahead of
+    // Withdraw, which must still follow; empty where only Withdraw can.
+    std::function<void()> Unmapper();
 
     QColor Colour() const { return colour_; }
     int Opacity() const { return opacity_; }
@@ -62,7 +65,7 @@ private:
     void UseTranslucency(bool translucent);
     void OnScreen();
 
-    std::unique_ptr<ov::WindowSystem> system_;
+    std::shared_ptr<ov::WindowSystem> system_; // shared with an unmapper on the timer's thread
     std::function<void()> onScreen_;
     QTimer mapGuard_;
     QImage picture_;

@@ -14,11 +14,15 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QPushButton>
 #include <QScreen>
 #include <QSlider>
 #include <QtTest/QTest>
+
+#include <atomic>
+#include <thread>
 #include <set>
 
 namespace {
@@ -36,7 +40,7 @@ struct FakeWindowSystem : ov::WindowSystem {
     bool compositing = false;
     bool xwayland = false;
     bool mappedAtOnce = false;
-    int unmaps = 0;
+    std::atomic<int> unmaps {0}; // also from the hide timer's thread
     QRegion shape;
     QImage picture;
     std::function<void()> mapped;
@@ -333,6 +337,20 @@ TEST_F(DisplayCycleTest, TheDisplayTimeCountsFromTheMapAndTheInkIsBlendedOnlyWhe
     EXPECT_FALSE(phraseWindow->Translucent());
     EXPECT_TRUE(phraseWindow->Blended());
     EXPECT_EQ(ws.picture.pixel(ws.shape.begin()->topLeft()), qRgb(255, 127, 127));
+    Hide();
+
+    // At the deadline the hide timer's own thread takes the phrase off the
+    // screen while the UI thread is still busy (here: not serving events).
+    Tick();
+    ASSERT_TRUE(ws.mapped);
+    ws.mapped();
+    const int unmapsAtShow = ws.unmaps;
+    QElapsedTimer busy;
+    busy.start();
+    while (ws.unmaps == unmapsAtShow && busy.elapsed() < 10000)
+        std::this_thread::yield();
+    EXPECT_EQ(ws.unmaps, unmapsAtShow + 1);
+    EXPECT_TRUE(phraseWindow->isVisible()); // the toolkit's own hide is yet to come
     Hide();
 
     // Mapped by the time the show request is answered: the time starts.
