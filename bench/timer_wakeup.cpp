@@ -48,7 +48,12 @@ int main(int argc, char** argv)
     timer.SetPrecise(true);
     Clock::time_point started;
     std::atomic<Clock::rep> actionAt {0};
-    timer.SetDeadlineAction([&] { actionAt = Clock::now().time_since_epoch().count(); });
+    // The first action of each count-down: a late UI thread lets the
+    // repeating timer fire again meanwhile.
+    timer.SetDeadlineAction([&] {
+        Clock::rep none = 0;
+        actionAt.compare_exchange_strong(none, Clock::now().time_since_epoch().count());
+    });
     std::vector<double> action, ui;
     QObject::connect(&timer, &ov::IntervalTimer::timeout, [&] {
         const Clock::time_point now = Clock::now();
@@ -63,6 +68,7 @@ int main(int argc, char** argv)
         // The next count-down a little later, as a phrase's comes after
         // the interval.
         QTimer::singleShot(20, [&] {
+            actionAt = 0;
             started = Clock::now();
             timer.SetEnabled(true);
         });
