@@ -7,7 +7,9 @@
 # timer's own thread and the UI thread wake, quiet and busy.
 #   bench/flash_timing.sh BUILD_DIR [FLASHES]
 # ORVELLA_COMPOSITORS=none or =picom, ORVELLA_LOADS=quiet or =busy for one
-# of them; ORVELLA_EXE=path times another build of the program.
+# of them; ORVELLA_EXE=path times another build of the program;
+# ORVELLA_SERVER_RT=1 runs the X server at real-time priority (as root), to
+# tell the program's part from the server's.
 set -euo pipefail
 BUILD="$(cd "${1:?usage: flash_timing.sh BUILD_DIR [FLASHES]}" && pwd)"
 FLASHES="${2:-60}"
@@ -27,6 +29,9 @@ busy() { # three CPU-bound processes for the two cores, or none
 quiet() { [ ${#BUSY[@]} -eq 0 ] || { kill "${BUSY[@]}"; wait "${BUSY[@]}" 2>/dev/null || true; BUSY=(); }; }
 
 start_x 1920x1080
+if [ -n "${ORVELLA_SERVER_RT:-}" ]; then
+  chrt -f -p 3 "$XVFB_PID" && echo "X server at real-time priority" || echo "X server at ordinary priority"
+fi
 start_wm
 start_tray
 echo "load average before: $(cut -d' ' -f1-3 /proc/loadavg)"
