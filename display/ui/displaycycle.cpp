@@ -3,6 +3,7 @@
 #include "app/sharedstate.h"
 #include "display/displayfont.h"
 #include "display/glyphmask.h"
+#include "display/phraseroute.h"
 #include "display/wrap.h"
 #include "display/ui/phrasewindow.h"
 #include "platform/intervaltimer.h"
@@ -113,8 +114,8 @@ ov::ScreenArea DisplayCycle::PointerScreen() const
         areas.push_back({s->geometry(), s->availableGeometry()});
     if (areas.empty())
         return {QRect(0, 0, 1024, 768), QRect(0, 0, 1024, 768)};
-    const QPoint pointer = QCursor::pos();
-    return areas[ov::ScreenForPointer(areas, &pointer)];
+    const bool known = !phraseWindow_ || phraseWindow_->PointerKnown();
+    return areas[ov::PhraseScreen(areas, QCursor::pos(), known)];
 }
 
 void DisplayCycle::ShowPhrase(const ov::FittedPhrase& phrase, int X, int Y)
@@ -138,8 +139,15 @@ void DisplayCycle::ShowPhrase(const ov::FittedPhrase& phrase, int X, int Y)
     hideTimer_->SetInterval(state_.Display.DisplayTime);
     QPointer<DisplayCycle> self(this);
     phraseWindow->Present(layout, font, colour, state_.Display.Opacity, [self] {
-        if (self)
-            self->hideTimer_->SetEnabled(true);
+        if (!self)
+            return;
+        // The unmap leaves at the deadline from the timer's thread: a busy
+        // UI thread does not keep the phrase up.
+        PhraseWindow* window = self->phraseWindow_;
+        self->hideTimer_->SetDeadlineAction(window ? window->Unmapper() : nullptr);
+        // Counted from the phrase going up, not from when a busy UI thread
+        // got round to this.
+        self->hideTimer_->StartFrom(window ? window->ShownSince() : std::chrono::steady_clock::now());
     });
 }
 
