@@ -7,6 +7,8 @@ PACKAGES=(
   # build
   g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
   libfontconfig-dev libxcb1-dev libxcb-shape0-dev
+  # the phrase as a Wayland layer surface: the client library, its scanner, the shipped protocols
+  libwayland-dev libwayland-bin wayland-protocols
   # fonts the program and the tests render with
   fonts-dejavu-core
   # end-to-end tests: X server, notification area, window manager, input, screenshots
