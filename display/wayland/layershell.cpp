@@ -85,6 +85,8 @@ private:
     void OnGlobal(wl_registry* registry, uint32_t name, const char* interface, uint32_t version);
     void OnConfigure(zwlr_layer_surface_v1* layer, uint32_t serial, uint32_t width, uint32_t height);
     void OnClosed(zwlr_layer_surface_v1* layer);
+    void OnFeedback(bool presented);
+    void OnFrame();
     void OnScreen();
 
     bool Roundtrip(int waitMs);
@@ -116,6 +118,10 @@ private:
     wl_buffer* buffer_ = nullptr;
     struct wp_presentation_feedback* feedback_ = nullptr;
     wl_callback* frame_ = nullptr;
+    bool framed_ = false;
+    // Some compositors offer presentation reports and never send one (sway
+    // on its headless backend): until one has come, the frame callback says.
+    bool presentationSeen_ = false;
     QSize size_;  // in surface coordinates
     int scale_ = 1;
     OverlayPlace place_;
@@ -137,17 +143,15 @@ const zwlr_layer_surface_v1_listener LayerShellOverlay::layerListener_ = {
     [](void* self, zwlr_layer_surface_v1* layer) { static_cast<LayerShellOverlay*>(self)->OnClosed(layer); },
 };
 
-// Discarded counts as shown: the compositor replaced or dropped the frame,
-// and the time must start for the cycle to go on.
 const wp_presentation_feedback_listener LayerShellOverlay::feedbackListener_ = {
     [](void*, struct wp_presentation_feedback*, wl_output*) {},
     [](void* self, struct wp_presentation_feedback*, uint32_t, uint32_t, uint32_t, uint32_t, uint32_t, uint32_t,
-       uint32_t) { static_cast<LayerShellOverlay*>(self)->OnScreen(); },
-    [](void* self, struct wp_presentation_feedback*) { static_cast<LayerShellOverlay*>(self)->OnScreen(); },
+       uint32_t) { static_cast<LayerShellOverlay*>(self)->OnFeedback(true); },
+    [](void* self, struct wp_presentation_feedback*) { static_cast<LayerShellOverlay*>(self)->OnFeedback(false); },
 };
 
 const wl_callback_listener LayerShellOverlay::frameListener_ = {
-    [](void* self, wl_callback*, uint32_t) { static_cast<LayerShellOverlay*>(self)->OnScreen(); },
+    [](void* self, wl_callback*, uint32_t) { static_cast<LayerShellOverlay*>(self)->OnFrame(); },
 };
 
 void LayerShellOverlay::OnGlobal(wl_registry* registry, uint32_t name, const char* interface, uint32_t version)
@@ -437,15 +441,15 @@ void LayerShellOverlay::Present()
     wl_surface_attach(surface, buffer_, 0, 0);
     wl_surface_damage(surface, 0, 0, size_.width(), size_.height());
     // The time on screen counts from the compositor's report that the
-    // frame went out; a compositor without one calls back for the next
-    // frame once this one is drawn.
+    // frame went out; failing that, from its call for the next frame, which
+    // comes once this one is drawn.
     if (presentation_) {
         feedback_ = wp_presentation_feedback(presentation_, surface);
         wp_presentation_feedback_add_listener(feedback_, &feedbackListener_, this);
-    } else {
-        frame_ = wl_surface_frame(surface);
-        wl_callback_add_listener(frame_, &frameListener_, this);
     }
+    frame_ = wl_surface_frame(surface);
+    wl_callback_add_listener(frame_, &frameListener_, this);
+    framed_ = false;
     wl_surface_commit(surface);
     step_ = Step::Presenting;
 }
@@ -457,17 +461,28 @@ void LayerShellOverlay::OnClosed(zwlr_layer_surface_v1*)
     OnScreen();
 }
 
+void LayerShellOverlay::OnFeedback(bool presented)
+{
+    wp_presentation_feedback_destroy(feedback_);
+    feedback_ = nullptr;
+    presentationSeen_ = presentationSeen_ || presented;
+    // Discarded: the frame callback, or the guard, starts the time.
+    if (presented || framed_)
+        OnScreen();
+}
+
+void LayerShellOverlay::OnFrame()
+{
+    wl_callback_destroy(frame_);
+    frame_ = nullptr;
+    framed_ = true;
+    if (!feedback_ || !presentationSeen_)
+        OnScreen();
+}
+
 void LayerShellOverlay::OnScreen()
 {
     guard_.stop();
-    if (feedback_) {
-        wp_presentation_feedback_destroy(feedback_);
-        feedback_ = nullptr;
-    }
-    if (frame_) {
-        wl_callback_destroy(frame_);
-        frame_ = nullptr;
-    }
     if (step_ == Step::Presenting)
         step_ = Step::Shown;
     if (!onScreen_)
