@@ -101,7 +101,8 @@ PhraseRoute ChooseRoute(SurfaceWish wish, bool layerShell)
 void ShowOnOverlay(PhraseOverlay& overlay, const PhraseLayout& layout, const QFont& font, const QColor& colour,
                    int opacity, const OverlayWindow& where, std::function<void()> onScreen)
 {
-    const PhraseMask mask = BuildPhraseMask(layout, font, colour, where.ratio);
+    const qreal ratio = where.ratio * std::max(1, overlay.Scale());
+    const PhraseMask mask = BuildPhraseMask(layout, font, colour, ratio);
     if (mask.region.isEmpty()) {
         // Nothing to see: the time on screen starts (and ends) now.
         overlay.Hide();
@@ -110,7 +111,7 @@ void ShowOnOverlay(PhraseOverlay& overlay, const PhraseLayout& layout, const QFo
         return;
     }
     QImage picture = OverlayPicture(mask.image, mask.region, opacity);
-    picture.setDevicePixelRatio(where.ratio);
+    picture.setDevicePixelRatio(ratio);
     overlay.Show(picture, PlaceFromWindow(where.centred, where.screen, where.window), std::move(onScreen));
 }
 

@@ -59,7 +59,12 @@ public:
     // False once phrases go to the X window instead (the connection to the
     // compositor was lost).
     virtual bool Usable() const = 0;
-    // Shows picture (its device pixel ratio gives its scale) at place.
+    // How many of its pixels the compositor shows per pixel of the X
+    // screen (the largest output scale): the picture is drawn that much
+    // finer, so letters stay sharp on a scaled output.
+    virtual int Scale() const { return 1; }
+    // Shows picture, drawn at Scale() times the X screen's resolution, at
+    // place.
     // onScreen is called once, when the compositor reports the picture on
     // the screen, or at once when it cannot be shown; a later Show or Hide
     // drops an uncalled one.

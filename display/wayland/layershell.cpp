@@ -29,6 +29,7 @@ std::unique_ptr<PhraseOverlay> PlatformOverlay() { return nullptr; }
 #include <string>
 #include <sys/mman.h>
 #include <unistd.h>
+#include <vector>
 
 namespace ov {
 
@@ -66,11 +67,18 @@ public:
     bool Connect(std::string* why);
 
     bool Usable() const override { return display_ || required_; }
+    int Scale() const override;
     void Show(const QImage& picture, const OverlayPlace& place, std::function<void()> onScreen) override;
     void Hide() override;
 
 private:
     enum class Step { Idle, Probing, Configuring, Presenting, Shown };
+
+    struct Output {
+        uint32_t name = 0;
+        wl_output* output = nullptr;
+        int scale = 1;
+    };
 
     struct Surface {
         wl_surface* surface = nullptr;
@@ -81,6 +89,7 @@ private:
     static const zwlr_layer_surface_v1_listener layerListener_;
     static const wp_presentation_feedback_listener feedbackListener_;
     static const wl_callback_listener frameListener_;
+    static const wl_output_listener outputListener_;
 
     void OnGlobal(wl_registry* registry, uint32_t name, const char* interface, uint32_t version);
     void OnConfigure(zwlr_layer_surface_v1* layer, uint32_t serial, uint32_t width, uint32_t height);
@@ -109,6 +118,7 @@ private:
     wl_shm* shm_ = nullptr;
     zwlr_layer_shell_v1* layerShell_ = nullptr;
     wp_presentation* presentation_ = nullptr;
+    std::vector<Output> outputs_;
     QSocketNotifier* reader_ = nullptr;
     QSocketNotifier* writer_ = nullptr;
 
@@ -133,8 +143,38 @@ const wl_registry_listener LayerShellOverlay::registryListener_ = {
     [](void* self, wl_registry* registry, uint32_t name, const char* interface, uint32_t version) {
         static_cast<LayerShellOverlay*>(self)->OnGlobal(registry, name, interface, version);
     },
-    [](void*, wl_registry*, uint32_t) {},
+    [](void* self, wl_registry*, uint32_t name) {
+        auto& outputs = static_cast<LayerShellOverlay*>(self)->outputs_;
+        for (auto it = outputs.begin(); it != outputs.end(); ++it)
+            if (it->name == name) {
+                wl_output_destroy(it->output);
+                outputs.erase(it);
+                break;
+            }
+    },
 };
+
+// Only the scale matters; the list entry is found by its proxy.
+const wl_output_listener LayerShellOverlay::outputListener_ = {
+    [](void*, wl_output*, int32_t, int32_t, int32_t, int32_t, int32_t, const char*, const char*, int32_t) {},
+    [](void*, wl_output*, uint32_t, int32_t, int32_t, int32_t) {},
+    [](void*, wl_output*) {},
+    [](void* self, wl_output* output, int32_t factor) {
+        for (Output& o : static_cast<LayerShellOverlay*>(self)->outputs_)
+            if (o.output == output)
+                o.scale = std::max(1, factor);
+    },
+};
+
+int LayerShellOverlay::Scale() const
+{
+    if (compositorVersion_ < 3)
+        return 1; // no buffer scale to tell it with
+    int scale = 1;
+    for (const Output& o : outputs_)
+        scale = std::max(scale, o.scale);
+    return scale;
+}
 
 const zwlr_layer_surface_v1_listener LayerShellOverlay::layerListener_ = {
     [](void* self, zwlr_layer_surface_v1* layer, uint32_t serial, uint32_t width, uint32_t height) {
@@ -167,6 +207,12 @@ void LayerShellOverlay::OnGlobal(wl_registry* registry, uint32_t name, const cha
     } else if (what == zwlr_layer_shell_v1_interface.name && !layerShell_) {
         layerShell_ = static_cast<zwlr_layer_shell_v1*>(
             wl_registry_bind(registry, name, &zwlr_layer_shell_v1_interface, 1));
+    } else if (what == wl_output_interface.name && version >= 2) {
+        Output o;
+        o.name = name;
+        o.output = static_cast<wl_output*>(wl_registry_bind(registry, name, &wl_output_interface, 2));
+        wl_output_add_listener(o.output, &outputListener_, this);
+        outputs_.push_back(o);
     } else if (what == wp_presentation_interface.name && !presentation_) {
         presentation_ =
             static_cast<wp_presentation*>(wl_registry_bind(registry, name, &wp_presentation_interface, 1));
@@ -184,6 +230,12 @@ bool LayerShellOverlay::Connect(std::string* why)
     registry_ = wl_display_get_registry(display_);
     wl_registry_add_listener(registry_, &registryListener_, this);
     if (!Roundtrip(ConnectWaitMs)) {
+        *why = "the Wayland compositor " + name.toStdString() + " did not answer";
+        Disconnect();
+        return false;
+    }
+    // The outputs' scales come in answer to their binding.
+    if (!outputs_.empty() && !Roundtrip(ConnectWaitMs)) {
         *why = "the Wayland compositor " + name.toStdString() + " did not answer";
         Disconnect();
         return false;
@@ -300,6 +352,9 @@ void LayerShellOverlay::Disconnect()
     if (!display_)
         return;
     DropFlash();
+    for (const Output& o : outputs_)
+        wl_output_destroy(o.output);
+    outputs_.clear();
     if (presentation_)
         wp_presentation_destroy(presentation_);
     if (layerShell_)
@@ -388,16 +443,21 @@ void LayerShellOverlay::Show(const QImage& picture, const OverlayPlace& place, s
         OnScreen();
         return;
     }
-    // A whole device pixel ratio becomes the buffer scale, so the surface
-    // keeps the phrase's logical size; any other stays in device pixels.
-    const qreal ratio = picture.devicePixelRatio();
-    const int whole = static_cast<int>(std::lround(ratio));
-    scale_ = (compositorVersion_ >= 3 && whole > 1 && std::abs(ratio - whole) < 1e-6 &&
-              picture.width() % whole == 0 && picture.height() % whole == 0)
-                 ? whole
-                 : 1;
-    size_ = QSize(picture.width() / scale_, picture.height() / scale_);
-    buffer_ = MakeBuffer(picture);
+    // The picture is drawn scale_ times finer than the surface it fills;
+    // a last part-pixel of the surface is padded out.
+    scale_ = Scale();
+    size_ = QSize((picture.width() + scale_ - 1) / scale_, (picture.height() + scale_ - 1) / scale_);
+    QImage padded = picture.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    if (padded.size() != size_ * scale_) {
+        QImage whole(size_ * scale_, QImage::Format_ARGB32_Premultiplied);
+        if (whole.isNull())
+            throw OvError("There is not enough memory to draw the phrase.");
+        whole.fill(Qt::transparent);
+        for (int y = 0; y < padded.height(); ++y)
+            std::memcpy(whole.scanLine(y), padded.constScanLine(y), static_cast<size_t>(padded.width()) * 4);
+        padded = whole;
+    }
+    buffer_ = MakeBuffer(padded);
     place_ = place;
     guard_.start();
     if (place.centred) {

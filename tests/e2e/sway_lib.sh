@@ -55,7 +55,7 @@ sway_start() {
   # A plain background and nothing else: no bar, no wallpaper program.
   SWAY_BG="${SWAY_BG:-#285aa0}"
   cat >"$E2E_TMP/sway.conf" <<EOF
-output HEADLESS-1 resolution $size position 0 0 bg $SWAY_BG solid_color
+output HEADLESS-1 resolution $size position 0 0 bg $SWAY_BG solid_color${SWAY_SCALE:+ scale $SWAY_SCALE}
 xwayland enable
 EOF
   unset DISPLAY WAYLAND_DISPLAY SWAYSOCK

@@ -15,6 +15,7 @@ namespace {
 // reports the phrase on the screen when the test says so.
 struct FakeOverlay : ov::PhraseOverlay {
     bool usable = true;
+    int scale = 1;
     int shows = 0;
     int hides = 0;
     QImage picture;
@@ -22,6 +23,7 @@ struct FakeOverlay : ov::PhraseOverlay {
     std::function<void()> onScreen;
 
     bool Usable() const override { return usable; }
+    int Scale() const override { return scale; }
     void Show(const QImage& p, const ov::OverlayPlace& at, std::function<void()> call) override
     {
         ++shows;
@@ -112,4 +114,9 @@ TEST_F(OverlayTest, ARandomPlaceIsTheShareOfTheRoomOnTheXScreen)
         overlay.onScreen();
         HideTimer()->Fire();
     }
+    // A scaled output gets the letters drawn at its resolution.
+    overlay.scale = 2;
+    DisplayTimer()->Fire();
+    EXPECT_EQ(overlay.picture.size(), phraseWindow->size() * 2);
+    EXPECT_EQ(overlay.picture.devicePixelRatio(), 2.0);
 }
