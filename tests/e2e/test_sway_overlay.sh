@@ -70,11 +70,12 @@ pass "glyphs at the set contrast over the desktop, the desktop untouched around 
 as_user xdotool search --all --onlyvisible --pid "$APP_PID" --name '^Phrase' >/dev/null 2>&1 \
   && fail "the phrase went up as an X window too"
 
-# The compositor's side: an overlay-layer surface anchored top-left, the
-# probe that learnt the room stretched to every edge.
-surf=$(grep -o 'new layer surface: namespace orvella-phrase layer [0-9]* anchor [0-9]* size [0-9x]* margin [-0-9,]*' \
-  "$E2E_TMP/sway.log" | tail -n 1)
-[[ "$surf" == *"layer 3 anchor 5 size ${W}x${H} "* ]] || fail "the phrase's layer surface: '$surf'"
+# The compositor's side: an overlay-layer surface anchored top-left at the
+# place seen (margins from the room below the bar), after a probe that
+# learnt the room, stretched to every edge.
+surf="namespace orvella-phrase layer 3 anchor 5 size ${W}x${H} margin $((Y - 30)),0,0,$X,"
+grep -q "new layer surface: $surf" "$E2E_TMP/sway.log" \
+  || fail "no overlay surface '$surf'; the phrase's surfaces: $(grep -o 'namespace orvella-phrase.*' "$E2E_TMP/sway.log" | sort -u | tr '\n' ';')"
 grep -q 'namespace orvella-phrase layer 3 anchor 15 size 0x0' "$E2E_TMP/sway.log" \
   || fail "no surface learnt the room on the output"
 pass "the phrase is a surface of the overlay layer: $surf"
