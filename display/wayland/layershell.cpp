@@ -106,7 +106,7 @@ private:
 
     Surface NewLayerSurface(uint32_t anchor, const QSize& size, const QPoint& margins);
     static void DestroySurface(Surface& s);
-    wl_buffer* MakeBuffer(const QImage& picture);
+    wl_buffer* MakeBuffer(const QImage& picture, const QSize& size);
     void Present();
     void DropFlash();
 
@@ -164,6 +164,8 @@ const wl_output_listener LayerShellOverlay::outputListener_ = {
             if (o.output == output)
                 o.scale = std::max(1, factor);
     },
+    nullptr, // name and description: version 4, not bound
+    nullptr,
 };
 
 int LayerShellOverlay::Scale() const
@@ -229,13 +231,8 @@ bool LayerShellOverlay::Connect(std::string* why)
     }
     registry_ = wl_display_get_registry(display_);
     wl_registry_add_listener(registry_, &registryListener_, this);
-    if (!Roundtrip(ConnectWaitMs)) {
-        *why = "the Wayland compositor " + name.toStdString() + " did not answer";
-        Disconnect();
-        return false;
-    }
     // The outputs' scales come in answer to their binding.
-    if (!outputs_.empty() && !Roundtrip(ConnectWaitMs)) {
+    if (!Roundtrip(ConnectWaitMs) || (!outputs_.empty() && !Roundtrip(ConnectWaitMs))) {
         *why = "the Wayland compositor " + name.toStdString() + " did not answer";
         Disconnect();
         return false;
@@ -404,32 +401,30 @@ void LayerShellOverlay::DestroySurface(Surface& s)
     s = {};
 }
 
-wl_buffer* LayerShellOverlay::MakeBuffer(const QImage& picture)
+wl_buffer* LayerShellOverlay::MakeBuffer(const QImage& picture, const QSize& size)
 {
-    // Qt's premultiplied ARGB32 is the compositor's ARGB8888 word for word.
+    // Qt's premultiplied ARGB32 is the compositor's ARGB8888 word for word;
+    // a new memory file reads as zeros, transparent beyond the picture.
     const QImage argb = picture.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    const int stride = argb.width() * 4;
-    const size_t bytes = static_cast<size_t>(stride) * static_cast<size_t>(argb.height());
-    const int fd = memfd_create("orvella-phrase", MFD_CLOEXEC);
-    if (fd < 0 || ftruncate(fd, static_cast<off_t>(bytes)) < 0) {
-        const int error = errno;
+    const int stride = size.width() * 4;
+    const size_t bytes = static_cast<size_t>(stride) * static_cast<size_t>(size.height());
+    const int fd = bytes <= INT32_MAX ? memfd_create("orvella-phrase", MFD_CLOEXEC) : -1;
+    void* memory = MAP_FAILED;
+    if (fd >= 0 && ftruncate(fd, static_cast<off_t>(bytes)) == 0)
+        memory = mmap(nullptr, bytes, PROT_READ | PROT_WRITE, MAP_SHARED, fd, 0);
+    if (memory == MAP_FAILED) {
+        const int error = bytes <= INT32_MAX ? errno : ENOMEM;
         if (fd >= 0)
             close(fd);
         throw OvError("The phrase cannot be drawn: " + ErrnoText(error) + ".");
     }
-    void* memory = mmap(nullptr, bytes, PROT_READ | PROT_WRITE, MAP_SHARED, fd, 0);
-    if (memory == MAP_FAILED) {
-        const int error = errno;
-        close(fd);
-        throw OvError("The phrase cannot be drawn: " + ErrnoText(error) + ".");
-    }
-    for (int y = 0; y < argb.height(); ++y)
-        std::memcpy(static_cast<uchar*>(memory) + static_cast<size_t>(y) * stride, argb.constScanLine(y),
-                    static_cast<size_t>(stride));
+    const size_t row = static_cast<size_t>(std::min(argb.width(), size.width())) * 4;
+    for (int y = 0; y < std::min(argb.height(), size.height()); ++y)
+        std::memcpy(static_cast<uchar*>(memory) + static_cast<size_t>(y) * stride, argb.constScanLine(y), row);
     munmap(memory, bytes);
     wl_shm_pool* pool = wl_shm_create_pool(shm_, fd, static_cast<int32_t>(bytes));
     wl_buffer* buffer =
-        wl_shm_pool_create_buffer(pool, 0, argb.width(), argb.height(), stride, WL_SHM_FORMAT_ARGB8888);
+        wl_shm_pool_create_buffer(pool, 0, size.width(), size.height(), stride, WL_SHM_FORMAT_ARGB8888);
     wl_shm_pool_destroy(pool);
     close(fd); // the compositor holds its own
     return buffer;
@@ -447,17 +442,7 @@ void LayerShellOverlay::Show(const QImage& picture, const OverlayPlace& place, s
     // a last part-pixel of the surface is padded out.
     scale_ = Scale();
     size_ = QSize((picture.width() + scale_ - 1) / scale_, (picture.height() + scale_ - 1) / scale_);
-    QImage padded = picture.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    if (padded.size() != size_ * scale_) {
-        QImage whole(size_ * scale_, QImage::Format_ARGB32_Premultiplied);
-        if (whole.isNull())
-            throw OvError("There is not enough memory to draw the phrase.");
-        whole.fill(Qt::transparent);
-        for (int y = 0; y < padded.height(); ++y)
-            std::memcpy(whole.scanLine(y), padded.constScanLine(y), static_cast<size_t>(padded.width()) * 4);
-        padded = whole;
-    }
-    buffer_ = MakeBuffer(padded);
+    buffer_ = MakeBuffer(picture, size_ * scale_);
     place_ = place;
     guard_.start();
     if (place.centred) {
