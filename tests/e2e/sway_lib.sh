@@ -9,6 +9,8 @@
 #                            the settings as_user and swaymsg need; skips with
 #                            77 when sway cannot start
 #   as_user CMD...           runs CMD as the user sway runs as
+#   as_user_bg LOG CMD...    the same in the background, its output to LOG;
+#                            BG_PID is its pid, ended with the test
 #
 # sway refuses to run as root and its Xwayland admits only sway's own user:
 # the test runs as root, and sway, its clients and the program run as
@@ -23,12 +25,20 @@ sway_isolate() {
   # would not map: the namespace is made as root.
   [ "$(id -u)" -eq 0 ] || skip "a private mount and network namespace needs root here"
   unshare --mount --net true 2>/dev/null || skip "a private mount and network namespace is refused here"
-  ORVELLA_SWAY_ISOLATED=1 exec unshare --mount --net -- \
+  # A process namespace of its own too: whatever the test leaves running
+  # ends with it.
+  ORVELLA_SWAY_ISOLATED=1 exec unshare --mount --net --pid --fork --kill-child --mount-proc -- \
     bash -c 'mount -t tmpfs -o mode=1777 tmpfs /tmp && exec bash "$@"' bash "$@"
 }
 
 SWAY_USER="${ORVELLA_SWAY_USER:-nobody}"
 as_user() { setpriv --reuid="$SWAY_USER" --regid="$(id -g "$SWAY_USER")" --clear-groups -- "$@"; }
+as_user_bg() {
+  local log=$1; shift
+  setpriv --reuid="$SWAY_USER" --regid="$(id -g "$SWAY_USER")" --clear-groups -- "$@" >"$log" 2>&1 &
+  BG_PID=$!
+  E2E_PIDS+=($BG_PID)
+}
 
 # The wayland socket sway serves, once it is there.
 sway_socket() {
@@ -59,10 +69,9 @@ output HEADLESS-1 resolution $size position 0 0 bg $SWAY_BG solid_color${SWAY_SC
 xwayland enable
 EOF
   unset DISPLAY WAYLAND_DISPLAY SWAYSOCK
-  as_user env WLR_BACKENDS=headless WLR_LIBINPUT_NO_DEVICES=1 WLR_RENDERER="${WLR_RENDERER:-pixman}" \
-    sway -d -c "$E2E_TMP/sway.conf" >"$E2E_TMP/sway.log" 2>&1 &
-  SWAY_PID=$!
-  E2E_PIDS+=($SWAY_PID)
+  as_user_bg "$E2E_TMP/sway.log" env WLR_BACKENDS=headless WLR_LIBINPUT_NO_DEVICES=1 \
+    WLR_RENDERER="${WLR_RENDERER:-pixman}" sway -d -c "$E2E_TMP/sway.conf"
+  SWAY_PID=$BG_PID
   if ! wait_for 30 sway_socket || ! wait_for 30 sway_ipc; then
     kill -0 "$SWAY_PID" 2>/dev/null || { tail -n 5 "$E2E_TMP/sway.log"; skip "sway did not start"; }
     fail "sway runs but offers no socket"

@@ -23,8 +23,7 @@ eval "$(as_user dbus-launch --sh-syntax)"
 E2E_PIDS+=("$DBUS_SESSION_BUS_PID")
 export DBUS_SESSION_BUS_ADDRESS
 printf '{"layer": "top", "position": "top", "height": 30, "modules-right": ["tray"]}\n' >"$E2E_TMP/waybar.json"
-as_user waybar -c "$E2E_TMP/waybar.json" >"$E2E_TMP/waybar.log" 2>&1 &
-E2E_PIDS+=($!)
+as_user_bg "$E2E_TMP/waybar.log" waybar -c "$E2E_TMP/waybar.json"
 wait_for 30 grep -q "namespace waybar" "$E2E_TMP/sway.log" || fail "waybar did not put up its bar"
 
 setup_app "$1"
@@ -36,9 +35,8 @@ as_user "$PROBE" render "$E2E_TMP/ref.png" "First phrase" "$FONT" "$SIZE" "$COLO
 read -r _ W H <<<"$(grep '^size' "$E2E_TMP/ref.txt")"
 
 # The protocol as the program speaks it, for what the compositor cannot say.
-as_user env ORVELLA_PHRASE_SURFACE=layer-shell WAYLAND_DEBUG=client "$APP_EXE" >"$E2E_TMP/orvella.log" 2>&1 &
-APP_PID=$!
-E2E_PIDS+=($APP_PID)
+as_user_bg "$E2E_TMP/orvella.log" env ORVELLA_PHRASE_SURFACE=layer-shell WAYLAND_DEBUG=client "$APP_EXE"
+APP_PID=$BG_PID
 
 # The first phrase on the screen: what differs from the desktop below the
 # bar is the phrase's glyphs (the splash, an X window, goes first).
