@@ -15,6 +15,8 @@ PACKAGES=(
   xvfb xauth trayer openbox xdotool x11-utils imagemagick
   # compositing managers: phrases must look the same with and without one
   picom xcompmgr
+  # the phrase on a Wayland overlay: sway headless, its Xwayland, waybar's tray, screenshots
+  sway xwayland waybar grim
   # two monitors on a real X server without hardware
   xserver-xorg-core xserver-xorg-video-dummy x11-xserver-utils
   # end-to-end tests: a StatusNotifierItem tray on a private session bus
