@@ -7,14 +7,19 @@
 
 namespace ov {
 
+OvError NoMemoryForPhrase(const QSize& size)
+{
+    return OvError(Format(Tr("Display", "There is not enough memory to draw the phrase (%d x %d pixels)."),
+                          size.width(), size.height()));
+}
+
 QImage PhrasePicture(const QSize& size, const QRegion& shape, const QColor& ink, int opacity, const QImage& beneath)
 {
     if (size.isEmpty())
         return {};
     QImage picture(size, QImage::Format_RGB32);
     if (picture.isNull())
-        throw OvError(Format(Tr("Display", "There is not enough memory to draw the phrase (%d x %d pixels)."), size.width(),
-                             size.height()));
+        throw NoMemoryForPhrase(size);
     const QRgb plain = ink.rgb() | 0xFF000000u;
     picture.fill(plain);
     if (beneath.isNull() || beneath.size() != size)
@@ -53,8 +58,7 @@ QImage PhrasePicture(const QImage& glyphs, const QRegion& shape, int opacity, co
         return {};
     QImage picture = glyphs.convertToFormat(QImage::Format_RGB32);
     if (picture.isNull())
-        throw OvError("There is not enough memory to draw the phrase (" + std::to_string(glyphs.width()) + " x " +
-                      std::to_string(glyphs.height()) + " pixels).");
+        throw NoMemoryForPhrase(glyphs.size());
     picture.setDevicePixelRatio(1.0);
     if (beneath.isNull() || beneath.size() != picture.size())
         return picture;

@@ -6,6 +6,11 @@
 
 namespace ov {
 
+class OvError;
+
+// The error for a phrase picture of size that memory cannot hold.
+OvError NoMemoryForPhrase(const QSize& size);
+
 // One channel of ink laid over what is beneath at an opacity of 0 to 255,
 // rounded to the nearest value: what a compositing manager shows.
 inline int BlendChannel(int ink, int beneath, int opacity)

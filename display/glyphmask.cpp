@@ -1,5 +1,7 @@
 #include "display/glyphmask.h"
 
+#include "display/blend.h"
+
 #include "platform/text.h"
 #include "display/layout.h"
 #include "display/wrap.h"
@@ -91,8 +93,7 @@ QImage RenderPhraseImage(std::string_view wrapped, const QSize& size, int lineHe
     const QSize pixels = DeviceSize(size, devicePixelRatio);
     QImage image(pixels, QImage::Format_RGB32);
     if (image.isNull())
-        throw OvError(Format(Tr("Display", "There is not enough memory to draw the phrase (%d x %d pixels)."), pixels.width(),
-                             pixels.height()));
+        throw NoMemoryForPhrase(pixels);
     image.setDevicePixelRatio(devicePixelRatio);
     image.fill(Qt::white);
 

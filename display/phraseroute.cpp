@@ -1,5 +1,6 @@
 #include "display/phraseroute.h"
 
+#include "display/blend.h"
 #include "platform/error.h"
 
 #include <algorithm>
@@ -33,8 +34,7 @@ QImage TranslucentPicture(const QImage& picture, const QRegion& shape, int opaci
                               : picture.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     QImage out(source.size(), QImage::Format_ARGB32_Premultiplied);
     if (out.isNull() || source.isNull())
-        throw OvError("There is not enough memory to draw the phrase (" + std::to_string(picture.width()) + " x " +
-                      std::to_string(picture.height()) + " pixels).");
+        throw NoMemoryForPhrase(picture.size());
     out.setDevicePixelRatio(picture.devicePixelRatio());
     out.fill(Qt::transparent);
     const int a = std::clamp(opacity, 0, 255);

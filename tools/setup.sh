@@ -9,6 +9,8 @@ PACKAGES=(
   libfontconfig-dev libxcb1-dev libxcb-shape0-dev
   # translations: lrelease/lupdate, and Qt's own for the standard buttons
   qt6-l10n-tools qt6-translations-l10n
+  # the phrase as a Wayland layer surface: the client library, its scanner, the shipped protocols
+  libwayland-dev libwayland-bin wayland-protocols
   # fonts the program and the tests render with
   fonts-dejavu-core
   # phrases in every script: CJK, Arabic, Hebrew, Devanagari, Thai and colour emoji
@@ -21,6 +23,8 @@ PACKAGES=(
   xfwm4 kwin-x11
   # the flash timing benchmark watches the screen's drawing (DAMAGE)
   libxcb-damage0-dev
+  # the phrase on a Wayland overlay: sway headless, its Xwayland, waybar's tray, screenshots
+  sway xwayland waybar grim
   # two monitors on a real X server without hardware
   xserver-xorg-core xserver-xorg-video-dummy x11-xserver-utils
   # end-to-end tests: a StatusNotifierItem tray on a private session bus

@@ -138,6 +138,7 @@ void DisplayCycle::ShowPhrase(const ov::FittedPhrase& phrase, int X, int Y)
     // while to carry out (creating the window, the first time).
     hideTimer_->SetInterval(state_.Display.DisplayTime);
     QPointer<DisplayCycle> self(this);
+    phraseWindow->SetOverlayCentred(state_.Display.Position == ov::LocationCentered);
     phraseWindow->Present(layout, font, colour, state_.Display.Opacity, [self] {
         if (!self)
             return;

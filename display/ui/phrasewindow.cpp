@@ -4,6 +4,7 @@
 #include "display/glyphmask.h"
 #include "display/phraseroute.h"
 #include "display/ui/x11windowsystem.h"
+#include "display/wayland/layershell.h"
 
 #include <QGuiApplication>
 #include <QPainter>
@@ -38,6 +39,7 @@ PhraseWindow::PhraseWindow()
     mapGuard_.setInterval(MapWaitMs);
     connect(&mapGuard_, &QTimer::timeout, this, [this] { OnScreen(); });
     system_ = ov::PlatformWindowSystem();
+    overlay_ = ov::PlatformOverlay();
     if (system_) {
         // Created now, of the kind the screen wants today, so the first
         // phrase does not wait for it.
@@ -90,6 +92,14 @@ void PhraseWindow::Present(const ov::PhraseLayout& layout, const QFont& font, co
     opacity_ = std::clamp(opacity, 0, 255);
     onScreen_ = std::move(onScreen);
     blended_ = false;
+    if (overlay_ && overlay_->Usable()) {
+        hide();
+        QScreen* screen = QGuiApplication::screenAt(geometry().center());
+        const QRect area = screen ? screen->geometry() : this->screen()->geometry();
+        ov::ShowOnOverlay(*overlay_, layout, font, colour_, opacity_,
+                          {devicePixelRatioF(), area, geometry(), overlayCentred_}, [this] { OnScreen(); });
+        return;
+    }
     if (system_ && PresentNative(layout, font))
         return;
 
@@ -197,6 +207,8 @@ void PhraseWindow::UseTranslucency(bool translucent)
 
 void PhraseWindow::Withdraw()
 {
+    if (overlay_)
+        overlay_->Hide();
     // Straight to the server: the toolkit's hide does a fraction of a
     // millisecond of work before its own unmap leaves.
     if (system_ && isVisible())

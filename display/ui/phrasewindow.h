@@ -1,5 +1,6 @@
 #pragma once
 #include "display/layout.h"
+#include "display/overlay.h"
 #include "display/windowsystem.h"
 
 #include <QColor>
@@ -61,6 +62,12 @@ public:
     // For tests: the window system's services (none: Qt alone).
     void SetWindowSystem(std::unique_ptr<ov::WindowSystem> system);
 
+    // Where the compositor shows phrases on a surface of its own, they go
+    // there instead (for tests: another overlay, or none). Centred ones are
+    // left to the compositor to centre.
+    void SetOverlay(std::unique_ptr<ov::PhraseOverlay> overlay) { overlay_ = std::move(overlay); }
+    void SetOverlayCentred(bool centred) { overlayCentred_ = centred; }
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 
@@ -71,6 +78,8 @@ private:
     void OnScreen(std::chrono::steady_clock::time_point since = std::chrono::steady_clock::now());
 
     std::shared_ptr<ov::WindowSystem> system_; // shared with an unmapper on the timer's thread
+    std::unique_ptr<ov::PhraseOverlay> overlay_;
+    bool overlayCentred_ = false;
     std::function<void()> onScreen_;
     QTimer mapGuard_;
     QImage picture_;
