@@ -1,0 +1,140 @@
+# Shared part of the desktop tests: the real program on a real Wayland
+# compositor, over a native full-screen Wayland window that logs the clicks,
+# keys and focus reaching it. Sourced by tests/e2e/desktop_*.sh, which pass
+# the program's executable as $1.
+#
+# Every compositor runs in its own mount and network namespace with a
+# private /tmp: they all take the first free X display for Xwayland and an
+# abstract socket with it, which must not meet another test's.
+
+# skip REASON: the stack cannot start here; ctest counts it as skipped.
+skip() { echo "SKIP: $*"; exit 77; }
+
+# wl_private_namespace ARGS...: runs this script again inside new namespaces,
+# with a fresh /tmp that holds only the folders the test needs.
+wl_private_namespace() {
+  [ -n "${ORVELLA_WL_INSIDE:-}" ] && return 0
+  command -v unshare >/dev/null || skip "unshare is missing"
+  unshare --mount --net true 2>/dev/null || skip "mount and network namespaces are refused here"
+  export ORVELLA_WL_INSIDE=1
+  exec unshare --mount --net bash -c '
+    set -e
+    stage=$(mktemp -d /run/orvella-tmp.XXXXXX)
+    mount -t tmpfs -o mode=1777 tmpfs "$stage"
+    mkdir -m 1777 "$stage/.X11-unix" "$stage/.ICE-unix"
+    for p in "$@"; do
+      case "$p" in /tmp/*)
+        d=$(dirname "$p"); mkdir -p "$stage${d#/tmp}"; mount --bind "$d" "$stage${d#/tmp}";;
+      esac
+    done
+    mount --move "$stage" /tmp
+    rmdir "$stage" 2>/dev/null || true
+    ip link set lo up 2>/dev/null || true
+    exec bash "$0" "$1"
+  ' "$(readlink -f "$0")" "$@" "$ORVELLA_E2E_LIB" "$ORVELLA_FLASH_PROBE" "$ORVELLA_WAYLAND_WINDOW" \
+    "$ORVELLA_PHRASE_FIND"
+}
+
+# The phrase: one line, large enough that its letters have insides to click.
+WL_PHRASE="Calm and clear"
+WL_FONT="DejaVu Sans"; WL_SIZE=56
+WL_COLOUR=10494207        # 00BBGGRR: red 255, green 32, blue 160
+WL_BACK="40,90,160"
+WL_OPACITY=128
+
+# wl_setup_app EXE: the program in a temporary folder with one list of one
+# phrase, centred, shown for the longest time every second.
+wl_setup_app() {
+  setup_app "$1"
+  printf '%s\r\n' "$WL_PHRASE" >"$APP_DIR/Affirmations/Daily/Morning.txt"
+  printf '[General]\r\nGroupIndex=0\r\n[Daily-Settings]\r\nPause=0\r\nFontName=%s\r\nTextColor=%s\r\nSize=%s\r\nDisplayTime=700\r\nDisplayFreq=1\r\nOpacity=%s\r\nPosition=1\r\n[Daily-Affirmations]\r\n0=Morning:True\r\n' \
+    "$WL_FONT" "$WL_COLOUR" "$WL_SIZE" "$WL_OPACITY" >"$APP_DIR/Orvella.ini"
+}
+
+# wl_reference X_DISPLAY: renders the picture the phrase must leave over the
+# probe's colour; sets WL_INK to a glyph pixel of it.
+wl_reference() {
+  local info
+  info=$(DISPLAY="$1" QT_QPA_PLATFORM=xcb "$ORVELLA_FLASH_PROBE" render "$E2E_TMP/ref.png" "$WL_PHRASE" \
+    "$WL_FONT" "$WL_SIZE" "$WL_COLOUR" "$WL_BACK" "$WL_OPACITY") || fail "the reference picture was not rendered"
+  WL_INK=$(awk '/^ink/ {print $2 "," $3}' <<<"$info")
+  [ -n "$WL_INK" ] || fail "the reference has no glyph pixel"
+}
+
+# wl_start_window: the native full-screen window beneath, on $WAYLAND_DISPLAY.
+# Waits until its first full-screen frame is shown and it has the focus.
+wl_start_window() {
+  local w=$1 h=$2
+  "$ORVELLA_WAYLAND_WINDOW" "$WL_BACK" >"$E2E_TMP/window.log" 2>"$E2E_TMP/window-err.log" &
+  WL_WINDOW_PID=$!
+  E2E_PIDS+=($WL_WINDOW_PID)
+  wait_for 30 grep -q "^shown $w $h" "$E2E_TMP/window.log" \
+    || fail "the native window did not show full screen at ${w}x${h}: $(tr '\n' ' ' <"$E2E_TMP/window.log") $(cat "$E2E_TMP/window-err.log")"
+  wait_for 30 grep -q '^focus in' "$E2E_TMP/window.log" || fail "the native window did not get the focus"
+}
+
+# The native window's last focus line: "focus in" while it holds the focus.
+wl_window_focus() { grep '^focus' "$E2E_TMP/window.log" | tail -1; }
+
+# wl_find SHOT: looks for the phrase in a screenshot; sets WL_FOUND to the
+# finder's report. Returns the finder's status (0: the phrase, right).
+wl_find() {
+  local rc=0
+  WL_FOUND=$("$ORVELLA_PHRASE_FIND" "$E2E_TMP/ref.png" "$1" "$WL_BACK" 3 "$WL_INK" "${WL_SKIP_TOP:-0}" 0) || rc=$?
+  return $rc
+}
+
+# wl_shot_phrase: takes screenshots (with the desktop's wl_screenshot FILE)
+# until one shows the phrase; fails on a phrase that looks wrong.
+wl_shot_phrase() {
+  local attempt rc
+  for attempt in $(seq 1 40); do
+    wl_screenshot "$E2E_TMP/shot.png" || fail "the compositor's screenshot failed"
+    rc=0; wl_find "$E2E_TMP/shot.png" || rc=$?
+    case $rc in
+      0) return 0 ;;
+      1) ;;
+      *) [ -n "${ORVELLA_WL_KEEP:-}" ] && cp "$E2E_TMP/shot.png" "$ORVELLA_WL_KEEP/wrong-$(basename "$0" .sh).png"
+         fail "the phrase on the screen is not its letters at the contrast's blend: $(tr '\n' ' ' <<<"$WL_FOUND")" ;;
+    esac
+  done
+  fail "no screenshot showed a phrase"
+}
+
+# wl_field NAME: a line of the finder's report, without its name.
+wl_field() { awk -v n="$1" '$1 == n {$1 = ""; sub(/^ /, ""); print}' <<<"$WL_FOUND"; }
+
+# wl_check_all DESKTOP: the four checks, with the desktop's wl_screenshot,
+# wl_click X Y and wl_key (types "a", evdev code 30).
+wl_check_all() {
+  local desktop=$1 x y presses attempt clicked="" found_after
+  wl_shot_phrase
+  echo "measured on $desktop: glyph $(wl_field glyph), expected blend $(wl_field want);" \
+    "inside the letters $(wl_field inside | awk '{print $1 " of " $2}') off, outside $(wl_field outside | awk '{print $1 " of " $2}') off"
+  pass "$desktop: the phrase is letter-shaped with its glyphs at the contrast's blend over a full-screen native window"
+
+  # A click on a glyph while the phrase shows (seen just before and just
+  # after) reaches the window beneath.
+  read -r x y <<<"$(wl_field click)"
+  for attempt in $(seq 1 8); do
+    wl_shot_phrase
+    read -r x y <<<"$(wl_field click)"
+    presses=$(grep -c '^press' "$E2E_TMP/window.log" || true)
+    wl_click "$x" "$y"
+    found_after=0
+    wl_screenshot "$E2E_TMP/after.png" && wl_find "$E2E_TMP/after.png" && found_after=1
+    wait_for 10 sh -c "[ \$(grep -c '^press' '$E2E_TMP/window.log') -gt $presses ]" \
+      || fail "$desktop: a click on the phrase's glyph at $x,$y did not reach the native window beneath"
+    grep '^press' "$E2E_TMP/window.log" | tail -1 | grep -q "^press $x $y$" \
+      || fail "$desktop: the click meant for $x,$y arrived as '$(grep '^press' "$E2E_TMP/window.log" | tail -1)'"
+    [ "$found_after" = 1 ] && { clicked=1; break; }
+  done
+  [ -n "$clicked" ] || fail "$desktop: no click could be made while the phrase showed"
+  pass "$desktop: a click on a glyph reaches the native window beneath"
+
+  [ "$(wl_window_focus)" = "focus in" ] || fail "$desktop: the native window lost the focus to the phrase"
+  wl_key
+  wait_for 10 grep -q '^key 30$' "$E2E_TMP/window.log" || fail "$desktop: a key typed after the phrases did not reach the native window"
+  [ "$(wl_window_focus)" = "focus in" ] || fail "$desktop: the focus moved while the phrases showed"
+  pass "$desktop: the focus stays with the native window"
+}
