@@ -9,14 +9,7 @@ wl_private_namespace "$@"
 command -v sway >/dev/null && command -v grim >/dev/null && command -v waybar >/dev/null \
   || skip "sway, grim or waybar is not installed"
 
-if [ "$(id -u)" = 0 ]; then
-  id nobody >/dev/null 2>&1 || skip "no ordinary user to run sway as"
-  for f in "$1" "$ORVELLA_E2E_LIB" "$ORVELLA_FLASH_PROBE" "$ORVELLA_WAYLAND_WINDOW" "$ORVELLA_PHRASE_FIND"; do
-    setpriv --reuid=nobody --regid=nogroup --clear-groups test -r "$f" \
-      || skip "the ordinary user cannot read $f"
-  done
-  exec setpriv --reuid=nobody --regid=nogroup --clear-groups bash "$(readlink -f "$0")" "$@"
-fi
+wl_as_ordinary_user "$@"
 
 source "$ORVELLA_E2E_LIB"
 unset QT_QPA_PLATFORM
@@ -74,9 +67,6 @@ export DISPLAY=":$XW"
 wait_for 30 xdpyinfo || skip "sway's Xwayland does not answer"
 
 wl_setup_app "$1"
-start_app
-wait_for 30 sh -c "gdbus call --session -d org.kde.StatusNotifierWatcher -o /StatusNotifierWatcher \
-  -m org.freedesktop.DBus.Properties.Get org.kde.StatusNotifierWatcher RegisteredStatusNotifierItems | grep -q /" \
-  || fail "the program's icon did not reach waybar's tray"
+wl_start_app
 
 wl_check_all sway

@@ -35,6 +35,28 @@ wl_private_namespace() {
     "$ORVELLA_PHRASE_FIND"
 }
 
+# wl_as_ordinary_user ARGS...: runs this script again as an ordinary user
+# when started as root: sway refuses root, and a shell run as root says so
+# in a banner over the screen.
+wl_as_ordinary_user() {
+  [ "$(id -u)" = 0 ] || return 0
+  id nobody >/dev/null 2>&1 || skip "no ordinary user to run the desktop as"
+  local f
+  for f in "$1" "$ORVELLA_E2E_LIB" "$ORVELLA_FLASH_PROBE" "$ORVELLA_WAYLAND_WINDOW" "$ORVELLA_PHRASE_FIND"; do
+    setpriv --reuid=nobody --regid=nogroup --clear-groups test -r "$f" \
+      || skip "the ordinary user cannot read $f"
+  done
+  exec setpriv --reuid=nobody --regid=nogroup --clear-groups bash "$(readlink -f "$0")" "$@"
+}
+
+# wl_start_app: starts the program and waits until its icon is in the tray
+# and its splash has gone.
+wl_start_app() {
+  start_app
+  wait_for 60 wl_icon_registered || fail "the program's icon did not reach the tray: $(wl_watcher_get RegisteredStatusNotifierItems 2>&1)"
+  wait_gone 30 splash_window || fail "the splash is still up"
+}
+
 # The phrase: one line, large enough that its letters have insides to click.
 WL_PHRASE="Calm and clear"
 WL_FONT="DejaVu Sans"; WL_SIZE=56
@@ -60,6 +82,15 @@ wl_reference() {
   WL_INK=$(awk '/^ink/ {print $2 "," $3}' <<<"$info")
   [ -n "$WL_INK" ] || fail "the reference has no glyph pixel"
 }
+
+# The StatusNotifierItem watcher's property NAME.
+wl_watcher_get() {
+  gdbus call --session -d org.kde.StatusNotifierWatcher -o /StatusNotifierWatcher \
+    -m org.freedesktop.DBus.Properties.Get org.kde.StatusNotifierWatcher "$1"
+}
+wl_host_registered() { wl_watcher_get IsStatusNotifierHostRegistered | grep -q true; }
+# Some watchers list a bus name alone, others a name with a path.
+wl_icon_registered() { wl_watcher_get RegisteredStatusNotifierItems | grep -q "'"; }
 
 # wl_start_window: the native full-screen window beneath, on $WAYLAND_DISPLAY.
 # Waits until its first full-screen frame is shown and it has the focus.
@@ -98,6 +129,7 @@ wl_shot_phrase() {
          fail "the phrase on the screen is not its letters at the contrast's blend: $(tr '\n' ' ' <<<"$WL_FOUND")" ;;
     esac
   done
+  [ -n "${ORVELLA_WL_KEEP:-}" ] && cp "$E2E_TMP/shot.png" "$ORVELLA_WL_KEEP/none-$(basename "$0" .sh).png"
   fail "no screenshot showed a phrase"
 }
 
