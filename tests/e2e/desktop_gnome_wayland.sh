@@ -52,7 +52,7 @@ gnome() {
   read -r -t 60 answer <&"${GNOME[0]}" || { echo "no answer" >&2; return 1; }
   [ "$answer" = ok ] || { echo "$answer" >&2; return 1; }
 }
-wl_screenshot() { gnome shot "$1"; }
+wl_screenshot() { gnome shot "$@"; }
 wl_click() { gnome click "$1" "$2"; }
 wl_key() { gnome key 30; }
 WL_SKIP_TOP=0

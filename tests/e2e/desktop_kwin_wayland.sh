@@ -44,7 +44,10 @@ kill -0 "$KWIN_PID" 2>/dev/null && [ -S "$XDG_RUNTIME_DIR/wayland-kwin" ] \
   || skip "KWin did not start: $(tail -3 "$E2E_TMP/kwin.log" | tr '\n' ' ')"
 
 # KWin's output is the host's root window.
-wl_screenshot() { DISPLAY=$HOST_DISPLAY import -window root "$1"; }
+wl_screenshot() {
+  if [ $# = 5 ]; then DISPLAY=$HOST_DISPLAY import -window root -crop "$4x$5+$2+$3" +repage "$1"
+  else DISPLAY=$HOST_DISPLAY import -window root "$1"; fi
+}
 wl_click() { DISPLAY=$HOST_DISPLAY xdotool mousemove "$1" "$2" click 1; }
 wl_key() { DISPLAY=$HOST_DISPLAY xdotool key a; }
 WL_SKIP_TOP=0

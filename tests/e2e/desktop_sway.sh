@@ -49,7 +49,7 @@ export SWAYSOCK=$(sway_socket)
 WAYLAND_DISPLAY=$(basename "$(ls "$XDG_RUNTIME_DIR"/wayland-* | grep -v '\.lock$' | head -1)")
 export WAYLAND_DISPLAY XDG_SESSION_TYPE=wayland XDG_CURRENT_DESKTOP=sway
 
-wl_screenshot() { grim "$1"; }
+wl_screenshot() { if [ $# = 5 ]; then grim -g "$2,$3 $4x$5" "$1"; else grim "$1"; fi; }
 # The output is the nested window at the host's origin: host coordinates are
 # the output's.
 wl_click() { DISPLAY=$HOST_DISPLAY xdotool mousemove "$1" "$2" click 1; }
@@ -57,7 +57,7 @@ wl_key() { DISPLAY=$HOST_DISPLAY xdotool key a; }
 
 wait_for 30 sh -c 'swaymsg -t get_outputs | grep -q "\"width\": 1920"' || fail "sway's output is not 1920x1080"
 wl_start_window 1920 1080
-swaymsg -t get_tree | grep -q '"fullscreen_mode": 1' || fail "sway did not make the native window full screen"
+wait_for 10 sh -c "swaymsg -t get_tree | grep -q '\"fullscreen_mode\": 1'" || fail "sway did not make the native window full screen"
 
 # The program sees what a sway session gives it: Xwayland's display and
 # sway's Wayland socket.

@@ -2,7 +2,9 @@
 
 Reads commands from stdin, one a line, and answers each with one line
 ("ok" or "error: ..."):
-  shot PATH    the composited screen, through org.gnome.Shell.Screenshot
+  shot PATH [X Y W H]
+               the composited screen or that part of it, through
+               org.gnome.Shell.Screenshot
   click X Y    a left click at X, Y (logical pixels from the top left)
   key CODE     a key press and release (evdev code)
   input        starts the remote desktop session now: a headless shell
@@ -53,9 +55,13 @@ class Session:
         self.start()
         call(self.bus, MUTTER_RD[0], self.session, SESSION_IFACE, method, args)
 
-    def shot(self, path):
-        ok, _ = call(self.bus, *SHELL_SHOT, "Screenshot",
-                     GLib.Variant("(bbs)", (False, False, path)), "(bs)").unpack()
+    def shot(self, path, area=None):
+        if area:
+            ok, _ = call(self.bus, *SHELL_SHOT, "ScreenshotArea",
+                         GLib.Variant("(iiiibs)", (*area, False, path)), "(bs)").unpack()
+        else:
+            ok, _ = call(self.bus, *SHELL_SHOT, "Screenshot",
+                         GLib.Variant("(bbs)", (False, False, path)), "(bs)").unpack()
         if not ok:
             raise RuntimeError("the shell refused the screenshot")
 
@@ -84,6 +90,8 @@ def main():
         try:
             if words[:1] == ["shot"] and len(words) == 2:
                 session.shot(words[1])
+            elif words[:1] == ["shot"] and len(words) == 6:
+                session.shot(words[1], [int(w) for w in words[2:]])
             elif words[:1] == ["click"] and len(words) == 3:
                 session.click(int(words[1]), int(words[2]))
             elif words[:1] == ["key"] and len(words) == 2:
