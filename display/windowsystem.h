@@ -7,9 +7,9 @@
 namespace ov {
 
 // What the phrase window needs from the window system beyond Qt: whether a
-// compositing manager blends translucent windows, what is on the screen
-// beneath a window, a shape and picture in device pixels that the server
-// shows the moment it maps the window, and word of that moment. All places
+// compositing manager or Xwayland blends translucent windows, what is on
+// the screen beneath a window, a shape and picture in device pixels that
+// the server shows the moment it maps the window, and word of that moment. All places
 // and sizes are in device pixels; window is the native window id.
 class WindowSystem {
 public:
@@ -18,12 +18,17 @@ public:
     // True when a compositing manager runs, which honours window opacity.
     virtual bool Compositing() = 0;
 
+    // True when the X server is Xwayland: a Wayland compositor composes its
+    // windows, though no compositing manager announces itself.
+    virtual bool Xwayland() = 0;
+
     // The screen's pixels in area; a null image when they cannot be read.
     virtual QImage GrabScreen(const QRect& area) = 0;
 
     // Cuts window to shape and has the server paint picture into it by
-    // itself as it maps it, so its first frame is the whole phrase. False
-    // when this cannot be done.
+    // itself as it maps it, so its first frame is the whole phrase. The
+    // picture is premultiplied ARGB for a window of 32 bits, else RGB.
+    // False when this cannot be done.
     virtual bool Prepare(unsigned long window, const QRegion& shape, const QImage& picture) = 0;
 
     // Maps window and asks the server whether it is now on the screen. The

@@ -2,8 +2,8 @@
 #include <QObject>
 #include <QTimer>
 #include <cstdint>
-
-class QSocketNotifier;
+#include <functional>
+#include <memory>
 
 namespace ov {
 
@@ -11,10 +11,11 @@ namespace ov {
 // setting the interval of an enabled timer restarts its count-down and an
 // interval of 0 never fires. Timeout handlers run on the UI thread.
 //
-// A precise timer fires at its deadline to the microsecond where the system
-// has a timer descriptor: the event loop's own timers wait whole
-// milliseconds (rounded up, twice over under GLib), which would keep a
-// 25 ms phrase on the screen a millisecond or more too long.
+// A precise timer keeps its deadline on a thread of its own, to the
+// microsecond: the event loop's own timers wait whole milliseconds (rounded
+// up, twice over under GLib), and a busy machine wakes the UI thread late.
+// The thread asks for real-time scheduling where the system grants it (the
+// right to it, or RealtimeKit) and runs without it where not.
 class IntervalTimer : public QObject {
     Q_OBJECT
 public:
@@ -26,6 +27,14 @@ public:
     int Interval() const { return interval_; }
     void SetInterval(int ms);
     void SetPrecise(bool precise);
+    // A precise timer runs action on its own thread at the deadline itself,
+    // before timeout reaches the UI thread, so what must happen on time
+    // does not wait for a busy UI thread. It must be quick and safe to call
+    // from another thread. An empty one clears it; once this returns, the
+    // earlier action is not running and never runs again.
+    void SetDeadlineAction(std::function<void()> action);
+    // True when the precise timer's thread runs with real-time priority.
+    bool RealTime() const;
     // For tests: runs the handler as if the timer had fired.
     void Fire() { emit timeout(); }
 
@@ -33,12 +42,11 @@ signals:
     void timeout();
 
 private:
+    struct Precise;
     void Restart();
-    void OnDescriptor();
+    void OnDeadline(uint64_t generation);
     QTimer timer_;
-    int fd_ = -1;                       // the timer descriptor of a precise timer
-    int64_t deadline_ = 0;              // its next deadline, monotonic clock, ns
-    QSocketNotifier* notifier_ = nullptr;
+    std::unique_ptr<Precise> precise_;
     bool enabled_;
     int interval_;
 };

@@ -3,6 +3,7 @@
 #include "app/sharedstate.h"
 #include "display/displayfont.h"
 #include "display/glyphmask.h"
+#include "display/phraseroute.h"
 #include "display/wrap.h"
 #include "display/ui/phrasewindow.h"
 #include "platform/intervaltimer.h"
@@ -111,8 +112,8 @@ ov::ScreenArea DisplayCycle::PointerScreen() const
         areas.push_back({s->geometry(), s->availableGeometry()});
     if (areas.empty())
         return {QRect(0, 0, 1024, 768), QRect(0, 0, 1024, 768)};
-    const QPoint pointer = QCursor::pos();
-    return areas[ov::ScreenForPointer(areas, &pointer)];
+    const bool known = !phraseWindow_ || phraseWindow_->PointerKnown();
+    return areas[ov::PhraseScreen(areas, QCursor::pos(), known)];
 }
 
 void DisplayCycle::ShowPhrase(const std::string& text, int X, int Y)
@@ -139,8 +140,12 @@ void DisplayCycle::ShowPhrase(const std::string& text, int X, int Y)
     hideTimer_->SetInterval(state_.Display.DisplayTime);
     QPointer<DisplayCycle> self(this);
     phraseWindow->Present(layout, font, colour, state_.Display.Opacity, [self] {
-        if (self)
-            self->hideTimer_->SetEnabled(true);
+        if (!self)
+            return;
+        // The unmap leaves at the deadline from the timer's thread: a busy
+        // UI thread does not keep the phrase up.
+        self->hideTimer_->SetDeadlineAction(self->phraseWindow_ ? self->phraseWindow_->Unmapper() : nullptr);
+        self->hideTimer_->SetEnabled(true);
     });
 }
 

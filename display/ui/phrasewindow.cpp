@@ -2,6 +2,7 @@
 
 #include "display/blend.h"
 #include "display/glyphmask.h"
+#include "display/phraseroute.h"
 #include "display/ui/x11windowsystem.h"
 
 #include <QGuiApplication>
@@ -113,21 +114,35 @@ bool PhraseWindow::PresentNative(const ov::PhraseLayout& layout, const QFont& fo
         OnScreen();
         return true;
     }
-    // Without a compositing manager the window opacity means nothing: the
-    // picture takes the blend with what is on the screen beneath, read now,
-    // just before the window covers it.
-    QImage beneath;
-    if (!system_->Compositing())
-        beneath = system_->GrabScreen(DeviceGeometry(ratio));
-    QImage picture = ov::PhrasePicture(mask.image.size(), mask.region, colour_, opacity_, beneath);
+    // A window shown now keeps its kind until it is hidden; a hidden one
+    // takes the kind the screen composes today (a compositing manager may
+    // have come or gone since the last phrase).
+    if (!isVisible())
+        UseTranslucency(ov::ChoosePhraseRoute(system_->Compositing(), system_->Xwayland())
+                        == ov::PhraseRoute::Translucent);
+    QImage picture;
+    if (Translucent()) {
+        picture = ov::TranslucentPicture(ov::PhrasePicture(mask.image.size(), mask.region, colour_, 255),
+                                         mask.region, opacity_);
+    } else {
+        // Nobody composes the screen, so a window opacity would mean nothing:
+        // the picture takes the blend with what is on the screen beneath,
+        // read now, just before the window covers it. Where it cannot be
+        // read, the opacity property is the best left to try.
+        const QImage beneath = system_->GrabScreen(DeviceGeometry(ratio));
+        picture = ov::PhrasePicture(mask.image.size(), mask.region, colour_, opacity_, beneath);
+        blended_ = !beneath.isNull();
+    }
     picture.setDevicePixelRatio(ratio);
     if (!QWidget::mask().isEmpty())
         clearMask(); // left by an earlier show through Qt alone
-    if (!system_->Prepare(winId(), mask.region, picture))
+    if (!system_->Prepare(winId(), mask.region, picture)) {
+        blended_ = false;
         return false;
+    }
     picture_ = picture;
-    blended_ = !beneath.isNull();
-    setWindowOpacity(blended_ ? 1.0 : opacity_ / 255.0);
+    // Per-pixel alpha or a blended picture carry the opacity already.
+    setWindowOpacity(Translucent() || blended_ ? 1.0 : opacity_ / 255.0);
 
     if (isVisible()) {
         raise();
@@ -159,6 +174,21 @@ bool PhraseWindow::PresentNative(const ov::PhraseLayout& layout, const QFont& fo
     return true;
 }
 
+void PhraseWindow::UseTranslucency(bool translucent)
+{
+    if (Translucent() == translucent)
+        return;
+    // The X server fixes a window's visual when it is made: a window of the
+    // other kind replaces the native one (the widget, its place and its
+    // flags stay).
+    const bool created = testAttribute(Qt::WA_WState_Created);
+    setAttribute(Qt::WA_TranslucentBackground, translucent);
+    if (created) {
+        destroy();
+        winId();
+    }
+}
+
 void PhraseWindow::Withdraw()
 {
     // Straight to the server: the toolkit's hide does a fraction of a
@@ -166,6 +196,13 @@ void PhraseWindow::Withdraw()
     if (system_ && isVisible())
         system_->Unmap(winId());
     hide();
+}
+
+std::function<void()> PhraseWindow::Unmapper()
+{
+    if (!system_ || !testAttribute(Qt::WA_WState_Created))
+        return {};
+    return [system = system_, window = winId()] { system->Unmap(window); };
 }
 
 void PhraseWindow::OnScreen()

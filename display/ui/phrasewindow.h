@@ -12,9 +12,9 @@
 
 // The phrase window: borderless, top-most, never activated, without a
 // taskbar entry and transparent to the mouse. The phrase is its shape; its
-// picture is the font colour, or, where no compositing manager makes the
-// window translucent, the font colour already blended with what lies
-// beneath.
+// picture is the font colour at the opacity in each pixel's alpha where a
+// compositing manager or Xwayland composes the screen, or else the font
+// colour already blended with what lies beneath.
 class PhraseWindow : public QWidget {
     Q_OBJECT
 public:
@@ -36,13 +36,22 @@ public:
 
     // Takes the phrase off the screen.
     void Withdraw();
+    // What takes the shown phrase off the screen from any thread, ahead of
+    // Withdraw, which must still follow; empty where only Withdraw can.
+    std::function<void()> Unmapper();
 
     QColor Colour() const { return colour_; }
     int Opacity() const { return opacity_; }
     // True while the picture carries the opacity itself, blended with the
     // screen beneath, because no compositing manager runs.
     bool Blended() const { return blended_; }
+    // True while the window has per-pixel alpha and its picture carries
+    // the opacity in it.
+    bool Translucent() const { return testAttribute(Qt::WA_TranslucentBackground); }
     const QImage& Picture() const { return picture_; }
+    // False where the toolkit's pointer position is stale: on Xwayland it
+    // moves only over X windows.
+    bool PointerKnown() const { return !system_ || !system_->Xwayland(); }
 
     // For tests: the window system's services (none: Qt alone).
     void SetWindowSystem(std::unique_ptr<ov::WindowSystem> system);
@@ -53,9 +62,10 @@ protected:
 private:
     QRect DeviceGeometry(qreal ratio) const;
     bool PresentNative(const ov::PhraseLayout& layout, const QFont& font);
+    void UseTranslucency(bool translucent);
     void OnScreen();
 
-    std::unique_ptr<ov::WindowSystem> system_;
+    std::shared_ptr<ov::WindowSystem> system_; // shared with an unmapper on the timer's thread
     std::function<void()> onScreen_;
     QTimer mapGuard_;
     QImage picture_;

@@ -4,12 +4,16 @@
 #include <QByteArray>
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QScreen>
 #include <algorithm>
 #include <cstdlib>
+#include <optional>
 #include <string>
 #include <vector>
 #include <xcb/shape.h>
 #include <xcb/xcb.h>
+
+#include "display/phraseroute.h"
 
 namespace ov {
 
@@ -77,11 +81,26 @@ public:
         return owner && owner->owner != XCB_WINDOW_NONE;
     }
 
+    bool Xwayland() override
+    {
+        // The kind of server does not change while we are connected to it.
+        if (!xwayland_) {
+            const char name[] = "XWAYLAND";
+            Reply<xcb_query_extension_reply_t> extension(xcb_query_extension_reply(
+                c_, xcb_query_extension(c_, uint16_t(sizeof name - 1), name), nullptr));
+            std::vector<std::string> outputs;
+            for (const QScreen* screen : QGuiApplication::screens())
+                outputs.push_back(screen->name().toStdString());
+            xwayland_ = LooksLikeXwayland(extension && extension->present, outputs);
+        }
+        return *xwayland_;
+    }
+
     QImage GrabScreen(const QRect& area) override
     {
         const QRect root(0, 0, screen_->width_in_pixels, screen_->height_in_pixels);
         const QRect part = area.intersected(root); // outside the root the server refuses to read
-        if (area.isEmpty() || part.isEmpty() || !TrueColour(screen_->root_depth))
+        if (area.isEmpty() || part.isEmpty() || screen_->root_depth != 24 || !TrueColour(screen_->root_depth))
             return {};
         Reply<xcb_get_image_reply_t> image(xcb_get_image_reply(
             c_,
@@ -141,9 +160,11 @@ public:
                                  uint32_t(std::min(perRequest, rects.size() - i)), rects.data() + i);
 
         // The picture becomes the window's background, which the server
-        // paints as part of mapping it: the first frame is never empty.
-        const QImage image = picture.format() == QImage::Format_RGB32 ? picture
-                                                                        : picture.convertToFormat(QImage::Format_RGB32);
+        // paints as part of mapping it: the first frame is never empty. A
+        // window of 32 bits takes premultiplied alpha, as the pixmap of its
+        // depth holds it.
+        const QImage::Format format = depth_ == 32 ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32;
+        const QImage image = picture.format() == format ? picture : picture.convertToFormat(format);
         const xcb_pixmap_t pixmap = xcb_generate_id(c_);
         xcb_create_pixmap(c_, depth_, pixmap, w, uint16_t(image.width()), uint16_t(image.height()));
         const xcb_gcontext_t gc = xcb_generate_id(c_);
@@ -208,10 +229,11 @@ public:
     }
 
 private:
-    // 24-bit colour held in 32-bit pixels, low byte first, as QImage's RGB32.
+    // 24-bit colour (and 8 bits of alpha at depth 32) held in 32-bit pixels,
+    // low byte first, as QImage's RGB32 and ARGB32.
     bool TrueColour(uint8_t depth) const
     {
-        if (depth != 24 || xcb_get_setup(c_)->image_byte_order != XCB_IMAGE_ORDER_LSB_FIRST)
+        if ((depth != 24 && depth != 32) || xcb_get_setup(c_)->image_byte_order != XCB_IMAGE_ORDER_LSB_FIRST)
             return false;
         for (xcb_format_iterator_t f = xcb_setup_pixmap_formats_iterator(xcb_get_setup(c_)); f.rem;
              xcb_format_next(&f))
@@ -230,6 +252,7 @@ private:
     xcb_window_t watched_ = XCB_WINDOW_NONE;
     xcb_window_t depthOf_ = XCB_WINDOW_NONE;
     uint8_t depth_ = 0;
+    std::optional<bool> xwayland_;
     std::function<void()> mapped_;
 };
 

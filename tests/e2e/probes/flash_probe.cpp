@@ -10,6 +10,9 @@
 //   flash_probe compare REF.png SHOT.png TOLERANCE
 //     Prints how many pixels differ by more than TOLERANCE in a channel.
 //
+//   flash_probe pixel IMAGE.png X Y
+//     Prints the colour of one pixel as R,G,B.
+//
 //   flash_probe compositing
 //     Exits with 0 when a compositing manager runs, 1 when none does.
 //
@@ -183,6 +186,15 @@ int main(int argc, char** argv)
         return Render(argv);
     if (mode == "compare" && argc == 5)
         return Compare(argv);
+    if (mode == "pixel" && argc == 5) {
+        const QImage image(QString::fromLocal8Bit(argv[2]));
+        const QPoint at(std::atoi(argv[3]), std::atoi(argv[4]));
+        if (!image.valid(at))
+            return 2;
+        const QRgb p = image.pixel(at);
+        std::printf("%d,%d,%d\n", qRed(p), qGreen(p), qBlue(p));
+        return 0;
+    }
     if (mode == "compositing" && argc == 2) {
         const std::unique_ptr<ov::WindowSystem> system = ov::PlatformWindowSystem();
         return system && system->Compositing() ? 0 : 1;
@@ -194,6 +206,6 @@ int main(int argc, char** argv)
         return app.exec();
     }
     std::fprintf(stderr, "usage: flash_probe render OUT.png PHRASE FONT SIZE COLOUR R,G,B OPACITY | compare REF SHOT "
-                         "TOLERANCE | compositing | window R,G,B | shown N\n");
+                         "TOLERANCE | pixel IMAGE X Y | compositing | window R,G,B | shown N\n");
     return 1;
 }

@@ -5,7 +5,9 @@
 #include <QEventLoop>
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <memory>
+#include <thread>
 
 namespace {
 
@@ -66,4 +68,47 @@ TEST(PreciseTimer, FiresNeverEarlyRepeatsAndStopsWhenDisabled)
     timer.SetEnabled(true);
     ASSERT_TRUE(RunUntil([&] { return fired >= 1; }));
     EXPECT_GE(firstAt, 30LL * 1000 * 1000);
+}
+
+// The deadline action runs on the timer's own thread, never before the
+// deadline and before the UI thread hears of it; a count-down restarted
+// before its deadline runs nothing early, and a cleared action never runs.
+TEST(PreciseTimer, DeadlineActionRunsOnTimeOffTheUiThreadAndStopsWhenCleared)
+{
+    int argc = 1;
+    char name[] = "unit_platform";
+    char* argv[] = {name, nullptr};
+    std::unique_ptr<QCoreApplication> app;
+    if (!QCoreApplication::instance()) app = std::make_unique<QCoreApplication>(argc, argv);
+
+    ov::IntervalTimer timer(nullptr, 40, false);
+    timer.SetPrecise(true);
+    std::atomic<int> actions {0};
+    std::atomic<qint64> actionAt {-1};
+    std::atomic<bool> offUiThread {false};
+    QElapsedTimer clock;
+    const std::thread::id ui = std::this_thread::get_id();
+    timer.SetDeadlineAction([&] {
+        if (actions++ == 0) actionAt = clock.nsecsElapsed();
+        offUiThread = std::this_thread::get_id() != ui;
+    });
+    int fired = 0, actionsSeenAtFirstTimeout = -1;
+    QObject::connect(&timer, &ov::IntervalTimer::timeout, [&] {
+        if (++fired == 1) actionsSeenAtFirstTimeout = actions;
+        timer.SetEnabled(false);
+    });
+    clock.start();
+    timer.SetEnabled(true);
+    timer.SetInterval(60); // restarted: the first count-down is void
+    ASSERT_TRUE(RunUntil([&] { return fired >= 1; }));
+    EXPECT_GE(actionAt.load(), 60LL * 1000 * 1000);
+    EXPECT_EQ(actionsSeenAtFirstTimeout, 1);
+    EXPECT_TRUE(offUiThread);
+
+    timer.SetDeadlineAction(nullptr);
+    const int before = actions;
+    timer.SetInterval(1);
+    timer.SetEnabled(true);
+    ASSERT_TRUE(RunUntil([&] { return fired >= 2; }));
+    EXPECT_EQ(actions, before);
 }

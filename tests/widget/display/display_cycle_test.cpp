@@ -14,11 +14,15 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QPushButton>
 #include <QScreen>
 #include <QSlider>
 #include <QtTest/QTest>
+
+#include <atomic>
+#include <thread>
 #include <set>
 
 namespace {
@@ -34,13 +38,15 @@ public:
 // screen beneath, and the map reported when the test says so.
 struct FakeWindowSystem : ov::WindowSystem {
     bool compositing = false;
+    bool xwayland = false;
     bool mappedAtOnce = false;
-    int unmaps = 0;
+    std::atomic<int> unmaps {0}; // also from the hide timer's thread
     QRegion shape;
     QImage picture;
     std::function<void()> mapped;
 
     bool Compositing() override { return compositing; }
+    bool Xwayland() override { return xwayland; }
     QImage GrabScreen(const QRect& area) override
     {
         QImage white(area.size(), QImage::Format_RGB32);
@@ -277,7 +283,7 @@ TEST_F(DisplayCycleTest, MoneyGreenPixelsOfTheMainWindowAreLeftOut)
     window.hide();
 }
 
-TEST_F(DisplayCycleTest, TheDisplayTimeCountsFromTheMapAndTheInkIsBlendedWithoutACompositor)
+TEST_F(DisplayCycleTest, TheDisplayTimeCountsFromTheMapAndTheInkIsBlendedOnlyWhereNothingComposes)
 {
     Start("one\r\ntwo\r\nthree\r\n");
     auto owned = std::make_unique<FakeWindowSystem>();
@@ -300,14 +306,51 @@ TEST_F(DisplayCycleTest, TheDisplayTimeCountsFromTheMapAndTheInkIsBlendedWithout
     EXPECT_EQ(ws.picture.pixel(glyph), qRgb(255, 127, 127));
     Hide();
 
-    // A compositing manager: plain ink, the window carries the opacity.
-    ws.compositing = true;
+    // A compositing manager, or Xwayland without one: a window of
+    // per-pixel alpha replaces the opaque one; the glyphs are the ink at
+    // 128 of 255 (premultiplied), the rest transparent, and the window
+    // opacity stays whole so the contrast is not applied twice.
+    const WId opaqueWindow = phraseWindow->winId();
+    for (const bool manager : {true, false}) {
+        ws.compositing = manager;
+        ws.xwayland = !manager;
+        Tick();
+        ASSERT_TRUE(ws.mapped);
+        ws.mapped();
+        EXPECT_TRUE(phraseWindow->Translucent());
+        EXPECT_FALSE(phraseWindow->Blended());
+        EXPECT_NE(phraseWindow->winId(), opaqueWindow);
+        EXPECT_EQ(phraseWindow->windowOpacity(), 1.0);
+        EXPECT_EQ(ws.picture.format(), QImage::Format_ARGB32_Premultiplied);
+        EXPECT_EQ(ws.picture.pixel(ws.shape.begin()->topLeft()), qRgba(128, 0, 0, 128));
+        const QRegion clear = QRegion(ws.picture.rect()) - ws.shape;
+        ASSERT_FALSE(clear.isEmpty());
+        EXPECT_EQ(ws.picture.pixel(clear.begin()->topLeft()), qRgba(0, 0, 0, 0));
+        Hide();
+    }
+
+    // The compositor gone: an opaque window with the blend again.
+    ws.xwayland = false;
     Tick();
     ASSERT_TRUE(ws.mapped);
     ws.mapped();
-    EXPECT_FALSE(phraseWindow->Blended());
-    EXPECT_NEAR(phraseWindow->windowOpacity(), 128 / 255.0, 0.01);
-    EXPECT_EQ(ws.picture.pixel(ws.shape.begin()->topLeft()), qRgb(255, 0, 0));
+    EXPECT_FALSE(phraseWindow->Translucent());
+    EXPECT_TRUE(phraseWindow->Blended());
+    EXPECT_EQ(ws.picture.pixel(ws.shape.begin()->topLeft()), qRgb(255, 127, 127));
+    Hide();
+
+    // At the deadline the hide timer's own thread takes the phrase off the
+    // screen while the UI thread is still busy (here: not serving events).
+    Tick();
+    ASSERT_TRUE(ws.mapped);
+    ws.mapped();
+    const int unmapsAtShow = ws.unmaps;
+    QElapsedTimer busy;
+    busy.start();
+    while (ws.unmaps == unmapsAtShow && busy.elapsed() < 10000)
+        std::this_thread::yield();
+    EXPECT_EQ(ws.unmaps, unmapsAtShow + 1);
+    EXPECT_TRUE(phraseWindow->isVisible()); // the toolkit's own hide is yet to come
     Hide();
 
     // Mapped by the time the show request is answered: the time starts.

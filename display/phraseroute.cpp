@@ -1,0 +1,59 @@
+#include "display/phraseroute.h"
+
+#include "platform/error.h"
+
+#include <algorithm>
+
+namespace ov {
+
+PhraseRoute ChoosePhraseRoute(bool compositingManager, bool xwayland)
+{
+    return compositingManager || xwayland ? PhraseRoute::Translucent : PhraseRoute::Blended;
+}
+
+bool LooksLikeXwayland(bool hasXwaylandExtension, const std::vector<std::string>& outputNames)
+{
+    if (hasXwaylandExtension)
+        return true;
+    return std::any_of(outputNames.begin(), outputNames.end(),
+                       [](const std::string& name) { return name.rfind("XWAYLAND", 0) == 0; });
+}
+
+size_t PhraseScreen(const std::vector<ScreenArea>& screens, const QPoint& pointer, bool pointerKnown)
+{
+    return ScreenForPointer(screens, pointerKnown ? &pointer : nullptr);
+}
+
+QImage TranslucentPicture(const QImage& picture, const QRegion& shape, int opacity)
+{
+    if (picture.isNull())
+        return {};
+    const QImage source = picture.format() == QImage::Format_ARGB32_Premultiplied
+                              ? picture
+                              : picture.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    QImage out(source.size(), QImage::Format_ARGB32_Premultiplied);
+    if (out.isNull() || source.isNull())
+        throw OvError("There is not enough memory to draw the phrase (" + std::to_string(picture.width()) + " x " +
+                      std::to_string(picture.height()) + " pixels).");
+    out.setDevicePixelRatio(picture.devicePixelRatio());
+    out.fill(Qt::transparent);
+    const int a = std::clamp(opacity, 0, 255);
+    // Premultiplied, so every channel scales alike, rounded to the nearest.
+    const auto scale = [a](unsigned v) { return (v * unsigned(a) + 127) / 255; };
+    const QRect bounds = source.rect();
+    for (const QRect& rect : shape) {
+        const QRect run = rect.intersected(bounds);
+        for (int y = run.top(); y <= run.bottom(); ++y) {
+            const auto* src = reinterpret_cast<const QRgb*>(source.constScanLine(y));
+            auto* dst = reinterpret_cast<QRgb*>(out.scanLine(y));
+            for (int x = run.left(); x <= run.right(); ++x) {
+                const QRgb p = src[x];
+                dst[x] = qRgba(int(scale(qRed(p))), int(scale(qGreen(p))), int(scale(qBlue(p))),
+                               int(scale(qAlpha(p))));
+            }
+        }
+    }
+    return out;
+}
+
+} // namespace ov

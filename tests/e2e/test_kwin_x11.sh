@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# KDE's X11 window manager and compositor: phrases over a full-screen window
+# are letter-shaped at the set contrast, let clicks through and leave the
+# focus alone.
+source "$ORVELLA_E2E_LIB"
+APP_SOURCE=$1
+source "$(dirname "${BASH_SOURCE[0]}")/x11_desktop.sh"
+command -v kwin_x11 >/dev/null || skip "kwin_x11 is not installed"
+
+start_x 1920x1080
+start_session_bus
+kwin_x11 --replace >"$E2E_TMP/kwin_x11.log" 2>&1 &
+E2E_PIDS+=($!)
+desktop_up kwin_x11 $!
+start_tray
+desktop_checks "KWin X11"
