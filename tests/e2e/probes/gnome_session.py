@@ -5,7 +5,8 @@ Reads commands from stdin, one a line, and answers each with one line
   shot PATH [X Y W H]
                the composited screen or that part of it, through
                org.gnome.Shell.Screenshot
-  click X Y    a left click at X, Y (logical pixels from the top left)
+  move X Y     the pointer to X, Y (logical pixels from the top left)
+  click [X Y]  a left click where the pointer is, or at X, Y
   key CODE     a key press and release (evdev code)
   input        starts the remote desktop session now: a headless shell
                has a pointer and keyboard only once one has used them
@@ -65,11 +66,15 @@ class Session:
         if not ok:
             raise RuntimeError("the shell refused the screenshot")
 
-    def click(self, x, y):
+    def move(self, x, y):
         # Into the top left corner first, where the pointer stops; from
         # there a relative move lands exactly.
         self.remote("NotifyPointerMotionRelative", GLib.Variant("(dd)", (-100000.0, -100000.0)))
         self.remote("NotifyPointerMotionRelative", GLib.Variant("(dd)", (float(x), float(y))))
+
+    def click(self, x=None, y=None):
+        if x is not None:
+            self.move(x, y)
         self.remote("NotifyPointerButton", GLib.Variant("(ib)", (BTN_LEFT, True)))
         self.remote("NotifyPointerButton", GLib.Variant("(ib)", (BTN_LEFT, False)))
 
@@ -94,6 +99,10 @@ def main():
                 session.shot(words[1], [int(w) for w in words[2:]])
             elif words[:1] == ["click"] and len(words) == 3:
                 session.click(int(words[1]), int(words[2]))
+            elif words == ["click"]:
+                session.click()
+            elif words[:1] == ["move"] and len(words) == 3:
+                session.move(int(words[1]), int(words[2]))
             elif words[:1] == ["key"] and len(words) == 2:
                 session.key(int(words[1]))
             elif words == ["input"]:
