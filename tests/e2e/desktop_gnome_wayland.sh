@@ -67,7 +67,8 @@ wl_start_window 1920 1080
 
 # The shell's Xwayland: the only X server in this namespace.
 xwayland_display() { ls /tmp/.X11-unix 2>/dev/null | sed -n 's/^X//p' | head -1; }
-export DISPLAY=":$(first_of 60 xwayland_display)" || fail "the shell started no Xwayland"
+XW=$(first_of 60 xwayland_display) || fail "the shell started no Xwayland"
+export DISPLAY=":$XW"
 xwayland_auth() { ls "$XDG_RUNTIME_DIR"/.mutter-Xwaylandauth.* 2>/dev/null | head -1; }
 XAUTHORITY=$(first_of 30 xwayland_auth) || fail "the shell prepared no Xwayland"
 export XAUTHORITY

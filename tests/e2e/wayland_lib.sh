@@ -6,6 +6,9 @@
 # Every compositor runs in its own mount and network namespace with a
 # private /tmp: they all take the first free X display for Xwayland and an
 # abstract socket with it, which must not meet another test's.
+#
+# ORVELLA_WL_KEEP=DIR (a folder the ordinary user may write) keeps there the
+# screenshot that failed a check, for a look at what the desktop showed.
 
 # skip REASON: the stack cannot start here; ctest counts it as skipped.
 skip() { echo "SKIP: $*"; exit 77; }
