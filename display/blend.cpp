@@ -38,17 +38,14 @@ QImage PhrasePicture(const QSize& size, const QRegion& shape, const QColor& ink,
     }
     const QRect bounds(QPoint(0, 0), size);
     // Only the glyph pixels are seen, so only they are blended.
-    for (const QRect& rect : shape) {
-        const QRect run = rect.intersected(bounds);
-        for (int y = run.top(); y <= run.bottom(); ++y) {
-            const auto* src = reinterpret_cast<const QRgb*>(under.constScanLine(y));
-            auto* dst = reinterpret_cast<QRgb*>(picture.scanLine(y));
-            for (int x = run.left(); x <= run.right(); ++x) {
-                const QRgb p = src[x];
-                dst[x] = qRgb(red[qRed(p)], green[qGreen(p)], blue[qBlue(p)]);
-            }
+    ForEachShapeRow(shape, bounds, [&](int y, int left, int right) {
+        const auto* src = reinterpret_cast<const QRgb*>(under.constScanLine(y));
+        auto* dst = reinterpret_cast<QRgb*>(picture.scanLine(y));
+        for (int x = left; x <= right; ++x) {
+            const QRgb p = src[x];
+            dst[x] = qRgb(red[qRed(p)], green[qGreen(p)], blue[qBlue(p)]);
         }
-    }
+    });
     return picture;
 }
 
@@ -67,19 +64,16 @@ QImage PhrasePicture(const QImage& glyphs, const QRegion& shape, int opacity, co
                              : beneath.convertToFormat(QImage::Format_RGB32);
     const int a = std::clamp(opacity, 0, 255);
     const QRect bounds = picture.rect();
-    for (const QRect& rect : shape) {
-        const QRect run = rect.intersected(bounds);
-        for (int y = run.top(); y <= run.bottom(); ++y) {
-            const auto* src = reinterpret_cast<const QRgb*>(under.constScanLine(y));
-            auto* dst = reinterpret_cast<QRgb*>(picture.scanLine(y));
-            for (int x = run.left(); x <= run.right(); ++x) {
-                const QRgb ink = dst[x];
-                const QRgb p = src[x];
-                dst[x] = qRgb(BlendChannel(qRed(ink), qRed(p), a), BlendChannel(qGreen(ink), qGreen(p), a),
-                              BlendChannel(qBlue(ink), qBlue(p), a));
-            }
+    ForEachShapeRow(shape, bounds, [&](int y, int left, int right) {
+        const auto* src = reinterpret_cast<const QRgb*>(under.constScanLine(y));
+        auto* dst = reinterpret_cast<QRgb*>(picture.scanLine(y));
+        for (int x = left; x <= right; ++x) {
+            const QRgb ink = dst[x];
+            const QRgb p = src[x];
+            dst[x] = qRgb(BlendChannel(qRed(ink), qRed(p), a), BlendChannel(qGreen(ink), qGreen(p), a),
+                          BlendChannel(qBlue(ink), qBlue(p), a));
         }
-    }
+    });
     return picture;
 }
 

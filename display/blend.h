@@ -18,6 +18,18 @@ inline int BlendChannel(int ink, int beneath, int opacity)
     return (ink * opacity + beneath * (255 - opacity) + 127) / 255;
 }
 
+// Calls row(y, left, right) for each row of each rectangle of shape that
+// lies in bounds (both ends inside): the pixels a phrase picture colours.
+template <typename Row>
+void ForEachShapeRow(const QRegion& shape, const QRect& bounds, Row row)
+{
+    for (const QRect& rect : shape) {
+        const QRect run = rect.intersected(bounds);
+        for (int y = run.top(); y <= run.bottom(); ++y)
+            row(y, run.left(), run.right());
+    }
+}
+
 // The picture of the phrase window, in the pixels of the given size: every
 // pixel of shape is the ink over the matching pixel of beneath at the given
 // opacity; the rest (outside the shape, never seen) is the plain ink. With

@@ -41,18 +41,14 @@ QImage TranslucentPicture(const QImage& picture, const QRegion& shape, int opaci
     // Premultiplied, so every channel scales alike, rounded to the nearest.
     const auto scale = [a](unsigned v) { return (v * unsigned(a) + 127) / 255; };
     const QRect bounds = source.rect();
-    for (const QRect& rect : shape) {
-        const QRect run = rect.intersected(bounds);
-        for (int y = run.top(); y <= run.bottom(); ++y) {
-            const auto* src = reinterpret_cast<const QRgb*>(source.constScanLine(y));
-            auto* dst = reinterpret_cast<QRgb*>(out.scanLine(y));
-            for (int x = run.left(); x <= run.right(); ++x) {
-                const QRgb p = src[x];
-                dst[x] = qRgba(int(scale(qRed(p))), int(scale(qGreen(p))), int(scale(qBlue(p))),
-                               int(scale(qAlpha(p))));
-            }
+    ForEachShapeRow(shape, bounds, [&](int y, int left, int right) {
+        const auto* src = reinterpret_cast<const QRgb*>(source.constScanLine(y));
+        auto* dst = reinterpret_cast<QRgb*>(out.scanLine(y));
+        for (int x = left; x <= right; ++x) {
+            const QRgb p = src[x];
+            dst[x] = qRgba(int(scale(qRed(p))), int(scale(qGreen(p))), int(scale(qBlue(p))), int(scale(qAlpha(p))));
         }
-    }
+    });
     return out;
 }
 

@@ -35,6 +35,22 @@ trap e2e_cleanup EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 pass() { echo "ok: $*"; }
 
+# start_accessibility_bus: the accessibility bus on the session bus already
+# started, and the program's bridge to it switched on.
+start_accessibility_bus() {
+  local l launcher=""
+  for l in /usr/libexec/at-spi-bus-launcher /usr/lib/at-spi2-core/at-spi-bus-launcher; do
+    [ -x "$l" ] && { launcher=$l; break; }
+  done
+  [ -n "$launcher" ] || fail "at-spi-bus-launcher is missing: install the Debian package at-spi2-core"
+  "$launcher" --launch-immediately >"$E2E_TMP/atspi.log" 2>&1 &
+  E2E_PIDS+=($!)
+  wait_for 20 dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress \
+    || fail "the accessibility bus did not start"
+  unset NO_AT_BRIDGE
+  export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+}
+
 # wait_for DEADLINE_SECONDS COMMAND...: polls until the command succeeds.
 wait_for() {
   local deadline=$(( $(date +%s%N) / 1000000 + $1 * 1000 )); shift

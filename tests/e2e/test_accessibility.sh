@@ -11,17 +11,7 @@ cp -r "$(dirname "${BASH_SOURCE[0]}")/../../data/Help" "$APP_DIR/" # the help pa
 # A private session bus with the accessibility bus beside it.
 eval "$(dbus-launch --sh-syntax)"
 E2E_PIDS+=($DBUS_SESSION_BUS_PID)
-LAUNCHER=""
-for l in /usr/libexec/at-spi-bus-launcher /usr/lib/at-spi2-core/at-spi-bus-launcher; do
-  [ -x "$l" ] && { LAUNCHER=$l; break; }
-done
-[ -n "$LAUNCHER" ] || fail "at-spi-bus-launcher is missing: install the Debian package at-spi2-core"
-"$LAUNCHER" --launch-immediately >"$E2E_TMP/atspi.log" 2>&1 &
-E2E_PIDS+=($!)
-wait_for 20 dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress \
-  || fail "the accessibility bus did not start"
-unset NO_AT_BRIDGE
-export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+start_accessibility_bus
 
 start_app_docked
 menu_choose 0.15

@@ -13,17 +13,7 @@ cp -r "$(dirname "$1")/translations" "$APP_DIR/" # shipped beside the executable
 eval "$(dbus-launch --sh-syntax)"
 E2E_PIDS+=($DBUS_SESSION_BUS_PID)
 export DBUS_SESSION_BUS_ADDRESS
-LAUNCHER=""
-for l in /usr/libexec/at-spi-bus-launcher /usr/lib/at-spi2-core/at-spi-bus-launcher; do
-  [ -x "$l" ] && { LAUNCHER=$l; break; }
-done
-[ -n "$LAUNCHER" ] || fail "at-spi-bus-launcher is missing: install the Debian package at-spi2-core"
-"$LAUNCHER" --launch-immediately >"$E2E_TMP/atspi.log" 2>&1 &
-E2E_PIDS+=($!)
-wait_for 20 dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress \
-  || fail "the accessibility bus did not start"
-unset NO_AT_BRIDGE
-export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+start_accessibility_bus
 
 watcher_get() {
   gdbus call --session -d org.kde.StatusNotifierWatcher -o /StatusNotifierWatcher \
