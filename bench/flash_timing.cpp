@@ -4,12 +4,17 @@
 // substructure events while Orvella flashes, and prints the error of the
 // shown time against the display time and of the gap against the interval
 // (median, 95th percentile and maximum of its size), the first flash on its
-// own. Then, for a few more flashes, it reads the window's picture right
+// own. Beside it, what the user sees: the screen's own drawing, watched
+// with the DAMAGE extension on the root window, from the first drawing
+// inside the phrase's rectangle after its map to the first after its
+// unmap; and how far each of those trails its notification (the server's
+// part). Then, for a few more flashes, it reads the window's picture right
 // after the map notification and again halfway through the display time:
 // a first frame that differs (empty or stale) is counted. Given Orvella's
 // process id it also prints its CPU time per flash and its resident memory.
 //
 //   flash_timing FLASHES DISPLAY_MS INTERVAL_MS [PID]
+#include <xcb/damage.h>
 #include <xcb/shape.h>
 #include <xcb/xcb.h>
 
@@ -20,9 +25,11 @@
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
+#include <map>
 #include <sstream>
 #include <string>
 #include <thread>
+#include <sched.h>
 #include <unistd.h>
 #include <vector>
 
@@ -84,8 +91,10 @@ double Percentile(std::vector<double> v, double p)
 
 void PrintErrors(const char* what, const std::vector<double>& measured, double wanted)
 {
-    if (measured.empty())
+    if (measured.empty()) {
+        std::printf("%s: none\n", what);
         return;
+    }
     std::vector<double> errors;
     for (double m : measured)
         errors.push_back(std::fabs(m - wanted));
@@ -135,6 +144,14 @@ int main(int argc, char** argv)
     const long pid = argc > 4 ? std::atol(argv[4]) : 0;
     const int frameChecks = 10;
 
+    // The watcher must not be the one woken late: where it may, it reads
+    // the events at real-time priority (above the program's own threads'
+    // priority of 1, so it is never the one waiting).
+    sched_param urgent {};
+    urgent.sched_priority = 2;
+    const bool realTime = sched_setscheduler(0, SCHED_FIFO, &urgent) == 0;
+    std::printf("watching at %s priority\n", realTime ? "real-time" : "ordinary");
+
     int screenNumber = 0;
     xcb_connection_t* c = xcb_connect(nullptr, &screenNumber);
     if (xcb_connection_has_error(c)) {
@@ -146,12 +163,27 @@ int main(int argc, char** argv)
         xcb_screen_next(&it);
     const uint32_t mask = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
     xcb_change_window_attributes(c, it.data->root, XCB_CW_EVENT_MASK, &mask);
+    // Every drawing on the screen, as rectangles, as it happens.
+    uint8_t damageEvent = 0;
+    const xcb_query_extension_reply_t* damageExt = xcb_get_extension_data(c, &xcb_damage_id);
+    if (damageExt && damageExt->present) {
+        free(xcb_damage_query_version_reply(c, xcb_damage_query_version(c, 1, 1), nullptr));
+        xcb_damage_create(c, xcb_generate_id(c), it.data->root, XCB_DAMAGE_REPORT_LEVEL_RAW_RECTANGLES);
+        damageEvent = damageExt->first_event + XCB_DAMAGE_NOTIFY;
+    } else {
+        std::printf("no DAMAGE extension: what the user sees is not measured\n");
+    }
     xcb_flush(c);
 
     xcb_window_t phrase = XCB_WINDOW_NONE;
     Clock::time_point mappedAt, unmappedAt;
     bool shown = false, hiddenOnce = false;
-    std::vector<double> durations, gaps;
+    std::vector<double> durations, gaps, seen, mapDrawn, unmapDrawn;
+    // Where each top-level window is, from its notifications: asking the
+    // server while flashes run would delay the events behind the answer.
+    std::map<xcb_window_t, xcb_rectangle_t> places;
+    Clock::time_point seenFrom, notifiedAt;
+    enum class Drawing { None, AwaitMap, AwaitUnmap } awaiting = Drawing::None;
     int framesChecked = 0, framesStale = 0;
     double cpuStart = -1;
     long rssStart = -1;
@@ -174,6 +206,8 @@ int main(int argc, char** argv)
             if (m->window == phrase) {
                 mappedAt = now;
                 shown = true;
+                notifiedAt = now;
+                awaiting = timing ? Drawing::AwaitMap : Drawing::None;
                 if (hiddenOnce && timing)
                     gaps.push_back(Ms(now - unmappedAt));
                 if (!timing) {
@@ -190,10 +224,35 @@ int main(int argc, char** argv)
         } else if (type == XCB_UNMAP_NOTIFY) {
             auto* u = reinterpret_cast<xcb_unmap_notify_event_t*>(e);
             if (u->window == phrase && shown) {
+                notifiedAt = now;
+                // A flash whose first drawing was never seen is not counted.
+                awaiting = awaiting == Drawing::None && timing ? Drawing::AwaitUnmap : Drawing::None;
                 durations.push_back(Ms(now - mappedAt));
                 unmappedAt = now;
                 shown = false;
                 hiddenOnce = true;
+            }
+        } else if (type == XCB_CREATE_NOTIFY) {
+            auto* n = reinterpret_cast<xcb_create_notify_event_t*>(e);
+            places[n->window] = {n->x, n->y, n->width, n->height};
+        } else if (type == XCB_CONFIGURE_NOTIFY) {
+            auto* n = reinterpret_cast<xcb_configure_notify_event_t*>(e);
+            places[n->window] = {n->x, n->y, n->width, n->height};
+        } else if (damageEvent && type == damageEvent && awaiting != Drawing::None) {
+            auto* d = reinterpret_cast<xcb_damage_notify_event_t*>(e);
+            const auto place = places.find(phrase);
+            const bool inside = place != places.end() && d->area.x < place->second.x + place->second.width
+                                && place->second.x < d->area.x + d->area.width
+                                && d->area.y < place->second.y + place->second.height
+                                && place->second.y < d->area.y + d->area.height;
+            if (inside && awaiting == Drawing::AwaitMap) {
+                mapDrawn.push_back(Ms(now - notifiedAt));
+                seenFrom = now;
+                awaiting = Drawing::None;
+            } else if (inside && awaiting == Drawing::AwaitUnmap) {
+                unmapDrawn.push_back(Ms(now - notifiedAt));
+                seen.push_back(Ms(now - seenFrom));
+                awaiting = Drawing::None;
             }
         }
         free(e);
@@ -202,8 +261,13 @@ int main(int argc, char** argv)
     if (durations.empty())
         return 1;
     durations.resize(std::min(durations.size(), size_t(wanted)));
+    if (const auto place = places.find(phrase); place != places.end())
+        std::printf("phrase window %d x %d\n", place->second.width, place->second.height);
     std::printf("first flash shown %.2f ms of %.0f\n", durations.front(), displayMs);
-    PrintErrors("shown", durations, displayMs);
+    PrintErrors("shown (map to unmap notification)", durations, displayMs);
+    PrintErrors("seen (first drawing after the map to the first after the unmap)", seen, displayMs);
+    PrintErrors("drawing after the map notification", mapDrawn, 0);
+    PrintErrors("drawing after the unmap notification", unmapDrawn, 0);
     PrintErrors("gaps", gaps, intervalMs);
     std::printf("first frames read right after the map: %d, of which %d differ from the settled frame\n",
                 framesChecked, framesStale);

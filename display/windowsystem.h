@@ -2,6 +2,7 @@
 #include <QImage>
 #include <QRect>
 #include <QRegion>
+#include <chrono>
 #include <functional>
 
 namespace ov {
@@ -33,8 +34,9 @@ public:
 
     // Maps window and asks the server whether it is now on the screen. The
     // answer comes after the server has carried out the map, so it tells
-    // the moment the phrase went up. False when it is not mapped yet.
-    virtual bool Map(unsigned long window) = 0;
+    // the moment the phrase went up: confirmed is when it arrived. False
+    // when it is not mapped yet.
+    virtual bool Map(unsigned long window, std::chrono::steady_clock::time_point& confirmed) = 0;
 
     // Takes window off the screen at once, ahead of the toolkit's own
     // bookkeeping.

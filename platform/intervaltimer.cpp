@@ -4,6 +4,7 @@
 #include <QDBusConnection>
 #include <QDBusMessage>
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
@@ -170,7 +171,13 @@ void IntervalTimer::SetDeadlineAction(std::function<void()> action)
 
 bool IntervalTimer::RealTime() const { return precise_ && precise_->realTime; }
 
-void IntervalTimer::Restart()
+void IntervalTimer::StartFrom(std::chrono::steady_clock::time_point start)
+{
+    enabled_ = true;
+    Restart(std::chrono::duration_cast<std::chrono::nanoseconds>(start.time_since_epoch()).count());
+}
+
+void IntervalTimer::Restart(int64_t startNs)
 {
     timer_.stop();
     const bool run = enabled_ && interval_ > 0;
@@ -180,7 +187,8 @@ void IntervalTimer::Restart()
             // A deadline already reached must not fire the new count-down.
             ++precise_->generation;
             precise_->interval = int64_t(interval_) * 1'000'000;
-            precise_->deadline = run ? NowNs() + precise_->interval : 0;
+            const int64_t now = NowNs();
+            precise_->deadline = run ? std::min(now, startNs > 0 ? startNs : now) + precise_->interval : 0;
         }
         precise_->wake.notify_one();
         return;

@@ -1,6 +1,7 @@
 #pragma once
 #include <QObject>
 #include <QTimer>
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -27,6 +28,9 @@ public:
     int Interval() const { return interval_; }
     void SetInterval(int ms);
     void SetPrecise(bool precise);
+    // Enables the timer with its count-down started at start (a moment
+    // already past), to the microsecond where the timer is precise.
+    void StartFrom(std::chrono::steady_clock::time_point start);
     // A precise timer runs action on its own thread at the deadline itself,
     // before timeout reaches the UI thread, so what must happen on time
     // does not wait for a busy UI thread. It must be quick and safe to call
@@ -43,7 +47,7 @@ signals:
 
 private:
     struct Precise;
-    void Restart();
+    void Restart(int64_t startNs = 0);
     void OnDeadline(uint64_t generation);
     QTimer timer_;
     std::unique_ptr<Precise> precise_;

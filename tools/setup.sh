@@ -13,6 +13,10 @@ PACKAGES=(
   xvfb xauth trayer openbox xdotool x11-utils imagemagick
   # compositing managers: phrases must look the same with and without one
   picom xcompmgr
+  # the desktops proven: Xfce's and KDE's X11 window managers with their compositors
+  xfwm4 kwin-x11
+  # the flash timing benchmark watches the screen's drawing (DAMAGE)
+  libxcb-damage0-dev
   # two monitors on a real X server without hardware
   xserver-xorg-core xserver-xorg-video-dummy x11-xserver-utils
   # end-to-end tests: a StatusNotifierItem tray on a private session bus

@@ -144,8 +144,11 @@ void DisplayCycle::ShowPhrase(const std::string& text, int X, int Y)
             return;
         // The unmap leaves at the deadline from the timer's thread: a busy
         // UI thread does not keep the phrase up.
-        self->hideTimer_->SetDeadlineAction(self->phraseWindow_ ? self->phraseWindow_->Unmapper() : nullptr);
-        self->hideTimer_->SetEnabled(true);
+        PhraseWindow* window = self->phraseWindow_;
+        self->hideTimer_->SetDeadlineAction(window ? window->Unmapper() : nullptr);
+        // Counted from the phrase going up, not from when a busy UI thread
+        // got round to this.
+        self->hideTimer_->StartFrom(window ? window->ShownSince() : std::chrono::steady_clock::now());
     });
 }
 

@@ -36,10 +36,15 @@ PhraseWindow::PhraseWindow()
     setWindowOpacity(1.0);
     mapGuard_.setSingleShot(true);
     mapGuard_.setInterval(MapWaitMs);
-    connect(&mapGuard_, &QTimer::timeout, this, &PhraseWindow::OnScreen);
+    connect(&mapGuard_, &QTimer::timeout, this, [this] { OnScreen(); });
     system_ = ov::PlatformWindowSystem();
-    if (system_)
-        winId(); // created now, so the first phrase does not wait for it
+    if (system_) {
+        // Created now, of the kind the screen wants today, so the first
+        // phrase does not wait for it.
+        UseTranslucency(ov::ChoosePhraseRoute(system_->Compositing(), system_->Xwayland())
+                        == ov::PhraseRoute::Translucent);
+        winId();
+    }
 }
 
 PhraseWindow::~PhraseWindow() = default;
@@ -164,10 +169,11 @@ bool PhraseWindow::PresentNative(const ov::PhraseLayout& layout, const QFont& fo
     const bool watching = system_->WatchMap(winId(), [this] { OnScreen(); });
     mapGuard_.start();
     raise();
-    if (system_->Map(winId())) {
+    std::chrono::steady_clock::time_point confirmed;
+    if (system_->Map(winId(), confirmed)) {
         if (watching)
             system_->WatchMap(winId(), nullptr);
-        OnScreen();
+        OnScreen(confirmed);
     }
     show();
     update();
@@ -205,8 +211,9 @@ std::function<void()> PhraseWindow::Unmapper()
     return [system = system_, window = winId()] { system->Unmap(window); };
 }
 
-void PhraseWindow::OnScreen()
+void PhraseWindow::OnScreen(std::chrono::steady_clock::time_point since)
 {
+    shownSince_ = since;
     mapGuard_.stop();
     if (!onScreen_)
         return;

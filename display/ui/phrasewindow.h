@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QTimer>
 #include <QWidget>
+#include <chrono>
 #include <functional>
 #include <memory>
 
@@ -33,6 +34,10 @@ public:
     // when the phrase leaves no mark and the window stays hidden.
     void Present(const ov::PhraseLayout& layout, const QFont& font, const QColor& colour, int opacity,
                  std::function<void()> onScreen);
+
+    // When the phrase shown last went up: when the window system's
+    // confirmation of the map arrived, else when the toolkit showed it.
+    std::chrono::steady_clock::time_point ShownSince() const { return shownSince_; }
 
     // Takes the phrase off the screen.
     void Withdraw();
@@ -63,12 +68,13 @@ private:
     QRect DeviceGeometry(qreal ratio) const;
     bool PresentNative(const ov::PhraseLayout& layout, const QFont& font);
     void UseTranslucency(bool translucent);
-    void OnScreen();
+    void OnScreen(std::chrono::steady_clock::time_point since = std::chrono::steady_clock::now());
 
     std::shared_ptr<ov::WindowSystem> system_; // shared with an unmapper on the timer's thread
     std::function<void()> onScreen_;
     QTimer mapGuard_;
     QImage picture_;
+    std::chrono::steady_clock::time_point shownSince_;
     QColor colour_ = Qt::black;
     int opacity_ = 255;
     bool blended_ = false;

@@ -12,5 +12,11 @@ start_session_bus
 kwin_x11 --replace >"$E2E_TMP/kwin_x11.log" 2>&1 &
 E2E_PIDS+=($!)
 desktop_up kwin_x11 $!
+# KWin takes the compositing manager selection before its scene is ready.
+kwin_composites() {
+  dbus-send --session --print-reply --dest=org.kde.KWin /Compositor org.freedesktop.DBus.Properties.Get \
+    string:org.kde.kwin.Compositing string:active | grep -q 'boolean true'
+}
+wait_for 30 kwin_composites || echo "note: KWin does not say whether it composites"
 start_tray
 desktop_checks "KWin X11"

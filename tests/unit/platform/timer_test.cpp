@@ -8,6 +8,7 @@
 #include <atomic>
 #include <memory>
 #include <thread>
+#include <vector>
 
 namespace {
 
@@ -111,4 +112,17 @@ TEST(PreciseTimer, DeadlineActionRunsOnTimeOffTheUiThreadAndStopsWhenCleared)
     timer.SetEnabled(true);
     ASSERT_TRUE(RunUntil([&] { return fired >= 2; }));
     EXPECT_EQ(actions, before);
+
+    // Started from a moment long past, its deadline is past too: it fires
+    // well before a twin started now.
+    ov::IntervalTimer twin(nullptr, 1000, false);
+    twin.SetPrecise(true);
+    timer.SetInterval(1000);
+    std::vector<const char*> order;
+    QObject::connect(&twin, &ov::IntervalTimer::timeout, [&] { order.push_back("now"); twin.SetEnabled(false); });
+    QObject::connect(&timer, &ov::IntervalTimer::timeout, [&] { order.push_back("past"); });
+    twin.SetEnabled(true);
+    timer.StartFrom(std::chrono::steady_clock::now() - std::chrono::seconds(5));
+    ASSERT_TRUE(RunUntil([&] { return order.size() >= 2; }));
+    EXPECT_STREQ(order[0], "past");
 }

@@ -59,7 +59,11 @@ struct FakeWindowSystem : ov::WindowSystem {
         picture = p;
         return true;
     }
-    bool Map(unsigned long) override { return mappedAtOnce; }
+    bool Map(unsigned long, std::chrono::steady_clock::time_point& confirmed) override
+    {
+        confirmed = std::chrono::steady_clock::now();
+        return mappedAtOnce;
+    }
     void Unmap(unsigned long) override { ++unmaps; }
     bool WatchMap(unsigned long, std::function<void()> call) override
     {
