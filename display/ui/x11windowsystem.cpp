@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QTimer>
 #include <algorithm>
 #include <cstdlib>
 #include <optional>
@@ -81,6 +82,8 @@ public:
         cmAtom_ = atom ? atom->atom : xcb_atom_t(XCB_ATOM_NONE);
         const xcb_query_extension_reply_t* shape = xcb_get_extension_data(c_, &xcb_shape_id);
         hasShape_ = shape && shape->present;
+        reassert_.setSingleShot(true);
+        QObject::connect(&reassert_, &QTimer::timeout, [this] { ReassertShape(); });
         QCoreApplication::instance()->installNativeEventFilter(this);
         // A connection of our own for the map and unmap: its answers come
         // straight to us, not through the toolkit's event reader thread,
@@ -174,18 +177,14 @@ public:
         if (!TrueColour(depth_))
             return false;
 
-        std::vector<xcb_rectangle_t> rects;
-        rects.reserve(size_t(shape.rectCount()));
+        reassert_.stop();
+        glyphs_.clear();
+        glyphs_.reserve(size_t(shape.rectCount()));
         for (const QRect& r : shape)
-            rects.push_back({int16_t(r.x()), int16_t(r.y()), uint16_t(r.width()), uint16_t(r.height())});
-        const size_t perRequest = std::max<size_t>(1, (MaxRequestBytes() - 16) / sizeof(xcb_rectangle_t));
-        if (rects.empty())
-            xcb_shape_rectangles(c_, XCB_SHAPE_SO_SET, XCB_SHAPE_SK_BOUNDING, XCB_CLIP_ORDERING_UNSORTED, w, 0, 0, 0,
-                                 nullptr);
-        for (size_t i = 0; i < rects.size(); i += perRequest)
-            xcb_shape_rectangles(c_, i == 0 ? XCB_SHAPE_SO_SET : XCB_SHAPE_SO_UNION, XCB_SHAPE_SK_BOUNDING,
-                                 XCB_CLIP_ORDERING_UNSORTED, w, 0, 0,
-                                 uint32_t(std::min(perRequest, rects.size() - i)), rects.data() + i);
+            glyphs_.push_back({int16_t(r.x()), int16_t(r.y()), uint16_t(r.width()), uint16_t(r.height())});
+        SetBoundingShape(w, glyphs_);
+        whole_ = {0, 0, uint16_t(picture.width()), uint16_t(picture.height())};
+        wholeShaped_ = false;
 
         // The picture becomes the window's background, which the server
         // paints as part of mapping it: the first frame is never empty. A
@@ -230,7 +229,12 @@ public:
         Reply<xcb_get_window_attributes_reply_t> attributes(xcb_get_window_attributes_reply(
             c, xcb_get_window_attributes(c, xcb_window_t(window)), nullptr));
         confirmed = std::chrono::steady_clock::now();
-        return attributes && attributes->map_state != XCB_MAP_STATE_UNMAPPED;
+        const bool mapped = attributes && attributes->map_state != XCB_MAP_STATE_UNMAPPED;
+        if (depth_ == 32 && xcb_window_t(window) == depthOf_ && Xwayland()) {
+            reassertStep_ = 0;
+            reassert_.start(FirstReassertMs);
+        }
+        return mapped;
     }
 
     void Unmap(unsigned long window) override
@@ -262,6 +266,41 @@ public:
     }
 
 private:
+    static constexpr int FirstReassertMs = 15;
+    static constexpr int ReassertSteps = 7; // the last about 1.9 s after the map
+
+    void SetBoundingShape(xcb_window_t w, const std::vector<xcb_rectangle_t>& rects)
+    {
+        const size_t perRequest = std::max<size_t>(1, (MaxRequestBytes() - 16) / sizeof(xcb_rectangle_t));
+        if (rects.empty())
+            xcb_shape_rectangles(c_, XCB_SHAPE_SO_SET, XCB_SHAPE_SK_BOUNDING, XCB_CLIP_ORDERING_UNSORTED, w, 0, 0, 0,
+                                 nullptr);
+        for (size_t i = 0; i < rects.size(); i += perRequest)
+            xcb_shape_rectangles(c_, i == 0 ? XCB_SHAPE_SO_SET : XCB_SHAPE_SO_UNION, XCB_SHAPE_SK_BOUNDING,
+                                 XCB_CLIP_ORDERING_UNSORTED, w, 0, 0,
+                                 uint32_t(std::min(perRequest, rects.size() - i)), rects.data() + i);
+    }
+
+    // Mutter (GNOME 43) hands an Xwayland window's input shape to the
+    // window's Wayland surface only at a commit of that surface that finds
+    // the window's shape changed; any other commit, and those made before it
+    // has paired the fresh surface (one per map) with the window, leave the
+    // surface taking every click over its whole rectangle. So for a while
+    // after the map each repaint goes with a change of the bounding shape
+    // that shows nothing: the glyphs alone, then the whole window, whose
+    // pixels outside the glyphs are transparent.
+    void ReassertShape()
+    {
+        if (depthOf_ == XCB_WINDOW_NONE)
+            return;
+        wholeShaped_ = !wholeShaped_;
+        SetBoundingShape(depthOf_, wholeShaped_ ? std::vector<xcb_rectangle_t> {whole_} : glyphs_);
+        xcb_clear_area(c_, 0, depthOf_, 0, 0, 0, 0);
+        xcb_flush(c_);
+        if (++reassertStep_ < ReassertSteps)
+            reassert_.start(FirstReassertMs << reassertStep_);
+    }
+
     // 24-bit colour (and 8 bits of alpha at depth 32) held in 32-bit pixels,
     // low byte first, as QImage's RGB32 and ARGB32.
     bool TrueColour(uint8_t depth) const
@@ -285,6 +324,11 @@ private:
     xcb_window_t watched_ = XCB_WINDOW_NONE;
     xcb_window_t depthOf_ = XCB_WINDOW_NONE;
     uint8_t depth_ = 0;
+    std::vector<xcb_rectangle_t> glyphs_;
+    xcb_rectangle_t whole_ {};
+    bool wholeShaped_ = false;
+    QTimer reassert_;
+    int reassertStep_ = 0;
     std::optional<bool> xwayland_;
     std::function<void()> mapped_;
 };
