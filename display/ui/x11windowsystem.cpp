@@ -178,13 +178,11 @@ public:
             return false;
 
         reassert_.stop();
-        glyphs_.clear();
-        glyphs_.reserve(size_t(shape.rectCount()));
-        for (const QRect& r : shape)
-            glyphs_.push_back({int16_t(r.x()), int16_t(r.y()), uint16_t(r.width()), uint16_t(r.height())});
-        SetBoundingShape(w, glyphs_);
-        whole_ = {0, 0, uint16_t(picture.width()), uint16_t(picture.height())};
-        wholeShaped_ = false;
+        glyphs_ = shape;
+        wholeSize_ = picture.size();
+        // On Xwayland the window starts whole (its pixels outside the glyphs
+        // are clear) so that the shape can later shrink without a repaint.
+        SetBoundingShape(w, depth_ == 32 && Xwayland() ? ShrunkShape(0) : shape);
 
         // The picture becomes the window's background, which the server
         // paints as part of mapping it: the first frame is never empty. A
@@ -269,8 +267,12 @@ private:
     static constexpr int FirstReassertMs = 15;
     static constexpr int ReassertSteps = 7; // the last about 1.9 s after the map
 
-    void SetBoundingShape(xcb_window_t w, const std::vector<xcb_rectangle_t>& rects)
+    void SetBoundingShape(xcb_window_t w, const QRegion& shape)
     {
+        std::vector<xcb_rectangle_t> rects;
+        rects.reserve(size_t(shape.rectCount()));
+        for (const QRect& r : shape)
+            rects.push_back({int16_t(r.x()), int16_t(r.y()), uint16_t(r.width()), uint16_t(r.height())});
         const size_t perRequest = std::max<size_t>(1, (MaxRequestBytes() - 16) / sizeof(xcb_rectangle_t));
         if (rects.empty())
             xcb_shape_rectangles(c_, XCB_SHAPE_SO_SET, XCB_SHAPE_SK_BOUNDING, XCB_CLIP_ORDERING_UNSORTED, w, 0, 0, 0,
@@ -281,21 +283,27 @@ private:
                                  uint32_t(std::min(perRequest, rects.size() - i)), rects.data() + i);
     }
 
+    // The glyphs and the window but for its first columns: each step drops
+    // one more clear column, so the shape changes without showing anything.
+    QRegion ShrunkShape(int step) const
+    {
+        return glyphs_.united(QRect(QPoint(step, 0), wholeSize_).intersected(QRect(QPoint(0, 0), wholeSize_)));
+    }
+
     // Mutter (GNOME 43) hands an Xwayland window's input shape to the
-    // window's Wayland surface only at a commit of that surface that finds
-    // the window's shape changed; any other commit, and those made before it
-    // has paired the fresh surface (one per map) with the window, leave the
-    // surface taking every click over its whole rectangle. So for a while
-    // after the map each repaint goes with a change of the bounding shape
-    // that shows nothing: the glyphs alone, then the whole window, whose
-    // pixels outside the glyphs are transparent.
+    // window's Wayland surface only at a commit of that surface made while
+    // a change of the window's shape is pending; any other commit, and those
+    // made before it has paired the fresh surface (one per map) with the
+    // window, leave the surface taking every click over its whole rectangle.
+    // So for a while after the map each step repaints the window (a commit
+    // that takes the change made a step before) and shrinks the shape by a
+    // clear column (a change pending for the next commit, ours or another).
     void ReassertShape()
     {
         if (depthOf_ == XCB_WINDOW_NONE)
             return;
-        wholeShaped_ = !wholeShaped_;
-        SetBoundingShape(depthOf_, wholeShaped_ ? std::vector<xcb_rectangle_t> {whole_} : glyphs_);
         xcb_clear_area(c_, 0, depthOf_, 0, 0, 0, 0);
+        SetBoundingShape(depthOf_, ShrunkShape(reassertStep_ + 1));
         xcb_flush(c_);
         if (++reassertStep_ < ReassertSteps)
             reassert_.start(FirstReassertMs << reassertStep_);
@@ -324,9 +332,8 @@ private:
     xcb_window_t watched_ = XCB_WINDOW_NONE;
     xcb_window_t depthOf_ = XCB_WINDOW_NONE;
     uint8_t depth_ = 0;
-    std::vector<xcb_rectangle_t> glyphs_;
-    xcb_rectangle_t whole_ {};
-    bool wholeShaped_ = false;
+    QRegion glyphs_;
+    QSize wholeSize_;
     QTimer reassert_;
     int reassertStep_ = 0;
     std::optional<bool> xwayland_;
