@@ -177,12 +177,18 @@ public:
         if (!TrueColour(depth_))
             return false;
 
-        reassert_.stop();
         glyphs_ = shape;
         wholeSize_ = picture.size();
         // On Xwayland the window starts whole (its pixels outside the glyphs
         // are clear) so that the shape can later shrink without a repaint.
-        SetBoundingShape(w, depth_ == 32 && Xwayland() ? ShrunkShape(0) : shape);
+        const bool reassert = depth_ == 32 && Xwayland();
+        SetBoundingShape(w, reassert ? ShrunkShape(0) : shape);
+        // The map follows at once; a shown phrase that changes is repainted.
+        reassertStep_ = 0;
+        if (reassert)
+            reassert_.start(FirstReassertMs);
+        else
+            reassert_.stop();
 
         // The picture becomes the window's background, which the server
         // paints as part of mapping it: the first frame is never empty. A
@@ -227,12 +233,7 @@ public:
         Reply<xcb_get_window_attributes_reply_t> attributes(xcb_get_window_attributes_reply(
             c, xcb_get_window_attributes(c, xcb_window_t(window)), nullptr));
         confirmed = std::chrono::steady_clock::now();
-        const bool mapped = attributes && attributes->map_state != XCB_MAP_STATE_UNMAPPED;
-        if (depth_ == 32 && xcb_window_t(window) == depthOf_ && Xwayland()) {
-            reassertStep_ = 0;
-            reassert_.start(FirstReassertMs);
-        }
-        return mapped;
+        return attributes && attributes->map_state != XCB_MAP_STATE_UNMAPPED;
     }
 
     void Unmap(unsigned long window) override
@@ -265,7 +266,7 @@ public:
 
 private:
     static constexpr int FirstReassertMs = 15;
-    static constexpr int ReassertSteps = 7; // the last about 1.9 s after the map
+    static constexpr int ReassertSteps = 7; // the last about 1.9 s after the show
 
     void SetBoundingShape(xcb_window_t w, const QRegion& shape)
     {
