@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QTimer>
 #include <algorithm>
 #include <cstdlib>
 #include <optional>
@@ -81,6 +82,8 @@ public:
         cmAtom_ = atom ? atom->atom : xcb_atom_t(XCB_ATOM_NONE);
         const xcb_query_extension_reply_t* shape = xcb_get_extension_data(c_, &xcb_shape_id);
         hasShape_ = shape && shape->present;
+        reassert_.setSingleShot(true);
+        QObject::connect(&reassert_, &QTimer::timeout, [this] { ReassertShape(); });
         QCoreApplication::instance()->installNativeEventFilter(this);
         // A connection of our own for the map and unmap: its answers come
         // straight to us, not through the toolkit's event reader thread,
@@ -174,21 +177,18 @@ public:
         if (!TrueColour(depth_))
             return false;
 
-        std::vector<xcb_rectangle_t> rects;
-        rects.reserve(size_t(shape.rectCount()));
-        for (const QRect& r : shape)
-            rects.push_back({int16_t(r.x()), int16_t(r.y()), uint16_t(r.width()), uint16_t(r.height())});
-        // X servers drop a shape request longer than a plain request may
-        // be (big requests or not) and leave the window with no shape.
-        const size_t shapeBytes = std::min<size_t>(MaxRequestBytes(), 65535 * 4);
-        const size_t perRequest = std::max<size_t>(1, (shapeBytes - 16) / sizeof(xcb_rectangle_t));
-        if (rects.empty())
-            xcb_shape_rectangles(c_, XCB_SHAPE_SO_SET, XCB_SHAPE_SK_BOUNDING, XCB_CLIP_ORDERING_UNSORTED, w, 0, 0, 0,
-                                 nullptr);
-        for (size_t i = 0; i < rects.size(); i += perRequest)
-            xcb_shape_rectangles(c_, i == 0 ? XCB_SHAPE_SO_SET : XCB_SHAPE_SO_UNION, XCB_SHAPE_SK_BOUNDING,
-                                 XCB_CLIP_ORDERING_UNSORTED, w, 0, 0,
-                                 uint32_t(std::min(perRequest, rects.size() - i)), rects.data() + i);
+        glyphs_ = shape;
+        wholeSize_ = picture.size();
+        // On Xwayland the window starts whole (its pixels outside the glyphs
+        // are clear) so that the shape can later shrink without a repaint.
+        const bool reassert = depth_ == 32 && Xwayland();
+        SetBoundingShape(w, reassert ? ShrunkShape(0) : shape);
+        // The map follows at once; a shown phrase that changes is repainted.
+        reassertStep_ = 0;
+        if (reassert)
+            reassert_.start(FirstReassertMs);
+        else
+            reassert_.stop();
 
         // The picture becomes the window's background, which the server
         // paints as part of mapping it: the first frame is never empty. A
@@ -265,6 +265,54 @@ public:
     }
 
 private:
+    static constexpr int FirstReassertMs = 15;
+    static constexpr int ReassertSteps = 7; // the last about 1.9 s after the show
+
+    void SetBoundingShape(xcb_window_t w, const QRegion& shape)
+    {
+        std::vector<xcb_rectangle_t> rects;
+        rects.reserve(size_t(shape.rectCount()));
+        for (const QRect& r : shape)
+            rects.push_back({int16_t(r.x()), int16_t(r.y()), uint16_t(r.width()), uint16_t(r.height())});
+        // X servers drop a shape request longer than a plain request may
+        // be (big requests or not) and leave the window with no shape.
+        const size_t shapeBytes = std::min<size_t>(MaxRequestBytes(), 65535 * 4);
+        const size_t perRequest = std::max<size_t>(1, (shapeBytes - 16) / sizeof(xcb_rectangle_t));
+        if (rects.empty())
+            xcb_shape_rectangles(c_, XCB_SHAPE_SO_SET, XCB_SHAPE_SK_BOUNDING, XCB_CLIP_ORDERING_UNSORTED, w, 0, 0, 0,
+                                 nullptr);
+        for (size_t i = 0; i < rects.size(); i += perRequest)
+            xcb_shape_rectangles(c_, i == 0 ? XCB_SHAPE_SO_SET : XCB_SHAPE_SO_UNION, XCB_SHAPE_SK_BOUNDING,
+                                 XCB_CLIP_ORDERING_UNSORTED, w, 0, 0,
+                                 uint32_t(std::min(perRequest, rects.size() - i)), rects.data() + i);
+    }
+
+    // The glyphs and the window but for its first columns: each step drops
+    // one more clear column, so the shape changes without showing anything.
+    QRegion ShrunkShape(int step) const
+    {
+        return glyphs_.united(QRect(QPoint(step, 0), wholeSize_).intersected(QRect(QPoint(0, 0), wholeSize_)));
+    }
+
+    // Mutter (GNOME 43) hands an Xwayland window's input shape to the
+    // window's Wayland surface only at a commit of that surface made while
+    // a change of the window's shape is pending; any other commit, and those
+    // made before it has paired the fresh surface (one per map) with the
+    // window, leave the surface taking every click over its whole rectangle.
+    // So for a while after the map each step repaints the window (a commit
+    // that takes the change made a step before) and shrinks the shape by a
+    // clear column (a change pending for the next commit, ours or another).
+    void ReassertShape()
+    {
+        if (depthOf_ == XCB_WINDOW_NONE)
+            return;
+        xcb_clear_area(c_, 0, depthOf_, 0, 0, 0, 0);
+        SetBoundingShape(depthOf_, ShrunkShape(reassertStep_ + 1));
+        xcb_flush(c_);
+        if (++reassertStep_ < ReassertSteps)
+            reassert_.start(FirstReassertMs << reassertStep_);
+    }
+
     // 24-bit colour (and 8 bits of alpha at depth 32) held in 32-bit pixels,
     // low byte first, as QImage's RGB32 and ARGB32.
     bool TrueColour(uint8_t depth) const
@@ -288,6 +336,10 @@ private:
     xcb_window_t watched_ = XCB_WINDOW_NONE;
     xcb_window_t depthOf_ = XCB_WINDOW_NONE;
     uint8_t depth_ = 0;
+    QRegion glyphs_;
+    QSize wholeSize_;
+    QTimer reassert_;
+    int reassertStep_ = 0;
     std::optional<bool> xwayland_;
     std::function<void()> mapped_;
 };
