@@ -37,8 +37,7 @@ PACKAGES=(
   dpkg-dev file fakeroot lintian appstream
   # desktop tests: GNOME, KWin and sway on Wayland, their trays and screenshots,
   # a native Wayland window (built from the Wayland headers) and the shell's D-Bus services
-  gnome-shell gnome-shell-extension-appindicator kwin-wayland sway waybar grim xwayland
-  libwayland-dev wayland-protocols python3-gi iproute2
+  gnome-shell gnome-shell-extension-appindicator kwin-wayland python3-gi iproute2
   # fuzzing the help reader (cmake -DCMAKE_CXX_COMPILER=clang++ -DORVELLA_FUZZ=ON)
   clang libclang-rt-14-dev
 )
