@@ -27,8 +27,10 @@ sway_isolate() {
   unshare --mount --net true 2>/dev/null || skip "a private mount and network namespace is refused here"
   # A process namespace of its own too: whatever the test leaves running
   # ends with it.
-  ORVELLA_SWAY_ISOLATED=1 exec unshare --mount --net --pid --fork --kill-child --mount-proc -- \
-    bash -c 'mount -t tmpfs -o mode=1777 tmpfs /tmp && exec bash "$@"' bash "$@"
+  local here; here=$(dirname "$(readlink -f "$1")")
+  ORVELLA_KEEP="$here:$(readlink -f "${2:-$1}"):${ORVELLA_E2E_LIB:-}:${ORVELLA_FLASH_PROBE:-}" \
+    ORVELLA_SWAY_ISOLATED=1 exec unshare --mount --net --pid --fork --kill-child --mount-proc -- \
+    bash "$here/private_tmp.sh" bash "$@"
 }
 
 SWAY_USER="${ORVELLA_SWAY_USER:-nobody}"

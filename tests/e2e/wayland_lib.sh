@@ -20,22 +20,10 @@ wl_private_namespace() {
   command -v unshare >/dev/null || skip "unshare is missing"
   unshare --mount --net true 2>/dev/null || skip "mount and network namespaces are refused here"
   export ORVELLA_WL_INSIDE=1
-  exec unshare --mount --net bash -c '
-    set -e
-    stage=$(mktemp -d /run/orvella-tmp.XXXXXX)
-    mount -t tmpfs -o mode=1777 tmpfs "$stage"
-    mkdir -m 1777 "$stage/.X11-unix" "$stage/.ICE-unix"
-    for p in "$@"; do
-      case "$p" in /tmp/*)
-        d=$(dirname "$p"); mkdir -p "$stage${d#/tmp}"; mount --bind "$d" "$stage${d#/tmp}";;
-      esac
-    done
-    mount --move "$stage" /tmp
-    rmdir "$stage" 2>/dev/null || true
-    ip link set lo up 2>/dev/null || true
-    exec bash "$0" "$1"
-  ' "$(readlink -f "$0")" "$@" "$ORVELLA_E2E_LIB" "$ORVELLA_FLASH_PROBE" "$ORVELLA_WAYLAND_WINDOW" \
-    "$ORVELLA_PHRASE_FIND"
+  local here; here=$(dirname "$(readlink -f "$0")")
+  ORVELLA_KEEP="$here:$(readlink -f "$1"):$ORVELLA_E2E_LIB:$ORVELLA_FLASH_PROBE:$ORVELLA_WAYLAND_WINDOW:$ORVELLA_PHRASE_FIND" \
+    exec unshare --mount --net bash "$here/private_tmp.sh" bash -c 'ip link set lo up 2>/dev/null || true; exec bash "$@"' \
+    bash "$(readlink -f "$0")" "$@"
 }
 
 # wl_as_ordinary_user ARGS...: runs this script again as an ordinary user
