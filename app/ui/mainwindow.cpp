@@ -36,7 +36,7 @@ MainWindow::MainWindow(QWidget* parent)
 
 MainWindow::~MainWindow()
 {
-    ReleaseState();
+    RemoveSessionEndHook();
     DestroyShell();
     delete trayMenu_;
 }
@@ -67,13 +67,14 @@ void MainWindow::BuildFrame()
     pages_->setAccessibleName(tr("Pages"));
     // Created in this window before it joins the tabs, so its controls keep
     // their place in the keyboard focus chain.
-    messagesPage_ = new MessagesPage(state_, this);
+    messagesPage_ = new MessagesPage(this);
     pages_->addTab(messagesPage_, tr("Messages"));
     settingsPage_ = new SettingsPage(state_, this);
     settingsPage_->setObjectName(QStringLiteral("settingsPage"));
     pages_->addTab(settingsPage_, tr("Settings"));
 
-    // No parent: a popup owned by a hidden window may not open under X11.
+    // Owned by this window; a menu is always a window of its own, so it
+    // opens from the tray icon while this one is hidden.
     trayMenu_ = new QMenu(this);
     trayMenu_->setObjectName(QStringLiteral("trayMenu"));
     settingsAction_ = trayMenu_->addAction(tr("Settings"));
@@ -107,18 +108,19 @@ void MainWindow::BuildFrame()
 void MainWindow::WireRooms()
 {
     messagesPage_->SetSettingsHooks([this](const std::string& c) { return settingsPage_->SaveSettings(c); },
-                                    [this](const std::string& c) { settingsPage_->LoadSettings(c); });
-    connect(pauseAction_, &QAction::toggled, this, [this](bool on) { state_.Paused = on; });
-    connect(pauseAction_, &QAction::triggered, this,
-            [this] { ov::Guarded([this] { displayCycle_->SetRunning(!pauseAction_->isChecked()); }); });
+                                    [this](const std::string& c) { settingsPage_->LoadSettings(c); },
+                                    [this] { return state_.SettingsDirty; });
+    messagesPage_->SetSessionEnded([this] { return sessionEnded_; });
+    // The pause is the display cycle's; the menu item shows it and sets it.
+    connect(displayCycle_, &DisplayCycle::pausedChanged, pauseAction_, &QAction::setChecked);
+    connect(pauseAction_, &QAction::toggled, this,
+            [this](bool on) { ov::Guarded([this, on] { displayCycle_->SetPaused(on); }); });
     connect(settingsPage_, &SettingsPage::intervalChanged, displayCycle_, &DisplayCycle::ApplyInterval);
-    connect(settingsPage_, &SettingsPage::pauseRequested, this, [this] {
-        pauseAction_->setChecked(true);
-        displayCycle_->SetRunning(false);
-    });
+    connect(settingsPage_, &SettingsPage::pauseRequested, displayCycle_, [this] { displayCycle_->SetPaused(true); });
     settingsPage_->SetCategorySource(
         [this] { return ShownCategory{messagesPage_->CurrentCategory(), messagesPage_->CurrentCategoryIndex()}; });
-    displayCycle_->SetPoolRebuild([this] { messagesPage_->BuildPhrasePool(); });
+    displayCycle_->SetPhrases(messagesPage_->Phrases(), [this] { messagesPage_->BuildPhrasePool(); });
+    connect(messagesPage_, &MessagesPage::phrasesRebuilt, displayCycle_, &DisplayCycle::RestartTurns);
     // The addresses are read when used, from the record of the start-up.
     connect(aboutPage_, &AboutPage::visitClicked, this,
             [this] { ov::Guarded([this] { ov::OpenWebPage(branding_.HTTP_BASEURL, this); }); });
@@ -146,30 +148,28 @@ void MainWindow::RunStartupSteps()
     // meet the same bad file tell it once. Once the session has ended (a box
     // of an earlier step was open), the rest are skipped.
     auto step = [&](const std::function<void()>& run) {
-        if (!state_.ExitRequested) ov::Guarded(run, toldProblems_);
+        if (!sessionEnded_) ov::Guarded(run, toldProblems_);
     };
     step([&] { ApplyBranding(); });
     // Positions of random placement are drawn from a generator seeded once.
     std::srand(static_cast<unsigned>(std::chrono::steady_clock::now().time_since_epoch().count()));
     InstallSessionEndHook();
-    step([&] { RestoreStartupGroup(); });
+    step([&] { RestoreStartupCategory(); });
     step([&] { settingsPage_->LoadSettings(messagesPage_->CurrentCategory()); });
     step([&] { messagesPage_->LoadCategories(true); });
     step([&] { helpPage_->LoadHelpFile(); });
-    pauseAction_->setChecked(settingsPage_->Current().Pause);
-    displayCycle_->SetRunning(!pauseAction_->isChecked());
+    displayCycle_->SetPaused(settingsPage_->Current().Pause);
     pages_->setCurrentIndex(0);
     pages_->update();
     ready_ = true;
     messagesPage_->SetReady();
 }
 
-void MainWindow::RestoreStartupGroup()
+void MainWindow::RestoreStartupCategory()
 {
     messagesPage_->LoadCategories(false);
     const ov::IniDoc doc = ov::IniFile(ov::SettingsFilePath()).Load();
     messagesPage_->SelectStoredCategory(doc);
     settingsPage_->RestorePause(doc, messagesPage_->CurrentCategory());
-    pauseAction_->setChecked(settingsPage_->Current().Pause);
-    displayCycle_->SetRunning(!pauseAction_->isChecked());
+    displayCycle_->SetPaused(settingsPage_->Current().Pause);
 }

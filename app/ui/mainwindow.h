@@ -42,8 +42,11 @@ public:
     void UseWindows(PhraseWindow* phrase, NewListDialog* newList, DeleteListDialog* deleteList,
                     FontSizeDialog* size, FontColorDialog* colour, FontNameDialog* name);
 
+    // What the Settings page shows (until it owns it).
     ov::SharedState& State() { return state_; }
-    const ov::SharedState& State() const { return state_; }
+    // The session is ending (the desktop's log-out): nothing more is asked
+    // or saved.
+    bool SessionEnded() const { return sessionEnded_; }
     // The start-up steps are done.
     bool IsReady() const { return ready_; }
     // The branding record read at start-up.
@@ -81,7 +84,7 @@ private:
     void DestroyShell();
     void RunStartupSteps();
     // The stored category and its pause, before the rest of its settings.
-    void RestoreStartupGroup();
+    void RestoreStartupCategory();
 
     // Branding (mainwindow_branding.cpp): reads the record and puts it on
     // the window and the pages: titles, captions, icon and pictures.
@@ -94,7 +97,6 @@ private:
     // Life cycle and the road to and from the tray (mainwindow_shell.cpp).
     void QueryClose(bool& canClose);
     void ReturnToTray();
-    void ReleaseState();
     void InstallSessionEndHook();
     void NoteSessionEnd(QEvent* event);
     void RemoveSessionEndHook();
@@ -143,4 +145,5 @@ private:
     bool noTrayArea_ = false;
     bool selectingPage_ = false; // the program itself is changing the page
     bool ending_ = false;
+    bool sessionEnded_ = false;
 };

@@ -32,7 +32,7 @@ public:
             const bool minimized = window_.isMinimized();
             if (minimized && !wasMinimized_) ov::Guarded([this] { window_.SendToBackground(); });
             wasMinimized_ = minimized;
-        } else if (event->type() == QEvent::Close && window_.isMinimized() && !window_.State().ExitRequested) {
+        } else if (event->type() == QEvent::Close && window_.isMinimized() && !window_.SessionEnded()) {
             // Closed from the task list while minimised: bring the window
             // back so the questions about unsaved changes are asked where
             // the user sees them.
@@ -62,7 +62,7 @@ void MainWindow::SendToBackground()
     // Unsaved changes stay in the window and are asked about when it closes.
     messagesPage_->BuildPhrasePool();
     displayCycle_->ApplyInterval();
-    displayCycle_->SetRunning(!pauseAction_->isChecked());
+    displayCycle_->Resume();
 }
 
 void MainWindow::EnterNoTrayMode()

@@ -47,7 +47,7 @@ void MainWindow::InstallSessionEndHook()
 
 void MainWindow::NoteSessionEnd(QEvent* event)
 {
-    if (event->type() == SessionEndWatcher::QueryEndSession()) state_.ExitRequested = true;
+    if (event->type() == SessionEndWatcher::QueryEndSession()) sessionEnded_ = true;
 }
 
 void MainWindow::RemoveSessionEndHook()
@@ -69,9 +69,9 @@ bool MainWindow::event(QEvent* event)
 
 void MainWindow::EndSession()
 {
-    // The hook has set ExitRequested already; set it here too, so the end
+    // The hook has marked the end already; mark it here too, so the end
     // holds even after the hook is gone.
-    state_.ExitRequested = true;
+    sessionEnded_ = true;
     // The notice may arrive inside a box's or dialog's own loop: close them
     // all, so each handler that waits on one returns and nothing is asked.
     ov::CloseModalsForSessionEnd();
@@ -99,13 +99,13 @@ void MainWindow::closeEvent(QCloseEvent* event)
     });
     // A step that failed has been reported; the window stays open with the
     // user's work, as after an error in any other handler.
-    if (failed && !state_.ExitRequested) {
+    if (failed && !sessionEnded_) {
         if (!isVisible()) ShowMainWindow();
-        displayCycle_->SetRunning(false);
+        displayCycle_->Hold();
         event->ignore();
         return;
     }
-    if (!canClose && !state_.ExitRequested) {
+    if (!canClose && !sessionEnded_) {
         event->ignore();
         return;
     }
@@ -117,7 +117,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
 void MainWindow::QueryClose(bool& canClose)
 {
     // The session is ending: nothing is asked, saved or reloaded.
-    if (state_.ExitRequested) {
+    if (sessionEnded_) {
         canClose = true;
         return;
     }
@@ -129,7 +129,7 @@ void MainWindow::QueryClose(bool& canClose)
             ov::MessageBox::Show(ov::MsgKind::Warning,
                                  ov::Tr("MainWindow", "No phrase list has been ticked to be displayed. Orvella has ticked the first list."),
                                  this);
-            if (state_.ExitRequested) {
+            if (sessionEnded_) {
                 canClose = true;
                 return;
             }
@@ -137,18 +137,18 @@ void MainWindow::QueryClose(bool& canClose)
         }
         // Each question saves only its own part: the settings are written
         // only when their own question is answered Yes.
-        if (state_.MessagesDirty && !state_.ExitRequested
+        if (messagesPage_->HasUnsavedChanges() && !sessionEnded_
             && ov::MessageBox::Show(ov::MsgKind::Confirm,
                                     ov::Tr("MainWindow", "The selected messages have changed.\r\nDo you wish to save the changes?"), this)
                    == ov::MsgResult::Yes)
             messagesPage_->SaveTicksAndEditor();
-        if (state_.SettingsDirty && !state_.ExitRequested
+        if (state_.SettingsDirty && !sessionEnded_
             && ov::MessageBox::Show(ov::MsgKind::Confirm,
                                     ov::Tr("MainWindow", "The settings have changed.\r\nDo you wish to save the changes?"), this)
                    == ov::MsgResult::Yes
             && !settingsPage_->SaveSettings(messagesPage_->CurrentCategory()))
             return; // the reason was shown; the window stays open with the changes
-        if (state_.ExitRequested) {
+        if (sessionEnded_) {
             canClose = true;
             return;
         }
@@ -156,28 +156,22 @@ void MainWindow::QueryClose(bool& canClose)
         // for: its failure is told once per run and the window still goes
         // to the tray with the lists it has.
         ov::Guarded([this] { messagesPage_->LoadCategoryLists(); }, toldProblems_);
-        if (state_.ExitRequested) {
+        if (sessionEnded_) {
             canClose = true;
             return;
         }
         ReturnToTray();
-        displayCycle_->SetRunning(!pauseAction_->isChecked());
+        displayCycle_->Resume();
     }
     // Without a notification area the close box is the only way out.
-    canClose = state_.ExitRequested || noTrayArea_;
+    canClose = sessionEnded_ || noTrayArea_;
 }
 
 void MainWindow::ReturnToTray()
 {
     HideMainWindow();
     displayCycle_->ApplyInterval();
-    displayCycle_->SetRunning(!pauseAction_->isChecked());
-}
-
-void MainWindow::ReleaseState()
-{
-    state_.Pool.Clear();
-    RemoveSessionEndHook();
+    displayCycle_->Resume();
 }
 
 namespace {

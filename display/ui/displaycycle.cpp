@@ -1,6 +1,7 @@
 #include "display/ui/displaycycle.h"
 
 #include "app/sharedstate.h"
+#include "library/phrasepool.h"
 #include "display/displayfont.h"
 #include "display/glyphmask.h"
 #include "display/phraseroute.h"
@@ -41,7 +42,21 @@ DisplayCycle::~DisplayCycle() = default;
 
 void DisplayCycle::SetPhraseWindow(PhraseWindow* window) { phraseWindow_ = window; }
 
-void DisplayCycle::SetRunning(bool on) { displayTimer_->SetEnabled(on); }
+void DisplayCycle::SetPhrases(const ov::PhrasePool& pool, std::function<void()> rebuild)
+{
+    pool_ = &pool;
+    rebuildPool_ = std::move(rebuild);
+}
+
+void DisplayCycle::SetPaused(bool paused)
+{
+    displayTimer_->SetEnabled(!paused);
+    if (paused == paused_) return;
+    paused_ = paused;
+    emit pausedChanged(paused);
+}
+
+void DisplayCycle::Hold() { displayTimer_->SetEnabled(false); }
 
 void DisplayCycle::ApplyInterval() { displayTimer_->SetInterval(state_.Display.DisplayFreq * 1000); }
 
@@ -73,10 +88,9 @@ void DisplayCycle::onDisplayTimer()
     // area that is how the user sends the program to the background.
     const bool mainWindowUp = window_.isVisible() && !window_.isMinimized();
     PhraseWindow* phraseWindow = phraseWindow_;
-    if (state_.Paused || mainWindowUp || !phraseWindow || phraseWindow->isVisible())
+    if (paused_ || mainWindowUp || !phraseWindow || phraseWindow->isVisible() || !pool_)
         return;
-    ov::SharedState& st = state_;
-    const std::string phrase = ov::TrimPhrase(ov::NextPhrase(st.Pool, st.PhraseCursor, [this] {
+    const std::string phrase = ov::TrimPhrase(ov::NextPhrase(*pool_, turn_, [this] {
         if (rebuildPool_) rebuildPool_();
     }));
     if (phrase.empty())
@@ -84,7 +98,7 @@ void DisplayCycle::onDisplayTimer()
 
     // From here on an error leaves the timer off until something restarts it.
     displayTimer_->SetEnabled(false);
-    const QFont font = ov::DisplayQFont(st.DisplayFont);
+    const QFont font = ov::DisplayQFont(state_.DisplayFont);
     screen_ = PointerScreen();
     // Never larger than the monitor: a tall phrase is drawn smaller.
     const ov::FittedPhrase fitted = ov::FitPhrase(phrase, screen_.geometry.size(), font,

@@ -4,17 +4,19 @@
 #include <QFont>
 #include <QObject>
 #include <QPointer>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
 
 class QWidget;
 class PhraseWindow;
-namespace ov { class IntervalTimer; struct SharedState; }
+namespace ov { class IntervalTimer; class PhrasePool; struct SharedState; }
 
 // The phrase flashing: the display timer's tick lays out the next phrase and
-// shows it, the hide timer takes it away and restarts the count-down. What it
-// shows and how come from the shared state (Display, DisplayFont, Paused).
+// shows it, the hide timer takes it away and restarts the count-down. It owns
+// the pause and its turn in the phrases; the phrases and the settings it
+// shows them with are read from their owners.
 class DisplayCycle : public QObject {
     Q_OBJECT
 public:
@@ -24,11 +26,21 @@ public:
     ~DisplayCycle() override;
 
     void SetPhraseWindow(PhraseWindow* window);
-    // An empty pool met at a tick is rebuilt through this; it may throw, and
-    // the tick's error boundary reports it.
-    void SetPoolRebuild(std::function<void()> rebuild) { rebuildPool_ = std::move(rebuild); }
-    // The display timer on or off.
-    void SetRunning(bool on);
+    // The phrases shown in turn. An empty pool met at a tick is rebuilt
+    // through rebuild; it may throw, and the tick's error boundary reports it.
+    void SetPhrases(const ov::PhrasePool& pool, std::function<void()> rebuild);
+    // The phrases were rebuilt: the next one shown is the first.
+    void RestartTurns() { turn_ = -1; }
+    // Index of the phrase shown last; -1 before the first.
+    int32_t Turn() const { return turn_; }
+
+    // The pause: while paused no phrase flashes and the display timer is off.
+    void SetPaused(bool paused);
+    bool Paused() const { return paused_; }
+    // The display timer runs again, unless paused.
+    void Resume() { SetPaused(paused_); }
+    // The display timer stops until Resume or SetPaused; the pause stays.
+    void Hold();
     // The display timer takes the interval of the shared display settings.
     void ApplyInterval();
     // The main window comes up: the phrase window goes out of sight and the
@@ -41,6 +53,9 @@ public:
     using MeasurerFactory = ov::MeasurerFactory;
     void SetMeasurerFactory(MeasurerFactory factory) { measurerFactory_ = std::move(factory); }
     void SeedRandom(unsigned seed);
+
+signals:
+    void pausedChanged(bool paused);
 
 private:
     void onDisplayTimer();
@@ -58,6 +73,9 @@ private:
     ov::IntervalTimer* displayTimer_ = nullptr;
     ov::IntervalTimer* hideTimer_ = nullptr;
     QPointer<PhraseWindow> phraseWindow_;
+    const ov::PhrasePool* pool_ = nullptr;
+    int32_t turn_ = -1;
+    bool paused_ = false;
     std::function<void()> rebuildPool_;
     MeasurerFactory measurerFactory_;
     ov::ScreenArea screen_;

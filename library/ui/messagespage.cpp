@@ -1,5 +1,4 @@
 #include "library/ui/messagespage.h"
-#include "app/sharedstate.h"
 #include "library/categorystore.h"
 #include "library/listfiles.h"
 #include "library/ui/filenames.h"
@@ -53,17 +52,18 @@ public:
 
 } // namespace
 
-MessagesPage::MessagesPage(ov::SharedState& state, QWidget* parent) : QWidget(parent), state_(state)
+MessagesPage::MessagesPage(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("messagesPage"));
     BuildPage();
 }
 
 void MessagesPage::SetSettingsHooks(std::function<bool(const std::string&)> save,
-                                    std::function<void(const std::string&)> load)
+                                    std::function<void(const std::string&)> load, std::function<bool()> unsaved)
 {
     saveSettings_ = std::move(save);
     loadSettings_ = std::move(load);
+    settingsUnsaved_ = std::move(unsaved);
 }
 
 void MessagesPage::SetReady() { ready_ = true; }
@@ -158,6 +158,13 @@ std::vector<std::string> MessagesPage::ListNames() const
     return names;
 }
 
+std::vector<bool> MessagesPage::TickVector() const
+{
+    std::vector<bool> ticks(size_t(phraseLists_->count()));
+    for (size_t i = 0; i < ticks.size(); ++i) ticks[i] = Ticked(int(i));
+    return ticks;
+}
+
 bool MessagesPage::Ticked(int index) const { return phraseLists_->item(index)->checkState() == Qt::Checked; }
 
 void MessagesPage::SetTicked(int index, bool ticked)
@@ -204,10 +211,10 @@ void MessagesPage::ClearEditor()
 
 void MessagesPage::onEditorChanged()
 {
-    if (!quietEditor_ && !loadingEditor_) state_.MessagesDirty = true;
+    if (!quietEditor_ && !loadingEditor_) unsaved_ = true;
 }
 
-void MessagesPage::onTickChanged() { state_.MessagesDirty = true; }
+void MessagesPage::onTickChanged() { unsaved_ = true; }
 
 void MessagesPage::onListsMouseUp(const QPoint& pos)
 {
@@ -256,11 +263,10 @@ void MessagesPage::LoadCategoryLists()
 
 MessagesPage::ListsLoad MessagesPage::ReadCategoryLists(std::exception_ptr& late)
 {
-    ov::SharedState& st = state_;
     if (categoryCombo_->count() == 0) return ListsLoad::NoCategories;
     if (categoryCombo_->currentIndex() < 0) {
         SelectQuietly(0);
-        st.CurrentGroup = CurrentCategory();
+        loadedCategory_ = CurrentCategory();
     }
     const std::string category = CurrentCategory();
     const std::string folder = ov::CategoryFolder(category);
@@ -271,7 +277,7 @@ MessagesPage::ListsLoad MessagesPage::ReadCategoryLists(std::exception_ptr& late
         NoRedraw noRedraw(phraseLists_);
         FillLists(names);
         if (names.empty()) return ListsLoad::Empty;
-        st.CurrentGroup = category;
+        loadedCategory_ = category;
         bool recordRead = true;
         try {
             RestoreTicks();
@@ -288,9 +294,8 @@ MessagesPage::ListsLoad MessagesPage::ReadCategoryLists(std::exception_ptr& late
     } catch (...) {
         if (!late) late = std::current_exception();
     }
-    st.CurrentGroup = category;
     ClearEditor();
-    st.MessagesDirty = false;
+    unsaved_ = false;
     return ListsLoad::Loaded;
 }
 
@@ -299,10 +304,9 @@ void MessagesPage::TickFirstAndRecord(std::exception_ptr& late)
     SetTicked(0, true);
     try {
         const std::vector<std::string> names = ListNames();
-        std::vector<bool> ticks(names.size());
-        for (size_t i = 0; i < names.size(); ++i) ticks[i] = Ticked(int(i));
+        const std::vector<bool> ticks = TickVector();
         ov::IniFile ini(ov::SettingsFilePath());
-        ini.Update([&](ov::IniDoc& doc) { ov::WriteTickRecord(doc, state_.CurrentGroup, names, ticks); });
+        ini.Update([&](ov::IniDoc& doc) { ov::WriteTickRecord(doc, loadedCategory_, names, ticks); });
     } catch (const std::exception& e) {
         if (runReports_.IsNew("tidy ticks", {}))
             ov::MessageBox::Show(ov::MsgKind::Warning,
@@ -323,9 +327,8 @@ void MessagesPage::RefillAfterFolderGone(const std::string& gone)
         ov::MessageBox::Show(ov::MsgKind::Plain, ov::Tr("MessagesPage", "Warning - no categories found"), window());
     } else {
         const std::string now = CurrentCategory();
-        state_.CurrentGroup = now;
+        loadedCategory_ = now;
         if (loadSettings_) loadSettings_(now);
-        state_.CurrentGroup = now;
         ov::MessageBox::Show(ov::MsgKind::Warning,
                              ov::Format(ov::Tr("MessagesPage", "The category \"%s\" is no longer in the library folder \"%s\". "
                                                                 "Orvella shows the category \"%s\"."),
@@ -337,10 +340,8 @@ void MessagesPage::RefillAfterFolderGone(const std::string& gone)
 
 void MessagesPage::RestoreTicks()
 {
-    ov::SharedState& st = state_;
-    if (st.CurrentGroup.empty()) st.CurrentGroup = CurrentCategory();
     const ov::IniFile ini(ov::SettingsFilePath());
-    const auto lines = ini.ReadSection(ov::TickSection(st.CurrentGroup));
+    const auto lines = ini.ReadSection(ov::TickSection(loadedCategory_));
     const QSignalBlocker block(phraseLists_);
     const auto bad =
         ov::ApplyTickRecord(lines, ListNames(), [&](size_t i, bool ticked) { SetTicked(int(i), ticked); });
@@ -348,27 +349,24 @@ void MessagesPage::RestoreTicks()
     // A bad line is told once; the next save of the ticks drops it.
     std::vector<ov::BadTickLine> news;
     for (const ov::BadTickLine& b : bad)
-        if (tickReports_.IsNew(st.CurrentGroup + "\n" + b.key + "\n" + b.value, {})) news.push_back(b);
+        if (tickReports_.IsNew(loadedCategory_ + "\n" + b.key + "\n" + b.value, {})) news.push_back(b);
     if (!news.empty())
-        ov::MessageBox::Show(ov::MsgKind::Error, ov::BadTickLinesMessage(ini.Path(), st.CurrentGroup, news), window());
-    st.CurrentGroup = CurrentCategory();
+        ov::MessageBox::Show(ov::MsgKind::Error, ov::BadTickLinesMessage(ini.Path(), loadedCategory_, news), window());
 }
 
 void MessagesPage::SaveTicksAndEditor()
 {
-    ov::SharedState& st = state_;
     const std::vector<std::string> names = ListNames();
-    std::vector<bool> ticks(names.size());
+    const std::vector<bool> ticks = TickVector();
     std::string lost;
     for (size_t i = 0; i < names.size(); ++i) {
-        ticks[i] = Ticked(int(i));
         // Only a tick is lost: an unticked list needs no line.
-        if (ticks[i] && !ov::TickRecordCanHold(names[i]) && runReports_.IsNew("tick\n" + st.CurrentGroup + "\n" + names[i], {}))
+        if (ticks[i] && !ov::TickRecordCanHold(names[i]) && runReports_.IsNew("tick\n" + loadedCategory_ + "\n" + names[i], {}))
             lost += (lost.empty() ? "\"" : ", \"") + names[i] + "\"";
     }
     ov::IniFile ini(ov::SettingsFilePath());
     ini.Update([&](ov::IniDoc& doc) {
-        ov::WriteTickRecord(doc, st.CurrentGroup, names, ticks); // leaves out what it cannot hold
+        ov::WriteTickRecord(doc, loadedCategory_, names, ticks); // leaves out what it cannot hold
         doc.WriteInteger("General", "GroupIndex", categoryCombo_->currentIndex());
     });
     if (!lost.empty())
@@ -380,7 +378,7 @@ void MessagesPage::SaveTicksAndEditor()
                              window());
     // Only what the user typed is written, and only to the list it came from.
     if (editorEdited_) SaveEditorToItsFile();
-    st.MessagesDirty = false;
+    unsaved_ = false;
 }
 
 std::map<std::string, bool> MessagesPage::TickStates() const
@@ -400,13 +398,12 @@ void MessagesPage::ApplyTickStates(const std::map<std::string, bool>& ticks)
 
 void MessagesPage::BuildPhrasePool()
 {
-    ov::SharedState& st = state_;
     std::vector<std::string> ticked;
     const std::vector<std::string> names = ListNames();
     for (size_t i = 0; i < names.size(); ++i)
         if (Ticked(int(i))) ticked.push_back(names[i]);
-    const std::vector<std::string> failures = ov::BuildPhrasePool(CurrentCategory(), ticked, st.Pool, &listReports_);
-    st.PhraseCursor = -1;
+    const std::vector<std::string> failures = ov::BuildPhrasePool(CurrentCategory(), ticked, pool_, &listReports_);
+    emit phrasesRebuilt();
     // Unreadable lists are left out; each is told once, not at every rebuild.
     std::string text;
     for (const std::string& f : failures) text += (text.empty() ? "" : "\n\n") + f;
@@ -440,55 +437,52 @@ int MessagesPage::CategoryIndex(const std::string& name) const
 // written under another's name. A failure keeps or returns to the old one.
 void MessagesPage::onCategoryChanged()
 {
-    ov::SharedState& st = state_;
     if (!ready_) return;
     // Choosing a category again is asking again: its faults are told anew.
     listReports_.ForgetAll();
     tickReports_.ForgetAll();
     const int newIndex = categoryCombo_->currentIndex();
-    const std::string oldGroup = st.CurrentGroup;
-    const int oldIndex = CategoryIndex(oldGroup);
+    const std::string oldCategory = loadedCategory_;
+    const int oldIndex = CategoryIndex(oldCategory);
     if (newIndex == oldIndex) return;
 
     // The old category is saved while the box still shows it, so a failure
     // leaves the page on it with the user's changes.
     SelectQuietly(oldIndex);
-    if (st.MessagesDirty
+    if (unsaved_
         && ov::MessageBox::Show(ov::MsgKind::Confirm,
                                 ov::Tr("MainWindow", "The selected messages have changed.\r\nDo you wish to save the changes?"), window())
                == ov::MsgResult::Yes)
         SaveTicksAndEditor();
-    if (st.ExitRequested) return; // the session ended during the question
-    const bool unsavedSettings = st.SettingsDirty;
-    const bool settingsSaved = saveSettings_ ? saveSettings_(oldGroup) : true;
-    st.CurrentGroup = oldGroup;
+    if (SessionEnded()) return; // the session ended during the question
+    const bool unsavedSettings = settingsUnsaved_ && settingsUnsaved_();
+    const bool settingsSaved = saveSettings_ ? saveSettings_(oldCategory) : true;
     if (!settingsSaved && unsavedSettings) return; // the reason was shown; the changes stay on the page
 
     SelectQuietly(newIndex);
-    const std::string newGroup = CurrentCategory();
+    const std::string newCategory = CurrentCategory();
     std::exception_ptr late;
     ListsLoad loaded = ListsLoad::NoCategories;
     try {
         loaded = ReadCategoryLists(late);
     } catch (...) {
         SelectQuietly(oldIndex);
-        st.CurrentGroup = oldGroup;
+        loadedCategory_ = oldCategory;
         throw;
     }
     if (loaded == ListsLoad::FolderGone) {
         SelectQuietly(oldIndex);
-        st.CurrentGroup = oldGroup;
-        RefillAfterFolderGone(newGroup);
+        loadedCategory_ = oldCategory;
+        RefillAfterFolderGone(newCategory);
         return;
     }
     if (loaded == ListsLoad::Empty) {
         // The editor and any unsaved ticks belonged to the old category.
         ClearEditor();
-        st.MessagesDirty = false;
+        unsaved_ = false;
     }
-    st.CurrentGroup = newGroup;
-    if (loadSettings_) loadSettings_(newGroup);
-    st.CurrentGroup = newGroup;
+    loadedCategory_ = newCategory;
+    if (loadSettings_) loadSettings_(newCategory);
     // The old category's save recorded its own position; record the new one.
     // Nobody asked for it: a file that cannot take it is told once per run.
     if (settingsSaved) {

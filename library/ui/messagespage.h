@@ -19,27 +19,35 @@ class QPushButton;
 class QPoint;
 class NewListDialog;
 class DeleteListDialog;
-namespace ov {
-struct SharedState;
-class IniDoc;
-}
+namespace ov { class IniDoc; }
 
 // The Messages page: the category box, the ticked lists, the editor, and
 // the operations that load categories and build the phrase pool.
 class MessagesPage : public QWidget {
     Q_OBJECT
 public:
-    explicit MessagesPage(ov::SharedState& state, QWidget* parent = nullptr);
+    explicit MessagesPage(QWidget* parent = nullptr);
 
     // The dialogs that create and delete lists; until set, those buttons do nothing.
     void SetDialogs(NewListDialog* newList, DeleteListDialog* deleteList);
     // The display settings travel with the category: on a change the old
-    // one's are saved (false stops the change, the reason shown) and the new
-    // one's loaded.
+    // one's are saved (false stops the change, the reason shown; unsaved
+    // tells whether there was anything to save) and the new one's loaded.
     void SetSettingsHooks(std::function<bool(const std::string&)> save,
-                          std::function<void(const std::string&)> load);
+                          std::function<void(const std::string&)> load, std::function<bool()> unsaved);
     // Changes of category count from now on: before, start-up fills the box.
     void SetReady();
+    // Whether the session has ended: a question answered by the session's
+    // end writes nothing.
+    void SetSessionEnded(std::function<bool()> ended) { sessionEnded_ = std::move(ended); }
+
+    // The category whose lists and ticks the page holds: ticks are saved
+    // under it. It differs from the box only inside a change of category.
+    const std::string& LoadedCategory() const { return loadedCategory_; }
+    // Ticks or the editor's text changed since they were loaded or saved.
+    bool HasUnsavedChanges() const { return unsaved_; }
+    // The phrases of the ticked lists, as last built.
+    const ov::PhrasePool& Phrases() const { return pool_; }
 
     void LoadCategories(bool loadLists);
     // Selects the category at the stored place, or the first one, without
@@ -47,6 +55,7 @@ public:
     void SelectStoredCategory(const ov::IniDoc& doc);
     void LoadCategoryLists();
     void SaveTicksAndEditor();
+    // Refills the phrases from the ticked lists (phrasesRebuilt follows).
     void BuildPhrasePool();
     int CountTickedLists() const;
     // Ticks the first list, if there is one, not as a user change.
@@ -60,6 +69,10 @@ public:
     void SetTicked(int index, bool ticked); // without counting as a user change
     std::string EditorText() const;         // the bytes a save writes: the list's own encoding and line breaks
     void ClearEditor();                     // emptying is not a change of the text
+
+signals:
+    // The phrases were refilled: the next one shown is the first.
+    void phrasesRebuilt();
 
 private:
     enum class ListsLoad { NoCategories, FolderGone, Empty, Loaded };
@@ -104,9 +117,17 @@ private:
     void onNewList();
     void onDeleteList();
 
-    ov::SharedState& state_;
+    bool SessionEnded() const { return sessionEnded_ && sessionEnded_(); }
+    // The ticks of the lists shown, in their order.
+    std::vector<bool> TickVector() const;
+
+    std::string loadedCategory_;
+    bool unsaved_ = false;
+    ov::PhrasePool pool_;
+    std::function<bool()> sessionEnded_;
     std::function<bool(const std::string&)> saveSettings_;
     std::function<void(const std::string&)> loadSettings_;
+    std::function<bool()> settingsUnsaved_;
     QPointer<NewListDialog> newListDialog_;
     QPointer<DeleteListDialog> deleteListDialog_;
     bool ready_ = false;

@@ -85,7 +85,7 @@ bool MessagesPage::SaveEditorToItsFile()
                                             editorPath_.c_str()),
                                  window())
             == ov::MsgResult::Yes;
-        if (state_.ExitRequested) return false; // the session ended during the question: nothing is written
+        if (SessionEnded()) return false; // the session ended during the question: nothing is written
         if (!overwrite) {
             const std::string path = editorPath_;
             editorEdited_ = false;
@@ -159,11 +159,11 @@ void MessagesPage::onSaveMessages()
         // Save writes the list shown, also when nothing was typed.
         if (path == editorPath_) written = SaveEditorToItsFile();
         else ov::SaveListText(path, EditorText());
-        if (state_.ExitRequested) return;
+        if (SessionEnded()) return;
         SaveTicksAndEditor();
     }
     if (written) ov::MessageBox::Show(ov::MsgKind::Information, ov::Tr("MessagesPage", "Messages Saved Successfully"), window());
-    state_.MessagesDirty = false;
+    unsaved_ = false;
 }
 
 void MessagesPage::onPrintList()
@@ -187,12 +187,12 @@ void MessagesPage::onPrintList()
 
 void MessagesPage::ReloadKeepingTicks()
 {
-    const bool unsaved = state_.MessagesDirty;
+    const bool unsaved = unsaved_;
     const std::map<std::string, bool> ticks = TickStates();
     LoadCategories(true);
     if (!unsaved) return;
     ApplyTickStates(ticks);
-    state_.MessagesDirty = true;
+    unsaved_ = true;
 }
 
 void MessagesPage::onNewList()

@@ -319,7 +319,6 @@ bool SettingsPage::SaveSettings(const std::string& category)
     // is written, so a file the user may not write stands in no one's way.
     if (stored_ && stored_->category == category && stored_->values == Current()
         && stored_->autoStart == autoStartCheck_->isChecked()) {
-        state_.CurrentGroup = Shown().name;
         state_.SettingsDirty = false;
         return true;
     }
@@ -339,7 +338,6 @@ bool SettingsPage::WriteSettings(const std::string& category)
     } catch (const std::exception& e) {
         failure = e.what();
     }
-    state_.CurrentGroup = Shown().name;
     if (!failure.empty()) {
         // The changes stay marked, so the close query asks for them again.
         ov::MessageBox::Show(ov::MsgKind::Error, ov::Tr("SettingsPage", "The settings were not saved. ") + failure, window());

@@ -2,6 +2,8 @@
 #include "app/ui/appwindows.h"
 #include "app/ui/mainwindow.h"
 
+#include <QListWidget>
+
 #include <cstdlib>
 
 namespace ovtest {
@@ -48,6 +50,15 @@ std::vector<std::string> WindowTest::ShownTexts() const
     std::vector<std::string> texts;
     for (const auto& m : ov::MessageBox::Shown()) texts.push_back(m.text);
     return texts;
+}
+
+void WindowTest::MarkMessagesChanged()
+{
+    QListWidgetItem* item = Find<QListWidget>(QStringLiteral("phraseLists"))->item(0);
+    ASSERT_NE(item, nullptr);
+    const Qt::CheckState was = item->checkState();
+    item->setCheckState(was == Qt::Checked ? Qt::Unchecked : Qt::Checked);
+    item->setCheckState(was);
 }
 
 } // namespace ovtest

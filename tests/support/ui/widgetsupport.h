@@ -44,6 +44,9 @@ protected:
     void Answer(ov::MsgResult r) { ov::MessageBox::QueueAnswer(r); }
     // Texts of the boxes shown so far, in order.
     std::vector<std::string> ShownTexts() const;
+    // A tick changed and changed back, as a user's two clicks: the lists
+    // are as they were, the Messages page holds an unsaved change.
+    void MarkMessagesChanged();
 
     // Controls of the main window, by object name.
     template <typename T> T* Find(const QString& name = {}) const { return Child<T>(main, name); }

@@ -40,10 +40,10 @@ TEST_F(NoTray, PhrasesFlashOnlyWhileMinimisedAndTakeUpTheTicksWithoutAsking)
     EXPECT_FALSE(phraseWindow->isVisible());
 
     Find<QListWidget>("phraseLists")->item(1)->setCheckState(Qt::Checked); // not saved
-    ASSERT_TRUE(window.State().MessagesDirty);
+    ASSERT_TRUE(Find<MessagesPage>()->HasUnsavedChanges());
     Button("minimizeButton")->click();
     ASSERT_TRUE(window.isMinimized());
-    EXPECT_EQ(window.State().Pool.Count(), 3u);
+    EXPECT_EQ(Find<MessagesPage>()->Phrases().Count(), 3u);
     EXPECT_TRUE(Shown().empty());
     EXPECT_EQ(ov::IniFile(exe->SettingsFile()).ReadString("A-Affirmations", "1", ""), "b:False");
     DisplayTimer()->Fire();

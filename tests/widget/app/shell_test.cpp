@@ -96,7 +96,7 @@ TEST_F(Shell, StartupLoadsStoredCategoryAndPauseState)
     EXPECT_FALSE(DisplayTimer()->Enabled());
     EXPECT_EQ(DisplayTimer()->Interval(), 7000); // the category's settings, loaded before the lists
     EXPECT_EQ(Pages()->currentIndex(), 0);
-    EXPECT_EQ(window.State().Pool.Count(), 1u);
+    EXPECT_EQ(Find<MessagesPage>()->Phrases().Count(), 1u);
     EXPECT_FALSE(window.isVisible());
     EXPECT_TRUE(Shown().empty());
 }
@@ -150,7 +150,7 @@ TEST_F(Shell, CloseReachesTheTrayWhenTheSettingsFileCannotBeWritten)
     }
     // Told once in the run at most: not again at every close.
     EXPECT_LE(Shown().size(), 1u);
-    EXPECT_EQ(window.State().Pool.Count(), 1u);
+    EXPECT_EQ(Find<MessagesPage>()->Phrases().Count(), 1u);
     EXPECT_EQ(exe->Read("Orvella.ini"), before);
 }
 
@@ -159,14 +159,14 @@ TEST_F(Shell, CloseWithChangedTicksTakesTheCategoryChangePath)
     exe->MakeCategory("A", {{"a", "a1"}, {"b", "b1"}});
     MainWindow& window = MakeMain();
     Find<QListWidget>("phraseLists")->item(1)->setCheckState(Qt::Checked);
-    ASSERT_TRUE(window.State().MessagesDirty);
+    ASSERT_TRUE(Find<MessagesPage>()->HasUnsavedChanges());
     Answer(MsgResult::Yes);
     OpenAndClose();
     ASSERT_EQ(ShownTexts(), std::vector<std::string>{
                                 "The selected messages have changed.\r\nDo you wish to save the changes?"});
     EXPECT_EQ(Ini("A-Affirmations", "1"), "b:True");
-    EXPECT_EQ(window.State().Pool.Count(), 2u); // rebuilt from disk on the way to the tray
-    EXPECT_FALSE(window.State().MessagesDirty);
+    EXPECT_EQ(Find<MessagesPage>()->Phrases().Count(), 2u); // rebuilt from disk on the way to the tray
+    EXPECT_FALSE(Find<MessagesPage>()->HasUnsavedChanges());
 }
 
 TEST_F(Shell, ChangedSettingsAskYesSavesNoAsksAgain)
@@ -206,7 +206,7 @@ TEST_F(Shell, FailedSaveInTheCloseQueryKeepsTheWindowOpenWithTheEdits)
     EXPECT_TRUE(window.isVisible());
     EXPECT_FALSE(DisplayTimer()->Enabled()); // nothing flashes over the open window
     EXPECT_EQ(Find<QPlainTextEdit>("phraseEditor")->toPlainText(), "edited");
-    EXPECT_TRUE(window.State().MessagesDirty);
+    EXPECT_TRUE(Find<MessagesPage>()->HasUnsavedChanges());
     EXPECT_EQ(exe->Read("Affirmations/A/a.txt"), "old");
 
     // A settings save that fails keeps the window open too, and the question
@@ -246,7 +246,7 @@ TEST_F(Shell, MinimisedWindowOnlyAnswers)
     exe->MakeCategory("A", {{"a", "a1"}});
     MainWindow& window = MakeMain();
     Find<QSpinBox>("intervalSpin")->setValue(5);
-    window.State().MessagesDirty = true;
+    MarkMessagesChanged();
     window.setWindowState(Qt::WindowMinimized);
     EXPECT_FALSE(window.close()); // the close query runs and refuses
     EXPECT_TRUE(Shown().empty());
@@ -258,7 +258,7 @@ TEST_F(Shell, SessionEndClosesWithoutQuestions)
     exe->MakeCategory("A", {{"a", "a1"}});
     MainWindow& window = MakeMain();
     Find<QSpinBox>("intervalSpin")->setValue(5);
-    window.State().MessagesDirty = true;
+    MarkMessagesChanged();
     window.onTrayClick();
     int quitRc = -1;
     QTimer::singleShot(0, [&] {
@@ -268,7 +268,7 @@ TEST_F(Shell, SessionEndClosesWithoutQuestions)
     QTimer::singleShot(5000, [] { QCoreApplication::exit(42); }); // a safety net only
     quitRc = QApplication::exec();
     EXPECT_EQ(quitRc, 0);
-    EXPECT_TRUE(window.State().ExitRequested);
+    EXPECT_TRUE(window.SessionEnded());
     EXPECT_TRUE(Shown().empty());
     EXPECT_EQ(Ini("A-Settings", "DisplayFreq"), "<absent>");
 }
@@ -348,7 +348,7 @@ TEST_F(Shell, SessionManagersEndOrderEndsAndAsksNothing)
     });
     EXPECT_EQ(RunLoop(), 0);
     EXPECT_TRUE(Shown().empty());
-    EXPECT_TRUE(window.State().ExitRequested);
+    EXPECT_TRUE(window.SessionEnded());
     EXPECT_FALSE(window.isVisible());
     EXPECT_EQ(Ini("A-Settings", "DisplayFreq"), "<absent>");
 }
@@ -366,12 +366,12 @@ TEST_F(Shell, ExitAsksNothingAndEndsTheLoop)
     exe->MakeCategory("A", {{"a", "a1"}});
     MainWindow& window = MakeMain();
     window.State().SettingsDirty = true;
-    window.State().MessagesDirty = true;
+    MarkMessagesChanged();
     QTimer::singleShot(0, [&] { ExitAction()->trigger(); });
     QTimer::singleShot(5000, [] { QCoreApplication::exit(42); });
     EXPECT_EQ(QApplication::exec(), 0);
     EXPECT_TRUE(Shown().empty());
-    EXPECT_FALSE(window.State().ExitRequested);
+    EXPECT_FALSE(window.SessionEnded());
 }
 
 TEST_F(Shell, TrayClickMovesPhraseWindowAwayAndStopsDisplay)

@@ -5,6 +5,7 @@
 #include "display/preview.h"
 #include "display/windowsystem.h"
 #include "display/ui/displaycycle.h"
+#include "library/ui/messagespage.h"
 #include "display/ui/phrasewindow.h"
 #include "display/ui/phrasepreview.h"
 #include "platform/intervaltimer.h"
@@ -115,7 +116,7 @@ TEST_F(DisplayCycleTest, TickShowsTheNextPhraseAndTheHideTimerRestartsTheCycle)
 
     Tick();
     ASSERT_TRUE(phraseWindow->isVisible());
-    EXPECT_EQ(window.State().PhraseCursor, 0);
+    EXPECT_EQ(Find<DisplayCycle>()->Turn(), 0);
     EXPECT_EQ(phraseWindow->width(), WidthOf("a"));
     EXPECT_FALSE(DisplayTimer()->Enabled());
     EXPECT_TRUE(HideTimer()->Enabled());
@@ -137,7 +138,7 @@ TEST_F(DisplayCycleTest, TickShowsTheNextPhraseAndTheHideTimerRestartsTheCycle)
     // The blank line costs one tick and shows nothing.
     Tick();
     EXPECT_FALSE(phraseWindow->isVisible());
-    EXPECT_EQ(window.State().PhraseCursor, 1);
+    EXPECT_EQ(Find<DisplayCycle>()->Turn(), 1);
     EXPECT_TRUE(DisplayTimer()->Enabled());
 
     Tick();
@@ -145,7 +146,7 @@ TEST_F(DisplayCycleTest, TickShowsTheNextPhraseAndTheHideTimerRestartsTheCycle)
     EXPECT_EQ(phraseWindow->width(), WidthOf("abcdef ghi"));
     Hide();
     Tick(); // and round again
-    EXPECT_EQ(window.State().PhraseCursor, 0);
+    EXPECT_EQ(Find<DisplayCycle>()->Turn(), 0);
     EXPECT_EQ(phraseWindow->width(), WidthOf("a"));
     EXPECT_TRUE(Shown().empty());
 }
@@ -160,13 +161,13 @@ TEST_F(DisplayCycleTest, TicksDoNothingWhilePausedMainWindowOpenOrPhraseShowing)
     Tick();
     window.hide();
     EXPECT_FALSE(phraseWindow->isVisible());
-    EXPECT_EQ(window.State().PhraseCursor, -1);
+    EXPECT_EQ(Find<DisplayCycle>()->Turn(), -1);
     EXPECT_TRUE(DisplayTimer()->Enabled());
 
     Tick();
     ASSERT_TRUE(phraseWindow->isVisible());
     Tick(); // a phrase is showing
-    EXPECT_EQ(window.State().PhraseCursor, 0);
+    EXPECT_EQ(Find<DisplayCycle>()->Turn(), 0);
 }
 
 TEST_F(DisplayCycleTest, PausingWhileAPhraseShowsStillHidesItAndShowsNoMore)
@@ -181,13 +182,13 @@ TEST_F(DisplayCycleTest, PausingWhileAPhraseShowsStillHidesItAndShowsNoMore)
     EXPECT_FALSE(phraseWindow->isVisible());
     Tick();
     EXPECT_FALSE(phraseWindow->isVisible());
-    EXPECT_EQ(window.State().PhraseCursor, 0);
+    EXPECT_EQ(Find<DisplayCycle>()->Turn(), 0);
 
     PauseAction()->trigger();
     EXPECT_TRUE(DisplayTimer()->Enabled());
     Tick();
     EXPECT_TRUE(phraseWindow->isVisible());
-    EXPECT_EQ(window.State().PhraseCursor, 1);
+    EXPECT_EQ(Find<DisplayCycle>()->Turn(), 1);
 }
 
 TEST_F(DisplayCycleTest, AnEmptyPoolIsRebuiltFromDiskAtEachTick)
@@ -199,8 +200,8 @@ TEST_F(DisplayCycleTest, AnEmptyPoolIsRebuiltFromDiskAtEachTick)
     exe->Write("Affirmations/Daily/List.txt", "first\r\nsecond\r\n");
     Tick();
     ASSERT_TRUE(phraseWindow->isVisible());
-    EXPECT_EQ(window.State().PhraseCursor, 0);
-    EXPECT_EQ(window.State().Pool.Count(), 2u);
+    EXPECT_EQ(Find<DisplayCycle>()->Turn(), 0);
+    EXPECT_EQ(Find<MessagesPage>()->Phrases().Count(), 2u);
 }
 
 TEST_F(DisplayCycleTest, RandomPlacesStayOnScreenAndSnapToItsEdges)
@@ -222,7 +223,7 @@ TEST_F(DisplayCycleTest, RandomPlacesStayOnScreenAndSnapToItsEdges)
         Hide();
     }
     EXPECT_GT(xs.size(), 10u);
-    EXPECT_EQ(window.State().PhraseCursor, 0);
+    EXPECT_EQ(Find<DisplayCycle>()->Turn(), 0);
 }
 
 TEST_F(DisplayCycleTest, PhrasesTooWideOrTooTallForTheMonitorStayOnIt)

@@ -1,4 +1,3 @@
-#include "app/sharedstate.h"
 #include "app/ui/appwindows.h"
 #include "app/ui/mainwindow.h"
 #include "library/ui/messagespage.h"
@@ -26,7 +25,7 @@ protected:
     std::vector<std::string> Pool()
     {
         std::vector<std::string> out;
-        for (size_t i = 0; i < main->State().Pool.Count(); ++i) out.emplace_back(main->State().Pool[i]);
+        for (size_t i = 0; i < Find<MessagesPage>()->Phrases().Count(); ++i) out.emplace_back(Find<MessagesPage>()->Phrases()[i]);
         return out;
     }
     std::vector<std::string> FilesOf(const std::string& folder)
@@ -153,7 +152,7 @@ TEST_F(Dialogs, UnsavedTicksSurviveCreatingAndDeletingAListAndNamesAreTheBytesOn
     Find<QPushButton>("newListButton")->click();
     EXPECT_EQ(Page().ListNames(), (std::vector<std::string>{"a", "b", "c", "r\xE9sum\xE9"}));
     EXPECT_TRUE(Page().Ticked(1));
-    EXPECT_TRUE(main->State().MessagesDirty);
+    EXPECT_TRUE(Find<MessagesPage>()->HasUnsavedChanges());
     // A name that is not UTF-8 shows readably and is deleted under its own bytes.
     EXPECT_EQ(lists->item(3)->text(), QString::fromUtf8("r\u00e9sum\u00e9"));
     PickForDeletion(QString::fromUtf8("r\u00e9sum\u00e9"));
@@ -161,7 +160,7 @@ TEST_F(Dialogs, UnsavedTicksSurviveCreatingAndDeletingAListAndNamesAreTheBytesOn
     Find<QPushButton>("deleteListButton")->click();
     EXPECT_EQ(FilesOf("Affirmations/Cat"), (std::vector<std::string>{"a.txt", "b.txt", "c.txt"}));
     EXPECT_TRUE(Page().Ticked(1));
-    EXPECT_TRUE(main->State().MessagesDirty);
+    EXPECT_TRUE(Find<MessagesPage>()->HasUnsavedChanges());
 }
 
 TEST_F(Dialogs, DeleteAsksAndOnlyYesDeletes)
@@ -228,15 +227,14 @@ TEST_F(Dialogs, EditsOfAnotherListAreOfferedForSavingBeforeTheReload)
     EXPECT_EQ(Page().ListNames(), (std::vector<std::string>{"a", "b", "c"}));
 }
 
-// The page stands on the shared state alone: before the main window hands it
+// The page stands alone: before the main window hands it
 // the dialogs their buttons do nothing, and without the settings hooks a
 // change of category still completes.
 TEST_F(Dialogs, APageWithoutItsDialogsIgnoresTheirButtons)
 {
     exe->MakeCategory("A", {{"a", "x"}});
     exe->MakeCategory("B", {{"b", "y"}});
-    ov::SharedState state;
-    MessagesPage page(state);
+    MessagesPage page;
     page.LoadCategories(true);
     page.SetReady();
     ovtest::Child<QPushButton>(&page, "newListButton")->click();
@@ -244,7 +242,7 @@ TEST_F(Dialogs, APageWithoutItsDialogsIgnoresTheirButtons)
     EXPECT_TRUE(Shown().empty());
     EXPECT_EQ(FilesOf("Affirmations/A"), std::vector<std::string>{"a.txt"});
     page.SelectCategory(1);
-    EXPECT_EQ(state.CurrentGroup, "B");
+    EXPECT_EQ(page.LoadedCategory(), "B");
     EXPECT_EQ(page.ListNames(), std::vector<std::string>{"b"});
-    EXPECT_EQ(state.Pool.Count(), 1u);
+    EXPECT_EQ(page.Phrases().Count(), 1u);
 }

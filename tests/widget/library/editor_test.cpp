@@ -22,7 +22,7 @@ protected:
         WindowTest::TearDown();
     }
     MessagesPage& Page() { return *Find<MessagesPage>(); }
-    bool Dirty() { return main->State().MessagesDirty; }
+    bool Dirty() { return Find<MessagesPage>()->HasUnsavedChanges(); }
     void Select(int row) { Find<QListWidget>("phraseLists")->setCurrentRow(row); }
     void Type(const QString& text) { Find<QPlainTextEdit>("phraseEditor")->setPlainText(text); } // a user edit
     std::string File(const std::string& list) { return exe->Read("Affirmations/Cat/" + list + ".txt"); }

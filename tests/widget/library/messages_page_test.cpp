@@ -1,4 +1,5 @@
 #include "app/ui/mainwindow.h"
+#include "display/ui/displaycycle.h"
 #include "library/ui/messagespage.h"
 #include "platform/error.h"
 #include "platform/intervaltimer.h"
@@ -25,7 +26,7 @@ protected:
     std::vector<std::string> Pool()
     {
         std::vector<std::string> out;
-        for (size_t i = 0; i < main->State().Pool.Count(); ++i) out.emplace_back(main->State().Pool[i]);
+        for (size_t i = 0; i < Find<MessagesPage>()->Phrases().Count(); ++i) out.emplace_back(Find<MessagesPage>()->Phrases()[i]);
         return out;
     }
     std::string Ini(const std::string& section, const std::string& key)
@@ -72,9 +73,9 @@ TEST_F(MessagesPageTest, StartupSelectsStoredCategoryTicksFirstListAndBuildsPool
     EXPECT_EQ(Ini("Beta-Affirmations", "0"), "alpha:True");
     EXPECT_EQ(Ini("Beta-Affirmations", "1"), "Zeta:False");
     EXPECT_EQ(Pool(), (std::vector<std::string>{"a1"}));
-    EXPECT_EQ(window.State().PhraseCursor, -1);
-    EXPECT_EQ(window.State().CurrentGroup, "Beta");
-    EXPECT_FALSE(window.State().MessagesDirty);
+    EXPECT_EQ(Find<DisplayCycle>()->Turn(), -1);
+    EXPECT_EQ(Find<MessagesPage>()->LoadedCategory(), "Beta");
+    EXPECT_FALSE(Find<MessagesPage>()->HasUnsavedChanges());
 }
 
 TEST_F(MessagesPageTest, TickRecordRestoresTicksAndPoolFollowsListOrder)
@@ -118,7 +119,6 @@ TEST_F(MessagesPageTest, UnreadableListIsToldOnceAndTheOthersKeepFlashing)
     EXPECT_EQ(Shown()[0].text.rfind("Cannot open file \"" + b + "\". ", 0), 0u) << Shown()[0].text;
     EXPECT_EQ(Pool(), (std::vector<std::string>{"one", "three"}));
     Page().LoadCategoryLists();
-    window.State().Pool.Clear(); // the display cycle rebuilds an empty pool
     Page().BuildPhrasePool();
     EXPECT_EQ(Shown().size(), 1u);
     EXPECT_EQ(Pool(), (std::vector<std::string>{"one", "three"}));
@@ -131,14 +131,14 @@ TEST_F(MessagesPageTest, CategoryChangeAsksOnceWhenDirtyAndSavesToPreviousCatego
     MainWindow& window = MakeMain();
     ASSERT_EQ(Page().CurrentCategory(), "A");
     Find<QListWidget>("phraseLists")->item(1)->setCheckState(Qt::Checked); // as a click would
-    EXPECT_TRUE(window.State().MessagesDirty);
+    EXPECT_TRUE(Find<MessagesPage>()->HasUnsavedChanges());
 
     Answer(MsgResult::Yes);
     Page().SelectCategory(1);
     ASSERT_EQ(ShownTexts(), (std::vector<std::string>{
                                 "The selected messages have changed.\r\nDo you wish to save the changes?"}));
     EXPECT_EQ(Ini("A-Affirmations", "1"), "a2:True");
-    EXPECT_EQ(window.State().CurrentGroup, "B");
+    EXPECT_EQ(Find<MessagesPage>()->LoadedCategory(), "B");
     EXPECT_EQ(Pool(), (std::vector<std::string>{"p"}));
     EXPECT_EQ(Ini("General", "GroupIndex"), "1"); // the box already shows the new category
 
@@ -164,9 +164,9 @@ TEST_F(MessagesPageTest, FailedSaveOnCategoryChangeStaysOnTheOldCategoryWithItsE
     ASSERT_EQ(Shown().size(), 2u);
     EXPECT_EQ(Shown()[1].kind, MsgKind::Error);
     EXPECT_EQ(Page().CurrentCategory(), "X");
-    EXPECT_EQ(window.State().CurrentGroup, "X");
+    EXPECT_EQ(Find<MessagesPage>()->LoadedCategory(), "X");
     EXPECT_EQ(Find<QPlainTextEdit>("phraseEditor")->toPlainText(), "x edited");
-    EXPECT_TRUE(window.State().MessagesDirty);
+    EXPECT_TRUE(Find<MessagesPage>()->HasUnsavedChanges());
     // Saving later still writes X's list, never Y's.
     chmod(exe->Path("Affirmations/X/a.txt").c_str(), 0644);
     Page().SaveTicksAndEditor();
@@ -185,7 +185,7 @@ TEST_F(MessagesPageTest, NewCategoryWithABadTickRecordLoadsWithItsOwnSettings)
     EXPECT_EQ(Page().CurrentCategory(), "Y");
     EXPECT_EQ(Page().ListNames(), std::vector<std::string>{"y1"});
     EXPECT_EQ(Find<ov::NumberSpinBox>("intervalSpin")->Value(), 3);
-    EXPECT_EQ(window.State().CurrentGroup, "Y");
+    EXPECT_EQ(Find<MessagesPage>()->LoadedCategory(), "Y");
     Page().SelectCategory(0);
     EXPECT_EQ(Ini("Y-Settings", "DisplayFreq"), "3");
     EXPECT_EQ(Ini("X-Settings", "DisplayFreq"), "7");
@@ -293,7 +293,7 @@ TEST_F(MessagesPageTest, EmptyCategoryKeepsPoolAndGroupIndexBeyondRangeSelectsFi
     Page().SelectCategory(1);
     EXPECT_EQ(Find<QListWidget>("phraseLists")->count(), 0);
     EXPECT_EQ(Pool(), (std::vector<std::string>{"f1"}));
-    EXPECT_EQ(window.State().CurrentGroup, "Hollow");
+    EXPECT_EQ(Find<MessagesPage>()->LoadedCategory(), "Hollow");
 }
 
 TEST_F(MessagesPageTest, EditorTextIsWrittenWithCrLfAndFailureKeepsDirty)
@@ -302,16 +302,16 @@ TEST_F(MessagesPageTest, EditorTextIsWrittenWithCrLfAndFailureKeepsDirty)
     MainWindow& window = MakeMain();
     Find<QListWidget>("phraseLists")->setCurrentRow(0);
     Find<QPlainTextEdit>("phraseEditor")->setPlainText("new one\nnew two");
-    EXPECT_TRUE(window.State().MessagesDirty);
+    EXPECT_TRUE(Find<MessagesPage>()->HasUnsavedChanges());
     Page().SaveTicksAndEditor();
     EXPECT_EQ(exe->Read("Affirmations/Cat/list.txt"), "new one\r\nnew two");
-    EXPECT_FALSE(window.State().MessagesDirty);
+    EXPECT_FALSE(Find<MessagesPage>()->HasUnsavedChanges());
 
     chmod(exe->Path("Affirmations/Cat/list.txt").c_str(), 0444);
     Find<QPlainTextEdit>("phraseEditor")->setPlainText("lost?");
     EXPECT_THROW(Page().SaveTicksAndEditor(), ov::OvError);
     EXPECT_EQ(exe->Read("Affirmations/Cat/list.txt"), "new one\r\nnew two");
-    EXPECT_TRUE(window.State().MessagesDirty);
+    EXPECT_TRUE(Find<MessagesPage>()->HasUnsavedChanges());
 }
 
 TEST_F(MessagesPageTest, ManyCategoriesLoad)

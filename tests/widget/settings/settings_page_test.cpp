@@ -161,7 +161,7 @@ TEST_F(SettingsPageTest, SwitchingCategoryWritesTheOldSectionOnlyWhenChanged)
     EXPECT_EQ(Section("A-Settings"), "DisplayTime=300 ");
     EXPECT_EQ(Ini("General", "GroupIndex"), "1");
     EXPECT_TRUE(ov::IsAutoRunSet({}));
-    EXPECT_EQ(window.State().CurrentGroup, "B");
+    EXPECT_EQ(Find<MessagesPage>()->LoadedCategory(), "B");
     EXPECT_EQ(Page().Current().DisplayTime, 25);
     EXPECT_FALSE(window.State().SettingsDirty);
 
