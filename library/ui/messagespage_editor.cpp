@@ -1,6 +1,5 @@
 // The Messages page's editor: loading a list, saving it, printing it, and
 // the dialogs that create and delete lists.
-#include "app/sharedstate.h"
 #include "library/categorystore.h"
 #include "library/listfiles.h"
 #include "library/ui/messagespage.h"
