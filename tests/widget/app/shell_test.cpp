@@ -157,7 +157,7 @@ TEST_F(Shell, CloseReachesTheTrayWhenTheSettingsFileCannotBeWritten)
 TEST_F(Shell, CloseWithChangedTicksTakesTheCategoryChangePath)
 {
     exe->MakeCategory("A", {{"a", "a1"}, {"b", "b1"}});
-    MainWindow& window = MakeMain();
+    MakeMain();
     Find<QListWidget>("phraseLists")->item(1)->setCheckState(Qt::Checked);
     ASSERT_TRUE(Find<MessagesPage>()->HasUnsavedChanges());
     Answer(MsgResult::Yes);

@@ -110,7 +110,7 @@ protected:
 
 TEST_F(DisplayCycleTest, TickShowsTheNextPhraseAndTheHideTimerRestartsTheCycle)
 {
-    MainWindow& window = Start("a\r\n   \r\nabcdef ghi\r\n");
+    Start("a\r\n   \r\nabcdef ghi\r\n");
     ASSERT_TRUE(DisplayTimer()->Enabled());
     ASSERT_FALSE(phraseWindow->isVisible());
 
@@ -172,7 +172,7 @@ TEST_F(DisplayCycleTest, TicksDoNothingWhilePausedMainWindowOpenOrPhraseShowing)
 
 TEST_F(DisplayCycleTest, PausingWhileAPhraseShowsStillHidesItAndShowsNoMore)
 {
-    MainWindow& window = Start("one\r\ntwo\r\n");
+    Start("one\r\ntwo\r\n");
     Tick();
     ASSERT_TRUE(phraseWindow->isVisible());
     PauseAction()->trigger(); // checks it, then runs the handler
@@ -193,7 +193,7 @@ TEST_F(DisplayCycleTest, PausingWhileAPhraseShowsStillHidesItAndShowsNoMore)
 
 TEST_F(DisplayCycleTest, AnEmptyPoolIsRebuiltFromDiskAtEachTick)
 {
-    MainWindow& window = Start("");
+    Start("");
     Tick();
     EXPECT_FALSE(phraseWindow->isVisible());
     EXPECT_TRUE(DisplayTimer()->Enabled());
@@ -206,7 +206,7 @@ TEST_F(DisplayCycleTest, AnEmptyPoolIsRebuiltFromDiskAtEachTick)
 
 TEST_F(DisplayCycleTest, RandomPlacesStayOnScreenAndSnapToItsEdges)
 {
-    MainWindow& window = Start("Random place\r\n", 0);
+    Start("Random place\r\n", 0);
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     const QRect work = QGuiApplication::primaryScreen()->availableGeometry();
     std::set<int> xs;

@@ -11,6 +11,7 @@
 #include <QComboBox>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QSignalSpy>
 #include <QTabWidget>
 #include <QTest>
 #include <filesystem>
@@ -22,17 +23,42 @@ using ov::MsgResult;
 
 class MessagesPageTest : public ovtest::WindowTest {
 protected:
-    MessagesPage& Page() { return *Find<MessagesPage>(); }
+    void TearDown() override
+    {
+        rebuilt_.reset();
+        alone_.reset();
+        WindowTest::TearDown();
+    }
+    // The page alone, filled as start-up fills it: the stored category
+    // selected, its lists and ticks loaded, its phrases built.
+    MessagesPage& OpenPage()
+    {
+        alone_ = std::make_unique<MessagesPage>();
+        rebuilt_ = std::make_unique<QSignalSpy>(alone_.get(), &MessagesPage::phrasesRebuilt);
+        alone_->LoadCategories(false);
+        alone_->SelectStoredCategory(ov::IniFile(exe->SettingsFile()).Load());
+        alone_->LoadCategories(true);
+        alone_->SetReady();
+        return *alone_;
+    }
+    MessagesPage& Page() { return alone_ ? *alone_ : *Find<MessagesPage>(); }
+    // A control of the page, alone or in the main window.
+    template <typename T> T* In(const char* name) { return ovtest::Child<T>(&Page(), QLatin1String(name)); }
+    int Rebuilds() const { return rebuilt_ ? int(rebuilt_->count()) : -1; }
     std::vector<std::string> Pool()
     {
         std::vector<std::string> out;
-        for (size_t i = 0; i < Find<MessagesPage>()->Phrases().Count(); ++i) out.emplace_back(Find<MessagesPage>()->Phrases()[i]);
+        for (size_t i = 0; i < Page().Phrases().Count(); ++i) out.emplace_back(Page().Phrases()[i]);
         return out;
     }
     std::string Ini(const std::string& section, const std::string& key)
     {
         return ov::IniFile(exe->SettingsFile()).ReadString(section, key, "<absent>");
     }
+
+private:
+    std::unique_ptr<MessagesPage> alone_;
+    std::unique_ptr<QSignalSpy> rebuilt_;
 };
 
 TEST_F(MessagesPageTest, FrameHasSevenPagesAndDocumentedControls)
@@ -62,7 +88,7 @@ TEST_F(MessagesPageTest, StartupSelectsStoredCategoryTicksFirstListAndBuildsPool
     exe->Write("Affirmations/plain.txt", "not a category");
     exe->MakeFolder("Affirmations/.hidden");
     exe->Write("Orvella.ini", "[General]\nGroupIndex=1\n");
-    MainWindow& window = MakeMain();
+    MakeMain();
     ASSERT_EQ(Find<QComboBox>("categoryCombo")->count(), 2);
     EXPECT_EQ(Find<QComboBox>("categoryCombo")->itemText(0), "alpha");
     EXPECT_EQ(Page().CurrentCategory(), "Beta");
@@ -82,18 +108,19 @@ TEST_F(MessagesPageTest, TickRecordRestoresTicksAndPoolFollowsListOrder)
 {
     exe->MakeCategory("Cat", {{"Zeta", "z"}, {"alpha", "a"}, {"mid", "m"}});
     exe->Write("Orvella.ini", "[cat-affirmations]\n0=ZETA:True\n1=alpha:1\n2=mid:False\n");
-    MakeMain();
+    OpenPage();
     EXPECT_TRUE(Page().Ticked(0));
     EXPECT_FALSE(Page().Ticked(1));
     EXPECT_TRUE(Page().Ticked(2));
     EXPECT_EQ(Pool(), (std::vector<std::string>{"a", "z"}));
+    EXPECT_EQ(Rebuilds(), 1);
 }
 
 TEST_F(MessagesPageTest, BadTickLineIsToldOnceCostsNoOtherTickAndTheNextSaveDropsIt)
 {
     exe->MakeCategory("Cat", {{"a", "1"}, {"b", "2"}, {"c", "3"}});
     exe->Write("Orvella.ini", "[Cat-Affirmations]\n0=b:True\n1=c:maybe\n2=c:True\n(=ace:\n");
-    MakeMain();
+    OpenPage();
     ASSERT_EQ(Shown().size(), 1u);
     EXPECT_EQ(Shown()[0].kind, MsgKind::Error);
     EXPECT_NE(Shown()[0].text.find("'maybe' is not a valid boolean value"), std::string::npos) << Shown()[0].text;
@@ -114,12 +141,14 @@ TEST_F(MessagesPageTest, UnreadableListIsToldOnceAndTheOthersKeepFlashing)
     const std::string b = exe->Path("Affirmations/Cat/b.txt");
     ASSERT_EQ(symlink("/proc/self/mem", b.c_str()), 0);
     exe->Write("Orvella.ini", "[Cat-Affirmations]\n0=a:True\n1=b:True\n2=c:True\n");
-    MainWindow& window = MakeMain();
+    OpenPage();
     ASSERT_EQ(Shown().size(), 1u);
     EXPECT_EQ(Shown()[0].text.rfind("Cannot open file \"" + b + "\". ", 0), 0u) << Shown()[0].text;
     EXPECT_EQ(Pool(), (std::vector<std::string>{"one", "three"}));
+    const int rebuilds = Rebuilds();
     Page().LoadCategoryLists();
     Page().BuildPhrasePool();
+    EXPECT_EQ(Rebuilds(), rebuilds + 2); // each rebuild starts the turns again
     EXPECT_EQ(Shown().size(), 1u);
     EXPECT_EQ(Pool(), (std::vector<std::string>{"one", "three"}));
 }
@@ -128,7 +157,7 @@ TEST_F(MessagesPageTest, CategoryChangeAsksOnceWhenDirtyAndSavesToPreviousCatego
 {
     exe->MakeCategory("A", {{"a1", "x"}, {"a2", "y"}});
     exe->MakeCategory("B", {{"b1", "p"}});
-    MainWindow& window = MakeMain();
+    MakeMain();
     ASSERT_EQ(Page().CurrentCategory(), "A");
     Find<QListWidget>("phraseLists")->item(1)->setCheckState(Qt::Checked); // as a click would
     EXPECT_TRUE(Find<MessagesPage>()->HasUnsavedChanges());
@@ -155,7 +184,7 @@ TEST_F(MessagesPageTest, FailedSaveOnCategoryChangeStaysOnTheOldCategoryWithItsE
 {
     exe->MakeCategory("X", {{"a", "x text"}});
     exe->MakeCategory("Y", {{"a", "y text"}});
-    MainWindow& window = MakeMain();
+    MakeMain();
     Find<QListWidget>("phraseLists")->setCurrentRow(0);
     Find<QPlainTextEdit>("phraseEditor")->setPlainText("x edited");
     chmod(exe->Path("Affirmations/X/a.txt").c_str(), 0444);
@@ -180,7 +209,7 @@ TEST_F(MessagesPageTest, NewCategoryWithABadTickRecordLoadsWithItsOwnSettings)
     exe->MakeCategory("Y", {{"y1", "y"}});
     exe->Write("Orvella.ini", "[X-Settings]\nDisplayFreq=7\n[Y-Settings]\nDisplayFreq=3\n"
                               "[Y-Affirmations]\n0=y1:maybe\n");
-    MainWindow& window = MakeMain();
+    MakeMain();
     Page().SelectCategory(1);
     EXPECT_EQ(Page().CurrentCategory(), "Y");
     EXPECT_EQ(Page().ListNames(), std::vector<std::string>{"y1"});
@@ -217,7 +246,7 @@ TEST_F(MessagesPageTest, ListNameWithALineBreakIsSkippedInTheRecordAndTheChangeC
 TEST_F(MessagesPageTest, ReloadKeepsSelectionByNameAndAVanishedCategoryGivesWayToOneThatExists)
 {
     exe->MakeCategory("Work", {{"w", "w1"}});
-    MakeMain();
+    OpenPage();
     exe->MakeCategory("Apple", {{"a", "a1"}});
     Page().LoadCategories(true);
     EXPECT_EQ(Page().CurrentCategory(), "Work"); // kept by name, though its position moved
@@ -227,7 +256,7 @@ TEST_F(MessagesPageTest, ReloadKeepsSelectionByNameAndAVanishedCategoryGivesWayT
     Page().LoadCategoryLists(); // as a close of the window does
     ASSERT_EQ(Shown().size(), 1u);
     EXPECT_NE(Shown()[0].text.find("\"Work\" is no longer"), std::string::npos) << Shown()[0].text;
-    EXPECT_EQ(Find<QComboBox>("categoryCombo")->count(), 1);
+    EXPECT_EQ(In<QComboBox>("categoryCombo")->count(), 1);
     EXPECT_EQ(Page().CurrentCategory(), "Apple");
     EXPECT_EQ(Pool(), (std::vector<std::string>{"a1"}));
     Page().LoadCategoryLists();
@@ -241,16 +270,16 @@ TEST_F(MessagesPageTest, NamesAreTheBytesOnDiskCaseAndEncodingAlike)
     exe->MakeCategory("Calm", {{"A", "upper"}, {"a", "lower"}});
     exe->MakeCategory("calm", {{"x", "x1"}});
     exe->MakeCategory("Caf\xE9", {{"r\xE9sum\xE9", "p1"}});
-    MakeMain();
+    OpenPage();
     auto choose = [&](const std::string& name) {
-        for (int i = 0; i < Find<QComboBox>("categoryCombo")->count(); ++i) {
-            Find<QComboBox>("categoryCombo")->setCurrentIndex(i);
+        for (int i = 0; i < In<QComboBox>("categoryCombo")->count(); ++i) {
+            In<QComboBox>("categoryCombo")->setCurrentIndex(i);
             if (Page().CurrentCategory() == name) return;
         }
         ADD_FAILURE() << name;
     };
     choose("Calm");
-    QListWidget* lists = Find<QListWidget>("phraseLists");
+    QListWidget* lists = In<QListWidget>("phraseLists");
     lists->item(Page().ListNames()[0] == "a" ? 0 : 1)->setCheckState(Qt::Checked);
     lists->item(Page().ListNames()[0] == "A" ? 0 : 1)->setCheckState(Qt::Unchecked);
     Page().SaveTicksAndEditor();
@@ -258,7 +287,7 @@ TEST_F(MessagesPageTest, NamesAreTheBytesOnDiskCaseAndEncodingAlike)
     choose("Calm");
     EXPECT_EQ(Pool(), (std::vector<std::string>{"lower"}));
     choose("Caf\xE9");
-    EXPECT_EQ(Find<QComboBox>("categoryCombo")->currentText(), QString::fromUtf8("Caf\u00e9"));
+    EXPECT_EQ(In<QComboBox>("categoryCombo")->currentText(), QString::fromUtf8("Caf\u00e9"));
     EXPECT_EQ(Page().ListNames(), (std::vector<std::string>{"r\xE9sum\xE9"}));
     EXPECT_EQ(Pool(), (std::vector<std::string>{"p1"}));
     EXPECT_EQ(Ini("Caf\xE9-Affirmations", "0"), "r\xE9sum\xE9:True");
@@ -274,7 +303,7 @@ TEST_F(MessagesPageTest, TheFirstTickIsRecordedWhereItCanBeAndToldOnceWhereNot)
     exe->MakeCategory("X", {{"x1", "x"}});
     exe->Write("Orvella.ini", "[X-Settings]\n");
     chmod(exe->SettingsFile().c_str(), 0444);
-    MakeMain();
+    OpenPage();
     EXPECT_TRUE(Page().Ticked(0));
     EXPECT_EQ(Pool(), (std::vector<std::string>{"x"}));
     EXPECT_NO_THROW(Page().LoadCategoryLists());
@@ -288,46 +317,46 @@ TEST_F(MessagesPageTest, EmptyCategoryKeepsPoolAndGroupIndexBeyondRangeSelectsFi
     exe->MakeCategory("Full", {{"f", "f1"}});
     exe->MakeFolder("Affirmations/Hollow");
     exe->Write("Orvella.ini", "[General]\nGroupIndex=7\n");
-    MainWindow& window = MakeMain();
+    OpenPage();
     EXPECT_EQ(Page().CurrentCategory(), "Full");
     Page().SelectCategory(1);
-    EXPECT_EQ(Find<QListWidget>("phraseLists")->count(), 0);
+    EXPECT_EQ(In<QListWidget>("phraseLists")->count(), 0);
     EXPECT_EQ(Pool(), (std::vector<std::string>{"f1"}));
-    EXPECT_EQ(Find<MessagesPage>()->LoadedCategory(), "Hollow");
+    EXPECT_EQ(Page().LoadedCategory(), "Hollow");
 }
 
 TEST_F(MessagesPageTest, EditorTextIsWrittenWithCrLfAndFailureKeepsDirty)
 {
     exe->MakeCategory("Cat", {{"list", "old"}});
-    MainWindow& window = MakeMain();
-    Find<QListWidget>("phraseLists")->setCurrentRow(0);
-    Find<QPlainTextEdit>("phraseEditor")->setPlainText("new one\nnew two");
-    EXPECT_TRUE(Find<MessagesPage>()->HasUnsavedChanges());
+    OpenPage();
+    In<QListWidget>("phraseLists")->setCurrentRow(0);
+    In<QPlainTextEdit>("phraseEditor")->setPlainText("new one\nnew two");
+    EXPECT_TRUE(Page().HasUnsavedChanges());
     Page().SaveTicksAndEditor();
     EXPECT_EQ(exe->Read("Affirmations/Cat/list.txt"), "new one\r\nnew two");
-    EXPECT_FALSE(Find<MessagesPage>()->HasUnsavedChanges());
+    EXPECT_FALSE(Page().HasUnsavedChanges());
 
     chmod(exe->Path("Affirmations/Cat/list.txt").c_str(), 0444);
-    Find<QPlainTextEdit>("phraseEditor")->setPlainText("lost?");
+    In<QPlainTextEdit>("phraseEditor")->setPlainText("lost?");
     EXPECT_THROW(Page().SaveTicksAndEditor(), ov::OvError);
     EXPECT_EQ(exe->Read("Affirmations/Cat/list.txt"), "new one\r\nnew two");
-    EXPECT_TRUE(Find<MessagesPage>()->HasUnsavedChanges());
+    EXPECT_TRUE(Page().HasUnsavedChanges());
 }
 
 TEST_F(MessagesPageTest, ManyCategoriesLoad)
 {
     for (int i = 0; i < 2000; ++i) exe->MakeFolder("Affirmations/c" + std::to_string(i));
     exe->MakeCategory("c0", {{"l", "x"}});
-    MakeMain();
-    EXPECT_EQ(Find<QComboBox>("categoryCombo")->count(), 2000);
+    OpenPage();
+    EXPECT_EQ(In<QComboBox>("categoryCombo")->count(), 2000);
     EXPECT_EQ(Pool(), (std::vector<std::string>{"x"}));
 }
 
 TEST_F(MessagesPageTest, TooltipFollowsReleasedItem)
 {
     exe->MakeCategory("Cat", {{"A rather long list name", "x"}});
-    MakeMain();
-    QListWidget* lists = Find<QListWidget>("phraseLists");
+    OpenPage();
+    QListWidget* lists = In<QListWidget>("phraseLists");
     const QRect r = lists->visualItemRect(lists->item(0));
     QTest::mouseRelease(lists->viewport(), Qt::LeftButton, {}, r.center());
     EXPECT_EQ(lists->toolTip(), "A rather long list name");
