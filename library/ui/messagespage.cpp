@@ -3,6 +3,7 @@
 #include "library/categorystore.h"
 #include "library/listfiles.h"
 #include "library/ui/filenames.h"
+#include "library/ui/messagesquestion.h"
 #include "platform/error.h"
 #include "platform/files.h"
 #include "platform/text.h"
@@ -454,9 +455,7 @@ void MessagesPage::onCategoryChanged()
     // leaves the page on it with the user's changes.
     SelectQuietly(oldIndex);
     if (st.MessagesDirty
-        && ov::MessageBox::Show(ov::MsgKind::Confirm,
-                                ov::Tr("MainWindow", "The selected messages have changed.\r\nDo you wish to save the changes?"), window())
-               == ov::MsgResult::Yes)
+        && ov::AskToSaveChangedMessages(window()))
         SaveTicksAndEditor();
     if (st.ExitRequested) return; // the session ended during the question
     const bool unsavedSettings = st.SettingsDirty;
