@@ -1,4 +1,5 @@
 #include "library/listfiles.h"
+#include "library/listlines.h"
 #include "platform/error.h"
 #include "platform/files.h"
 #include "platform/text.h"
@@ -15,8 +16,6 @@
 namespace ov {
 
 namespace {
-
-bool StartsWith(std::string_view bytes, std::string_view prefix) { return bytes.substr(0, prefix.size()) == prefix; }
 
 // UTF-16 code units to a QString; false when the bytes are no UTF-16 text
 // (an odd byte at the end, a surrogate without its partner).
@@ -43,28 +42,27 @@ ListText DecodeListText(std::string_view bytes)
 {
     ListText list;
     ListFormat& f = list.format;
-    if (StartsWith(bytes, "\xFF\xFE") || StartsWith(bytes, "\xFE\xFF")) {
+    QString text;
+    if (bytes.substr(0, 2) == "\xFF\xFE" || bytes.substr(0, 2) == "\xFE\xFF") {
         f.encoding = bytes[0] == '\xFF' ? ListEncoding::Utf16LE : ListEncoding::Utf16BE;
         f.byteOrderMark = true;
-        if (!DecodeUtf16(bytes.substr(2), f.encoding == ListEncoding::Utf16LE, list.text))
+        if (!DecodeUtf16(bytes.substr(2), f.encoding == ListEncoding::Utf16LE, text))
             list.readOnlyReason = Tr("Lists", "it holds bytes that are not UTF-16 text");
     } else {
-        f.byteOrderMark = StartsWith(bytes, "\xEF\xBB\xBF");
-        if (f.byteOrderMark) bytes.remove_prefix(3);
+        f.byteOrderMark = DropUtf8Mark(bytes);
         f.encoding = IsValidUtf8(bytes) ? ListEncoding::Utf8 : ListEncoding::Latin1;
-        list.text = TextOfBytes(bytes);
+        text = TextOfBytes(bytes);
     }
-    const qsizetype nul = list.text.indexOf(QChar(0));
-    if (nul >= 0) {
-        list.text.truncate(nul);
-        list.readOnlyReason = Tr("Lists", "it holds a NUL character, and what follows it is not shown");
-    }
-    qsizetype brk = 0;
-    while (brk < list.text.size() && list.text[brk] != u'\r' && list.text[brk] != u'\n') ++brk;
-    if (brk < list.text.size())
-        f.lineBreak = list.text[brk] == u'\n' ? "\n" : (brk + 1 < list.text.size() && list.text[brk + 1] == u'\n') ? "\r\n" : "\r";
-    list.text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    list.text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    list.text.reserve(text.size());
+    bool firstBreak = true;
+    const bool cut = ForEachListLine(QStringView(text), [&](QStringView line, QStringView lineBreak) {
+        list.text.append(line);
+        if (lineBreak.isEmpty()) return;
+        list.text.append(u'\n');
+        if (firstBreak) f.lineBreak = lineBreak.toLatin1().toStdString();
+        firstBreak = false;
+    });
+    if (cut) list.readOnlyReason = Tr("Lists", "it holds a NUL character, and what follows it is not shown");
     return list;
 }
 

@@ -33,8 +33,9 @@ struct ListText {
 };
 
 // Reads UTF-16 with its mark (either byte order), UTF-8 with or without a
-// mark, and anything else byte for byte as Latin-1. Every line break (CR LF,
-// lone CR, lone LF) becomes '\n'; a NUL ends the text.
+// mark, and anything else byte for byte as Latin-1. The lines are split as
+// the pool splits them (ForEachListLine): every line break (CR LF, lone CR,
+// lone LF) becomes '\n', and a NUL ends the text.
 ListText DecodeListText(std::string_view bytes);
 
 // The bytes of the text in the given format. A Latin-1 list that gained a

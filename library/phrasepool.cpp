@@ -1,5 +1,6 @@
 #include "library/phrasepool.h"
 #include "library/listfiles.h"
+#include "library/listlines.h"
 #include "platform/error.h"
 #include "platform/files.h"
 
@@ -8,7 +9,8 @@ namespace ov {
 std::vector<std::string> SplitPhraseText(std::string_view bytes)
 {
     std::vector<std::string> lines;
-    ForEachPhraseLine(bytes, [&](std::string_view line) { lines.emplace_back(line); });
+    DropUtf8Mark(bytes);
+    ForEachListLine(bytes, [&](std::string_view line, std::string_view) { lines.emplace_back(line); });
     return lines;
 }
 
@@ -23,7 +25,8 @@ void AppendPhraseText(std::string_view bytes, PhrasePool& pool)
     // Lines average well over 8 bytes; reserving by that keeps the index
     // from reallocating while a large list is added.
     pool.Reserve(bytes.size(), bytes.size() / 8 + 1);
-    ForEachPhraseLine(bytes, [&](std::string_view line) { pool.Add(line); });
+    DropUtf8Mark(bytes);
+    ForEachListLine(bytes, [&](std::string_view line, std::string_view) { pool.Add(line); });
 }
 
 } // namespace ov
