@@ -1,4 +1,5 @@
 #include "library/categorystore.h"
+#include "library/listfiles.h"
 #include "platform/error.h"
 #include "platform/paths.h"
 #include "platform/utils.h"
@@ -18,7 +19,7 @@ std::string LibraryFolder() { return UserDataFolder() + "Affirmations"; }
 std::string CategoryFolder(const std::string& category) { return LibraryFolder() + "/" + category; }
 std::string ListPath(const std::string& category, const std::string& list)
 {
-    return CategoryFolder(category) + "/" + list + ".txt";
+    return CategoryFolder(category) + "/" + ListFileName(list);
 }
 std::string TickSection(const std::string& category) { return category + "-Affirmations"; }
 

@@ -38,6 +38,9 @@ bool DecodeUtf16(std::string_view bytes, bool littleEndian, QString& out)
 
 } // namespace
 
+std::string ListFileName(const std::string& listName) { return listName + ".txt"; }
+std::string ListFilePattern(const std::string& categoryFolder) { return categoryFolder + "/*.txt"; }
+
 ListText DecodeListText(std::string_view bytes)
 {
     ListText list;
@@ -143,7 +146,7 @@ std::string NewListNameProblem(const std::string& name)
         return Format(Tr("Lists", "The name %s cannot be used: a list name cannot start with a blank."), quoted.c_str());
     if (name == "." || name == "..")
         return Format(Tr("Lists", "The name %s cannot be used: \".\" and \"..\" name folders, not lists."), quoted.c_str());
-    if (name.size() + 4 > NAME_MAX)
+    if (ListFileName(name).size() > NAME_MAX)
         return Format(Tr("Lists", "The name cannot be used: it is longer than the file system allows (%d bytes with \".txt\")."),
                       int(NAME_MAX));
     return {};
@@ -152,7 +155,7 @@ std::string NewListNameProblem(const std::string& name)
 NewListResult CreateEmptyList(const std::string& categoryFolder, const std::string& name)
 {
     if (!FolderExists(categoryFolder)) return NewListResult::NoCategoryFolder;
-    const std::string file = name + ".txt";
+    const std::string file = ListFileName(name);
     if (!FindFileNoCase(categoryFolder, file).empty()) return NewListResult::AlreadyExists;
     const std::string path = categoryFolder + "/" + file;
     // O_EXCL: a list that appeared meanwhile is never emptied.

@@ -149,7 +149,7 @@ DeleteListDialog::DeleteListDialog()
 void DeleteListDialog::PrepareToShow()
 {
     lists_->clear();
-    for (const std::string& name : ov::ListFiles(ov::CategoryFolder(Category) + "/*.txt", false))
+    for (const std::string& name : ov::ListFiles(ov::ListFilePattern(ov::CategoryFolder(Category)), false))
     {
         auto* item = new QListWidgetItem(ov::ShownName(name), lists_);
         item->setData(Qt::UserRole, ov::NameData(name));

@@ -267,7 +267,7 @@ MessagesPage::ListsLoad MessagesPage::ReadCategoryLists(std::exception_ptr& late
     const std::string folder = ov::CategoryFolder(category);
     if (!ov::FolderExists(folder)) return ListsLoad::FolderGone;
     // Read before anything on the page changes: a failure here leaves it as it was.
-    const std::vector<std::string> names = ov::ListFiles(folder + "/*.txt", false);
+    const std::vector<std::string> names = ov::ListFiles(ov::ListFilePattern(folder), false);
     {
         NoRedraw noRedraw(phraseLists_);
         FillLists(names);
