@@ -1,4 +1,6 @@
 #pragma once
+#include "library/reportmemory.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -48,5 +50,15 @@ std::vector<std::string> SplitPhraseText(std::string_view bytes);
 // Appends the lines of a list file's bytes; a list saved as UTF-16 with
 // its mark adds the lines of the text it holds.
 void AppendPhraseText(std::string_view bytes, PhrasePool& pool);
+
+// Refills the pool from the files of the ticked lists, list after list in
+// the given order. Missing files and folders are passed over. A list that
+// cannot be read (or is not a regular file, or is larger than the cap) is
+// left out and the rest still fill the pool. Returns a message for each
+// such list that is news to `reported` (a first failure, or the file changed
+// since it was told); a list that reads again is forgotten there. Without
+// `reported` every failure is returned.
+std::vector<std::string> BuildPhrasePool(const std::string& category, const std::vector<std::string>& tickedLists,
+                                         PhrasePool& pool, ReportMemory* reported = nullptr);
 
 } // namespace ov

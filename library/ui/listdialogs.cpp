@@ -1,6 +1,6 @@
 #include "library/ui/listdialogs.h"
 #include "platform/text.h"
-#include "library/categorystore.h"
+#include "library/libraryfolders.h"
 #include "library/listfiles.h"
 #include "library/ui/filenames.h"
 #include "platform/error.h"

@@ -1,5 +1,5 @@
 #pragma once
-#include "library/categorystore.h"
+#include "library/reportmemory.h"
 #include "library/listfiles.h"
 
 #include <QPointer>

@@ -1,7 +1,7 @@
 // The Messages page's editor: loading a list, saving it, printing it, and
 // the dialogs that create and delete lists.
 #include "app/sharedstate.h"
-#include "library/categorystore.h"
+#include "library/libraryfolders.h"
 #include "library/listfiles.h"
 #include "library/ui/messagespage.h"
 #include "library/ui/listdialogs.h"
