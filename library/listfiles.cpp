@@ -56,15 +56,22 @@ ListText DecodeListText(std::string_view bytes)
         f.encoding = IsValidUtf8(bytes) ? ListEncoding::Utf8 : ListEncoding::Latin1;
         text = TextOfBytes(bytes);
     }
-    list.text.reserve(text.size());
+    // The lines move down in place, each break made one LF: the joined text
+    // is never longer, and a 64 MiB list needs no second copy.
+    QChar* const begin = text.isEmpty() ? nullptr : text.data();
+    QChar* out = begin;
     bool firstBreak = true;
     const bool cut = ForEachListLine(QStringView(text), [&](QStringView line, QStringView lineBreak) {
-        list.text.append(line);
+        std::memmove(out, line.data(), size_t(line.size()) * sizeof(QChar));
+        out += line.size();
         if (lineBreak.isEmpty()) return;
-        list.text.append(u'\n');
+        // Read before the LF is written: it may land on the break itself.
         if (firstBreak) f.lineBreak = lineBreak.toLatin1().toStdString();
         firstBreak = false;
+        *out++ = u'\n';
     });
+    text.truncate(out - begin);
+    list.text = std::move(text);
     if (cut) list.readOnlyReason = Tr("Lists", "it holds a NUL character, and what follows it is not shown");
     return list;
 }

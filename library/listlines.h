@@ -29,7 +29,7 @@ bool ForEachListLine(View text, Sink&& sink)
     size_t n = size_t(text.size());
     const Char* nul = p + n;
     if constexpr (sizeof(Char) == 1) { // memchr: the pool reads tens of megabytes
-        if (const void* q = std::memchr(p, 0, n)) nul = static_cast<const Char*>(q);
+        if (const void* q = n ? std::memchr(p, 0, n) : nullptr) nul = static_cast<const Char*>(q);
     } else {
         nul = std::find(p, p + n, Char(u'\0'));
     }
