@@ -1,6 +1,5 @@
 // Building the phrase pool from 1,000 ticked lists of 1,000 lines each
 // (about 40 MB), and the memory the pool holds afterwards.
-#include "library/categorystore.h"
 #include "library/phrasepool.h"
 #include "platform/files.h"
 #include "platform/utils.h"

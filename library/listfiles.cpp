@@ -1,4 +1,5 @@
 #include "library/listfiles.h"
+#include "library/listlines.h"
 #include "platform/error.h"
 #include "platform/files.h"
 #include "platform/text.h"
@@ -15,8 +16,6 @@
 namespace ov {
 
 namespace {
-
-bool StartsWith(std::string_view bytes, std::string_view prefix) { return bytes.substr(0, prefix.size()) == prefix; }
 
 // UTF-16 code units to a QString; false when the bytes are no UTF-16 text
 // (an odd byte at the end, a surrogate without its partner).
@@ -39,32 +38,41 @@ bool DecodeUtf16(std::string_view bytes, bool littleEndian, QString& out)
 
 } // namespace
 
+std::string ListFileName(const std::string& listName) { return listName + ".txt"; }
+std::string ListFilePattern(const std::string& categoryFolder) { return categoryFolder + "/*.txt"; }
+
 ListText DecodeListText(std::string_view bytes)
 {
     ListText list;
     ListFormat& f = list.format;
-    if (StartsWith(bytes, "\xFF\xFE") || StartsWith(bytes, "\xFE\xFF")) {
+    QString text;
+    if (bytes.substr(0, 2) == "\xFF\xFE" || bytes.substr(0, 2) == "\xFE\xFF") {
         f.encoding = bytes[0] == '\xFF' ? ListEncoding::Utf16LE : ListEncoding::Utf16BE;
         f.byteOrderMark = true;
-        if (!DecodeUtf16(bytes.substr(2), f.encoding == ListEncoding::Utf16LE, list.text))
+        if (!DecodeUtf16(bytes.substr(2), f.encoding == ListEncoding::Utf16LE, text))
             list.readOnlyReason = Tr("Lists", "it holds bytes that are not UTF-16 text");
     } else {
-        f.byteOrderMark = StartsWith(bytes, "\xEF\xBB\xBF");
-        if (f.byteOrderMark) bytes.remove_prefix(3);
+        f.byteOrderMark = DropUtf8Mark(bytes);
         f.encoding = IsValidUtf8(bytes) ? ListEncoding::Utf8 : ListEncoding::Latin1;
-        list.text = TextOfBytes(bytes);
+        text = TextOfBytes(bytes);
     }
-    const qsizetype nul = list.text.indexOf(QChar(0));
-    if (nul >= 0) {
-        list.text.truncate(nul);
-        list.readOnlyReason = Tr("Lists", "it holds a NUL character, and what follows it is not shown");
-    }
-    qsizetype brk = 0;
-    while (brk < list.text.size() && list.text[brk] != u'\r' && list.text[brk] != u'\n') ++brk;
-    if (brk < list.text.size())
-        f.lineBreak = list.text[brk] == u'\n' ? "\n" : (brk + 1 < list.text.size() && list.text[brk + 1] == u'\n') ? "\r\n" : "\r";
-    list.text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    list.text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    // The lines move down in place, each break made one LF: the joined text
+    // is never longer, and a 64 MiB list needs no second copy.
+    QChar* const begin = text.isEmpty() ? nullptr : text.data();
+    QChar* out = begin;
+    bool firstBreak = true;
+    const bool cut = ForEachListLine(QStringView(text), [&](QStringView line, QStringView lineBreak) {
+        std::memmove(out, line.data(), size_t(line.size()) * sizeof(QChar));
+        out += line.size();
+        if (lineBreak.isEmpty()) return;
+        // Read before the LF is written: it may land on the break itself.
+        if (firstBreak) f.lineBreak = lineBreak.toLatin1().toStdString();
+        firstBreak = false;
+        *out++ = u'\n';
+    });
+    text.truncate(out - begin);
+    list.text = std::move(text);
+    if (cut) list.readOnlyReason = Tr("Lists", "it holds a NUL character, and what follows it is not shown");
     return list;
 }
 
@@ -145,7 +153,7 @@ std::string NewListNameProblem(const std::string& name)
         return Format(Tr("Lists", "The name %s cannot be used: a list name cannot start with a blank."), quoted.c_str());
     if (name == "." || name == "..")
         return Format(Tr("Lists", "The name %s cannot be used: \".\" and \"..\" name folders, not lists."), quoted.c_str());
-    if (name.size() + 4 > NAME_MAX)
+    if (ListFileName(name).size() > NAME_MAX)
         return Format(Tr("Lists", "The name cannot be used: it is longer than the file system allows (%d bytes with \".txt\")."),
                       int(NAME_MAX));
     return {};
@@ -154,7 +162,7 @@ std::string NewListNameProblem(const std::string& name)
 NewListResult CreateEmptyList(const std::string& categoryFolder, const std::string& name)
 {
     if (!FolderExists(categoryFolder)) return NewListResult::NoCategoryFolder;
-    const std::string file = name + ".txt";
+    const std::string file = ListFileName(name);
     if (!FindFileNoCase(categoryFolder, file).empty()) return NewListResult::AlreadyExists;
     const std::string path = categoryFolder + "/" + file;
     // O_EXCL: a list that appeared meanwhile is never emptied.

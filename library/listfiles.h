@@ -12,6 +12,11 @@ namespace ov {
 // freeze the editor for a long time.
 inline constexpr size_t kEditorCapacity = size_t(64) << 20;
 
+// A phrase list is the file "<name>.txt" in its category's folder.
+std::string ListFileName(const std::string& listName);
+// The pattern that finds the phrase lists of a category folder.
+std::string ListFilePattern(const std::string& categoryFolder);
+
 enum class ListEncoding { Utf8, Latin1, Utf16LE, Utf16BE };
 
 // How a list file is written, so that a save gives back what it read: its
@@ -33,8 +38,9 @@ struct ListText {
 };
 
 // Reads UTF-16 with its mark (either byte order), UTF-8 with or without a
-// mark, and anything else byte for byte as Latin-1. Every line break (CR LF,
-// lone CR, lone LF) becomes '\n'; a NUL ends the text.
+// mark, and anything else byte for byte as Latin-1. The lines are split as
+// the pool splits them (ForEachListLine): every line break (CR LF, lone CR,
+// lone LF) becomes '\n', and a NUL ends the text.
 ListText DecodeListText(std::string_view bytes);
 
 // The bytes of the text in the given format. A Latin-1 list that gained a
@@ -60,7 +66,7 @@ std::string NewListNameProblem(const std::string& name);
 
 enum class NewListResult { Created, AlreadyExists, NoCategoryFolder };
 
-// Creates the empty list file "<folder>/<name>.txt". An existing list of the
+// Creates the empty list file of that name in the folder. An existing list of the
 // same name (letter case aside) keeps its phrases. Throws "Cannot create
 // file ..." when the file system refuses.
 NewListResult CreateEmptyList(const std::string& categoryFolder, const std::string& name);

@@ -1,4 +1,6 @@
 #pragma once
+#include "library/reportmemory.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -7,7 +9,7 @@
 namespace ov {
 
 // The ordered phrases of the ticked lists. All text sits in one buffer with
-// an index of line starts, so a pool of a million short phrases costs little
+// an index of line ends, so a pool of a million short phrases costs little
 // more than the bytes of its lists.
 class PhrasePool {
 public:
@@ -41,30 +43,22 @@ private:
     std::vector<size_t> ends_;
 };
 
-// Splits the bytes of a phrase list into its lines: CR LF, lone CR and lone LF
-// end a line, a NUL ends the text, a break at the very end adds no empty line,
-// a UTF-8 byte-order mark at the start is dropped. Lines are kept unchanged.
-template <typename Sink>
-void ForEachPhraseLine(std::string_view bytes, Sink&& sink)
-{
-    if (bytes.size() >= 3 && bytes.compare(0, 3, "\xEF\xBB\xBF") == 0) bytes.remove_prefix(3);
-    const size_t nul = bytes.find('\0');
-    if (nul != std::string_view::npos) bytes = bytes.substr(0, nul);
-    size_t start = 0;
-    const size_t n = bytes.size();
-    while (start < n) {
-        size_t end = start;
-        while (end < n && bytes[end] != '\r' && bytes[end] != '\n') ++end;
-        sink(bytes.substr(start, end - start));
-        if (end < n && bytes[end] == '\r' && end + 1 < n && bytes[end + 1] == '\n') ++end;
-        start = end + 1;
-    }
-}
-
+// The lines of a phrase list's bytes (see ForEachListLine); a UTF-8
+// byte-order mark at the start is dropped.
 std::vector<std::string> SplitPhraseText(std::string_view bytes);
 
-// Appends the lines of a list file's bytes.
+// Appends the lines of a list file's bytes; a list saved as UTF-16 with
+// its mark adds the lines of the text it holds.
 void AppendPhraseText(std::string_view bytes, PhrasePool& pool);
 
+// Refills the pool from the files of the ticked lists, list after list in
+// the given order. Missing files and folders are passed over. A list that
+// cannot be read (or is not a regular file, or is larger than the cap) is
+// left out and the rest still fill the pool. Returns a message for each
+// such list that is news to `reported` (a first failure, or the file changed
+// since it was told); a list that reads again is forgotten there. Without
+// `reported` every failure is returned.
+std::vector<std::string> BuildPhrasePool(const std::string& category, const std::vector<std::string>& tickedLists,
+                                         PhrasePool& pool, ReportMemory* reported = nullptr);
 
 } // namespace ov

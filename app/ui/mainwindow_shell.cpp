@@ -3,6 +3,7 @@
 #include "app/ui/sessionendwatcher.h"
 #include "display/ui/displaycycle.h"
 #include "library/ui/messagespage.h"
+#include "library/ui/messagesquestion.h"
 #include "platform/ui/messagebox.h"
 #include "settings/ui/settingspage.h"
 #include "tray/trayicon.h"
@@ -137,10 +138,7 @@ void MainWindow::QueryClose(bool& canClose)
         }
         // Each question saves only its own part: the settings are written
         // only when their own question is answered Yes.
-        if (messagesPage_->HasUnsavedChanges() && !sessionEnded_
-            && ov::MessageBox::Show(ov::MsgKind::Confirm,
-                                    ov::Tr("MainWindow", "The selected messages have changed.\r\nDo you wish to save the changes?"), this)
-                   == ov::MsgResult::Yes)
+        if (messagesPage_->HasUnsavedChanges() && !sessionEnded_ && ov::AskToSaveChangedMessages(this))
             messagesPage_->SaveTicksAndEditor();
         if (state_.SettingsDirty && !sessionEnded_
             && ov::MessageBox::Show(ov::MsgKind::Confirm,

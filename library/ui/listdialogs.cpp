@@ -1,6 +1,6 @@
 #include "library/ui/listdialogs.h"
 #include "platform/text.h"
-#include "library/categorystore.h"
+#include "library/libraryfolders.h"
 #include "library/listfiles.h"
 #include "library/ui/filenames.h"
 #include "platform/error.h"
@@ -149,7 +149,7 @@ DeleteListDialog::DeleteListDialog()
 void DeleteListDialog::PrepareToShow()
 {
     lists_->clear();
-    for (const std::string& name : ov::ListFiles(ov::CategoryFolder(Category) + "/*.txt", false))
+    for (const std::string& name : ov::ListFiles(ov::ListFilePattern(ov::CategoryFolder(Category)), false))
     {
         auto* item = new QListWidgetItem(ov::ShownName(name), lists_);
         item->setData(Qt::UserRole, ov::NameData(name));

@@ -33,7 +33,9 @@ public:
 
 private:
     void PrepareToShow() override;
-    // Returns false when the name was refused and the dialog should stay open.
+    // Returns false when the dialog must not be accepted: the name was
+    // refused (it stays open for a correction) or there is no category
+    // (it has been rejected).
     bool onSave();
 
     QLabel* promptLabel_ = nullptr;
@@ -42,7 +44,8 @@ private:
     QPushButton* cancelButton_ = nullptr;
 };
 
-// "Delete Categories": picks a list of the category to delete.
+// "Delete Phrase List": picks a list of the category and deletes it once
+// the user confirms.
 class DeleteListDialog : public ListDialog {
     Q_OBJECT
 public:

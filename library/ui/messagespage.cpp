@@ -1,7 +1,10 @@
 #include "library/ui/messagespage.h"
-#include "library/categorystore.h"
+#include "library/libraryfolders.h"
+#include "library/phrasepool.h"
+#include "library/tickrecord.h"
 #include "library/listfiles.h"
 #include "library/ui/filenames.h"
+#include "library/ui/messagesquestion.h"
 #include "platform/error.h"
 #include "platform/files.h"
 #include "platform/text.h"
@@ -272,7 +275,7 @@ MessagesPage::ListsLoad MessagesPage::ReadCategoryLists(std::exception_ptr& late
     const std::string folder = ov::CategoryFolder(category);
     if (!ov::FolderExists(folder)) return ListsLoad::FolderGone;
     // Read before anything on the page changes: a failure here leaves it as it was.
-    const std::vector<std::string> names = ov::ListFiles(folder + "/*.txt", false);
+    const std::vector<std::string> names = ov::ListFiles(ov::ListFilePattern(folder), false);
     {
         NoRedraw noRedraw(phraseLists_);
         FillLists(names);
@@ -449,10 +452,7 @@ void MessagesPage::onCategoryChanged()
     // The old category is saved while the box still shows it, so a failure
     // leaves the page on it with the user's changes.
     SelectQuietly(oldIndex);
-    if (unsaved_
-        && ov::MessageBox::Show(ov::MsgKind::Confirm,
-                                ov::Tr("MainWindow", "The selected messages have changed.\r\nDo you wish to save the changes?"), window())
-               == ov::MsgResult::Yes)
+    if (unsaved_ && ov::AskToSaveChangedMessages(window()))
         SaveTicksAndEditor();
     if (SessionEnded()) return; // the session ended during the question
     const bool unsavedSettings = settingsUnsaved_ && settingsUnsaved_();

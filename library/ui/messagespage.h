@@ -1,5 +1,6 @@
 #pragma once
-#include "library/categorystore.h"
+#include "library/phrasepool.h"
+#include "library/reportmemory.h"
 #include "library/listfiles.h"
 
 #include <QPointer>

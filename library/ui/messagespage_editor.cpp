@@ -1,9 +1,10 @@
 // The Messages page's editor: loading a list, saving it, printing it, and
 // the dialogs that create and delete lists.
-#include "library/categorystore.h"
+#include "library/libraryfolders.h"
 #include "library/listfiles.h"
 #include "library/ui/messagespage.h"
 #include "library/ui/listdialogs.h"
+#include "library/ui/messagesquestion.h"
 #include "library/ui/print.h"
 #include "platform/error.h"
 #include "platform/text.h"
@@ -61,9 +62,7 @@ void MessagesPage::WireEditor()
 void MessagesPage::OfferToSaveEditorEdits()
 {
     if (!editorEdited_ || editorPath_.empty()) return;
-    if (ov::MessageBox::Show(ov::MsgKind::Confirm,
-                             ov::Tr("MainWindow", "The selected messages have changed.\r\nDo you wish to save the changes?"), window())
-        == ov::MsgResult::Yes)
+    if (ov::AskToSaveChangedMessages(window()))
         SaveEditorToItsFile();
     editorEdited_ = false;
 }

@@ -1,4 +1,4 @@
-#include "library/categorystore.h"
+#include "library/libraryfolders.h"
 #include "testsupport.h"
 #include "platform/paths.h"
 #include "platform/utils.h"

@@ -1,25 +1,13 @@
-#include "library/categorystore.h"
+#include "library/tickrecord.h"
 #include "platform/error.h"
-#include "platform/paths.h"
+#include "platform/translate.h"
 #include "platform/utils.h"
 #include "settings/inifile.h"
 
-#include "platform/files.h"
-#include "platform/translate.h"
-
-#include <cstdlib>
 #include <unordered_map>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace ov {
 
-std::string LibraryFolder() { return UserDataFolder() + "Affirmations"; }
-std::string CategoryFolder(const std::string& category) { return LibraryFolder() + "/" + category; }
-std::string ListPath(const std::string& category, const std::string& list)
-{
-    return CategoryFolder(category) + "/" + list + ".txt";
-}
 std::string TickSection(const std::string& category) { return category + "-Affirmations"; }
 
 static bool TryParseTickState(const std::string& state, bool& ticked)
@@ -37,15 +25,6 @@ bool ParseTickState(const std::string& state)
     bool ticked = false;
     if (!TryParseTickState(state, ticked)) throw OvError(Format(Tr("Lists", "'%s' is not a valid boolean value"), state.c_str()));
     return ticked;
-}
-
-bool ReportMemory::IsNew(const std::string& what, const std::string& signature)
-{
-    const auto [it, added] = seen_.emplace(what, signature);
-    if (added) return true;
-    if (it->second == signature) return false;
-    it->second = signature;
-    return true;
 }
 
 std::vector<BadTickLine> ApplyTickRecord(const std::vector<std::pair<std::string, std::string>>& lines,
@@ -115,43 +94,6 @@ void WriteTickRecord(IniDoc& doc, const std::string& category, const std::vector
         if (TickRecordCanHold(names[i]))
             keys.emplace_back(std::to_string(i), names[i] + ":" + (ticked[i] ? "True" : "False"));
     doc.SetSectionKeys(TickSection(category), keys);
-}
-
-// What a failure was about: when the file or the reason changes, it is news.
-static std::string FailureSignature(const std::string& path, const std::string& reason)
-{
-    std::string sig = reason;
-    struct stat st {};
-    if (stat(path.c_str(), &st) == 0)
-        sig += Format("|%llu:%llu:%o:%lld:%lld.%ld", (unsigned long long)st.st_dev, (unsigned long long)st.st_ino,
-                      unsigned(st.st_mode), (long long)st.st_size, (long long)st.st_mtim.tv_sec, st.st_mtim.tv_nsec);
-    char link[4096];
-    const ssize_t n = readlink(path.c_str(), link, sizeof link);
-    if (n > 0) sig.append("|").append(link, size_t(n));
-    return sig;
-}
-
-std::vector<std::string> BuildPhrasePool(const std::string& category, const std::vector<std::string>& tickedLists,
-                                         PhrasePool& pool, ReportMemory* reported)
-{
-    std::vector<std::string> messages;
-    pool.Clear();
-    std::string bytes, reason;
-    for (const std::string& list : tickedLists) {
-        const std::string path = ListPath(category, list);
-        const ReadStatus status = ReadRegularFile(path, bytes, kUserFileCap, &reason);
-        if (status == ReadStatus::Ok) {
-            if (reported) reported->Forget(path);
-            AppendPhraseText(bytes, pool);
-            continue;
-        }
-        // A list that has gone, or a folder named like a list, has no phrases.
-        if (status == ReadStatus::Missing || FolderExists(path)) continue;
-        if (reported && !reported->IsNew(path, FailureSignature(path, reason))) continue;
-        messages.push_back(Format(Tr("Lists", "Cannot open file \"%s\". %s.\nThe list \"%s\" is left out of the phrases shown."),
-                                  path.c_str(), reason.c_str(), list.c_str()));
-    }
-    return messages;
 }
 
 } // namespace ov
