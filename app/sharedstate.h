@@ -12,11 +12,8 @@ namespace ov {
 struct SharedState {
     PhrasePool Pool;          // PhrasePool
     int32_t PhraseCursor = 0; // index of the phrase last shown; -1 after a rebuild
-    DisplayFontSpec DisplayFont;
-    DisplaySettings Display; // kept equal to what the Settings page shows
     std::string CurrentGroup;
     bool MessagesDirty = false;
-    bool SettingsDirty = false;
     bool ExitRequested = false;
     bool Paused = false; // the tray menu's "Pause Messages" is checked
 };

@@ -4,6 +4,7 @@
 #include "branding/ui/weblink.h"
 #include "display/ui/colourkeymask.h"
 #include "display/ui/displaycycle.h"
+#include "display/ui/phrasepreview.h"
 #include "library/ui/messagespage.h"
 #include "platform/ui/accessible.h"
 #include "platform/ui/messagebox.h"
@@ -69,7 +70,8 @@ void MainWindow::BuildFrame()
     // their place in the keyboard focus chain.
     messagesPage_ = new MessagesPage(state_, this);
     pages_->addTab(messagesPage_, tr("Messages"));
-    settingsPage_ = new SettingsPage(state_, this);
+    settingsPage_ = new SettingsPage(
+        [](QGroupBox& group, const ov::CategorySettings& shown) { new PhrasePreview(shown, group); }, this);
     settingsPage_->setObjectName(QStringLiteral("settingsPage"));
     pages_->addTab(settingsPage_, tr("Settings"));
 
@@ -85,7 +87,7 @@ void MainWindow::BuildFrame()
     exitAction_ = trayMenu_->addAction(tr("Exit"));
     exitAction_->setObjectName(QStringLiteral("exitAction"));
 
-    displayCycle_ = new DisplayCycle(*this, state_);
+    displayCycle_ = new DisplayCycle(*this, state_, settingsPage_->Shown());
     colourKey_ = new ColourKeyMask(*this, MainKeyColour);
     // Each page is made inside this window and then moved into its tab, so
     // it keeps its place in the keyboard's focus chain.
@@ -107,7 +109,8 @@ void MainWindow::BuildFrame()
 void MainWindow::WireRooms()
 {
     messagesPage_->SetSettingsHooks([this](const std::string& c) { return settingsPage_->SaveSettings(c); },
-                                    [this](const std::string& c) { settingsPage_->LoadSettings(c); });
+                                    [this](const std::string& c) { settingsPage_->LoadSettings(c); },
+                                    [this] { return settingsPage_->HasUnsavedChanges(); });
     connect(pauseAction_, &QAction::toggled, this, [this](bool on) { state_.Paused = on; });
     connect(pauseAction_, &QAction::triggered, this,
             [this] { ov::Guarded([this] { displayCycle_->SetRunning(!pauseAction_->isChecked()); }); });
@@ -156,7 +159,7 @@ void MainWindow::RunStartupSteps()
     step([&] { settingsPage_->LoadSettings(messagesPage_->CurrentCategory()); });
     step([&] { messagesPage_->LoadCategories(true); });
     step([&] { helpPage_->LoadHelpFile(); });
-    pauseAction_->setChecked(settingsPage_->Current().Pause);
+    pauseAction_->setChecked(settingsPage_->Shown().StartPaused);
     displayCycle_->SetRunning(!pauseAction_->isChecked());
     pages_->setCurrentIndex(0);
     pages_->update();
@@ -170,6 +173,6 @@ void MainWindow::RestoreStartupGroup()
     const ov::IniDoc doc = ov::IniFile(ov::SettingsFilePath()).Load();
     messagesPage_->SelectStoredCategory(doc);
     settingsPage_->RestorePause(doc, messagesPage_->CurrentCategory());
-    pauseAction_->setChecked(settingsPage_->Current().Pause);
+    pauseAction_->setChecked(settingsPage_->Shown().StartPaused);
     displayCycle_->SetRunning(!pauseAction_->isChecked());
 }

@@ -142,7 +142,7 @@ void MainWindow::QueryClose(bool& canClose)
                                     ov::Tr("MainWindow", "The selected messages have changed.\r\nDo you wish to save the changes?"), this)
                    == ov::MsgResult::Yes)
             messagesPage_->SaveTicksAndEditor();
-        if (state_.SettingsDirty && !state_.ExitRequested
+        if (settingsPage_->HasUnsavedChanges() && !state_.ExitRequested
             && ov::MessageBox::Show(ov::MsgKind::Confirm,
                                     ov::Tr("MainWindow", "The settings have changed.\r\nDo you wish to save the changes?"), this)
                    == ov::MsgResult::Yes

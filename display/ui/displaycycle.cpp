@@ -15,7 +15,8 @@
 #include <QWidget>
 #include <cstdlib>
 
-DisplayCycle::DisplayCycle(QWidget& window, ov::SharedState& state) : QObject(&window), window_(window), state_(state)
+DisplayCycle::DisplayCycle(QWidget& window, ov::SharedState& state, const ov::CategorySettings& shown)
+    : QObject(&window), window_(window), state_(state), shown_(shown)
 {
     displayTimer_ = new ov::IntervalTimer(this, 1000, false);
     displayTimer_->setObjectName(QStringLiteral("displayTimer"));
@@ -43,7 +44,7 @@ void DisplayCycle::SetPhraseWindow(PhraseWindow* window) { phraseWindow_ = windo
 
 void DisplayCycle::SetRunning(bool on) { displayTimer_->SetEnabled(on); }
 
-void DisplayCycle::ApplyInterval() { displayTimer_->SetInterval(state_.Display.DisplayFreq * 1000); }
+void DisplayCycle::ApplyInterval() { displayTimer_->SetInterval(shown_.Interval * 1000); }
 
 void DisplayCycle::StopForMainWindow()
 {
@@ -84,7 +85,7 @@ void DisplayCycle::onDisplayTimer()
 
     // From here on an error leaves the timer off until something restarts it.
     displayTimer_->SetEnabled(false);
-    const QFont font = ov::DisplayQFont(st.DisplayFont);
+    const QFont font = ov::DisplayQFont(shown_);
     screen_ = PointerScreen();
     // Never larger than the monitor: a tall phrase is drawn smaller.
     const ov::FittedPhrase fitted = ov::FitPhrase(phrase, screen_.geometry.size(), font,
@@ -95,7 +96,7 @@ void DisplayCycle::onDisplayTimer()
     if (!seeded_)
         SeedRandom(static_cast<unsigned>(std::rand()));
     const QPoint pos =
-        ov::ChoosePosition(state_.Display.Position, screen_.geometry, phraseWindow->size(), random_);
+        ov::ChoosePosition(shown_.Location, screen_.geometry, phraseWindow->size(), random_);
     ShowPhrase(fitted, pos.x(), pos.y());
 }
 
@@ -128,7 +129,7 @@ void DisplayCycle::ShowPhrase(const ov::FittedPhrase& phrase, int X, int Y)
     phraseWindow->MoveTo(X, phraseWindow->y(), area);
     phraseWindow->MoveTo(phraseWindow->x(), Y, area);
 
-    const QColor colour = ov::DisplayQColor(state_.DisplayFont, phraseWindow->palette());
+    const QColor colour = ov::DisplayQColor(shown_, phraseWindow->palette());
     ov::PhraseLayout layout = phrase.layout;
     layout.width = phraseWindow->width();
     layout.height = phraseWindow->height();
@@ -136,10 +137,10 @@ void DisplayCycle::ShowPhrase(const ov::FittedPhrase& phrase, int X, int Y)
     // The display time counts from the moment the window is on the screen,
     // not from the request to show it, which the window system may take a
     // while to carry out (creating the window, the first time).
-    hideTimer_->SetInterval(state_.Display.DisplayTime);
+    hideTimer_->SetInterval(shown_.DisplayTime);
     QPointer<DisplayCycle> self(this);
-    phraseWindow->SetOverlayCentred(state_.Display.Position == ov::LocationCentered);
-    phraseWindow->Present(layout, font, colour, state_.Display.Opacity, [self] {
+    phraseWindow->SetOverlayCentred(shown_.Location == ov::LocationCentered);
+    phraseWindow->Present(layout, font, colour, shown_.Contrast, [self] {
         if (!self)
             return;
         // The unmap leaves at the deadline from the timer's thread: a busy

@@ -10,17 +10,18 @@
 
 class QWidget;
 class PhraseWindow;
-namespace ov { class IntervalTimer; struct SharedState; }
+namespace ov { class IntervalTimer; struct SharedState; struct CategorySettings; }
 
 // The phrase flashing: the display timer's tick lays out the next phrase and
 // shows it, the hide timer takes it away and restarts the count-down. What it
-// shows and how come from the shared state (Display, DisplayFont, Paused).
+// shows comes from the shared state, how from the settings the Settings page
+// shows.
 class DisplayCycle : public QObject {
     Q_OBJECT
 public:
     // window: the main window; while it is up (shown and not minimised) no
     // phrase flashes.
-    DisplayCycle(QWidget& window, ov::SharedState& state);
+    DisplayCycle(QWidget& window, ov::SharedState& state, const ov::CategorySettings& shown);
     ~DisplayCycle() override;
 
     void SetPhraseWindow(PhraseWindow* window);
@@ -29,7 +30,7 @@ public:
     void SetPoolRebuild(std::function<void()> rebuild) { rebuildPool_ = std::move(rebuild); }
     // The display timer on or off.
     void SetRunning(bool on);
-    // The display timer takes the interval of the shared display settings.
+    // The display timer takes the interval of the shown settings.
     void ApplyInterval();
     // The main window comes up: the phrase window goes out of sight and the
     // display timer stops.
@@ -55,6 +56,7 @@ private:
 
     QWidget& window_;
     ov::SharedState& state_;
+    const ov::CategorySettings& shown_;
     ov::IntervalTimer* displayTimer_ = nullptr;
     ov::IntervalTimer* hideTimer_ = nullptr;
     QPointer<PhraseWindow> phraseWindow_;

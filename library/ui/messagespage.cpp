@@ -60,10 +60,11 @@ MessagesPage::MessagesPage(ov::SharedState& state, QWidget* parent) : QWidget(pa
 }
 
 void MessagesPage::SetSettingsHooks(std::function<bool(const std::string&)> save,
-                                    std::function<void(const std::string&)> load)
+                                    std::function<void(const std::string&)> load, std::function<bool()> unsaved)
 {
     saveSettings_ = std::move(save);
     loadSettings_ = std::move(load);
+    settingsUnsaved_ = std::move(unsaved);
 }
 
 void MessagesPage::SetReady() { ready_ = true; }
@@ -459,7 +460,7 @@ void MessagesPage::onCategoryChanged()
                == ov::MsgResult::Yes)
         SaveTicksAndEditor();
     if (st.ExitRequested) return; // the session ended during the question
-    const bool unsavedSettings = st.SettingsDirty;
+    const bool unsavedSettings = settingsUnsaved_ && settingsUnsaved_();
     const bool settingsSaved = saveSettings_ ? saveSettings_(oldGroup) : true;
     st.CurrentGroup = oldGroup;
     if (!settingsSaved && unsavedSettings) return; // the reason was shown; the changes stay on the page

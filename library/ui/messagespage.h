@@ -37,7 +37,7 @@ public:
     // one's are saved (false stops the change, the reason shown) and the new
     // one's loaded.
     void SetSettingsHooks(std::function<bool(const std::string&)> save,
-                          std::function<void(const std::string&)> load);
+                          std::function<void(const std::string&)> load, std::function<bool()> unsaved);
     // Changes of category count from now on: before, start-up fills the box.
     void SetReady();
 
@@ -107,6 +107,7 @@ private:
     ov::SharedState& state_;
     std::function<bool(const std::string&)> saveSettings_;
     std::function<void(const std::string&)> loadSettings_;
+    std::function<bool()> settingsUnsaved_;
     QPointer<NewListDialog> newListDialog_;
     QPointer<DeleteListDialog> deleteListDialog_;
     bool ready_ = false;
