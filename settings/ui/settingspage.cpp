@@ -279,7 +279,7 @@ void SettingsPage::SetLocationIndex(int index)
 
 void SettingsPage::RestorePause(const ov::IniDoc& doc, const std::string& category)
 {
-    pauseCheck_->setChecked(doc.ReadBool(ov::SettingsSection(category), "Pause", false));
+    pauseCheck_->setChecked(ov::ReadCategorySettings(doc, category, shown_.FontName).StartPaused);
 }
 
 void SettingsPage::LoadSettings(const std::string& category)
