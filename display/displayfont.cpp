@@ -6,13 +6,13 @@
 
 namespace ov {
 
-QFont DisplayQFont(const DisplayFontSpec& fontSpec)
+QFont DisplayQFont(const CategorySettings& settings)
 {
-    QFont font(QString::fromLocal8Bit(fontSpec.Name.data(), static_cast<qsizetype>(fontSpec.Name.size())));
-    if (fontSpec.Size > 0)
-        font.setPointSize(fontSpec.Size);
-    else if (fontSpec.Size < 0 && fontSpec.Size > INT32_MIN)
-        font.setPixelSize(-fontSpec.Size);
+    QFont font(QString::fromLocal8Bit(settings.FontName.data(), static_cast<qsizetype>(settings.FontName.size())));
+    if (settings.FontSize > 0)
+        font.setPointSize(settings.FontSize);
+    else if (settings.FontSize < 0 && settings.FontSize > INT32_MIN)
+        font.setPixelSize(-settings.FontSize);
     font.setBold(false);
     font.setItalic(false);
     font.setUnderline(false);
@@ -20,9 +20,9 @@ QFont DisplayQFont(const DisplayFontSpec& fontSpec)
     return font;
 }
 
-QColor DisplayQColor(const DisplayFontSpec& fontSpec, const QPalette& palette)
+QColor DisplayQColor(const CategorySettings& settings, const QPalette& palette)
 {
-    return ToQColor(fontSpec.Color, palette);
+    return ToQColor(settings.FontColor, palette);
 }
 
 } // namespace ov

@@ -1,4 +1,6 @@
 #pragma once
+#include "settings/categorysettings.h" // the Location items
+
 #include <QFont>
 #include <QFontMetrics>
 #include <QPoint>
@@ -75,8 +77,6 @@ constexpr int MinimumFitPixels = 8;
 FittedPhrase FitPhrase(std::string_view phrase, const QSize& screen, const QFont& font,
                        const MeasurerFactory& measurer);
 
-// Items of the "Location" group; a stored value below 0 selects no item.
-enum Location : int { LocationNone = -1, LocationRandom = 0, LocationCentered = 1 };
 
 // The one generator of random positions, seeded once at start-up.
 using PlacementRandom = std::mt19937;

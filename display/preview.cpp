@@ -97,9 +97,4 @@ void EndTestPreview(TestPreviewState& state)
     state.buttonEnabled = true;
 }
 
-std::string PcentCaption(int position)
-{
-    return std::to_string(position * 100 / 255) + "%";
-}
-
 } // namespace ov

@@ -33,7 +33,4 @@ struct TestPreviewState {
 void BeginTestPreview(TestPreviewState& state, int displayTimeMs);
 void EndTestPreview(TestPreviewState& state);
 
-// The caption of the percentage label beside the opacity slider.
-std::string PcentCaption(int position);
-
 } // namespace ov

@@ -4,6 +4,7 @@
 #include "branding/ui/weblink.h"
 #include "display/ui/colourkeymask.h"
 #include "display/ui/displaycycle.h"
+#include "display/ui/phrasepreview.h"
 #include "library/ui/messagespage.h"
 #include "platform/ui/accessible.h"
 #include "platform/ui/messagebox.h"
@@ -69,7 +70,8 @@ void MainWindow::BuildFrame()
     // their place in the keyboard focus chain.
     messagesPage_ = new MessagesPage(this);
     pages_->addTab(messagesPage_, tr("Messages"));
-    settingsPage_ = new SettingsPage(state_, this);
+    settingsPage_ = new SettingsPage(
+        [](QGroupBox& group, const ov::CategorySettings& shown) { new PhrasePreview(shown, group); }, this);
     settingsPage_->setObjectName(QStringLiteral("settingsPage"));
     pages_->addTab(settingsPage_, tr("Settings"));
 
@@ -86,7 +88,7 @@ void MainWindow::BuildFrame()
     exitAction_ = trayMenu_->addAction(tr("Exit"));
     exitAction_->setObjectName(QStringLiteral("exitAction"));
 
-    displayCycle_ = new DisplayCycle(*this, state_);
+    displayCycle_ = new DisplayCycle(*this, settingsPage_->Shown());
     colourKey_ = new ColourKeyMask(*this, MainKeyColour);
     // Each page is made inside this window and then moved into its tab, so
     // it keeps its place in the keyboard's focus chain.
@@ -109,7 +111,7 @@ void MainWindow::WireRooms()
 {
     messagesPage_->SetSettingsHooks([this](const std::string& c) { return settingsPage_->SaveSettings(c); },
                                     [this](const std::string& c) { settingsPage_->LoadSettings(c); },
-                                    [this] { return state_.SettingsDirty; });
+                                    [this] { return settingsPage_->HasUnsavedChanges(); });
     messagesPage_->SetSessionEnded([this] { return sessionEnded_; });
     // The pause is the display cycle's; the menu item shows it and sets it.
     connect(displayCycle_, &DisplayCycle::pausedChanged, pauseAction_, &QAction::setChecked);
@@ -158,7 +160,7 @@ void MainWindow::RunStartupSteps()
     step([&] { settingsPage_->LoadSettings(messagesPage_->CurrentCategory()); });
     step([&] { messagesPage_->LoadCategories(true); });
     step([&] { helpPage_->LoadHelpFile(); });
-    displayCycle_->SetPaused(settingsPage_->Current().Pause);
+    displayCycle_->SetPaused(settingsPage_->Shown().StartPaused);
     pages_->setCurrentIndex(0);
     pages_->update();
     ready_ = true;
@@ -171,5 +173,5 @@ void MainWindow::RestoreStartupCategory()
     const ov::IniDoc doc = ov::IniFile(ov::SettingsFilePath()).Load();
     messagesPage_->SelectStoredCategory(doc);
     settingsPage_->RestorePause(doc, messagesPage_->CurrentCategory());
-    displayCycle_->SetPaused(settingsPage_->Current().Pause);
+    displayCycle_->SetPaused(settingsPage_->Shown().StartPaused);
 }

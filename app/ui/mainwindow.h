@@ -1,5 +1,4 @@
 #pragma once
-#include "app/sharedstate.h"
 #include "branding/branding.h"
 
 #include <QWidget>
@@ -29,9 +28,9 @@ class AboutPage;
 class HelpPage;
 
 // The main window: header strip, seven pages, the tray icon and its menu.
-// It creates the pages and the display cycle, wires them to one another
-// and to the shared state, and runs the start-up steps and the road to and
-// from the tray. The pages own their controls.
+// It creates the pages and the display cycle, wires them to one another,
+// and runs the start-up steps and the road to and from the tray. The pages
+// own their controls and their state.
 class MainWindow : public QWidget {
     Q_OBJECT
 public:
@@ -42,8 +41,6 @@ public:
     void UseWindows(PhraseWindow* phrase, NewListDialog* newList, DeleteListDialog* deleteList,
                     FontSizeDialog* size, FontColorDialog* colour, FontNameDialog* name);
 
-    // What the Settings page shows (until it owns it).
-    ov::SharedState& State() { return state_; }
     // The session is ending (the desktop's log-out): nothing more is asked
     // or saved.
     bool SessionEnded() const { return sessionEnded_; }
@@ -112,7 +109,6 @@ private:
     void onSettingsAction();
     void onExitAction();
 
-    ov::SharedState state_;
     bool ready_ = false;
     ov::BrandingInfo branding_;
     QWidget* headerPanel_ = nullptr;

@@ -140,7 +140,7 @@ void MainWindow::QueryClose(bool& canClose)
         // only when their own question is answered Yes.
         if (messagesPage_->HasUnsavedChanges() && !sessionEnded_ && ov::AskToSaveChangedMessages(this))
             messagesPage_->SaveTicksAndEditor();
-        if (state_.SettingsDirty && !sessionEnded_
+        if (settingsPage_->HasUnsavedChanges() && !sessionEnded_
             && ov::MessageBox::Show(ov::MsgKind::Confirm,
                                     ov::Tr("MainWindow", "The settings have changed.\r\nDo you wish to save the changes?"), this)
                    == ov::MsgResult::Yes

@@ -1,6 +1,5 @@
 #include "display/ui/displaycycle.h"
 
-#include "app/sharedstate.h"
 #include "library/phrasepool.h"
 #include "display/displayfont.h"
 #include "display/glyphmask.h"
@@ -16,7 +15,8 @@
 #include <QWidget>
 #include <cstdlib>
 
-DisplayCycle::DisplayCycle(QWidget& window, ov::SharedState& state) : QObject(&window), window_(window), state_(state)
+DisplayCycle::DisplayCycle(QWidget& window, const ov::CategorySettings& shown)
+    : QObject(&window), window_(window), shown_(shown)
 {
     displayTimer_ = new ov::IntervalTimer(this, 1000, false);
     displayTimer_->setObjectName(QStringLiteral("displayTimer"));
@@ -58,7 +58,7 @@ void DisplayCycle::SetPaused(bool paused)
 
 void DisplayCycle::Hold() { displayTimer_->SetEnabled(false); }
 
-void DisplayCycle::ApplyInterval() { displayTimer_->SetInterval(state_.Display.DisplayFreq * 1000); }
+void DisplayCycle::ApplyInterval() { displayTimer_->SetInterval(shown_.Interval * 1000); }
 
 void DisplayCycle::StopForMainWindow()
 {
@@ -98,7 +98,7 @@ void DisplayCycle::onDisplayTimer()
 
     // From here on an error leaves the timer off until something restarts it.
     displayTimer_->SetEnabled(false);
-    const QFont font = ov::DisplayQFont(state_.DisplayFont);
+    const QFont font = ov::DisplayQFont(shown_);
     screen_ = PointerScreen();
     // Never larger than the monitor: a tall phrase is drawn smaller.
     const ov::FittedPhrase fitted = ov::FitPhrase(phrase, screen_.geometry.size(), font,
@@ -109,7 +109,7 @@ void DisplayCycle::onDisplayTimer()
     if (!seeded_)
         SeedRandom(static_cast<unsigned>(std::rand()));
     const QPoint pos =
-        ov::ChoosePosition(state_.Display.Position, screen_.geometry, phraseWindow->size(), random_);
+        ov::ChoosePosition(shown_.Location, screen_.geometry, phraseWindow->size(), random_);
     ShowPhrase(fitted, pos.x(), pos.y());
 }
 
@@ -142,7 +142,7 @@ void DisplayCycle::ShowPhrase(const ov::FittedPhrase& phrase, int X, int Y)
     phraseWindow->MoveTo(X, phraseWindow->y(), area);
     phraseWindow->MoveTo(phraseWindow->x(), Y, area);
 
-    const QColor colour = ov::DisplayQColor(state_.DisplayFont, phraseWindow->palette());
+    const QColor colour = ov::DisplayQColor(shown_, phraseWindow->palette());
     ov::PhraseLayout layout = phrase.layout;
     layout.width = phraseWindow->width();
     layout.height = phraseWindow->height();
@@ -150,10 +150,10 @@ void DisplayCycle::ShowPhrase(const ov::FittedPhrase& phrase, int X, int Y)
     // The display time counts from the moment the window is on the screen,
     // not from the request to show it, which the window system may take a
     // while to carry out (creating the window, the first time).
-    hideTimer_->SetInterval(state_.Display.DisplayTime);
+    hideTimer_->SetInterval(shown_.DisplayTime);
     QPointer<DisplayCycle> self(this);
-    phraseWindow->SetOverlayCentred(state_.Display.Position == ov::LocationCentered);
-    phraseWindow->Present(layout, font, colour, state_.Display.Opacity, [self] {
+    phraseWindow->SetOverlayCentred(shown_.Location == ov::LocationCentered);
+    phraseWindow->Present(layout, font, colour, shown_.Contrast, [self] {
         if (!self)
             return;
         // The unmap leaves at the deadline from the timer's thread: a busy

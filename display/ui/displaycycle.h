@@ -11,7 +11,7 @@
 
 class QWidget;
 class PhraseWindow;
-namespace ov { class IntervalTimer; class PhrasePool; struct SharedState; }
+namespace ov { class IntervalTimer; class PhrasePool; struct CategorySettings; }
 
 // The phrase flashing: the display timer's tick lays out the next phrase and
 // shows it, the hide timer takes it away and restarts the count-down. It owns
@@ -22,7 +22,7 @@ class DisplayCycle : public QObject {
 public:
     // window: the main window; while it is up (shown and not minimised) no
     // phrase flashes.
-    DisplayCycle(QWidget& window, ov::SharedState& state);
+    DisplayCycle(QWidget& window, const ov::CategorySettings& shown);
     ~DisplayCycle() override;
 
     void SetPhraseWindow(PhraseWindow* window);
@@ -41,7 +41,7 @@ public:
     void Resume() { SetPaused(paused_); }
     // The display timer stops until Resume or SetPaused; the pause stays.
     void Hold();
-    // The display timer takes the interval of the shared display settings.
+    // The display timer takes the interval of the shown settings.
     void ApplyInterval();
     // The main window comes up: the phrase window goes out of sight and the
     // display timer stops.
@@ -69,7 +69,7 @@ private:
     ov::ScreenArea PointerScreen() const;
 
     QWidget& window_;
-    ov::SharedState& state_;
+    const ov::CategorySettings& shown_;
     ov::IntervalTimer* displayTimer_ = nullptr;
     ov::IntervalTimer* hideTimer_ = nullptr;
     QPointer<PhraseWindow> phraseWindow_;

@@ -1,6 +1,5 @@
 #include "display/ui/phrasepreview.h"
 
-#include "app/sharedstate.h"
 #include "display/displayfont.h"
 #include "platform/intervaltimer.h"
 #include "platform/ui/messagebox.h"
@@ -27,8 +26,8 @@ void PreviewCanvas::paintEvent(QPaintEvent*)
     painter.drawImage(0, 0, picture_);
 }
 
-PhrasePreview::PhrasePreview(const ov::SharedState& state, QGroupBox& group)
-    : QObject(&group), state_(state), group_(group)
+PhrasePreview::PhrasePreview(const ov::CategorySettings& shown, QGroupBox& group)
+    : QObject(&group), shown_(shown), group_(group)
 {
     // Running from the start, as a plain timer would: the first wipe comes
     // after a second.
@@ -70,11 +69,9 @@ void PhrasePreview::Apply()
 
 void PhrasePreview::onTest()
 {
-    const ov::DisplayFontSpec& fontSpec = state_.DisplayFont;
-    previewCanvas_->Draw(ov::TestPreviewImage(previewCanvas_->size(), ov::DisplayQFont(fontSpec),
-                                         ov::DisplayQColor(fontSpec, previewCanvas_->palette()),
-                                         state_.Display.Opacity));
-    ov::BeginTestPreview(progress_, state_.Display.DisplayTime);
+    previewCanvas_->Draw(ov::TestPreviewImage(previewCanvas_->size(), ov::DisplayQFont(shown_),
+                                         ov::DisplayQColor(shown_, previewCanvas_->palette()), shown_.Contrast));
+    ov::BeginTestPreview(progress_, shown_.DisplayTime);
     Apply();
 }
 

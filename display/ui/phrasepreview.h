@@ -8,7 +8,7 @@
 class QFrame;
 class QGroupBox;
 class QPushButton;
-namespace ov { class IntervalTimer; struct SharedState; }
+namespace ov { class IntervalTimer; struct CategorySettings; }
 
 // A drawing surface that shows the last picture drawn into it; repainting
 // the area keeps it.
@@ -27,18 +27,19 @@ private:
 };
 
 // The "Test Message" preview in the Settings page's test group: the phrase
-// look at the chosen opacity, shown for the display time, then wiped.
+// look at the chosen contrast, shown for the display time, then wiped.
 class PhrasePreview : public QObject {
     Q_OBJECT
 public:
-    PhrasePreview(const ov::SharedState& state, QGroupBox& group);
+    // shown: the settings the page shows, read at each test.
+    PhrasePreview(const ov::CategorySettings& shown, QGroupBox& group);
 
 private:
     void onTest();
     void onPreviewTimer();
     void Apply();
 
-    const ov::SharedState& state_;
+    const ov::CategorySettings& shown_;
     QGroupBox& group_;
     ov::TestPreviewState progress_;
     ov::IntervalTimer* previewTimer_ = nullptr;

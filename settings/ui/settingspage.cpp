@@ -1,6 +1,4 @@
 #include "settings/ui/settingspage.h"
-#include "app/sharedstate.h"
-#include "display/ui/phrasepreview.h"
 #include "settings/ui/fontdialogs.h"
 #include "platform/ui/messagebox.h"
 #include "platform/ui/pagefont.h"
@@ -69,13 +67,13 @@ QPushButton* AddButton(QWidget* parent, const char* name, const char* caption, c
     return button;
 }
 
-ov::NumberSpinBox* AddSpin(QWidget* parent, const char* name, int min, int max, int step, const char* hint,
-                       const QRect& place)
+ov::NumberSpinBox* AddSpin(QWidget* parent, const char* name, ov::IntRange range, int step, const char* hint,
+                           const QRect& place)
 {
     auto* spin = new ov::NumberSpinBox(parent);
     spin->setObjectName(QLatin1String(name));
     spin->setFont(RegularFont());
-    spin->setRange(min, max);
+    spin->setRange(range.min, range.max);
     spin->setSingleStep(step);
     spin->setToolTip(QCoreApplication::translate("SettingsPage", hint));
     spin->setGeometry(place);
@@ -98,15 +96,18 @@ void Warn(const std::string& text, QWidget* parent) { ov::MessageBox::Show(ov::M
 
 } // namespace
 
-SettingsPage::SettingsPage(ov::SharedState& state, QWidget* parent) : QWidget(parent), state_(state)
+SettingsPage::SettingsPage(PreviewFactory makePreview, QWidget* parent) : QWidget(parent)
 {
     BuildPage();
+    // After the Save button, so the Test button keeps its place in the focus chain.
+    if (makePreview) makePreview(*testGroup_, shown_);
     Wire();
 }
 
 void SettingsPage::BuildPage()
 {
     QWidget* page = this;
+    const ov::CategorySettings defaults;
 
     settingsSideLogo_ = new QLabel(page);
     settingsSideLogo_->setObjectName(QStringLiteral("settingsSideLogo"));
@@ -115,15 +116,15 @@ void SettingsPage::BuildPage()
 
     timeGroup_ = AddGroup(page, "timeGroup", QT_TRANSLATE_NOOP("SettingsPage", "Time and Delays"), QRect(81, 8, 245, 85));
     displayTimeLabel_ = AddLabel(timeGroup_, "displayTimeLabel", QT_TRANSLATE_NOOP("SettingsPage", "Show message for"), 9, 22);
-    displayTimeSpin_ = AddSpin(timeGroup_, "displayTimeSpin", ov::DisplayTimeMin, ov::DisplayTimeMax, 10,
+    displayTimeSpin_ = AddSpin(timeGroup_, "displayTimeSpin", ov::DisplayTimeRange, 10,
                         QT_TRANSLATE_NOOP("SettingsPage", "Length of time a phrase is shown"), QRect(114, 19, 57, 22));
-    displayTimeSpin_->setValue(450);
+    displayTimeSpin_->setValue(defaults.DisplayTime);
     displayTimeLabel_->setBuddy(displayTimeSpin_);
     displayTimeUnitLabel_ = AddLabel(timeGroup_, "displayTimeUnitLabel", QT_TRANSLATE_NOOP("SettingsPage", "milliseconds"), 182, 24);
     intervalLabel_ = AddLabel(timeGroup_, "intervalLabel", QT_TRANSLATE_NOOP("SettingsPage", "Show message every"), 9, 54);
-    intervalSpin_ = AddSpin(timeGroup_, "intervalSpin", ov::DisplayFreqMin, ov::DisplayFreqMax, 1,
+    intervalSpin_ = AddSpin(timeGroup_, "intervalSpin", ov::IntervalRange, 1,
                         QT_TRANSLATE_NOOP("SettingsPage", "Time between showing phrases"), QRect(114, 51, 57, 22));
-    intervalSpin_->setValue(1);
+    intervalSpin_->setValue(defaults.Interval);
     intervalLabel_->setBuddy(intervalSpin_);
     intervalUnitLabel_ = AddLabel(timeGroup_, "intervalUnitLabel", QT_TRANSLATE_NOOP("SettingsPage", "seconds"), 182, 56);
 
@@ -136,6 +137,7 @@ void SettingsPage::BuildPage()
     pauseCheck_->setObjectName(QStringLiteral("pauseCheck"));
     pauseCheck_->setFont(RegularFont());
     pauseCheck_->setGeometry(12, 54, 123, 17);
+    pauseCheck_->setChecked(defaults.StartPaused);
 
     // The radio group: its caption and its items are bold.
     locationGroup_ = AddGroup(page, "locationGroup", QT_TRANSLATE_NOOP("SettingsPage", "Location"), QRect(81, 100, 245, 107));
@@ -146,14 +148,14 @@ void SettingsPage::BuildPage()
     centeredRadio_ = new QRadioButton(tr("Centered - Full Screen"), locationGroup_);
     centeredRadio_->setObjectName(QStringLiteral("centeredRadio"));
     centeredRadio_->setGeometry(10, 64, 228, 20);
-    locationButtons_->addButton(randomRadio_, ov::PositionRandom);
-    locationButtons_->addButton(centeredRadio_, ov::PositionCentered);
-    randomRadio_->setChecked(true);
+    locationButtons_->addButton(randomRadio_, ov::LocationRandom);
+    locationButtons_->addButton(centeredRadio_, ov::LocationCentered);
+    SetLocationIndex(defaults.Location);
 
     contrastGroup_ = AddGroup(page, "contrastGroup", QT_TRANSLATE_NOOP("SettingsPage", "Contrast"), QRect(333, 100, 209, 107));
     contrastSlider_ = new QSlider(Qt::Horizontal, contrastGroup_);
     contrastSlider_->setObjectName(QStringLiteral("contrastSlider"));
-    contrastSlider_->setRange(ov::OpacityMin, ov::OpacityMax);
+    contrastSlider_->setRange(ov::ContrastRange.min, ov::ContrastRange.max);
     contrastSlider_->setSingleStep(1);
     contrastSlider_->setPageStep(1);
     contrastSlider_->setTickPosition(QSlider::TicksBelow);
@@ -162,9 +164,11 @@ void SettingsPage::BuildPage()
     contrastSlider_->setAccessibleName(tr("Contrast"));
     contrastSlider_->setAccessibleDescription(tr("Transparency of shown phrase"));
     contrastSlider_->setGeometry(6, 38, 195, 31);
-    contrastSlider_->setValue(50);
+    contrastSlider_->setValue(defaults.Contrast);
     contrastMinLabel_ = AddLabel(contrastGroup_, "contrastMinLabel", QT_TRANSLATE_NOOP("SettingsPage", "min"), 10, 68);
-    contrastPercentLabel_ = AddLabel(contrastGroup_, "contrastPercentLabel", "50%", 95, 68);
+    contrastPercentLabel_ = AddLabel(contrastGroup_, "contrastPercentLabel", "", 95, 68);
+    contrastPercentLabel_->setText(QString::fromStdString(ov::ContrastCaption(defaults.Contrast)));
+    contrastPercentLabel_->adjustSize();
     contrastMaxLabel_ = AddLabel(contrastGroup_, "contrastMaxLabel", QT_TRANSLATE_NOOP("SettingsPage", "Max"), 181, 68);
 
     fontGroup_ = AddGroup(page, "fontGroup", QT_TRANSLATE_NOOP("SettingsPage", "Font"), QRect(81, 208, 461, 83));
@@ -199,8 +203,6 @@ void SettingsPage::BuildPage()
     restoreDefaultsButton_ = AddButton(page, "restoreDefaultsButton", QT_TRANSLATE_NOOP("SettingsPage", "Restore Defaults"), QRect(456, 362, 101, 23));
     saveSettingsButton_ = AddButton(page, "saveSettingsButton", QT_TRANSLATE_NOOP("SettingsPage", "Save"), QRect(564, 362, 57, 23));
     ov::FitButtonRow({restoreDefaultsButton_, saveSettingsButton_});
-    // After the Save button, so the Test button keeps its place in the focus chain.
-    preview_ = new PhrasePreview(state_, *testGroup_);
     Publish();
 }
 
@@ -234,7 +236,7 @@ void SettingsPage::SetFontDialogs(FontSizeDialog* size, FontColorDialog* colour,
 
 void SettingsPage::SetCategorySource(std::function<ShownCategory()> source) { categorySource_ = std::move(source); }
 
-ShownCategory SettingsPage::Shown() const { return categorySource_ ? categorySource_() : ShownCategory{}; }
+ShownCategory SettingsPage::Category() const { return categorySource_ ? categorySource_() : ShownCategory{}; }
 
 void SettingsPage::SetSideImage(const QPixmap& picture)
 {
@@ -244,17 +246,26 @@ void SettingsPage::SetSideImage(const QPixmap& picture)
 
 void SettingsPage::Publish()
 {
-    const ov::CategorySettings v = Current();
-    state_.Display = {v.DisplayTime, v.DisplayFreq, v.Opacity, v.Position};
+    shown_.StartPaused = pauseCheck_->isChecked();
+    shown_.DisplayTime = displayTimeSpin_->Value();
+    shown_.Interval = intervalSpin_->Value();
+    shown_.Contrast = contrastSlider_->value();
+    shown_.Location = LocationIndex();
 }
 
-int SettingsPage::PositionIndex() const { return locationButtons_->checkedId(); }
-
-void SettingsPage::SetPositionIndex(int index)
+void SettingsPage::MarkChanged()
 {
-    index = ov::ClampPosition(index);
-    if (index == PositionIndex()) return;
-    if (index == ov::PositionNone) {
+    unsaved_ = true;
+    emit settingsChanged();
+}
+
+int SettingsPage::LocationIndex() const { return locationButtons_->checkedId(); }
+
+void SettingsPage::SetLocationIndex(int index)
+{
+    index = ov::LocationRange.Clamp(index);
+    if (index == LocationIndex()) return;
+    if (index == ov::LocationNone) {
         // An exclusive group cannot uncheck its last button.
         QAbstractButton* checked = locationButtons_->checkedButton();
         locationButtons_->setExclusive(false);
@@ -268,58 +279,48 @@ void SettingsPage::SetPositionIndex(int index)
 
 void SettingsPage::RestorePause(const ov::IniDoc& doc, const std::string& category)
 {
-    pauseCheck_->setChecked(doc.ReadBool(ov::SettingsSection(category), "Pause", false));
+    pauseCheck_->setChecked(ov::ReadCategorySettings(doc, category, shown_.FontName).StartPaused);
 }
 
 void SettingsPage::LoadSettings(const std::string& category)
 {
     const ov::IniDoc doc = ov::IniFile(ov::SettingsFilePath()).Load();
     autoStartCheck_->setChecked(ov::IsAutoRunSet([this](const std::string& t) { Warn(t, window()); }));
-    ov::DisplayFontSpec& font = state_.DisplayFont;
-    const ov::CategorySettings s = ov::ReadCategorySettings(doc, category, font.Name);
-    pauseCheck_->setChecked(s.Pause);
-    font.Name = s.FontName;
-    font.Color = s.TextColor;
-    font.Size = s.Size;
+    ShowValues(ov::ReadCategorySettings(doc, category, shown_.FontName));
+    unsaved_ = false;
+    RememberStored(category);
+}
+
+void SettingsPage::ShowValues(const ov::CategorySettings& values)
+{
+    pauseCheck_->setChecked(values.StartPaused);
+    shown_.FontName = values.FontName;
+    shown_.FontColor = values.FontColor;
+    shown_.FontSize = values.FontSize;
     UpdateFontSample();
-    displayTimeSpin_->setValue(s.DisplayTime);
-    intervalSpin_->setValue(s.DisplayFreq);
-    contrastSlider_->setValue(s.Opacity);
+    displayTimeSpin_->setValue(values.DisplayTime);
+    intervalSpin_->setValue(values.Interval);
+    contrastSlider_->setValue(values.Contrast);
     onContrastChanged(); // the label follows even when the position stayed
-    SetPositionIndex(s.Position);
+    SetLocationIndex(values.Location);
     Publish();
     emit intervalChanged();
-    state_.SettingsDirty = false;
-    RememberStored(category);
 }
 
 void SettingsPage::RememberStored(const std::string& category)
 {
-    stored_ = Stored{category, Current(), autoStartCheck_->isChecked()};
-}
-
-ov::CategorySettings SettingsPage::Current() const
-{
-    const ov::DisplayFontSpec& font = state_.DisplayFont;
-    ov::CategorySettings v;
-    v.Pause = pauseCheck_->isChecked();
-    v.FontName = font.Name;
-    v.TextColor = font.Color;
-    v.Size = font.Size;
-    v.DisplayTime = displayTimeSpin_->Value();
-    v.DisplayFreq = intervalSpin_->Value();
-    v.Opacity = contrastSlider_->value();
-    v.Position = PositionIndex();
-    return v;
+    Publish();
+    stored_ = Stored{category, shown_, autoStartCheck_->isChecked()};
 }
 
 bool SettingsPage::SaveSettings(const std::string& category)
 {
     // Saves come on every change of category: with nothing changed, nothing
     // is written, so a file the user may not write stands in no one's way.
-    if (stored_ && stored_->category == category && stored_->values == Current()
+    Publish();
+    if (stored_ && stored_->category == category && stored_->values == shown_
         && stored_->autoStart == autoStartCheck_->isChecked()) {
-        state_.SettingsDirty = false;
+        unsaved_ = false;
         return true;
     }
     return WriteSettings(category);
@@ -331,10 +332,11 @@ bool SettingsPage::WriteSettings(const std::string& category)
     try {
         ov::IniFile ini(ov::SettingsFilePath());
         ov::SetAutoRun(autoStartCheck_->isChecked(), [this](const std::string& t) { Warn(t, window()); });
-        const ov::CategorySettings values = Current();
-        const int groupIndex = Shown().index;
+        Publish();
+        const ov::CategorySettings values = shown_;
+        const int categoryIndex = Category().index;
         // One atomic replacement: a failed save leaves the file as it was.
-        ini.Update([&](ov::IniDoc& doc) { ov::WriteCategorySettings(doc, category, values, groupIndex); });
+        ini.Update([&](ov::IniDoc& doc) { ov::WriteCategorySettings(doc, category, values, categoryIndex); });
     } catch (const std::exception& e) {
         failure = e.what();
     }
@@ -343,51 +345,49 @@ bool SettingsPage::WriteSettings(const std::string& category)
         ov::MessageBox::Show(ov::MsgKind::Error, ov::Tr("SettingsPage", "The settings were not saved. ") + failure, window());
         return false;
     }
-    state_.SettingsDirty = false;
+    unsaved_ = false;
     RememberStored(category);
     return true;
 }
 
 void SettingsPage::UpdateFontSample()
 {
-    const ov::DisplayFontSpec& shown = state_.DisplayFont;
-    QFont font(QString::fromLocal8Bit(shown.Name));
+    QFont font(QString::fromLocal8Bit(shown_.FontName));
     // The sample keeps a size it can draw; the font itself keeps any size.
-    font.setPointSize(shown.Size > 0 ? std::min(shown.Size, 200) : ov::PageFont().pointSize());
+    font.setPointSize(shown_.FontSize > 0 ? std::min(shown_.FontSize, 200) : ov::PageFont().pointSize());
     font.setBold(false);
     font.setItalic(false);
     fontSample_->setFont(font);
     QPalette pal = fontSample_->palette();
-    pal.setColor(QPalette::WindowText, ov::ToQColor(shown.Color, window()->palette()));
+    pal.setColor(QPalette::WindowText, ov::ToQColor(shown_.FontColor, window()->palette()));
     fontSample_->setPalette(pal);
-    state_.SettingsDirty = true;
 }
 
 void SettingsPage::onSettingChanged()
 {
     Publish();
-    state_.SettingsDirty = true;
+    MarkChanged();
 }
 
 void SettingsPage::onIntervalChanged()
 {
     Publish();
     emit intervalChanged();
-    state_.SettingsDirty = true;
+    MarkChanged();
 }
 
 void SettingsPage::onContrastChanged()
 {
-    contrastPercentLabel_->setText(QString::fromLocal8Bit(ov::PcentCaption(contrastSlider_->value())));
+    contrastPercentLabel_->setText(QString::fromLocal8Bit(ov::ContrastCaption(contrastSlider_->value())));
     contrastPercentLabel_->adjustSize();
     Publish();
-    state_.SettingsDirty = true;
+    MarkChanged();
 }
 
 void SettingsPage::onSaveSettings()
 {
     // Asked for: written even when nothing changed.
-    if (WriteSettings(Shown().name))
+    if (WriteSettings(Category().name))
         ov::MessageBox::Show(ov::MsgKind::Information, ov::Tr("SettingsPage", "Settings Saved Successfully"), window());
 }
 
@@ -395,19 +395,6 @@ void SettingsPage::onRestoreDefaults()
 {
     emit pauseRequested();
     autoStartCheck_->setChecked(true);
-    pauseCheck_->setChecked(false);
-    ov::DisplayFontSpec& font = state_.DisplayFont;
-    const ov::CategorySettings defaults;
-    font.Name = defaults.FontName;
-    font.Color = defaults.TextColor;
-    font.Size = defaults.Size;
-    UpdateFontSample();
-    displayTimeSpin_->setValue(defaults.DisplayTime);
-    intervalSpin_->setValue(defaults.DisplayFreq);
-    contrastSlider_->setValue(defaults.Opacity);
-    onContrastChanged();
-    SetPositionIndex(defaults.Position);
-    Publish();
-    emit intervalChanged();
-    state_.SettingsDirty = true;
+    ShowValues(ov::CategorySettings{});
+    MarkChanged();
 }

@@ -18,8 +18,7 @@ class QSlider;
 class FontSizeDialog;
 class FontColorDialog;
 class FontNameDialog;
-class PhrasePreview;
-namespace ov { class IniDoc; class NumberSpinBox; struct SharedState; }
+namespace ov { class IniDoc; class NumberSpinBox; }
 
 // Which category the Messages page shows, and its place in the list: the
 // settings are saved under it.
@@ -28,20 +27,26 @@ struct ShownCategory {
     int index = -1;
 };
 
-// The Settings tab: the display settings of the selected category and the
-// operations that load and save them. What it shows is published to the
-// shared state's Display, which the display cycle reads.
+// The Settings tab: the settings of the selected category and the
+// operations that load and save them. It owns what it shows (Shown(), which
+// the display cycle and the test preview read) and whether that is saved.
 class SettingsPage : public QWidget {
     Q_OBJECT
 public:
-    explicit SettingsPage(ov::SharedState& state, QWidget* parent = nullptr);
+    // Puts the test preview into the page's test group; it reads the shown
+    // settings whenever it draws.
+    using PreviewFactory = std::function<void(QGroupBox& testGroup, const ov::CategorySettings& shown)>;
+
+    explicit SettingsPage(PreviewFactory makePreview, QWidget* parent = nullptr);
 
     void SetFontDialogs(FontSizeDialog* size, FontColorDialog* colour, FontNameDialog* name);
     void SetCategorySource(std::function<ShownCategory()> source);
 
-    // The category's display settings as the page shows them; the font comes
-    // from the shared state.
-    ov::CategorySettings Current() const;
+    // The settings as the controls show them, text typed into a number box
+    // included; the font is what the font dialogs set.
+    const ov::CategorySettings& Shown() const { return shown_; }
+    // Something shown changed since the last load or save.
+    bool HasUnsavedChanges() const { return unsaved_; }
     // Sets the pause box from the category's section of the file.
     void RestorePause(const ov::IniDoc& doc, const std::string& category);
     void LoadSettings(const std::string& category);
@@ -57,16 +62,22 @@ signals:
     void intervalChanged();
     // Restore Defaults pauses the phrases until the user resumes them.
     void pauseRequested();
+    // What the page shows changed (by the user, a load or Restore Defaults).
+    void settingsChanged();
 
 private:
     void BuildPage();
     void Wire();
     // The radio group's item index, -1 when none is chosen.
-    int PositionIndex() const;
-    void SetPositionIndex(int index); // kept within -1..1
+    int LocationIndex() const;
+    void SetLocationIndex(int index); // kept within -1..1
     void UpdateFontSample();
+    // Sets every control and the font to the values.
+    void ShowValues(const ov::CategorySettings& values);
+    // Takes the controls' values into shown_.
     void Publish();
-    ShownCategory Shown() const;
+    void MarkChanged();
+    ShownCategory Category() const;
     // Writes the settings and the auto-start entry, asked for or not.
     bool WriteSettings(const std::string& category);
     void RememberStored(const std::string& category);
@@ -81,7 +92,8 @@ private:
     void onFontColor();
     void onFontName();
 
-    ov::SharedState& state_;
+    ov::CategorySettings shown_;
+    bool unsaved_ = false;
     std::function<ShownCategory()> categorySource_;
     // What the file holds as far as the page knows: loaded or last saved.
     struct Stored {
@@ -126,7 +138,6 @@ private:
     QLabel* fontSample_ = nullptr;
 
     QGroupBox* testGroup_ = nullptr;
-    PhrasePreview* preview_ = nullptr; // inside the test group
 
     QPushButton* restoreDefaultsButton_ = nullptr;
     QPushButton* saveSettingsButton_ = nullptr;

@@ -54,10 +54,10 @@ QColor ParseRgb(const char* text)
 
 int Render(char** argv)
 {
-    ov::DisplayFontSpec fontSpec;
-    fontSpec.SetName(argv[4]);
-    fontSpec.Size = std::stoi(argv[5]);
-    fontSpec.Color = static_cast<int32_t>(std::stol(argv[6]));
+    ov::CategorySettings fontSpec;
+    ov::SetText(fontSpec.FontName, argv[4]);
+    fontSpec.FontSize = std::stoi(argv[5]);
+    fontSpec.FontColor = static_cast<int32_t>(std::stol(argv[6]));
     const QColor background = ParseRgb(argv[7]);
     const int opacity = std::stoi(argv[8]);
     const QFont font = ov::DisplayQFont(fontSpec);

@@ -72,11 +72,3 @@ TEST(TestPreview, TintsTheTextByTheOpacity)
     EXPECT_EQ(preview.pixel(0, 0), qRgb(255, 255, 255));
     EXPECT_EQ(WipedTestPreview(size, QColor(239, 239, 239)).pixel(338, 34), qRgb(239, 239, 239));
 }
-
-TEST(PcentCaption, DividesBy255)
-{
-    EXPECT_EQ(PcentCaption(0), "0%");
-    EXPECT_EQ(PcentCaption(50), "19%");
-    EXPECT_EQ(PcentCaption(128), "50%");
-    EXPECT_EQ(PcentCaption(255), "100%");
-}

@@ -172,22 +172,22 @@ TEST_F(Shell, CloseWithChangedTicksTakesTheCategoryChangePath)
 TEST_F(Shell, ChangedSettingsAskYesSavesNoAsksAgain)
 {
     exe->MakeCategory("A", {{"a", "a1"}});
-    MainWindow& window = MakeMain();
+    MakeMain();
     Find<QSpinBox>("intervalSpin")->setValue(9);
-    ASSERT_TRUE(window.State().SettingsDirty);
+    ASSERT_TRUE(Find<SettingsPage>()->HasUnsavedChanges());
 
     Answer(MsgResult::No);
     OpenAndClose();
     EXPECT_EQ(ShownTexts(), std::vector<std::string>{kSettingsQuestion});
     EXPECT_EQ(Ini("A-Settings", "DisplayFreq"), "<absent>");
-    EXPECT_TRUE(window.State().SettingsDirty);
+    EXPECT_TRUE(Find<SettingsPage>()->HasUnsavedChanges());
     EXPECT_EQ(DisplayTimer()->Interval(), 9000); // the page's value drives the timer
 
     Answer(MsgResult::Yes);
     OpenAndClose();
     EXPECT_EQ(ShownTexts(), (std::vector<std::string>{kSettingsQuestion, kSettingsQuestion}));
     EXPECT_EQ(Ini("A-Settings", "DisplayFreq"), "9");
-    EXPECT_FALSE(window.State().SettingsDirty);
+    EXPECT_FALSE(Find<SettingsPage>()->HasUnsavedChanges());
 }
 
 TEST_F(Shell, FailedSaveInTheCloseQueryKeepsTheWindowOpenWithTheEdits)
@@ -221,7 +221,7 @@ TEST_F(Shell, FailedSaveInTheCloseQueryKeepsTheWindowOpenWithTheEdits)
     EXPECT_FALSE(window.close());
     EXPECT_EQ(ShownTexts().at(1), kSettingsQuestion);
     EXPECT_TRUE(window.isVisible());
-    EXPECT_TRUE(window.State().SettingsDirty);
+    EXPECT_TRUE(Find<SettingsPage>()->HasUnsavedChanges());
     EXPECT_EQ(Ini("A-Settings", "DisplayFreq"), "4");
 }
 
@@ -250,7 +250,7 @@ TEST_F(Shell, MinimisedWindowOnlyAnswers)
     window.setWindowState(Qt::WindowMinimized);
     EXPECT_FALSE(window.close()); // the close query runs and refuses
     EXPECT_TRUE(Shown().empty());
-    EXPECT_TRUE(window.State().SettingsDirty);
+    EXPECT_TRUE(Find<SettingsPage>()->HasUnsavedChanges());
 }
 
 TEST_F(Shell, SessionEndClosesWithoutQuestions)
@@ -365,7 +365,7 @@ TEST_F(Shell, ExitAsksNothingAndEndsTheLoop)
 {
     exe->MakeCategory("A", {{"a", "a1"}});
     MainWindow& window = MakeMain();
-    window.State().SettingsDirty = true;
+    Find<QSpinBox>("intervalSpin")->setValue(5);
     MarkMessagesChanged();
     QTimer::singleShot(0, [&] { ExitAction()->trigger(); });
     QTimer::singleShot(5000, [] { QCoreApplication::exit(42); });

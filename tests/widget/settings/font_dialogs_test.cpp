@@ -1,4 +1,3 @@
-#include "app/ui/appwindows.h"
 #include "settings/ui/fontdialogs.h"
 #include "settings/ui/numberspinbox.h"
 #include "settings_widget_support.h"
@@ -12,6 +11,11 @@
 #include <QTimer>
 
 namespace {
+
+// The page's dialogs, made by the fixture.
+FontSizeDialog* fontSizeDialog = nullptr;
+FontColorDialog* fontColorDialog = nullptr;
+FontNameDialog* fontNameDialog = nullptr;
 
 // Runs action on a modal dialog from inside its own event loop, once it
 // shows. A dialog that never shows fails the test; one left open is closed.
@@ -41,14 +45,42 @@ private:
 
 } // namespace
 
-class FontDialogs : public SettingsPageTest {
+class FontDialogs : public SettingsPageAlone {
 protected:
-    ov::DisplayFontSpec& Font() { return main->State().DisplayFont; }
+    void SetUp() override
+    {
+        SettingsPageAlone::SetUp();
+        fontSizeDialog = new FontSizeDialog;
+        fontColorDialog = new FontColorDialog;
+        fontNameDialog = new FontNameDialog;
+    }
+    void TearDown() override
+    {
+        SettingsPageAlone::TearDown();
+        for (QDialog* d : std::initializer_list<QDialog*>{fontSizeDialog, fontColorDialog, fontNameDialog}) delete d;
+        fontSizeDialog = nullptr;
+        fontColorDialog = nullptr;
+        fontNameDialog = nullptr;
+    }
+    void MakePageWithDialogs()
+    {
+        MakePage();
+        page->SetFontDialogs(fontSizeDialog, fontColorDialog, fontNameDialog);
+    }
+    // Shows the category's settings from a file holding only the given
+    // line, as switching to the category does; nothing is then unsaved.
+    void LoadWith(const std::string& line)
+    {
+        exe->Write("Orvella.ini", "[A-Settings]\n" + line + "\n");
+        page->LoadSettings("A");
+    }
+    const ov::CategorySettings& Font() const { return page->Shown(); }
+    template <typename T> T* Find(const QString& name) const { return Control<T>(name); }
 };
 
 TEST_F(FontDialogs, ControlsAreNamedForScreenReaders)
 {
-    MakeMain();
+    MakePageWithDialogs();
     // What the accessibility bridge hands a screen reader: the control's own
     // name, else the label it is labelled by. A list box names itself after
     // its current entry, so only a label tells its role.
@@ -71,7 +103,7 @@ TEST_F(FontDialogs, ControlsAreNamedForScreenReaders)
 
 TEST_F(FontDialogs, SizeOkTakesAnyWholeNumberAndClearedTextIsZero)
 {
-    MakeMain();
+    MakePageWithDialogs();
     {
         Drive d(fontSizeDialog, [] {
             EXPECT_EQ(ovtest::Child<ov::NumberSpinBox>(fontSizeDialog, "sizeSpin")->value(), 12);
@@ -80,22 +112,22 @@ TEST_F(FontDialogs, SizeOkTakesAnyWholeNumberAndClearedTextIsZero)
         });
         Find<QPushButton>("fontSizeButton")->click();
     }
-    EXPECT_EQ(Font().Size, 20);
+    EXPECT_EQ(Font().FontSize, 20);
     EXPECT_EQ(Find<QLabel>("fontSample")->font().pointSize(), 20);
-    EXPECT_TRUE(main->State().SettingsDirty);
+    EXPECT_TRUE(page->HasUnsavedChanges());
     for (const char* typed : {"", "-9"}) {
         Drive d(fontSizeDialog, [typed] {
             ovtest::Child<ov::NumberSpinBox>(fontSizeDialog, "sizeSpin")->findChild<QLineEdit*>()->setText(typed);
             ovtest::Child<QPushButton>(fontSizeDialog, "okButton")->click();
         });
         Find<QPushButton>("fontSizeButton")->click();
-        EXPECT_EQ(Font().Size, *typed ? -9 : 0);
+        EXPECT_EQ(Font().FontSize, *typed ? -9 : 0);
     }
 }
 
 TEST_F(FontDialogs, CancelEscapeAndCloseChangeNothing)
 {
-    MakeMain();
+    MakePageWithDialogs();
     const QFont sample = Find<QLabel>("fontSample")->font();
     const std::vector<std::function<void(QDialog*)>> ways{
         [](QDialog* dlg) { ovtest::Child<QPushButton>(dlg, "cancelButton")->click(); },
@@ -103,7 +135,6 @@ TEST_F(FontDialogs, CancelEscapeAndCloseChangeNothing)
         [](QDialog* dlg) { dlg->close(); },
     };
     for (const auto& way : ways) {
-        main->State().SettingsDirty = false;
         {
             Drive d(fontSizeDialog, [&] { ovtest::Child<ov::NumberSpinBox>(fontSizeDialog, "sizeSpin")->setValue(40); way(fontSizeDialog); });
             Find<QPushButton>("fontSizeButton")->click();
@@ -116,16 +147,16 @@ TEST_F(FontDialogs, CancelEscapeAndCloseChangeNothing)
             Drive d(fontNameDialog, [&] { ovtest::Child<QComboBox>(fontNameDialog, "fontCombo")->setCurrentIndex(0); way(fontNameDialog); });
             Find<QPushButton>("fontNameButton")->click();
         }
-        EXPECT_EQ(Font().Name + "/" + std::to_string(Font().Color) + "/" + std::to_string(Font().Size), "Arial/0/12");
+        EXPECT_EQ(Font().FontName + "/" + std::to_string(Font().FontColor) + "/" + std::to_string(Font().FontSize), "Arial/0/12");
         EXPECT_EQ(Find<QLabel>("fontSample")->font(), sample);
-        EXPECT_FALSE(main->State().SettingsDirty);
+        EXPECT_FALSE(page->HasUnsavedChanges());
     }
 }
 
 TEST_F(FontDialogs, ColourOkTakesTheChosenEntryAndKeepsAnUnlistedOne)
 {
-    MakeMain();
-    Font().Color = -16777208;
+    MakePageWithDialogs();
+    LoadWith("TextColor=-16777208");
     {
         Drive d(fontColorDialog, [] {
             EXPECT_EQ(ovtest::Child<ColorComboBox>(fontColorDialog, "colorCombo")->currentIndex(), 49); // clWindowText
@@ -134,13 +165,12 @@ TEST_F(FontDialogs, ColourOkTakesTheChosenEntryAndKeepsAnUnlistedOne)
         });
         Find<QPushButton>("fontColorButton")->click();
     }
-    EXPECT_EQ(Font().Color, 0x0000FF);
+    EXPECT_EQ(Font().FontColor, 0x0000FF);
     EXPECT_EQ(Find<QLabel>("fontSample")->palette().color(QPalette::WindowText), QColor(255, 0, 0));
 
     // A colour the list does not hold: nothing selected, and Ok keeps it
     // while still counting as a change.
-    Font().Color = 0x123456;
-    main->State().SettingsDirty = false;
+    LoadWith("TextColor=" + std::to_string(0x123456));
     {
         Drive d(fontColorDialog, [] {
             EXPECT_EQ(ovtest::Child<ColorComboBox>(fontColorDialog, "colorCombo")->currentIndex(), -1);
@@ -148,34 +178,33 @@ TEST_F(FontDialogs, ColourOkTakesTheChosenEntryAndKeepsAnUnlistedOne)
         });
         Find<QPushButton>("fontColorButton")->click();
     }
-    EXPECT_EQ(Font().Color, 0x123456);
-    EXPECT_TRUE(main->State().SettingsDirty);
+    EXPECT_EQ(Font().FontColor, 0x123456);
+    EXPECT_TRUE(page->HasUnsavedChanges());
 }
 
 TEST_F(FontDialogs, NameSelectsTheFontItsSubstituteOrNothing)
 {
-    MakeMain();
+    MakePageWithDialogs();
     QComboBox* list = ovtest::Child<QComboBox>(fontNameDialog, "fontCombo");
     ASSERT_GT(list->count(), 1) << "no fonts installed";
     const std::string first = list->itemText(0).toStdString();
     const std::string last = list->itemText(list->count() - 1).toStdString();
     fontNameDialog->Substitute = [last](const std::string& n) { return n == "Stand In" ? last : std::string(); };
     auto open = [&](const std::string& name, int expectSelected, int choose) {
-        Font().Name = name;
-        main->State().SettingsDirty = false;
+        LoadWith("FontName=" + name);
         Drive d(fontNameDialog, [&] {
             EXPECT_EQ(list->currentIndex(), expectSelected) << name;
             if (choose >= 0) list->setCurrentIndex(choose);
             ovtest::Child<QPushButton>(fontNameDialog, "okButton")->click();
         });
         Find<QPushButton>("fontNameButton")->click();
-        EXPECT_TRUE(main->State().SettingsDirty);
+        EXPECT_TRUE(page->HasUnsavedChanges());
     };
     open("Stand In", list->count() - 1, 0);
-    EXPECT_EQ(Font().Name, first);
-    EXPECT_EQ(Find<QLabel>("fontSample")->font().family().toStdString(), Font().Name);
+    EXPECT_EQ(Font().FontName, first);
+    EXPECT_EQ(Find<QLabel>("fontSample")->font().family().toStdString(), Font().FontName);
     open("No Such Face", -1, -1);
-    EXPECT_EQ(Font().Name, "No Such Face"); // nothing chosen keeps the name
+    EXPECT_EQ(Font().FontName, "No Such Face"); // nothing chosen keeps the name
     open(QString::fromStdString(last).toUpper().toStdString(), list->count() - 1, -1);
-    EXPECT_EQ(Font().Name, last);
+    EXPECT_EQ(Font().FontName, last);
 }

@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QSlider>
 #include <QTabBar>
 #include <QTabWidget>
@@ -24,18 +25,18 @@ using ov::MsgKind;
 
 TEST_F(SettingsPageTest, NoSettingsFileShowsTheDefaults)
 {
-    MainWindow& window = MakeMain();
+    MakeMain();
     SettingsPage& p = Page();
-    const ov::DisplayFontSpec& font = window.State().DisplayFont;
-    EXPECT_EQ(font.Name + "/" + std::to_string(font.Color) + "/" + std::to_string(font.Size), "Arial/0/12");
-    EXPECT_EQ(p.Current().DisplayTime, 25);
-    EXPECT_EQ(p.Current().DisplayFreq, 1);
+    const ov::CategorySettings& font = p.Shown();
+    EXPECT_EQ(font.FontName + "/" + std::to_string(font.FontColor) + "/" + std::to_string(font.FontSize), "Arial/0/12");
+    EXPECT_EQ(p.Shown().DisplayTime, 25);
+    EXPECT_EQ(p.Shown().Interval, 1);
     EXPECT_EQ(Find<QLabel>("contrastPercentLabel")->text(), "19%");
     EXPECT_TRUE(Find<QRadioButton>("randomRadio")->isChecked());
     EXPECT_FALSE(Find<QCheckBox>("pauseCheck")->isChecked() || Find<QCheckBox>("autoStartCheck")->isChecked());
     EXPECT_EQ(DisplayTimer()->Interval(), 1000);
     EXPECT_TRUE(DisplayTimer()->Enabled());
-    EXPECT_FALSE(window.State().SettingsDirty);
+    EXPECT_FALSE(p.HasUnsavedChanges());
     EXPECT_TRUE(Shown().empty());
     EXPECT_FALSE(std::filesystem::exists(exe->SettingsFile()));
 }
@@ -74,11 +75,11 @@ TEST_F(SettingsPageTest, StoredValuesOutOfRangeAreClampedAndSavedAsShown)
                               "TextColor=0xFF000008\nPause=2\nFontName=\nSize=-4\n");
     MainWindow& window = MakeMain();
     SettingsPage& p = Page();
-    EXPECT_EQ(p.Current().DisplayTime, 10);
+    EXPECT_EQ(p.Shown().DisplayTime, 10);
     EXPECT_EQ(DisplayTimer()->Interval(), 600000);
     EXPECT_EQ(Find<QLabel>("contrastPercentLabel")->text(), "100%");
     EXPECT_FALSE(Find<QRadioButton>("randomRadio")->isChecked() || Find<QRadioButton>("centeredRadio")->isChecked());
-    EXPECT_EQ(window.State().DisplayFont.Name, "Arial"); // an empty name keeps the one it had
+    EXPECT_EQ(p.Shown().FontName, "Arial"); // an empty name keeps the one it had
     EXPECT_GT(Find<QLabel>("fontSample")->font().pointSize(), 0);   // the sample still draws at size -4
     // A desktop colour shows as the desktop's window text colour.
     EXPECT_EQ(Find<QLabel>("fontSample")->palette().color(QPalette::WindowText).rgb(),
@@ -102,43 +103,47 @@ TEST_F(SettingsPageTest, GroupIndexPastTheEndLoadsTheFirstCategorysOwnSettings)
     exe->Write("Orvella.ini", "[General]\nGroupIndex=9\n[A-Settings]\nDisplayTime=300\nPause=1\n");
     MakeMain();
     EXPECT_EQ(Find<MessagesPage>()->CurrentCategory(), "A");
-    EXPECT_EQ(Page().Current().DisplayTime, 300);
+    EXPECT_EQ(Page().Shown().DisplayTime, 300);
     EXPECT_TRUE(PauseAction()->isChecked());
     Find<MessagesPage>()->SelectCategory(1);
     EXPECT_EQ(Ini("A-Settings", "DisplayTime"), "300"); // not the defaults over it
 }
 
-TEST_F(SettingsPageTest, ControlChangesMarkTheSettingsChanged)
+TEST_F(SettingsPageAlone, ControlChangesMarkTheSettingsChanged)
 {
-    MainWindow& window = MakeMain();
-    Find<QSpinBox>("intervalSpin")->setValue(7);
-    EXPECT_EQ(DisplayTimer()->Interval(), 7000);
-    EXPECT_TRUE(window.State().SettingsDirty);
-    window.State().SettingsDirty = false;
-    Find<QSlider>("contrastSlider")->setValue(128);
-    EXPECT_EQ(Find<QLabel>("contrastPercentLabel")->text(), "50%");
-    for (QAbstractButton* b : {Find<QAbstractButton>("autoStartCheck"), Find<QAbstractButton>("pauseCheck"),
-                               Find<QAbstractButton>("centeredRadio")}) {
-        EXPECT_TRUE(window.State().SettingsDirty);
-        window.State().SettingsDirty = false;
+    MakePage();
+    QSignalSpy interval(page.get(), &SettingsPage::intervalChanged);
+    QSignalSpy changed(page.get(), &SettingsPage::settingsChanged);
+    Control<QSpinBox>("intervalSpin")->setValue(7);
+    EXPECT_EQ(interval.count(), 1); // the display timer takes it now
+    EXPECT_EQ(page->Shown().Interval, 7);
+    EXPECT_TRUE(page->HasUnsavedChanges());
+    changed.clear();
+    Control<QSlider>("contrastSlider")->setValue(128);
+    EXPECT_EQ(Control<QLabel>("contrastPercentLabel")->text(), "50%");
+    for (QAbstractButton* b : {Control<QAbstractButton>("autoStartCheck"), Control<QAbstractButton>("pauseCheck"),
+                               Control<QAbstractButton>("centeredRadio")}) {
+        EXPECT_FALSE(changed.isEmpty());
+        changed.clear();
         b->click();
     }
-    EXPECT_TRUE(window.State().SettingsDirty);
+    EXPECT_FALSE(changed.isEmpty());
+    EXPECT_TRUE(page->HasUnsavedChanges());
 }
 
-TEST_F(SettingsPageTest, TypedTextReadsAsAWholeNumberWithinRange)
+TEST_F(SettingsPageAlone, TypedTextReadsAsAWholeNumberWithinRange)
 {
-    MainWindow& window = MakeMain();
-    ov::NumberSpinBox* spin = Find<ov::NumberSpinBox>("displayTimeSpin");
+    MakePage();
+    ov::NumberSpinBox* spin = Control<ov::NumberSpinBox>("displayTimeSpin");
     auto* edit = spin->findChild<QLineEdit*>();
     ASSERT_NE(edit, nullptr);
     edit->setText("abc");
     EXPECT_EQ(spin->Value(), 10);
     // A tick reads the text as typed, before focus leaves the box.
     edit->setText("5");
-    EXPECT_EQ(window.State().Display.DisplayTime, 10);
-    Find<ov::NumberSpinBox>("intervalSpin")->findChild<QLineEdit*>()->setText("700");
-    EXPECT_EQ(window.State().Display.DisplayFreq, 600);
+    EXPECT_EQ(page->Shown().DisplayTime, 10);
+    Control<ov::NumberSpinBox>("intervalSpin")->findChild<QLineEdit*>()->setText("700");
+    EXPECT_EQ(page->Shown().Interval, 600);
     spin->setValue(300);
     edit->setText("4");
     QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
@@ -151,7 +156,7 @@ TEST_F(SettingsPageTest, SwitchingCategoryWritesTheOldSectionOnlyWhenChanged)
     exe->MakeCategory("A", {{"one", "x"}});
     exe->MakeCategory("B", {{"two", "y"}});
     exe->Write("Orvella.ini", "[A-Settings]\nDisplayTime=300\n");
-    MainWindow& window = MakeMain();
+    MakeMain();
     ASSERT_FALSE(Find<QCheckBox>("autoStartCheck")->isChecked());
     // An entry made behind the page's back stays: nobody touched the box.
     exe->Write(ov::AutoRunEntryPath().substr(exe->Dir().size() + 1),
@@ -162,15 +167,15 @@ TEST_F(SettingsPageTest, SwitchingCategoryWritesTheOldSectionOnlyWhenChanged)
     EXPECT_EQ(Ini("General", "GroupIndex"), "1");
     EXPECT_TRUE(ov::IsAutoRunSet({}));
     EXPECT_EQ(Find<MessagesPage>()->LoadedCategory(), "B");
-    EXPECT_EQ(Page().Current().DisplayTime, 25);
-    EXPECT_FALSE(window.State().SettingsDirty);
+    EXPECT_EQ(Page().Shown().DisplayTime, 25);
+    EXPECT_FALSE(Page().HasUnsavedChanges());
 
     // A change is written on the way out, the rest of the section with it.
     Find<ov::NumberSpinBox>("displayTimeSpin")->setValue(40);
     Find<MessagesPage>()->SelectCategory(0);
     EXPECT_EQ(Ini("B-Settings", "DisplayTime"), "40");
     EXPECT_EQ(Ini("B-Settings", "Opacity"), "50");
-    EXPECT_EQ(Page().Current().DisplayTime, 300);
+    EXPECT_EQ(Page().Shown().DisplayTime, 300);
 
     // Nothing changed since the load: a file the user may not write is no
     // obstacle and nothing is said.
@@ -184,14 +189,14 @@ TEST_F(SettingsPageTest, RestoreDefaultsThenSave)
     exe->MakeCategory("A", {{"one", "x"}});
     exe->Write("Orvella.ini", "[A-Settings]\nPause=1\nDisplayTime=300\nDisplayFreq=20\nOpacity=7\nPosition=1\n"
                               "FontName=Courier\nSize=30\nTextColor=255\n");
-    MainWindow& window = MakeMain();
+    MakeMain();
     PauseAction()->setChecked(false);
     DisplayTimer()->SetEnabled(true);
     Find<QPushButton>("restoreDefaultsButton")->click();
     EXPECT_TRUE(PauseAction()->isChecked());
     EXPECT_FALSE(DisplayTimer()->Enabled());
     EXPECT_EQ(DisplayTimer()->Interval(), 1000);
-    EXPECT_TRUE(window.State().SettingsDirty);
+    EXPECT_TRUE(Page().HasUnsavedChanges());
     EXPECT_FALSE(ov::IsAutoRunSet({})); // nothing written before the save
     EXPECT_EQ(Ini("A-Settings", "Pause"), "1");
 
@@ -203,65 +208,61 @@ TEST_F(SettingsPageTest, RestoreDefaultsThenSave)
     EXPECT_FALSE(DisplayTimer()->Enabled());
 }
 
-TEST_F(SettingsPageTest, FailedSaveShowsTheReasonAndKeepsTheFlag)
+TEST_F(SettingsPageAlone, FailedSaveShowsTheReasonAndKeepsTheFlag)
 {
-    exe->MakeCategory("A", {{"one", "x"}});
     exe->Write("Orvella.ini", "[A-Settings]\nDisplayTime=300\n");
-    MainWindow& window = MakeMain();
+    MakePage();
     const std::string loaded = exe->Read("Orvella.ini");
     chmod(exe->SettingsFile().c_str(), 0444);
-    Find<ov::NumberSpinBox>("displayTimeSpin")->setValue(600);
-    Find<QPushButton>("saveSettingsButton")->click();
+    Control<ov::NumberSpinBox>("displayTimeSpin")->setValue(600);
+    Control<QPushButton>("saveSettingsButton")->click();
     ASSERT_EQ(Shown().size(), 1u); // the reason, and no success message
     EXPECT_EQ(Shown()[0].kind, MsgKind::Error);
     EXPECT_NE(Shown()[0].text.find(exe->SettingsFile()), std::string::npos);
-    EXPECT_TRUE(window.State().SettingsDirty);
+    EXPECT_TRUE(page->HasUnsavedChanges());
     EXPECT_EQ(exe->Read("Orvella.ini"), loaded);
-    EXPECT_FALSE(Find<SettingsPage>()->SaveSettings("A"));
+    EXPECT_FALSE(page->SaveSettings("A"));
 }
 
-TEST_F(SettingsPageTest, LargeSettingsFileKeepsEverythingElse)
+TEST_F(SettingsPageAlone, LargeSettingsFileKeepsEverythingElse)
 {
-    exe->MakeCategory("A", {{"one", "x"}});
     std::string big = "[Padding]\n";
     const std::string line = "Key=" + std::string(100, 'v') + "\n";
     while (big.size() < 10u * 1024 * 1024) big += line;
     exe->Write("Orvella.ini", big + "[A-Settings]\nOpacity=200\n");
-    MakeMain();
-    EXPECT_EQ(Page().Current().Opacity, 200);
-    Find<QSlider>("contrastSlider")->setValue(201);
-    ASSERT_TRUE(Find<SettingsPage>()->SaveSettings("A"));
+    MakePage();
+    EXPECT_EQ(page->Shown().Contrast, 200);
+    Control<QSlider>("contrastSlider")->setValue(201);
+    ASSERT_TRUE(page->SaveSettings("A"));
     EXPECT_EQ(exe->Read("Orvella.ini").compare(0, big.size(), big), 0);
     EXPECT_EQ(Ini("A-Settings", "Opacity"), "201");
     EXPECT_EQ(Ini("A-Settings", "Position"), "0");
 }
 
-TEST_F(SettingsPageTest, AutoStartEntriesOfOtherCopiesOrHiddenAreReplaced)
+TEST_F(SettingsPageAlone, AutoStartEntriesOfOtherCopiesOrHiddenAreReplaced)
 {
-    exe->MakeCategory("A", {{"one", "x"}});
     const std::string entry = ov::AutoRunEntryPath().substr(exe->Dir().size() + 1);
     for (const std::string& text : {ov::AutoRunEntryText("/opt/elsewhere/Orvella"),
                                     ov::AutoRunEntryText(exe->Path("Orvella")) + "Hidden=true\n"}) {
         exe->Write(entry, text);
-        if (!main) MakeMain();
-        Find<SettingsPage>()->LoadSettings("A");
-        EXPECT_FALSE(Find<QCheckBox>("autoStartCheck")->isChecked());
-        Find<QCheckBox>("autoStartCheck")->setChecked(true);
-        ASSERT_TRUE(Find<SettingsPage>()->SaveSettings("A"));
+        if (!page) MakePage();
+        page->LoadSettings("A");
+        EXPECT_FALSE(Control<QCheckBox>("autoStartCheck")->isChecked());
+        Control<QCheckBox>("autoStartCheck")->setChecked(true);
+        ASSERT_TRUE(page->SaveSettings("A"));
         EXPECT_TRUE(ov::IsAutoRunSet({}));
         EXPECT_EQ(exe->Read(entry).find("/opt/elsewhere"), std::string::npos);
     }
     EXPECT_TRUE(Shown().empty());
 }
 
-TEST_F(SettingsPageTest, AutoStartFolderThatIsAFileWarnsAndTheSaveGoesOn)
+TEST_F(SettingsPageAlone, AutoStartFolderThatIsAFileWarnsAndTheSaveGoesOn)
 {
-    exe->MakeCategory("A", {{"one", "x"}});
     exe->Write(ov::AutoRunFolder().substr(exe->Dir().size() + 1), "not a folder");
-    MakeMain();
-    Find<QCheckBox>("autoStartCheck")->setChecked(true);
-    Find<ov::NumberSpinBox>("displayTimeSpin")->setValue(200);
-    Find<QPushButton>("saveSettingsButton")->click();
+    MakePage();
+    Control<QCheckBox>("autoStartCheck")->setChecked(true);
+    Control<ov::NumberSpinBox>("displayTimeSpin")->setValue(200);
+    Control<QPushButton>("saveSettingsButton")->click();
     ASSERT_EQ(Shown().size(), 2u);
     EXPECT_EQ(Shown()[0].kind, MsgKind::Warning);
     EXPECT_EQ(Shown()[0].text.rfind("Could not write the auto-start entry " + ov::AutoRunEntryPath() + ": ", 0), 0u);

@@ -4,27 +4,12 @@
 #include "settings/ui/settingspage.h"
 #include "ui/widgetsupport.h"
 
-#include <cstdlib>
-#include <optional>
+#include <memory>
 #include <string>
 
-// The settings page tests: the autostart folder lives inside the temporary
-// executable folder, so the real one is never touched.
-class SettingsPageTest : public ovtest::WindowTest {
+// Reads back the temporary folder's settings file.
+class SettingsFileTest : public ovtest::WindowTest {
 protected:
-    void SetUp() override
-    {
-        WindowTest::SetUp();
-        if (const char* old = std::getenv("XDG_CONFIG_HOME")) oldConfig_ = old;
-        setenv("XDG_CONFIG_HOME", exe->Path("config").c_str(), 1);
-    }
-    void TearDown() override
-    {
-        if (oldConfig_) setenv("XDG_CONFIG_HOME", oldConfig_->c_str(), 1);
-        else unsetenv("XDG_CONFIG_HOME");
-        WindowTest::TearDown();
-    }
-    SettingsPage& Page() { return *Find<SettingsPage>(); }
     std::string Ini(const std::string& section, const std::string& key)
     {
         return ov::IniFile(exe->SettingsFile()).ReadString(section, key, "<absent>");
@@ -36,7 +21,34 @@ protected:
         for (const auto& [k, v] : ov::IniFile(exe->SettingsFile()).ReadSection(section)) out += k + "=" + v + " ";
         return out;
     }
+};
 
-private:
-    std::optional<std::string> oldConfig_;
+// The settings page inside the whole program: for what the main window
+// wires to it (the display timer, the pause, the category list).
+class SettingsPageTest : public SettingsFileTest {
+protected:
+    SettingsPage& Page() { return *Find<SettingsPage>(); }
+};
+
+// The settings page alone, showing the settings of `category` as start-up
+// loads them. The autostart folder lives inside the temporary folder (see
+// WindowTest), so the real one is never touched.
+class SettingsPageAlone : public SettingsFileTest {
+protected:
+    void TearDown() override
+    {
+        page.reset();
+        SettingsFileTest::TearDown();
+    }
+    SettingsPage& MakePage()
+    {
+        page = std::make_unique<SettingsPage>(SettingsPage::PreviewFactory{});
+        page->SetCategorySource([this] { return category; });
+        page->LoadSettings(category.name);
+        return *page;
+    }
+    template <typename T> T* Control(const QString& name) const { return ovtest::Child<T>(page.get(), name); }
+
+    ShownCategory category{"A", 0};
+    std::unique_ptr<SettingsPage> page;
 };
