@@ -5,6 +5,8 @@
 
 using namespace ov;
 
+namespace {
+
 // The window system's answers, as the test sets them.
 struct Screen : NoWindowSystem {
     bool available = true;
@@ -24,6 +26,8 @@ PhraseRoute XRoute(bool compositing, bool xwayland, bool available = true)
     screen.xwayland = xwayland;
     return ChoosePhraseRoute(SurfaceWish::XWindow, false, screen);
 }
+
+} // namespace
 
 TEST(PhraseRoute, OnlyAPlainXServerWithoutACompositorGetsTheBlendedPicture)
 {
