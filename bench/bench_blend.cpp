@@ -6,7 +6,7 @@
 #include "display/blend.h"
 #include "display/glyphmask.h"
 #include "display/layout.h"
-#include "display/ui/x11windowsystem.h"
+#include "display/ui/platformwindowsystem.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -60,7 +60,7 @@ void Blended(benchmark::State& state, const Phrase& p)
     QImage still(p.mask.image.size(), QImage::Format_RGB32);
     still.fill(Qt::white);
     for (auto _ : state) {
-        const QImage beneath = System ? System->GrabScreen(p.area) : still;
+        const QImage beneath = System->Available() ? System->GrabScreen(p.area) : still;
         benchmark::DoNotOptimize(
             ov::PhrasePicture(p.mask.image.size(), p.mask.region, QColor(255, 32, 160), 50, beneath));
     }
@@ -68,10 +68,10 @@ void Blended(benchmark::State& state, const Phrase& p)
 
 void Grab(benchmark::State& state, const Phrase& p)
 {
-    if (!System)
+    if (!System->Available())
         state.SkipWithError("no X display");
     for (auto _ : state)
-        benchmark::DoNotOptimize(System ? System->GrabScreen(p.area) : QImage());
+        benchmark::DoNotOptimize(System->Available() ? System->GrabScreen(p.area) : QImage());
 }
 
 void BM_Plain_OneLine12pt(benchmark::State& s) { Plain(s, OneLine()); }
@@ -96,7 +96,8 @@ int main(int argc, char** argv)
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     std::printf("screen %d x %d on %s; %s; one line %d x %d, three lines %d x %d pixels\n", screen.width(),
                 screen.height(), qPrintable(QGuiApplication::platformName()),
-                System ? "the screen beneath is read from the X server" : "a still picture stands for the screen",
+                System->Available() ? "the screen beneath is read from the X server"
+                                    : "a still picture stands for the screen",
                 OneLine().area.width(), OneLine().area.height(), ThreeLines().area.width(),
                 ThreeLines().area.height());
     benchmark::Initialize(&argc, argv);

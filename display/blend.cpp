@@ -13,7 +13,7 @@ OvError NoMemoryForPhrase(const QSize& size)
                           size.width(), size.height()));
 }
 
-QImage PhrasePicture(const QSize& size, const QRegion& shape, const QColor& ink, int opacity, const QImage& beneath)
+QImage PhrasePicture(const QSize& size, const QRegion& shape, const QColor& ink, int contrast, const QImage& beneath)
 {
     if (size.isEmpty())
         return {};
@@ -28,7 +28,7 @@ QImage PhrasePicture(const QSize& size, const QRegion& shape, const QColor& ink,
     const QImage under = beneath.format() == QImage::Format_RGB32 || beneath.format() == QImage::Format_ARGB32
                              ? beneath
                              : beneath.convertToFormat(QImage::Format_RGB32);
-    const int a = std::clamp(opacity, 0, 255);
+    const int a = std::clamp(contrast, 0, 255);
     // Each channel of the result depends on the same channel beneath only.
     uchar red[256], green[256], blue[256];
     for (int v = 0; v < 256; ++v) {
@@ -49,7 +49,7 @@ QImage PhrasePicture(const QSize& size, const QRegion& shape, const QColor& ink,
     return picture;
 }
 
-QImage PhrasePicture(const QImage& glyphs, const QRegion& shape, int opacity, const QImage& beneath)
+QImage PhrasePicture(const QImage& glyphs, const QRegion& shape, int contrast, const QImage& beneath)
 {
     if (glyphs.isNull())
         return {};
@@ -62,7 +62,7 @@ QImage PhrasePicture(const QImage& glyphs, const QRegion& shape, int opacity, co
     const QImage under = beneath.format() == QImage::Format_RGB32 || beneath.format() == QImage::Format_ARGB32
                              ? beneath
                              : beneath.convertToFormat(QImage::Format_RGB32);
-    const int a = std::clamp(opacity, 0, 255);
+    const int a = std::clamp(contrast, 0, 255);
     const QRect bounds = picture.rect();
     ForEachShapeRow(shape, bounds, [&](int y, int left, int right) {
         const auto* src = reinterpret_cast<const QRgb*>(under.constScanLine(y));

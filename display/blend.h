@@ -11,11 +11,11 @@ class OvError;
 // The error for a phrase picture of size that memory cannot hold.
 OvError NoMemoryForPhrase(const QSize& size);
 
-// One channel of ink laid over what is beneath at an opacity of 0 to 255,
+// One channel of ink laid over what is beneath at an alpha of 0 to 255,
 // rounded to the nearest value: what a compositing manager shows.
-inline int BlendChannel(int ink, int beneath, int opacity)
+inline int BlendChannel(int ink, int beneath, int alpha)
 {
-    return (ink * opacity + beneath * (255 - opacity) + 127) / 255;
+    return (ink * alpha + beneath * (255 - alpha) + 127) / 255;
 }
 
 // Calls row(y, left, right) for each row of each rectangle of shape that
@@ -32,14 +32,14 @@ void ForEachShapeRow(const QRegion& shape, const QRect& bounds, Row row)
 
 // The picture of the phrase window, in the pixels of the given size: every
 // pixel of shape is the ink over the matching pixel of beneath at the given
-// opacity; the rest (outside the shape, never seen) is the plain ink. With
-// no picture of what is beneath (null, or of another size) the ink is
-// plain everywhere, for a window whose opacity the desktop applies.
-QImage PhrasePicture(const QSize& size, const QRegion& shape, const QColor& ink, int opacity,
+// contrast (0 to 255); the rest (outside the shape, never seen) is the plain
+// ink. With no picture of what is beneath (null, or of another size) the
+// ink is plain everywhere, for a window whose opacity the desktop applies.
+QImage PhrasePicture(const QSize& size, const QRegion& shape, const QColor& ink, int contrast,
                      const QImage& beneath = {});
 
 // The same picture with the ink of every pixel taken from the drawn glyphs
 // (a PhraseMask's image): the font colour, and a colour emoji's own colours.
-QImage PhrasePicture(const QImage& glyphs, const QRegion& shape, int opacity, const QImage& beneath = {});
+QImage PhrasePicture(const QImage& glyphs, const QRegion& shape, int contrast, const QImage& beneath = {});
 
 } // namespace ov

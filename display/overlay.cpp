@@ -44,36 +44,8 @@ QPoint OverlayMargins(const OverlayPlace& place, const QSize& area, const QSize&
     return {Margin(place.across, area.width(), surface.width()), Margin(place.down, area.height(), surface.height())};
 }
 
-SurfaceWish ParseSurfaceSwitch(std::string_view value, std::string* note)
-{
-    if (value.empty() || value == "auto")
-        return SurfaceWish::Auto;
-    if (value == "x11")
-        return SurfaceWish::XWindow;
-    if (value == "layer-shell")
-        return SurfaceWish::LayerShell;
-    if (note)
-        *note = "ORVELLA_PHRASE_SURFACE=" + std::string(value) +
-                " is not known (x11, layer-shell or auto); the phrase surface is chosen as for auto.";
-    return SurfaceWish::Auto;
-}
-
-bool TryLayerShell(SurfaceWish wish, std::string_view waylandDisplay)
-{
-    return wish != SurfaceWish::XWindow && !waylandDisplay.empty();
-}
-
-PhraseSurface ChooseSurface(SurfaceWish wish, bool layerShell)
-{
-    if (wish == SurfaceWish::XWindow)
-        return PhraseSurface::XWindow;
-    if (layerShell)
-        return PhraseSurface::LayerShell;
-    return wish == SurfaceWish::LayerShell ? PhraseSurface::Nowhere : PhraseSurface::XWindow;
-}
-
 void ShowOnOverlay(PhraseOverlay& overlay, const PhraseLayout& layout, const QFont& font, const QColor& colour,
-                   int opacity, const OverlayWindow& where, std::function<void()> onScreen)
+                   int contrast, const OverlayWindow& where, std::function<void()> onScreen)
 {
     const qreal ratio = where.ratio * std::max(1, overlay.Scale());
     const PhraseMask mask = BuildPhraseMask(layout, font, colour, ratio);
@@ -84,7 +56,7 @@ void ShowOnOverlay(PhraseOverlay& overlay, const PhraseLayout& layout, const QFo
             onScreen();
         return;
     }
-    QImage picture = TranslucentPicture(PhrasePicture(mask.image, mask.region, 255), mask.region, opacity);
+    QImage picture = TranslucentPicture(PhrasePicture(mask.image, mask.region, 255), mask.region, contrast);
     picture.setDevicePixelRatio(ratio);
     overlay.Show(picture, PlaceFromWindow(where.centred, where.screen, where.window), std::move(onScreen));
 }

@@ -7,8 +7,6 @@
 #include <QRegion>
 #include <QSize>
 #include <functional>
-#include <string>
-#include <string_view>
 
 namespace ov {
 
@@ -31,29 +29,16 @@ OverlayPlace PlaceFromWindow(bool centred, const QRect& screen, const QRect& win
 // inside the area. A surface larger than the area starts at its edge.
 QPoint OverlayMargins(const OverlayPlace& place, const QSize& area, const QSize& surface);
 
-// How the phrase reaches the screen, from the switch ORVELLA_PHRASE_SURFACE.
-enum class SurfaceWish { Auto, XWindow, LayerShell };
-// Unknown values give Auto and a note for the log.
-SurfaceWish ParseSurfaceSwitch(std::string_view value, std::string* note);
-
-// Whether a Wayland connection is worth trying: a compositor is named and
-// the switch does not send the phrase to X.
-bool TryLayerShell(SurfaceWish wish, std::string_view waylandDisplay);
-
-// What shows the phrase, given whether the compositor offers a layer shell
-// (false also when there is no connection). A layer shell that was asked
-// for and cannot be had shows nothing rather than quietly taking X.
-enum class PhraseSurface { XWindow, LayerShell, Nowhere };
-PhraseSurface ChooseSurface(SurfaceWish wish, bool layerShell);
-
 // A surface apart from the phrase window that the compositor shows the
 // phrase on.
 class PhraseOverlay {
 public:
     virtual ~PhraseOverlay() = default;
-    // False once phrases go to the X window instead (the connection to the
-    // compositor was lost).
+    // True while the compositor's connection is up and phrases can go to it.
     virtual bool Usable() const = 0;
+    // Connects to the compositor the first time it is asked, once (a
+    // failed attempt is not made again); then as Usable.
+    virtual bool Open() { return Usable(); }
     // How many of its pixels the compositor shows per pixel of the X
     // screen (the largest output scale): the picture is drawn that much
     // finer, so letters stay sharp on a scaled output.
@@ -68,7 +53,8 @@ public:
     virtual void Hide() = 0;
 };
 
-// Draws the laid-out phrase as the X window would and shows it on overlay.
+// Draws the laid-out phrase as the X window would, the glyphs at the
+// contrast's alpha, and shows it on overlay.
 // The window's geometries place it; ratio is its device pixel ratio.
 struct OverlayWindow {
     qreal ratio = 1.0;
@@ -77,6 +63,6 @@ struct OverlayWindow {
     bool centred = false;
 };
 void ShowOnOverlay(PhraseOverlay& overlay, const PhraseLayout& layout, const QFont& font, const QColor& colour,
-                   int opacity, const OverlayWindow& where, std::function<void()> onScreen);
+                   int contrast, const OverlayWindow& where, std::function<void()> onScreen);
 
 } // namespace ov

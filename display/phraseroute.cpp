@@ -7,9 +7,37 @@
 
 namespace ov {
 
-PhraseRoute ChoosePhraseRoute(bool compositingManager, bool xwayland)
+SurfaceWish ParseSurfaceSwitch(std::string_view value, std::string* note)
 {
-    return compositingManager || xwayland ? PhraseRoute::Translucent : PhraseRoute::Blended;
+    if (value.empty() || value == "auto")
+        return SurfaceWish::Auto;
+    if (value == "x11")
+        return SurfaceWish::XWindow;
+    if (value == "layer-shell")
+        return SurfaceWish::LayerShell;
+    if (note)
+        *note = "ORVELLA_PHRASE_SURFACE=" + std::string(value) +
+                " is not known (x11, layer-shell or auto); the phrase surface is chosen as for auto.";
+    return SurfaceWish::Auto;
+}
+
+bool TryLayerShell(SurfaceWish wish, std::string_view waylandDisplay)
+{
+    return wish != SurfaceWish::XWindow && !waylandDisplay.empty();
+}
+
+PhraseRoute ChoosePhraseRoute(SurfaceWish wish, bool layerShell, WindowSystem& windows)
+{
+    if (wish != SurfaceWish::XWindow) {
+        if (layerShell)
+            return PhraseRoute::LayerSurface;
+        if (wish == SurfaceWish::LayerShell)
+            return PhraseRoute::Nowhere;
+    }
+    if (!windows.Available())
+        return PhraseRoute::PlainWindow;
+    return windows.Compositing() || windows.Xwayland() ? PhraseRoute::TranslucentWindow
+                                                       : PhraseRoute::BlendedWindow;
 }
 
 bool LooksLikeXwayland(bool hasXwaylandExtension, const std::vector<std::string>& outputNames)
@@ -25,7 +53,7 @@ size_t PhraseScreen(const std::vector<ScreenArea>& screens, const QPoint& pointe
     return ScreenForPointer(screens, pointerKnown ? &pointer : nullptr);
 }
 
-QImage TranslucentPicture(const QImage& picture, const QRegion& shape, int opacity)
+QImage TranslucentPicture(const QImage& picture, const QRegion& shape, int contrast)
 {
     if (picture.isNull())
         return {};
@@ -37,7 +65,7 @@ QImage TranslucentPicture(const QImage& picture, const QRegion& shape, int opaci
         throw NoMemoryForPhrase(picture.size());
     out.setDevicePixelRatio(picture.devicePixelRatio());
     out.fill(Qt::transparent);
-    const int a = std::clamp(opacity, 0, 255);
+    const int a = std::clamp(contrast, 0, 255);
     // Premultiplied, so every channel scales alike, rounded to the nearest.
     const auto scale = [a](unsigned v) { return (v * unsigned(a) + 127) / 255; };
     const QRect bounds = source.rect();

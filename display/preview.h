@@ -12,12 +12,12 @@ namespace ov {
 // OvError when second is smaller than first.
 QImage BlendBitmaps(const QImage& first, const QImage& second, int percent);
 
-// How much of the white background the test preview keeps at an opacity
+// How much of the white background the test preview keeps at a contrast
 // position of 0 to 255: 100 at 0, 81 at 50, 50 at 128, 1 at 255.
 int TestPercent(int position);
 
 // The "Test Message" preview of the given size: the text at (4, 4) in the
-// font colour, tinted over white as the opacity position makes it look.
+// font colour, tinted over white as the contrast position makes it look.
 QImage TestPreviewImage(const QSize& size, const QFont& font, const QColor& colour, int position);
 
 // The preview area wiped with the colour of the surrounding button face.

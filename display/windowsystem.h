@@ -16,6 +16,10 @@ class WindowSystem {
 public:
     virtual ~WindowSystem() = default;
 
+    // False where there is nothing beyond the toolkit: the phrase window is
+    // then cut by the toolkit's mask and shown at its window opacity.
+    virtual bool Available() { return true; }
+
     // True when a compositing manager runs, which honours window opacity.
     virtual bool Compositing() = 0;
 
@@ -47,6 +51,20 @@ public:
     // later call replaces the earlier one; an empty one stops watching.
     // False when the system gives no word of it.
     virtual bool WatchMap(unsigned long window, std::function<void()> mapped) = 0;
+};
+
+// The window system of a platform without one the program knows (offscreen,
+// Wayland-native, ...): it offers nothing, and the toolkit does the job.
+class NoWindowSystem : public WindowSystem {
+public:
+    bool Available() override { return false; }
+    bool Compositing() override { return false; }
+    bool Xwayland() override { return false; }
+    QImage GrabScreen(const QRect&) override { return {}; }
+    bool Prepare(unsigned long, const QRegion&, const QImage&) override { return false; }
+    bool Map(unsigned long, std::chrono::steady_clock::time_point&) override { return false; }
+    void Unmap(unsigned long) override {}
+    bool WatchMap(unsigned long, std::function<void()>) override { return false; }
 };
 
 } // namespace ov

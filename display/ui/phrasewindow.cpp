@@ -3,7 +3,7 @@
 #include "display/blend.h"
 #include "display/glyphmask.h"
 #include "display/phraseroute.h"
-#include "display/ui/x11windowsystem.h"
+#include "display/ui/platformwindowsystem.h"
 #include "display/wayland/layershell.h"
 
 #include <QGuiApplication>
@@ -39,12 +39,13 @@ PhraseWindow::PhraseWindow()
     mapGuard_.setInterval(MapWaitMs);
     connect(&mapGuard_, &QTimer::timeout, this, [this] { OnScreen(); });
     system_ = ov::PlatformWindowSystem();
-    overlay_ = ov::PlatformOverlay();
-    if (system_) {
-        // Created now, of the kind the screen wants today, so the first
-        // phrase does not wait for it.
-        UseTranslucency(ov::ChoosePhraseRoute(system_->Compositing(), system_->Xwayland())
-                        == ov::PhraseRoute::Translucent);
+    wish_ = ov::PlatformSurfaceWish();
+    overlay_ = ov::PlatformOverlay(wish_);
+    // The X window is made now, of the kind the screen wants today, so the
+    // first phrase does not wait for it. The compositor is asked for its
+    // layer shell only by the first phrase: a slow one holds up no start.
+    if (const ov::PhraseRoute route = Route(false); route != ov::PhraseRoute::PlainWindow) {
+        UseTranslucency(route == ov::PhraseRoute::TranslucentWindow);
         winId();
     }
 }
@@ -53,7 +54,16 @@ PhraseWindow::~PhraseWindow() = default;
 
 void PhraseWindow::SetWindowSystem(std::unique_ptr<ov::WindowSystem> system)
 {
-    system_ = std::move(system);
+    if (system)
+        system_ = std::move(system);
+    else
+        system_ = std::make_shared<ov::NoWindowSystem>();
+}
+
+ov::PhraseRoute PhraseWindow::Route(bool overlay)
+{
+    const bool layerShell = overlay && overlay_ && overlay_->Open();
+    return ov::ChoosePhraseRoute(overlay ? wish_ : ov::SurfaceWish::XWindow, layerShell, *system_);
 }
 
 void PhraseWindow::MoveTo(int x, int y, const ov::ScreenArea* area)
@@ -85,32 +95,54 @@ QRect PhraseWindow::DeviceGeometry(qreal ratio) const
                  ov::DeviceSize(size(), ratio));
 }
 
-void PhraseWindow::Present(const ov::PhraseLayout& layout, const QFont& font, const QColor& colour, int opacity,
-                      std::function<void()> onScreen)
+void PhraseWindow::Present(const ov::PhraseLayout& layout, const QFont& font, const QColor& colour, int contrast,
+                           std::function<void()> onScreen)
 {
     colour_ = colour;
-    opacity_ = std::clamp(opacity, 0, 255);
+    contrast_ = std::clamp(contrast, 0, 255);
     onScreen_ = std::move(onScreen);
     blended_ = false;
-    if (overlay_ && overlay_->Usable()) {
+    const ov::PhraseRoute route = Route(true);
+    switch (route) {
+    case ov::PhraseRoute::LayerSurface:
+        PresentOnOverlay(layout, font);
+        return;
+    case ov::PhraseRoute::Nowhere:
+        // Nothing to see: the time on screen starts (and ends) now.
         hide();
-        QScreen* screen = QGuiApplication::screenAt(geometry().center());
-        const QRect area = screen ? screen->geometry() : this->screen()->geometry();
-        ov::ShowOnOverlay(*overlay_, layout, font, colour_, opacity_,
-                          {devicePixelRatioF(), area, geometry(), overlayCentred_}, [this] { OnScreen(); });
+        OnScreen();
         return;
+    case ov::PhraseRoute::TranslucentWindow:
+    case ov::PhraseRoute::BlendedWindow:
+        if (PresentNative(route, layout, font))
+            return;
+        break; // the window system cannot take it: Qt alone
+    case ov::PhraseRoute::PlainWindow:
+        break;
     }
-    if (system_ && PresentNative(layout, font))
-        return;
+    PresentPlain(layout, font);
+}
 
-    // Qt alone: the shape in logical pixels, the opacity left to the desktop.
-    const ov::PhraseMask mask = ov::BuildPhraseMask(layout, font, colour);
+void PhraseWindow::PresentOnOverlay(const ov::PhraseLayout& layout, const QFont& font)
+{
+    hide();
+    QScreen* screen = QGuiApplication::screenAt(geometry().center());
+    const QRect area = screen ? screen->geometry() : this->screen()->geometry();
+    ov::ShowOnOverlay(*overlay_, layout, font, colour_, contrast_,
+                      {devicePixelRatioF(), area, geometry(), overlayCentred_}, [this] { OnScreen(); });
+}
+
+void PhraseWindow::PresentPlain(const ov::PhraseLayout& layout, const QFont& font)
+{
+    // Qt alone: the shape in logical pixels, the contrast left to the
+    // desktop as the window opacity.
+    const ov::PhraseMask mask = ov::BuildPhraseMask(layout, font, colour_);
     picture_ = mask.image; // colour glyphs keep their colours
     if (mask.region.isEmpty()) {
         hide();
     } else {
         setMask(mask.region);
-        setWindowOpacity(opacity_ / 255.0);
+        setWindowOpacity(contrast_ / 255.0);
         show();
         raise(); // a mapped window keeps its old place in the stack otherwise
         update();
@@ -118,7 +150,7 @@ void PhraseWindow::Present(const ov::PhraseLayout& layout, const QFont& font, co
     OnScreen();
 }
 
-bool PhraseWindow::PresentNative(const ov::PhraseLayout& layout, const QFont& font)
+bool PhraseWindow::PresentNative(ov::PhraseRoute route, const ov::PhraseLayout& layout, const QFont& font)
 {
     // Glyphs at the screen's own resolution, so a scaled desktop gets
     // letters as sharp as its other text, shaped pixel for pixel.
@@ -133,19 +165,18 @@ bool PhraseWindow::PresentNative(const ov::PhraseLayout& layout, const QFont& fo
     // takes the kind the screen composes today (a compositing manager may
     // have come or gone since the last phrase).
     if (!isVisible())
-        UseTranslucency(ov::ChoosePhraseRoute(system_->Compositing(), system_->Xwayland())
-                        == ov::PhraseRoute::Translucent);
+        UseTranslucency(route == ov::PhraseRoute::TranslucentWindow);
     QImage picture;
     if (Translucent()) {
         picture = ov::TranslucentPicture(ov::PhrasePicture(mask.image, mask.region, 255),
-                                         mask.region, opacity_);
+                                         mask.region, contrast_);
     } else {
         // Nobody composes the screen, so a window opacity would mean nothing:
         // the picture takes the blend with what is on the screen beneath,
         // read now, just before the window covers it. Where it cannot be
         // read, the opacity property is the best left to try.
         const QImage beneath = system_->GrabScreen(DeviceGeometry(ratio));
-        picture = ov::PhrasePicture(mask.image, mask.region, opacity_, beneath);
+        picture = ov::PhrasePicture(mask.image, mask.region, contrast_, beneath);
         blended_ = !beneath.isNull();
     }
     picture.setDevicePixelRatio(ratio);
@@ -156,8 +187,8 @@ bool PhraseWindow::PresentNative(const ov::PhraseLayout& layout, const QFont& fo
         return false;
     }
     picture_ = picture;
-    // Per-pixel alpha or a blended picture carry the opacity already.
-    setWindowOpacity(Translucent() || blended_ ? 1.0 : opacity_ / 255.0);
+    // Per-pixel alpha or a blended picture carry the contrast already.
+    setWindowOpacity(Translucent() || blended_ ? 1.0 : contrast_ / 255.0);
 
     if (isVisible()) {
         raise();
@@ -211,14 +242,14 @@ void PhraseWindow::Withdraw()
         overlay_->Hide();
     // Straight to the server: the toolkit's hide does a fraction of a
     // millisecond of work before its own unmap leaves.
-    if (system_ && isVisible())
+    if (isVisible())
         system_->Unmap(winId());
     hide();
 }
 
 std::function<void()> PhraseWindow::Unmapper()
 {
-    if (!system_ || !testAttribute(Qt::WA_WState_Created))
+    if (!system_->Available() || !testAttribute(Qt::WA_WState_Created))
         return {};
     return [system = system_, window = winId()] { system->Unmap(window); };
 }

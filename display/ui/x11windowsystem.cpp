@@ -346,12 +346,9 @@ private:
 
 } // namespace
 
-std::unique_ptr<WindowSystem> PlatformWindowSystem()
+std::unique_ptr<WindowSystem> X11WindowSystemOn(xcb_connection_t* connection)
 {
-    auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-    if (!x11 || !x11->connection())
-        return nullptr;
-    return std::make_unique<X11WindowSystem>(x11->connection());
+    return std::make_unique<X11WindowSystem>(connection);
 }
 
 } // namespace ov

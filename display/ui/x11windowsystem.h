@@ -3,10 +3,11 @@
 
 #include <memory>
 
+struct xcb_connection_t;
+
 namespace ov {
 
-// The window system of the running platform: the X11 services on the xcb
-// platform, null where Qt alone does the job (offscreen, other platforms).
-std::unique_ptr<WindowSystem> PlatformWindowSystem();
+// The X11 services on the toolkit's own connection to the X server.
+std::unique_ptr<WindowSystem> X11WindowSystemOn(xcb_connection_t* connection);
 
 } // namespace ov

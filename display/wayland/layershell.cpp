@@ -4,11 +4,13 @@
 
 namespace ov {
 // Built without libwayland-client: every phrase takes the X window.
-std::unique_ptr<PhraseOverlay> PlatformOverlay() { return nullptr; }
+SurfaceWish PlatformSurfaceWish() { return SurfaceWish::XWindow; }
+std::unique_ptr<PhraseOverlay> PlatformOverlay(SurfaceWish) { return nullptr; }
 } // namespace ov
 
 #else
 
+#include "display/wayland/roundtrip.h"
 #include "platform/error.h"
 
 #include "presentation-time-client-protocol.h"
@@ -20,12 +22,10 @@ std::unique_ptr<PhraseOverlay> PlatformOverlay() { return nullptr; }
 #include <wayland-client.h>
 
 #include <cerrno>
-#include <chrono>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
-#include <poll.h>
 #include <string>
 #include <sys/mman.h>
 #include <unistd.h>
@@ -38,7 +38,7 @@ namespace {
 // A compositor that has not put the phrase up by then is not going to: the
 // display time then starts anyway, so the cycle goes on.
 constexpr int ScreenWaitMs = 500;
-// Start-up waits this long at most for the compositor's list of globals.
+// The connection waits this long at most for the compositor's list of globals.
 constexpr int ConnectWaitMs = 1000;
 
 void Log(const std::string& text) { std::fprintf(stderr, "orvella: %s\n", text.c_str()); }
@@ -47,7 +47,7 @@ std::string ErrnoText(int error) { return std::strerror(error); }
 
 class LayerShellOverlay : public PhraseOverlay {
 public:
-    explicit LayerShellOverlay(bool required) : required_(required)
+    explicit LayerShellOverlay(SurfaceWish wish) : wish_(wish), required_(wish == SurfaceWish::LayerShell)
     {
         guard_.setSingleShot(true);
         guard_.setInterval(ScreenWaitMs);
@@ -62,11 +62,8 @@ public:
         Disconnect();
     }
 
-    // Connects and learns what the compositor offers; false with the reason
-    // when there is no layer shell to be had.
-    bool Connect(std::string* why);
-
-    bool Usable() const override { return display_ || required_; }
+    bool Open() override;
+    bool Usable() const override { return display_ != nullptr; }
     int Scale() const override;
     void Show(const QImage& picture, const OverlayPlace& place, std::function<void()> onScreen) override;
     void Hide() override;
@@ -98,7 +95,9 @@ private:
     void OnFrame();
     void OnScreen();
 
-    bool Roundtrip(int waitMs);
+    // Connects and learns what the compositor offers; false with the reason
+    // when there is no layer shell to be had.
+    bool Connect(std::string* why);
     void Dispatch();
     void Flush();
     void Lose(const std::string& reason);
@@ -110,7 +109,9 @@ private:
     void Present();
     void DropFlash();
 
+    SurfaceWish wish_;
     bool required_;
+    bool opened_ = false;
     wl_display* display_ = nullptr;
     wl_registry* registry_ = nullptr;
     wl_compositor* compositor_ = nullptr;
@@ -221,6 +222,20 @@ void LayerShellOverlay::OnGlobal(wl_registry* registry, uint32_t name, const cha
     }
 }
 
+bool LayerShellOverlay::Open()
+{
+    // Once, at the first phrase rather than at start-up: a compositor slow
+    // to answer then holds up no window.
+    if (!opened_) {
+        opened_ = true;
+        std::string why = "WAYLAND_DISPLAY is not set";
+        const bool offered = TryLayerShell(wish_, qgetenv("WAYLAND_DISPLAY").toStdString()) && Connect(&why);
+        if (!offered && required_)
+            Log("ORVELLA_PHRASE_SURFACE=layer-shell, but " + why + ": no phrases are shown");
+    }
+    return Usable();
+}
+
 bool LayerShellOverlay::Connect(std::string* why)
 {
     const QByteArray name = qgetenv("WAYLAND_DISPLAY");
@@ -232,7 +247,8 @@ bool LayerShellOverlay::Connect(std::string* why)
     registry_ = wl_display_get_registry(display_);
     wl_registry_add_listener(registry_, &registryListener_, this);
     // The outputs' scales come in answer to their binding.
-    if (!Roundtrip(ConnectWaitMs) || (!outputs_.empty() && !Roundtrip(ConnectWaitMs))) {
+    if (!BoundedRoundtrip(display_, ConnectWaitMs)
+        || (!outputs_.empty() && !BoundedRoundtrip(display_, ConnectWaitMs))) {
         *why = "the Wayland compositor " + name.toStdString() + " did not answer";
         Disconnect();
         return false;
@@ -249,53 +265,6 @@ bool LayerShellOverlay::Connect(std::string* why)
     writer_->setEnabled(false);
     QObject::connect(writer_, &QSocketNotifier::activated, [this] { Flush(); });
     return true;
-}
-
-// Only at start-up, bounded: the compositor's answer to a sync request.
-bool LayerShellOverlay::Roundtrip(int waitMs)
-{
-    bool done = false;
-    wl_callback* sync = wl_display_sync(display_);
-    static const wl_callback_listener syncListener = {
-        [](void* done, wl_callback* callback, uint32_t) {
-            *static_cast<bool*>(done) = true;
-            wl_callback_destroy(callback);
-        },
-    };
-    wl_callback_add_listener(sync, &syncListener, &done);
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(waitMs);
-    const int fd = wl_display_get_fd(display_);
-    bool failed = false;
-    while (!done && !failed) {
-        if (wl_display_flush(display_) < 0 && errno != EAGAIN)
-            break;
-        while (wl_display_prepare_read(display_) != 0) {
-            if (wl_display_dispatch_pending(display_) < 0) {
-                failed = true;
-                break;
-            }
-        }
-        if (failed || done) {
-            if (!failed)
-                wl_display_cancel_read(display_);
-            break;
-        }
-        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
-            deadline - std::chrono::steady_clock::now());
-        pollfd p{fd, POLLIN, 0};
-        const int ready = left.count() > 0 ? poll(&p, 1, static_cast<int>(left.count())) : 0;
-        if (ready <= 0) {
-            wl_display_cancel_read(display_);
-            if (ready < 0 && errno == EINTR)
-                continue;
-            break;
-        }
-        if (wl_display_read_events(display_) < 0 || wl_display_dispatch_pending(display_) < 0)
-            break;
-    }
-    if (!done)
-        wl_callback_destroy(sync);
-    return done;
 }
 
 void LayerShellOverlay::Dispatch()
@@ -570,26 +539,20 @@ void LayerShellOverlay::DropFlash()
 
 } // namespace
 
-std::unique_ptr<PhraseOverlay> PlatformOverlay()
+SurfaceWish PlatformSurfaceWish()
 {
     std::string note;
     const SurfaceWish wish = ParseSurfaceSwitch(qgetenv("ORVELLA_PHRASE_SURFACE").toStdString(), &note);
     if (!note.empty())
         Log(note);
-    const QByteArray waylandDisplay = qgetenv("WAYLAND_DISPLAY");
-    auto overlay = std::make_unique<LayerShellOverlay>(wish == SurfaceWish::LayerShell);
-    std::string why = "WAYLAND_DISPLAY is not set";
-    const bool offered = TryLayerShell(wish, waylandDisplay.toStdString()) && overlay->Connect(&why);
-    switch (ChooseSurface(wish, offered)) {
-    case PhraseSurface::LayerShell:
-        return overlay;
-    case PhraseSurface::Nowhere:
-        Log("ORVELLA_PHRASE_SURFACE=layer-shell, but " + why + ": no phrases are shown");
-        return overlay;
-    case PhraseSurface::XWindow:
-        break;
-    }
-    return nullptr;
+    return wish;
+}
+
+std::unique_ptr<PhraseOverlay> PlatformOverlay(SurfaceWish wish)
+{
+    if (wish == SurfaceWish::XWindow)
+        return nullptr;
+    return std::make_unique<LayerShellOverlay>(wish);
 }
 
 } // namespace ov

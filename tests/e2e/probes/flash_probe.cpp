@@ -29,7 +29,7 @@
 #include "display/glyphmask.h"
 #include "display/layout.h"
 #include "display/wrap.h"
-#include "display/ui/x11windowsystem.h"
+#include "display/ui/platformwindowsystem.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -197,7 +197,7 @@ int main(int argc, char** argv)
     }
     if (mode == "compositing" && argc == 2) {
         const std::unique_ptr<ov::WindowSystem> system = ov::PlatformWindowSystem();
-        return system && system->Compositing() ? 0 : 1;
+        return system->Compositing() ? 0 : 1;
     }
     if (mode == "window" && argc == 3) {
         ClickWindow window(ParseRgb(argv[2]));

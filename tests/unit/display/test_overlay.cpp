@@ -61,28 +61,3 @@ TEST(TranslucentPicture, GlyphsAtTheContrastPremultipliedTransparentElsewhere)
     EXPECT_EQ(qAlpha(TranslucentPicture(ink, shape, 255).pixel(0, 0)), 255);
     EXPECT_TRUE(TranslucentPicture(QImage(), shape, 90).isNull());
 }
-
-TEST(PhraseSurface, TheSwitchAndTheCompositorDecide)
-{
-    std::string note;
-    EXPECT_EQ(ParseSurfaceSwitch("", &note), SurfaceWish::Auto);
-    EXPECT_EQ(ParseSurfaceSwitch("auto", &note), SurfaceWish::Auto);
-    EXPECT_EQ(ParseSurfaceSwitch("x11", &note), SurfaceWish::XWindow);
-    EXPECT_EQ(ParseSurfaceSwitch("layer-shell", &note), SurfaceWish::LayerShell);
-    EXPECT_TRUE(note.empty());
-    EXPECT_EQ(ParseSurfaceSwitch("wayland", &note), SurfaceWish::Auto);
-    EXPECT_NE(note.find("ORVELLA_PHRASE_SURFACE=wayland"), std::string::npos) << note;
-
-    // Connect only where a compositor is named and the switch allows it.
-    EXPECT_TRUE(TryLayerShell(SurfaceWish::Auto, "wayland-0"));
-    EXPECT_TRUE(TryLayerShell(SurfaceWish::LayerShell, "wayland-0"));
-    EXPECT_FALSE(TryLayerShell(SurfaceWish::XWindow, "wayland-0"));
-    EXPECT_FALSE(TryLayerShell(SurfaceWish::Auto, ""));
-
-    EXPECT_EQ(ChooseSurface(SurfaceWish::Auto, true), PhraseSurface::LayerShell);
-    EXPECT_EQ(ChooseSurface(SurfaceWish::Auto, false), PhraseSurface::XWindow); // GNOME, X11
-    EXPECT_EQ(ChooseSurface(SurfaceWish::XWindow, true), PhraseSurface::XWindow);
-    EXPECT_EQ(ChooseSurface(SurfaceWish::LayerShell, true), PhraseSurface::LayerShell);
-    // Asked for and not to be had: not quietly the X window.
-    EXPECT_EQ(ChooseSurface(SurfaceWish::LayerShell, false), PhraseSurface::Nowhere);
-}
