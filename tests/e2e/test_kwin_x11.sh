@@ -4,7 +4,7 @@
 # focus alone.
 source "$ORVELLA_E2E_LIB"
 APP_SOURCE=$1
-source "$(dirname "${BASH_SOURCE[0]}")/x11_desktop.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/x11_desktop_lib.sh"
 command -v kwin_x11 >/dev/null || skip "kwin_x11 is not installed"
 
 start_x 1920x1080

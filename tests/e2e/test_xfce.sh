@@ -4,7 +4,7 @@
 # the focus alone.
 source "$ORVELLA_E2E_LIB"
 APP_SOURCE=$1
-source "$(dirname "${BASH_SOURCE[0]}")/x11_desktop.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/x11_desktop_lib.sh"
 command -v xfwm4 >/dev/null || skip "xfwm4 is not installed"
 
 start_x 1920x1080

@@ -1,6 +1,6 @@
 # Shared part of the desktop tests: the real program on a real Wayland
 # compositor, over a native full-screen Wayland window that logs the clicks,
-# keys and focus reaching it. Sourced by tests/e2e/desktop_*.sh, which pass
+# keys and focus reaching it. Sourced by tests/e2e/test_desktop_*.sh, which pass
 # the program's executable as $1.
 #
 # Every compositor runs in its own mount and network namespace with a
@@ -22,7 +22,7 @@ wl_private_namespace() {
   export ORVELLA_WL_INSIDE=1
   local here; here=$(dirname "$(readlink -f "$0")")
   ORVELLA_KEEP="$here:$(readlink -f "$1"):$ORVELLA_E2E_LIB:$ORVELLA_FLASH_PROBE:$ORVELLA_WAYLAND_WINDOW:$ORVELLA_PHRASE_FIND" \
-    exec unshare --mount --net bash "$here/private_tmp.sh" bash -c 'ip link set lo up 2>/dev/null || true; exec bash "$@"' \
+    exec unshare --mount --net bash "$here/private_tmp_lib.sh" bash -c 'ip link set lo up 2>/dev/null || true; exec bash "$@"' \
     bash "$(readlink -f "$0")" "$@"
 }
 
