@@ -51,6 +51,37 @@ start_accessibility_bus() {
   export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 }
 
+# start_session_bus: a private session bus, as a desktop session has one.
+start_session_bus() {
+  local env
+  env=$(dbus-launch --sh-syntax) || fail "no D-Bus session bus could be started"
+  eval "$env"
+  E2E_PIDS+=("$DBUS_SESSION_BUS_PID")
+  export DBUS_SESSION_BUS_ADDRESS
+}
+
+# The StatusNotifierItem watcher's property NAME.
+sni_watcher_get() {
+  gdbus call --session -d org.kde.StatusNotifierWatcher -o /StatusNotifierWatcher \
+    -m org.freedesktop.DBus.Properties.Get org.kde.StatusNotifierWatcher "$1"
+}
+sni_host_registered() { sni_watcher_get IsStatusNotifierHostRegistered | grep -q true; }
+# The first item the watcher lists: a bus name, with some watchers a path after it.
+sni_item() { sni_watcher_get RegisteredStatusNotifierItems | grep -o "'[^']*'" | head -1 | tr -d "'"; }
+
+# start_sni_tray HOST_COMMAND...: a StatusNotifierItem tray on the session
+# bus: the watcher, then the host (SNI_HOST_PID), waited for until it has
+# registered with the watcher.
+start_sni_tray() {
+  status-notifier-watcher >"$E2E_TMP/watcher.log" 2>&1 &
+  E2E_PIDS+=($!)
+  wait_for 20 sni_watcher_get IsStatusNotifierHostRegistered || fail "the watcher did not start"
+  "$@" >"$E2E_TMP/host.log" 2>&1 &
+  SNI_HOST_PID=$!
+  E2E_PIDS+=($SNI_HOST_PID)
+  wait_for 20 sni_host_registered || fail "the tray did not register as a host"
+}
+
 # wait_for DEADLINE_SECONDS COMMAND...: polls until the command succeeds.
 wait_for() {
   local deadline=$(( $(date +%s%N) / 1000000 + $1 * 1000 )); shift
