@@ -1,21 +1,24 @@
 # The checks shared by the tests on real X11 desktops with their own
 # compositor: the desktop's window manager is started by the test, then
 # desktop_checks flashes phrases over a full-screen window that holds the
-# focus and looks at the composited screen.
-PROBE="${ORVELLA_FLASH_PROBE:-$(dirname "$1")/../tests/flash_probe}"
-[ -x "$PROBE" ] || fail "flash_probe not found (set ORVELLA_FLASH_PROBE)"
-
-FONT="DejaVu Sans"; SIZE=28
-COLOUR=10494207           # 00BBGGRR: red 255, green 32, blue 160
-BACK="40,90,160"
-OPACITY=50
+# focus and looks at the composited screen. Sourced after lib.sh, with the
+# program's executable as $1.
+source "$(dirname "${BASH_SOURCE[0]}")/flash_lib.sh"
+APP_SOURCE=$1
 
 skip() { echo "skipped: $*"; exit 77; }
 
-# A private session bus, as a desktop session has one.
-start_session_bus() {
-  eval "$(dbus-launch --sh-syntax)" || skip "no D-Bus session bus could be started"
-  E2E_PIDS+=("$DBUS_SESSION_BUS_PID")
+# start_desktop COMMAND ARGS...: the X server, a session bus and the
+# desktop's window manager with its compositor, started as the desktop
+# starts them (its log COMMAND.log); skips when it is not installed or
+# cannot run here.
+start_desktop() {
+  command -v "$1" >/dev/null || skip "$1 is not installed"
+  start_x 1920x1080
+  start_session_bus
+  "$@" >"$E2E_TMP/$1.log" 2>&1 &
+  E2E_PIDS+=($!)
+  desktop_up "$1" $!
 }
 
 # desktop_up NAME PID: waits for the window manager and its compositor, or
@@ -27,44 +30,22 @@ desktop_up() {
   wait_for 30 "$PROBE" compositing || skip "$name runs but composites nothing on this X server"
 }
 
-depth() { xwininfo -id "$1" | awk '/Depth:/{print $NF}'; }
-mapped() { xwininfo -id "$1" 2>/dev/null | grep -q 'Map State: IsViewable'; }
-geometry() {
-  xwininfo -id "$1" | awk '/Absolute upper-left X/{x=$NF} /Absolute upper-left Y/{y=$NF} /Width:/{w=$NF} /Height:/{h=$NF} END{print x, y, w, h}'
-}
-visible_phrase() { xdotool search --all --onlyvisible --pid "$APP_PID" --name '^Phrase' 2>/dev/null | head -1; }
-
 # desktop_checks LABEL: the phrase is letter-shaped with its glyphs at the
 # contrast's blend over the full-screen window beneath (read from the
 # composited screen), a click on a glyph reaches that window, and the focus
 # stays with it.
 desktop_checks() {
-  local label=$1 p out info w h ix iy
-  declare -gA WIDTH_OF=() INK_OF=()
-  for p in "First phrase" "Second phrase" "Third phrase"; do
-    out="$E2E_TMP/ref-${p%% *}.png"
-    info="$("$PROBE" render "$out" "$p" "$FONT" "$SIZE" "$COLOUR" "$BACK" "$OPACITY")" || fail "reference of '$p' not rendered"
-    read -r _ w h <<<"$(grep '^size' <<<"$info")"
-    read -r _ ix iy <<<"$(grep '^ink' <<<"$info")"
-    WIDTH_OF[$w]="${p%% *}"; INK_OF[${p%% *}]="$ix $iy"
-  done
-  [ ${#WIDTH_OF[@]} -eq 3 ] || fail "the three phrases need different widths to be told apart"
-
+  local label=$1 w h
+  flash_references
   setup_app "$APP_SOURCE"
-  printf '[General]\r\nGroupIndex=0\r\n[Daily-Settings]\r\nPause=0\r\nFontName=%s\r\nTextColor=%s\r\nSize=%s\r\nDisplayTime=700\r\nDisplayFreq=1\r\nOpacity=%s\r\nPosition=1\r\n[Daily-Affirmations]\r\n0=Morning:True\r\n' \
-    "$FONT" "$COLOUR" "$SIZE" "$OPACITY" >"$APP_DIR/Orvella.ini"
+  flash_settings
 
-  "$PROBE" window "$BACK" >"$E2E_TMP/clicks.log" 2>&1 &
-  E2E_PIDS+=($!)
-  local probe_win
-  probe_win="$(first_of 20 sh -c 'xdotool search --onlyvisible --name "^Flash probe" | head -1')" || fail "probe window did not map ($label)"
-  xdotool windowactivate --sync "$probe_win" 2>/dev/null || true
-  wait_for 10 sh -c "[ \"\$(xdotool getwindowfocus)\" = $probe_win ]" || fail "the full-screen window did not get the focus ($label)"
-  read -r _ _ w h <<<"$(geometry "$probe_win")"
+  start_probe_window "$label"
+  read -r _ _ w h <<<"$(geometry "$PROBE_WIN")"
   [ "$w x $h" = "1920 x 1080" ] || fail "the probe window is $w x $h, not full screen ($label)"
 
   start_app_docked
-  local focus_before win x y name diff done_look="" clicked="" attempt cx cy
+  local focus_before win x y name diff done_look="" attempt
   focus_before="$(xdotool getwindowfocus)"
   win="$(first_of 20 visible_phrase)" || fail "no phrase was flashed ($label)"
   [ "$(depth "$win")" = 32 ] || fail "the phrase window is $(depth "$win") bits deep, not 32 ($label)"
@@ -91,24 +72,10 @@ desktop_checks() {
   [ -n "$done_look" ] || fail "no screenshot could be taken while a phrase showed ($label)"
   pass "$label: the phrase is letter-shaped, its glyphs at the contrast's blend over the full-screen window"
 
-  for attempt in 1 2 3 4 5 6; do
-    wait_for 10 sh -c "! xwininfo -id $win | grep -q IsViewable" || fail "the phrase is not hidden ($label)"
-    wait_for 10 mapped "$win" || fail "the phrase window does not come back ($label)"
-    read -r x y w h <<<"$(geometry "$win")"
-    name="${WIDTH_OF[$w]:-}"
-    [ -n "$name" ] || fail "the phrase window is $w pixels wide, which fits no phrase of the list ($label)"
-    read -r ix iy <<<"${INK_OF[$name]}"
-    cx=$(( x + ix )); cy=$(( y + iy ))
-    xdotool mousemove "$cx" "$cy" click 1
-    if mapped "$win"; then
-      wait_for 5 grep -q "press $cx $cy" "$E2E_TMP/clicks.log" || fail "a click on a glyph at $cx,$cy did not reach the window beneath ($label)"
-      clicked=1; break
-    fi
-  done
-  [ -n "$clicked" ] || fail "no click could be made while a phrase showed ($label)"
+  click_glyph "$win" "$label"
   pass "$label: a click on a glyph reaches the window beneath"
 
   [ "$(xdotool getwindowfocus)" = "$focus_before" ] || fail "the focus moved from $focus_before to $(xdotool getwindowfocus) ($label)"
-  [ "$focus_before" = "$probe_win" ] || fail "the full-screen window lost the focus when the program started ($label)"
+  [ "$focus_before" = "$PROBE_WIN" ] || fail "the full-screen window lost the focus when the program started ($label)"
   pass "$label: the focus stays with the full-screen window"
 }
