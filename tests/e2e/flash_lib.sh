@@ -44,13 +44,6 @@ start_probe_window() {
   wait_for 10 sh -c "[ \"\$(xdotool getwindowfocus)\" = $PROBE_WIN ]" || fail "the probe window did not get the focus ($1)"
 }
 
-depth() { xwininfo -id "$1" | awk '/Depth:/{print $NF}'; }
-mapped() { xwininfo -id "$1" 2>/dev/null | grep -q 'Map State: IsViewable'; }
-geometry() { # prints X Y W H of a window
-  xwininfo -id "$1" | awk '/Absolute upper-left X/{x=$NF} /Absolute upper-left Y/{y=$NF} /Width:/{w=$NF} /Height:/{h=$NF} END{print x, y, w, h}'
-}
-visible_phrase() { xdotool search --all --onlyvisible --pid "$APP_PID" --name '^Phrase' 2>/dev/null | head -1; }
-
 # click_glyph WIN LABEL: clicks a glyph of the phrase in WIN as soon as it
 # shows again, until one click is made while it shows; that click must
 # reach the probe window beneath.

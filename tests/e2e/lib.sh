@@ -230,6 +230,18 @@ click_window() {
 
 app_alive() { kill -0 "$APP_PID" 2>/dev/null; }
 
+# The phrase window keeps its id while hidden between flashes, so
+# phrase_window looks it up mapped or not: a flash may end between two
+# commands. visible_phrase and phrase_up look only at a phrase on screen.
+phrase_window() { xdotool search --all --pid "$APP_PID" --name '^Phrase' 2>/dev/null | head -1; }
+visible_phrase() { xdotool search --all --onlyvisible --pid "$APP_PID" --name '^Phrase' 2>/dev/null | head -1; }
+phrase_up() { [ -n "$(visible_phrase)" ]; }
+mapped() { xwininfo -id "$1" 2>/dev/null | grep -q 'Map State: IsViewable'; }
+depth() { xwininfo -id "$1" | awk '/Depth:/{print $NF}'; }
+geometry() { # prints X Y W H of a window
+  xwininfo -id "$1" | awk '/Absolute upper-left X/{x=$NF} /Absolute upper-left Y/{y=$NF} /Width:/{w=$NF} /Height:/{h=$NF} END{print x, y, w, h}'
+}
+
 # The splash window (327 x 102) while it is mapped.
 splash_window() {
   local w

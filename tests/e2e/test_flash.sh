@@ -17,11 +17,7 @@ start_probe_window "no compositing manager"
 start_app_docked
 FOCUS_BEFORE="$(xdotool getwindowfocus)"
 
-# The phrase window keeps its id while hidden between flashes, so it is
-# looked up mapped or not: a flash may end between two commands.
-phrase_window() { xdotool search --all --pid "$APP_PID" --name '^Phrase' 2>/dev/null | head -1; }
-
-wait_for 20 sh -c "xdotool search --all --onlyvisible --pid $APP_PID --name '^Phrase' | grep -q ." || fail "no phrase was flashed"
+wait_for 20 phrase_up || fail "no phrase was flashed"
 WIN="$(phrase_window)" && [ -n "$WIN" ] || fail "the phrase window cannot be found"
 
 # Shape and colour: a screenshot taken while the phrase shows has the glyphs
@@ -127,7 +123,7 @@ kill "$APP_PID"; wait "$APP_PID" 2>/dev/null || true
 export QT_SCALE_FACTOR=2
 flash_references
 start_app_docked
-wait_for 20 sh -c "xdotool search --all --onlyvisible --pid $APP_PID --name '^Phrase' | grep -q ." || fail "no phrase was flashed at scale 2"
+wait_for 20 phrase_up || fail "no phrase was flashed at scale 2"
 WIN="$(phrase_window)" && [ -n "$WIN" ] || fail "the phrase window cannot be found at scale 2"
 check_look "scale 2" 2
 pass "at scale 2 the shape matches the glyphs pixel for pixel and the phrase stays on the screen"

@@ -76,7 +76,6 @@ host_menu_keys() {
   done
   fail "the host's menu did not open or take the keys"
 }
-phrase_up() { xdotool search --all --onlyvisible --pid "$APP_PID" --name '^Phrase' 2>/dev/null | grep -q .; }
 
 wait_for 20 phrase_up || fail "no phrase flashed before the pause"
 host_menu_keys Down Down Return
