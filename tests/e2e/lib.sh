@@ -68,6 +68,13 @@ sni_watcher_get() {
 sni_host_registered() { sni_watcher_get IsStatusNotifierHostRegistered | grep -q true; }
 # The first item the watcher lists: a bus name, with some watchers a path after it.
 sni_item() { sni_watcher_get RegisteredStatusNotifierItems | grep -o "'[^']*'" | head -1 | tr -d "'"; }
+# sni_menu SERVICE: the path of the menu the item exports.
+sni_menu() {
+  gdbus call --session -d "$1" -o /StatusNotifierItem -m org.freedesktop.DBus.Properties.Get \
+    org.kde.StatusNotifierItem Menu | grep -o "'/[^']*'" | tr -d "'"
+}
+# sni_menu_layout SERVICE MENU: the exported menu, as a host reads it.
+sni_menu_layout() { gdbus call --session -d "$1" -o "$2" -m com.canonical.dbusmenu.GetLayout -- 0 -1 '@as []'; }
 
 # start_sni_tray HOST_COMMAND...: a StatusNotifierItem tray on the session
 # bus: the watcher, then the host (SNI_HOST_PID), waited for until it has

@@ -16,11 +16,7 @@ start_sni_tray gtk-sni-tray-standalone --top --beginning
 
 # The labels of the exported menu, in order, joined with "|".
 menu_labels() {
-  local svc=$1 menu
-  menu=$(gdbus call --session -d "$svc" -o /StatusNotifierItem -m org.freedesktop.DBus.Properties.Get \
-    org.kde.StatusNotifierItem Menu | grep -o "'/[^']*'" | tr -d "'")
-  gdbus call --session -d "$svc" -o "$menu" -m com.canonical.dbusmenu.GetLayout -- 0 -1 '@as []' \
-    | grep -o "'label': <'[^']*'>" | sed "s/'label': <'\(.*\)'>/\1/" | paste -sd '|'
+  sni_menu_layout "$1" "$(sni_menu "$1")" | grep -o "'label': <'[^']*'>" | sed "s/'label': <'\(.*\)'>/\1/" | paste -sd '|'
 }
 
 # in_language "ENV..." MENU TABS SAVE BOX: starts the program with the

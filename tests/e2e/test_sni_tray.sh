@@ -36,9 +36,8 @@ ICON_X=$((IX - 1 + IW / 2)); ICON_Y=$((IY - 1 + IH / 2))
 click_icon() { xdotool mousemove "$ICON_X" "$ICON_Y" click "$1"; }
 pass "icon registered and drawn"
 
-layout() { gdbus call --session -d "$SVC" -o "$MENU" -m com.canonical.dbusmenu.GetLayout -- 0 -1 '@as []'; }
-MENU=$(gdbus call --session -d "$SVC" -o /StatusNotifierItem -m org.freedesktop.DBus.Properties.Get \
-  org.kde.StatusNotifierItem Menu | grep -o "'/[^']*'" | tr -d "'")
+layout() { sni_menu_layout "$SVC" "$MENU"; }
+MENU=$(sni_menu "$SVC")
 [ -n "$MENU" ] && [ "$MENU" != /NO_DBUSMENU ] || fail "no menu exported (Menu is '$MENU')"
 layout | grep -o "'label': <'[^']*'>" | tr '\n' ' ' | grep -q "Settings.*Pause Messages.*Exit" \
   || fail "the exported menu lacks its items: $(layout)"
