@@ -1,7 +1,7 @@
 # Shared part of the desktop tests: the real program on a real Wayland
 # compositor, over a native full-screen Wayland window that logs the clicks,
-# keys and focus reaching it. Sourced by tests/e2e/test_desktop_*.sh, which pass
-# the program's executable as $1.
+# keys and focus reaching it. Sourced by tests/e2e/test_desktop_*.sh, which
+# pass the program's executable as $1.
 #
 # Every compositor runs in its own mount and network namespace with a
 # private /tmp: they all take the first free X display for Xwayland and an

@@ -1,5 +1,5 @@
 # The checks shared by the tests on real X11 desktops with their own
-# compositor: the desktop's window manager is started by the test, then
+# compositor: start_desktop starts the desktop's window manager, then
 # desktop_checks flashes phrases over a full-screen window that holds the
 # focus and looks at the composited screen. Sourced after lib.sh, with the
 # program's executable as $1.
