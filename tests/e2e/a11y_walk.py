@@ -6,11 +6,11 @@ fails on any control a screen reader would announce without a name.
 Usage: a11y_walk.py PID   (the program already shows its main window)
 """
 import sys
-import time
 
 import pyatspi
 
-DEADLINE = 30  # seconds for anything to appear on a busy machine
+import atspi_lib
+from atspi_lib import DEADLINE, app_of, children, find, press, walk
 
 # Roles a user operates; each must carry a name of its own.
 INTERACTIVE = {
@@ -25,44 +25,16 @@ problems = []
 
 
 def poll(what, find, deadline=DEADLINE, fatal=True):
-    end = time.monotonic() + deadline
-    while True:
-        try:
-            found = find()
-        except Exception:  # a window being built or torn down
-            found = None
-        if found:
-            return found
-        if time.monotonic() > end:
-            if fatal:
-                report()
-                sys.exit("FAIL: %s" % what)
-            problems.append(what)
-            return None
-        time.sleep(0.1)
+    """Out of time, a check that is not fatal counts among the problems."""
+    found = atspi_lib.poll(what, find, deadline, fatal, before_exit=report)
+    if found is None:
+        problems.append(what)
+    return found
 
 
 def report():
     for p in problems:
         print("FAIL: " + p)
-
-
-def children(acc):
-    out = []
-    try:
-        for i in range(acc.childCount):
-            c = acc.getChildAtIndex(i)
-            if c is not None:
-                out.append(c)
-    except Exception:
-        pass
-    return out
-
-
-def walk(acc):
-    yield acc
-    for c in children(acc):
-        yield from walk(c)
 
 
 def states(acc):
@@ -131,35 +103,11 @@ def current_value(acc):
     return None
 
 
-def app_of(pid):
-    desktop = pyatspi.Registry.getDesktop(0)
-    for app in children(desktop):
-        try:
-            if app.get_process_id() == pid:
-                return app
-        except Exception:
-            continue
-    return None
-
-
 def window(app, role, name):
     for w in children(app):
         if w.getRole() == role and w.name == name and states(w).contains(pyatspi.STATE_SHOWING):
             return w
     return None
-
-
-def find(root, role, name=None):
-    for acc in walk(root):
-        if acc.getRole() == role and (name is None or acc.name == name):
-            return acc
-    return None
-
-
-def press(acc):
-    action = acc.queryAction()
-    names = [action.getName(i) for i in range(action.nActions)]
-    action.doAction(names.index("Press") if "Press" in names else 0)
 
 
 def main():

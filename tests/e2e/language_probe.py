@@ -8,61 +8,10 @@ Usage: language_probe.py PID TABS SAVE BOX   (the main window is showing)
   the Settings page; BOX: the text of the box.
 """
 import sys
-import time
 
 import pyatspi
 
-DEADLINE = 30  # seconds for anything to appear on a busy machine
-
-
-def poll(what, find):
-    end = time.monotonic() + DEADLINE
-    last = None
-    while True:
-        try:
-            found = find()
-        except Exception as e:  # a window being built or torn down
-            found, last = None, e
-        if found:
-            return found
-        if time.monotonic() > end:
-            sys.exit("FAIL: %s%s" % (what, " (%s)" % last if last else ""))
-        time.sleep(0.1)
-
-
-def children(acc):
-    out = []
-    for i in range(acc.childCount):
-        c = acc.getChildAtIndex(i)
-        if c is not None:
-            out.append(c)
-    return out
-
-
-def walk(acc):
-    yield acc
-    for c in children(acc):
-        yield from walk(c)
-
-
-def showing(acc):
-    return acc.getState().contains(pyatspi.STATE_SHOWING)
-
-
-def app_of(pid):
-    for app in children(pyatspi.Registry.getDesktop(0)):
-        try:
-            if app.get_process_id() == pid:
-                return app
-        except Exception:
-            continue
-    return None
-
-
-def press(acc):
-    action = acc.queryAction()
-    names = [action.getName(i) for i in range(action.nActions)]
-    action.doAction(names.index("Press") if "Press" in names else 0)
+from atspi_lib import app_of, children, find, poll, press, showing, walk
 
 
 def expect(what, seen, wanted):
@@ -77,7 +26,7 @@ def main():
 
     frame = poll("no main window", lambda: next((w for w in children(app) if showing(w) and any(
         a.getRole() == pyatspi.ROLE_PAGE_TAB_LIST for a in walk(w))), None))
-    tab_list = next(a for a in walk(frame) if a.getRole() == pyatspi.ROLE_PAGE_TAB_LIST)
+    tab_list = find(frame, pyatspi.ROLE_PAGE_TAB_LIST)
     expect("tabs", [t.name for t in children(tab_list)], tabs)
     press(children(tab_list)[1])  # Settings
 

@@ -51,6 +51,44 @@ start_accessibility_bus() {
   export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 }
 
+# start_session_bus: a private session bus, as a desktop session has one.
+start_session_bus() {
+  local env
+  env=$(dbus-launch --sh-syntax) || fail "no D-Bus session bus could be started"
+  eval "$env"
+  E2E_PIDS+=("$DBUS_SESSION_BUS_PID")
+  export DBUS_SESSION_BUS_ADDRESS
+}
+
+# The StatusNotifierItem watcher's property NAME.
+sni_watcher_get() {
+  gdbus call --session -d org.kde.StatusNotifierWatcher -o /StatusNotifierWatcher \
+    -m org.freedesktop.DBus.Properties.Get org.kde.StatusNotifierWatcher "$1"
+}
+sni_host_registered() { sni_watcher_get IsStatusNotifierHostRegistered | grep -q true; }
+# The first item the watcher lists: a bus name, with some watchers a path after it.
+sni_item() { sni_watcher_get RegisteredStatusNotifierItems | grep -o "'[^']*'" | head -1 | tr -d "'"; }
+# sni_menu SERVICE: the path of the menu the item exports.
+sni_menu() {
+  gdbus call --session -d "$1" -o /StatusNotifierItem -m org.freedesktop.DBus.Properties.Get \
+    org.kde.StatusNotifierItem Menu | grep -o "'/[^']*'" | tr -d "'"
+}
+# sni_menu_layout SERVICE MENU: the exported menu, as a host reads it.
+sni_menu_layout() { gdbus call --session -d "$1" -o "$2" -m com.canonical.dbusmenu.GetLayout -- 0 -1 '@as []'; }
+
+# start_sni_tray HOST_COMMAND...: a StatusNotifierItem tray on the session
+# bus: the watcher, then the host (SNI_HOST_PID), waited for until it has
+# registered with the watcher.
+start_sni_tray() {
+  status-notifier-watcher >"$E2E_TMP/watcher.log" 2>&1 &
+  E2E_PIDS+=($!)
+  wait_for 20 sni_watcher_get IsStatusNotifierHostRegistered || fail "the watcher did not start"
+  "$@" >"$E2E_TMP/host.log" 2>&1 &
+  SNI_HOST_PID=$!
+  E2E_PIDS+=($SNI_HOST_PID)
+  wait_for 20 sni_host_registered || fail "the tray did not register as a host"
+}
+
 # wait_for DEADLINE_SECONDS COMMAND...: polls until the command succeeds.
 wait_for() {
   local deadline=$(( $(date +%s%N) / 1000000 + $1 * 1000 )); shift
@@ -198,6 +236,18 @@ click_window() {
 }
 
 app_alive() { kill -0 "$APP_PID" 2>/dev/null; }
+
+# The phrase window keeps its id while hidden between flashes, so
+# phrase_window looks it up mapped or not: a flash may end between two
+# commands. visible_phrase and phrase_up look only at a phrase on screen.
+phrase_window() { xdotool search --all --pid "$APP_PID" --name '^Phrase' 2>/dev/null | head -1; }
+visible_phrase() { xdotool search --all --onlyvisible --pid "$APP_PID" --name '^Phrase' 2>/dev/null | head -1; }
+phrase_up() { [ -n "$(visible_phrase)" ]; }
+mapped() { xwininfo -id "$1" 2>/dev/null | grep -q 'Map State: IsViewable'; }
+depth() { xwininfo -id "$1" | awk '/Depth:/{print $NF}'; }
+geometry() { # prints X Y W H of a window
+  xwininfo -id "$1" | awk '/Absolute upper-left X/{x=$NF} /Absolute upper-left Y/{y=$NF} /Width:/{w=$NF} /Height:/{h=$NF} END{print x, y, w, h}'
+}
 
 # The splash window (327 x 102) while it is mapped.
 splash_window() {

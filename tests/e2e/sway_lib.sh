@@ -30,7 +30,7 @@ sway_isolate() {
   local here; here=$(dirname "$(readlink -f "$1")")
   ORVELLA_KEEP="$here:$(readlink -f "${2:-$1}"):${ORVELLA_E2E_LIB:-}:${ORVELLA_FLASH_PROBE:-}" \
     ORVELLA_SWAY_ISOLATED=1 exec unshare --mount --net --pid --fork --kill-child --mount-proc -- \
-    bash "$here/private_tmp.sh" bash "$@"
+    bash "$here/private_tmp_lib.sh" bash "$@"
 }
 
 SWAY_USER="${ORVELLA_SWAY_USER:-nobody}"

@@ -9,8 +9,7 @@ setup_app "$1"
 cp -r "$(dirname "${BASH_SOURCE[0]}")/../../data/Help" "$APP_DIR/" # the help page holds a table
 
 # A private session bus with the accessibility bus beside it.
-eval "$(dbus-launch --sh-syntax)"
-E2E_PIDS+=($DBUS_SESSION_BUS_PID)
+start_session_bus
 start_accessibility_bus
 
 start_app_docked

@@ -4,58 +4,20 @@
 # manager, under picom and under xcompmgr, and on a desktop scaled by 2),
 # without taking the focus or the clicks, and gone after the display time.
 source "$ORVELLA_E2E_LIB"
-PROBE="${ORVELLA_FLASH_PROBE:-$(dirname "$1")/../tests/flash_probe}"
-[ -x "$PROBE" ] || fail "flash_probe not found (set ORVELLA_FLASH_PROBE)"
-
-FONT="DejaVu Sans"; SIZE=28
-COLOUR=10494207           # 00BBGGRR: red 255, green 32, blue 160
-INK="255,32,160"; BACK="40,90,160"
-OPACITY=50
+source "$(dirname "${BASH_SOURCE[0]}")/flash_lib.sh"
 
 start_x 1920x1080
 start_wm
 start_tray
 setup_app "$1"
-printf '[General]\r\nGroupIndex=0\r\n[Daily-Settings]\r\nPause=0\r\nFontName=%s\r\nTextColor=%s\r\nSize=%s\r\nDisplayTime=700\r\nDisplayFreq=1\r\nOpacity=%s\r\nPosition=1\r\n[Daily-Affirmations]\r\n0=Morning:True\r\n' \
-  "$FONT" "$COLOUR" "$SIZE" "$OPACITY" >"$APP_DIR/Orvella.ini"
-
-# The reference pictures of the three phrases: the ink at the set opacity
-# over the probe window's colour (in the device pixels of this display).
-declare -A WIDTH_OF
-references() {
-  WIDTH_OF=()
-  for p in "First phrase" "Second phrase" "Third phrase"; do
-    out="$E2E_TMP/ref-${p%% *}.png"
-    info="$("$PROBE" render "$out" "$p" "$FONT" "$SIZE" "$COLOUR" "$BACK" "$OPACITY")" || fail "reference of '$p' not rendered"
-    read -r _ w h <<<"$(grep '^size' <<<"$info")"
-    read -r _ ix iy <<<"$(grep '^ink' <<<"$info")"
-    WIDTH_OF[$w]="${p%% *}"
-    eval "INK_${p%% *}='$ix $iy'"
-  done
-  [ ${#WIDTH_OF[@]} -eq 3 ] || fail "the three phrases need different widths to be told apart"
-}
-references
-
-# A plain window beneath everything that holds the focus and records clicks.
-"$PROBE" window "$BACK" >"$E2E_TMP/clicks.log" 2>&1 &
-E2E_PIDS+=($!)
-wait_for 10 sh -c 'xdotool search --onlyvisible --name "^Flash probe" | grep -q .' || fail "probe window did not map"
-PROBE_WIN="$(xdotool search --onlyvisible --name '^Flash probe' | head -1)"
-xdotool windowactivate --sync "$PROBE_WIN" 2>/dev/null || true
-wait_for 5 sh -c "[ \"\$(xdotool getwindowfocus)\" = $PROBE_WIN ]" || fail "probe window did not get the focus"
+flash_settings
+flash_references
+start_probe_window "no compositing manager"
 
 start_app_docked
 FOCUS_BEFORE="$(xdotool getwindowfocus)"
 
-# The phrase window keeps its id while hidden between flashes, so it is
-# looked up mapped or not: a flash may end between two commands.
-phrase_window() { xdotool search --all --pid "$APP_PID" --name '^Phrase' 2>/dev/null | head -1; }
-mapped() { xwininfo -id "$1" 2>/dev/null | grep -q 'Map State: IsViewable'; }
-geometry() { # prints X Y W H of a window
-  xwininfo -id "$1" | awk '/Absolute upper-left X/{x=$NF} /Absolute upper-left Y/{y=$NF} /Width:/{w=$NF} /Height:/{h=$NF} END{print x, y, w, h}'
-}
-
-wait_for 20 sh -c "xdotool search --all --onlyvisible --pid $APP_PID --name '^Phrase' | grep -q ." || fail "no phrase was flashed"
+wait_for 20 phrase_up || fail "no phrase was flashed"
 WIN="$(phrase_window)" && [ -n "$WIN" ] || fail "the phrase window cannot be found"
 
 # Shape and colour: a screenshot taken while the phrase shows has the glyphs
@@ -84,7 +46,6 @@ check_look() {
 }
 # Prints the window's opacity property, empty when it has none.
 opacity_property() { xprop -id "$1" _NET_WM_WINDOW_OPACITY | awk '/=/{print $NF}'; }
-depth() { xwininfo -id "$1" | awk '/Depth:/{print $NF}'; }
 
 check_look "no compositing manager"
 pass "the phrase shows its glyphs at the set opacity over the desktop, with no compositing manager"
@@ -92,22 +53,7 @@ pass "the phrase shows its glyphs at the set opacity over the desktop, with no c
 [ "$(depth "$WIN")" = 24 ] || fail "without a compositing manager the phrase window is $(depth "$WIN") bits deep, not 24"
 
 # A click on a glyph reaches the window beneath.
-clicked=""
-for attempt in 1 2 3 4 5 6; do
-  wait_for 10 sh -c "! xwininfo -id $WIN | grep -q IsViewable" || fail "the phrase is not hidden"
-  wait_for 10 mapped "$WIN" || fail "the phrase window does not come back"
-  read -r x y w h <<<"$(geometry "$WIN")"
-  name="${WIDTH_OF[$w]:-}"
-  [ -n "$name" ] || fail "the phrase window is $w pixels wide, which fits no phrase of the list"
-  eval "read -r ix iy <<<\"\$INK_$name\""
-  cx=$(( x + ix )); cy=$(( y + iy ))
-  xdotool mousemove "$cx" "$cy" click 1
-  if mapped "$WIN"; then
-    wait_for 5 grep -q "press $cx $cy" "$E2E_TMP/clicks.log" || fail "a click on the phrase at $cx,$cy did not reach the window beneath"
-    clicked=1; break
-  fi
-done
-[ -n "$clicked" ] || fail "no click could be made while a phrase showed"
+click_glyph "$WIN" "no compositing manager"
 pass "clicks pass through the phrase"
 
 [ "$(xdotool getwindowfocus)" = "$FOCUS_BEFORE" ] || fail "the focus moved from $FOCUS_BEFORE to $(xdotool getwindowfocus)"
@@ -147,7 +93,6 @@ esac
 # window of that kind replaces the opaque one, and the opaque one returns
 # when the compositor goes.
 "$PROBE" compositing && fail "a compositing manager runs before one was started"
-visible_phrase() { xdotool search --all --onlyvisible --pid "$APP_PID" --name '^Phrase' 2>/dev/null | head -1; }
 for cm in "picom --backend xrender --config /dev/null" "xcompmgr" ""; do
   label="${cm%% *}"
   if [ -n "$cm" ]; then
@@ -176,9 +121,9 @@ done
 # shape matches them pixel for pixel; the phrase stays on the screen.
 kill "$APP_PID"; wait "$APP_PID" 2>/dev/null || true
 export QT_SCALE_FACTOR=2
-references
+flash_references
 start_app_docked
-wait_for 20 sh -c "xdotool search --all --onlyvisible --pid $APP_PID --name '^Phrase' | grep -q ." || fail "no phrase was flashed at scale 2"
+wait_for 20 phrase_up || fail "no phrase was flashed at scale 2"
 WIN="$(phrase_window)" && [ -n "$WIN" ] || fail "the phrase window cannot be found at scale 2"
 check_look "scale 2" 2
 pass "at scale 2 the shape matches the glyphs pixel for pixel and the phrase stays on the screen"

@@ -3,15 +3,8 @@
 # are letter-shaped at the set contrast, let clicks through and leave the
 # focus alone.
 source "$ORVELLA_E2E_LIB"
-APP_SOURCE=$1
-source "$(dirname "${BASH_SOURCE[0]}")/x11_desktop.sh"
-command -v kwin_x11 >/dev/null || skip "kwin_x11 is not installed"
-
-start_x 1920x1080
-start_session_bus
-kwin_x11 --replace >"$E2E_TMP/kwin_x11.log" 2>&1 &
-E2E_PIDS+=($!)
-desktop_up kwin_x11 $!
+source "$(dirname "${BASH_SOURCE[0]}")/x11_desktop_lib.sh"
+start_desktop kwin_x11 --replace
 # KWin takes the compositing manager selection before its scene is ready.
 kwin_composites() {
   dbus-send --session --print-reply --dest=org.kde.KWin /Compositor org.freedesktop.DBus.Properties.Get \

@@ -10,31 +10,13 @@ start_wm
 setup_app "$1"
 cp -r "$(dirname "$1")/translations" "$APP_DIR/" # shipped beside the executable, as the build places them
 
-eval "$(dbus-launch --sh-syntax)"
-E2E_PIDS+=($DBUS_SESSION_BUS_PID)
-export DBUS_SESSION_BUS_ADDRESS
+start_session_bus
 start_accessibility_bus
-
-watcher_get() {
-  gdbus call --session -d org.kde.StatusNotifierWatcher -o /StatusNotifierWatcher \
-    -m org.freedesktop.DBus.Properties.Get org.kde.StatusNotifierWatcher "$1"
-}
-status-notifier-watcher >"$E2E_TMP/watcher.log" 2>&1 &
-E2E_PIDS+=($!)
-wait_for 20 watcher_get IsStatusNotifierHostRegistered || fail "the watcher did not start"
-gtk-sni-tray-standalone --top --beginning >"$E2E_TMP/host.log" 2>&1 &
-E2E_PIDS+=($!)
-host_registered() { watcher_get IsStatusNotifierHostRegistered | grep -q true; }
-wait_for 20 host_registered || fail "the tray did not register as a host"
-item() { watcher_get RegisteredStatusNotifierItems | grep -o "'[^']*'" | head -1 | tr -d "'"; }
+start_sni_tray gtk-sni-tray-standalone --top --beginning
 
 # The labels of the exported menu, in order, joined with "|".
 menu_labels() {
-  local svc=$1 menu
-  menu=$(gdbus call --session -d "$svc" -o /StatusNotifierItem -m org.freedesktop.DBus.Properties.Get \
-    org.kde.StatusNotifierItem Menu | grep -o "'/[^']*'" | tr -d "'")
-  gdbus call --session -d "$svc" -o "$menu" -m com.canonical.dbusmenu.GetLayout -- 0 -1 '@as []' \
-    | grep -o "'label': <'[^']*'>" | sed "s/'label': <'\(.*\)'>/\1/" | paste -sd '|'
+  sni_menu_layout "$1" "$(sni_menu "$1")" | grep -o "'label': <'[^']*'>" | sed "s/'label': <'\(.*\)'>/\1/" | paste -sd '|'
 }
 
 # in_language "ENV..." MENU TABS SAVE BOX: starts the program with the
@@ -47,7 +29,7 @@ in_language() {
   APP_EXE="$E2E_TMP/in_language"
   start_app
   APP_EXE=$real
-  svc=$(first_of 20 item) || fail "$env: the icon did not register"
+  svc=$(first_of 20 sni_item) || fail "$env: the icon did not register"
   svc=${svc%%/*}
   wait_gone 20 splash_window || fail "$env: splash still up"
   labels=$(menu_labels "$svc")
@@ -58,7 +40,7 @@ in_language() {
     || fail "$env: the window's texts are not in the expected language"
   kill "$APP_PID"
   wait_gone 10 app_alive || fail "$env: the program did not end"
-  wait_gone 10 item || fail "$env: the icon stayed registered"
+  wait_gone 10 sni_item || fail "$env: the icon stayed registered"
 }
 
 in_language "LANG=de_DE.UTF-8" \

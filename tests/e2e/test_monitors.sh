@@ -52,8 +52,6 @@ printf '[General]\r\nGroupIndex=0\r\n[Daily-Settings]\r\nFontName=DejaVu Sans\r\
   >"$APP_DIR/Orvella.ini"
 start_app_docked
 
-phrase_window() { xdotool search --all --pid "$APP_PID" --name '^Phrase' 2>/dev/null | head -1; }
-mapped() { xwininfo -id "$1" 2>/dev/null | grep -q 'Map State: IsViewable'; }
 WIN="$(first_of 20 phrase_window)" || fail "no phrase window"
 
 # next_phrase_on LEFT TOP WIDTH HEIGHT: with the pointer in that monitor,

@@ -16,7 +16,6 @@ printf '[General]\r\nGroupIndex=0\r\n[Daily-Settings]\r\nPause=0\r\nDisplayTime=
 
 # In this mode the window is taller by its bar.
 window() { main_window 525; }
-phrase_up() { xdotool search --all --onlyvisible --pid "$APP_PID" --name '^Phrase' 2>/dev/null | grep -q .; }
 bar_shot() { import -window "$1" -crop 632x34+0+491 +repage "$2"; }
 bar_changed() {
   bar_shot "$1" "$E2E_TMP/bar-after.png"

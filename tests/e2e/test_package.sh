@@ -29,8 +29,7 @@ start_tray
 start_app_docked
 pass "the unpacked program docks"
 diff -r "$ROOT/usr/share/orvella/Affirmations" "$DATA" >/dev/null || fail "the library was not seeded into $DATA"
-wait_for 20 sh -c "xdotool search --all --onlyvisible --pid $APP_PID --name '^Phrase' | grep -q ." \
-  || fail "no phrase was flashed"
+wait_for 20 phrase_up || fail "no phrase was flashed"
 pass "a phrase of the seeded library flashes"
 
 # The main window's page area, measured from its bottom-left corner: the

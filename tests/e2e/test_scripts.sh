@@ -31,11 +31,6 @@ printf '[General]\r\nGroupIndex=0\r\n[Daily-Settings]\r\nPause=0\r\nFontName=Dej
   >"$APP_DIR/Orvella.ini"
 start_app_docked
 
-phrase_window() { xdotool search --all --pid "$APP_PID" --name '^Phrase' 2>/dev/null | head -1; }
-mapped() { xwininfo -id "$1" 2>/dev/null | grep -q 'Map State: IsViewable'; }
-geometry() { # X Y W H
-  xwininfo -id "$1" | awk '/Absolute upper-left X/{x=$NF} /Absolute upper-left Y/{y=$NF} /Width:/{w=$NF} /Height:/{h=$NF} END{print x, y, w, h}'
-}
 shape_extents() { # W H X Y of the bounding shape, relative to the window
   xwininfo -shape -id "$1" | sed -n 's/.*[Ww]indow shape extents: *\([0-9]*\)x\([0-9]*\)+\(-*[0-9]*\)+\(-*[0-9]*\).*/\1 \2 \3 \4/p' | head -1
 }

@@ -7,22 +7,9 @@ source "$ORVELLA_E2E_LIB"
 start_x 1280x800
 start_wm
 
-eval "$(dbus-launch --sh-syntax)"
-E2E_PIDS+=("$DBUS_SESSION_BUS_PID")
-export DBUS_SESSION_BUS_ADDRESS
-watcher_get() {
-  gdbus call --session -d org.kde.StatusNotifierWatcher -o /StatusNotifierWatcher \
-    -m org.freedesktop.DBus.Properties.Get org.kde.StatusNotifierWatcher "$1"
-}
-status-notifier-watcher >"$E2E_TMP/watcher.log" 2>&1 &
-E2E_PIDS+=($!)
-wait_for 20 watcher_get IsStatusNotifierHostRegistered || fail "the watcher did not start"
-gtk-sni-tray-standalone --top --beginning >"$E2E_TMP/host.log" 2>&1 &
-HOST_PID=$!
-E2E_PIDS+=($HOST_PID)
-host_registered() { watcher_get IsStatusNotifierHostRegistered | grep -q true; }
-wait_for 20 host_registered || fail "the tray did not register as a host"
-bar() { xdotool search --onlyvisible --pid "$HOST_PID" --name gtk-sni-tray | head -1; }
+start_session_bus
+start_sni_tray gtk-sni-tray-standalone --top --beginning
+bar() { xdotool search --onlyvisible --pid "$SNI_HOST_PID" --name gtk-sni-tray | head -1; }
 BAR=$(first_of 20 bar) || fail "the tray bar did not map"
 wait_for 10 sh -c "xwininfo -id $BAR | grep -q 'Width: 1280'" || fail "the tray bar did not take its size"
 import -window "$BAR" "$E2E_TMP/bar-empty.png"
@@ -32,8 +19,7 @@ printf '[General]\r\nGroupIndex=0\r\n[Daily-Settings]\r\nPause=0\r\nDisplayTime=
   >"$APP_DIR/Orvella.ini"
 start_app
 
-item() { watcher_get RegisteredStatusNotifierItems | grep -o "'[^']*'" | head -1 | tr -d "'"; }
-ITEM=$(first_of 20 item) || fail "the icon did not register with the watcher"
+ITEM=$(first_of 20 sni_item) || fail "the icon did not register with the watcher"
 SVC=${ITEM%%/*}
 wait_gone 20 splash_window || fail "splash still up"
 main_window && fail "main window shown at start"
@@ -50,9 +36,8 @@ ICON_X=$((IX - 1 + IW / 2)); ICON_Y=$((IY - 1 + IH / 2))
 click_icon() { xdotool mousemove "$ICON_X" "$ICON_Y" click "$1"; }
 pass "icon registered and drawn"
 
-layout() { gdbus call --session -d "$SVC" -o "$MENU" -m com.canonical.dbusmenu.GetLayout -- 0 -1 '@as []'; }
-MENU=$(gdbus call --session -d "$SVC" -o /StatusNotifierItem -m org.freedesktop.DBus.Properties.Get \
-  org.kde.StatusNotifierItem Menu | grep -o "'/[^']*'" | tr -d "'")
+layout() { sni_menu_layout "$SVC" "$MENU"; }
+MENU=$(sni_menu "$SVC")
 [ -n "$MENU" ] && [ "$MENU" != /NO_DBUSMENU ] || fail "no menu exported (Menu is '$MENU')"
 layout | grep -o "'label': <'[^']*'>" | tr '\n' ' ' | grep -q "Settings.*Pause Messages.*Exit" \
   || fail "the exported menu lacks its items: $(layout)"
@@ -68,7 +53,7 @@ pass "left click opens the main window"
 # The host's own popup: any window of the host other than its bar.
 host_menu() {
   local w
-  for w in $(xdotool search --onlyvisible --pid "$HOST_PID" 2>/dev/null || true); do
+  for w in $(xdotool search --onlyvisible --pid "$SNI_HOST_PID" 2>/dev/null || true); do
     [ "$w" = "$BAR" ] && continue
     xwininfo -id "$w" 2>/dev/null | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {exit !(w > 40 && h > 40)}' && { echo "$w"; return 0; }
   done
@@ -90,7 +75,6 @@ host_menu_keys() {
   done
   fail "the host's menu did not open or take the keys"
 }
-phrase_up() { xdotool search --all --onlyvisible --pid "$APP_PID" --name '^Phrase' 2>/dev/null | grep -q .; }
 
 wait_for 20 phrase_up || fail "no phrase flashed before the pause"
 host_menu_keys Down Down Return
@@ -111,5 +95,5 @@ host_menu_keys Up Return
 wait_gone 10 app_alive || fail "Exit did not end the program"
 rc=0; wait "$APP_PID" || rc=$?
 [ "$rc" -eq 0 ] || fail "exit code $rc"
-wait_gone 10 item || fail "the icon stayed registered"
+wait_gone 10 sni_item || fail "the icon stayed registered"
 pass "Exit ends the program with code 0"

@@ -15,12 +15,11 @@ printf '[General]\r\nGroupIndex=0\r\n[Daily-Settings]\r\nPause=0\r\nDisplayTime=
   >"$APP_DIR/Orvella.ini"
 start_app_docked
 wait_for 20 grep -q 'namespace orvella-phrase layer 3 anchor 5' "$E2E_TMP/sway.log" || fail "no phrase on sway's overlay layer"
-x_phrase() { xdotool search --all --onlyvisible --pid "$APP_PID" --name '^Phrase' 2>/dev/null | grep -q .; }
-x_phrase && fail "a phrase went to the X window while sway was there"
+phrase_up && fail "a phrase went to the X window while sway was there"
 
 kill "$SWAY_PID"
 wait "$SWAY_PID" 2>/dev/null || true
-wait_for 20 x_phrase || fail "no phrase in the X window after sway went; log: $(tail -n 3 "$E2E_TMP/orvella.log")"
+wait_for 20 phrase_up || fail "no phrase in the X window after sway went; log: $(tail -n 3 "$E2E_TMP/orvella.log")"
 app_alive || fail "the program ended with sway"
 [ "$(grep -c 'connection to the Wayland compositor was lost' "$E2E_TMP/orvella.log")" -eq 1 ] \
   || fail "the loss was not told once: $(cat "$E2E_TMP/orvella.log")"

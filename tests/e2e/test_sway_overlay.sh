@@ -8,14 +8,11 @@ source "$(dirname "${BASH_SOURCE[0]}")/sway_lib.sh"
 sway_isolate "$0" "$@"
 source "$ORVELLA_E2E_LIB"
 source "$(dirname "${BASH_SOURCE[0]}")/sway_lib.sh"
-PROBE="${ORVELLA_FLASH_PROBE:-$(dirname "$1")/../tests/flash_probe}"
-[ -x "$PROBE" ] || fail "flash_probe not found (set ORVELLA_FLASH_PROBE)"
+source "$(dirname "${BASH_SOURCE[0]}")/flash_lib.sh"
 command -v waybar >/dev/null && command -v grim >/dev/null || skip "waybar or grim is missing"
 
-FONT="DejaVu Sans"; SIZE=28
-COLOUR=10494207 # 00BBGGRR: red 255, green 32, blue 160
 OPACITY=90
-SWAY_BG="#285aa0"; BACK="40,90,160"
+SWAY_BG="#285aa0" # BACK, as sway takes it
 sway_start 1280x720
 
 # The notification area: waybar's tray on a private session bus.
@@ -27,8 +24,7 @@ as_user_bg "$E2E_TMP/waybar.log" waybar -c "$E2E_TMP/waybar.json"
 wait_for 30 grep -q "namespace waybar" "$E2E_TMP/sway.log" || fail "waybar did not put up its bar"
 
 setup_app "$1"
-printf '[General]\r\nGroupIndex=0\r\n[Daily-Settings]\r\nPause=0\r\nFontName=%s\r\nTextColor=%s\r\nSize=%s\r\nDisplayTime=700\r\nDisplayFreq=1\r\nOpacity=%s\r\nPosition=0\r\n[Daily-Affirmations]\r\n0=Morning:True\r\n' \
-  "$FONT" "$COLOUR" "$SIZE" "$OPACITY" >"$APP_DIR/Orvella.ini"
+flash_settings 0
 chown -R "$SWAY_USER" "$APP_DIR"
 as_user "$PROBE" render "$E2E_TMP/ref.png" "First phrase" "$FONT" "$SIZE" "$COLOUR" "$BACK" "$OPACITY" \
   >"$E2E_TMP/ref.txt" || fail "the reference picture was not rendered"

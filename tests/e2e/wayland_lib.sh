@@ -1,7 +1,7 @@
 # Shared part of the desktop tests: the real program on a real Wayland
 # compositor, over a native full-screen Wayland window that logs the clicks,
-# keys and focus reaching it. Sourced by tests/e2e/desktop_*.sh, which pass
-# the program's executable as $1.
+# keys and focus reaching it. Sourced by tests/e2e/test_desktop_*.sh, which
+# pass the program's executable as $1.
 #
 # Every compositor runs in its own mount and network namespace with a
 # private /tmp: they all take the first free X display for Xwayland and an
@@ -22,7 +22,7 @@ wl_private_namespace() {
   export ORVELLA_WL_INSIDE=1
   local here; here=$(dirname "$(readlink -f "$0")")
   ORVELLA_KEEP="$here:$(readlink -f "$1"):$ORVELLA_E2E_LIB:$ORVELLA_FLASH_PROBE:$ORVELLA_WAYLAND_WINDOW:$ORVELLA_PHRASE_FIND" \
-    exec unshare --mount --net bash "$here/private_tmp.sh" bash -c 'ip link set lo up 2>/dev/null || true; exec bash "$@"' \
+    exec unshare --mount --net bash "$here/private_tmp_lib.sh" bash -c 'ip link set lo up 2>/dev/null || true; exec bash "$@"' \
     bash "$(readlink -f "$0")" "$@"
 }
 
@@ -40,11 +40,35 @@ wl_as_ordinary_user() {
   exec setpriv --reuid=nobody --regid=nogroup --clear-groups bash "$(readlink -f "$0")" "$@"
 }
 
+# wl_start_host: the X server the desktop runs on (HOST_DISPLAY), the
+# reference picture rendered there, and a private session bus.
+wl_start_host() {
+  unset QT_QPA_PLATFORM
+  start_x 1920x1080
+  HOST_DISPLAY=$DISPLAY
+  wl_reference "$HOST_DISPLAY"
+  start_session_bus
+}
+
+# wl_use_xwayland DESKTOP [READY...]: makes the desktop's Xwayland (the X
+# display that is not the host's, looked for once READY succeeds) the
+# program's DISPLAY; skips when it does not answer.
+wl_use_xwayland() {
+  local desktop=$1 xw; shift
+  xw=$(first_of 30 wl_xwayland_display "$@") || fail "$desktop's Xwayland did not start"
+  export DISPLAY=":$xw"
+  wait_for 30 xdpyinfo || skip "$desktop's Xwayland does not answer"
+}
+wl_xwayland_display() {
+  [ $# = 0 ] || "$@" >/dev/null || return 1
+  ls /tmp/.X11-unix | sed -n 's/^X//p' | grep -vx "${HOST_DISPLAY#:}" | head -1
+}
+
 # wl_start_app: starts the program and waits until its icon is in the tray
 # and its splash has gone.
 wl_start_app() {
   start_app
-  wait_for 60 wl_icon_registered || fail "the program's icon did not reach the tray: $(wl_watcher_get RegisteredStatusNotifierItems 2>&1)"
+  wait_for 60 wl_icon_registered || fail "the program's icon did not reach the tray: $(sni_watcher_get RegisteredStatusNotifierItems 2>&1)"
   wait_gone 30 splash_window || fail "the splash is still up"
 }
 
@@ -76,14 +100,8 @@ wl_reference() {
   [ -n "$WL_INK" ] || fail "the reference has no glyph pixel"
 }
 
-# The StatusNotifierItem watcher's property NAME.
-wl_watcher_get() {
-  gdbus call --session -d org.kde.StatusNotifierWatcher -o /StatusNotifierWatcher \
-    -m org.freedesktop.DBus.Properties.Get org.kde.StatusNotifierWatcher "$1"
-}
-wl_host_registered() { wl_watcher_get IsStatusNotifierHostRegistered | grep -q true; }
 # Some watchers list a bus name alone, others a name with a path.
-wl_icon_registered() { wl_watcher_get RegisteredStatusNotifierItems | grep -q "'"; }
+wl_icon_registered() { sni_watcher_get RegisteredStatusNotifierItems | grep -q "'"; }
 
 # wl_start_window: the native full-screen window beneath, on $WAYLAND_DISPLAY.
 # Waits until its first full-screen frame is shown and it has the focus.

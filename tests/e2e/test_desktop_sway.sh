@@ -12,14 +12,7 @@ command -v sway >/dev/null && command -v grim >/dev/null && command -v waybar >/
 wl_as_ordinary_user "$@"
 
 source "$ORVELLA_E2E_LIB"
-unset QT_QPA_PLATFORM
-start_x 1920x1080
-HOST_DISPLAY=$DISPLAY
-wl_reference "$HOST_DISPLAY"
-
-eval "$(dbus-launch --sh-syntax)"
-E2E_PIDS+=("$DBUS_SESSION_BUS_PID")
-export DBUS_SESSION_BUS_ADDRESS
+wl_start_host
 
 # The desktop's own tray: waybar's tray module (StatusNotifierItem).
 mkdir -p "$XDG_CONFIG_HOME/waybar" "$XDG_CONFIG_HOME/sway"
@@ -61,10 +54,7 @@ wait_for 10 sh -c "swaymsg -t get_tree | grep -q '\"fullscreen_mode\": 1'" || fa
 
 # The program sees what a sway session gives it: Xwayland's display and
 # sway's Wayland socket.
-xwayland_display() { swaymsg -t get_tree >/dev/null && ls /tmp/.X11-unix | sed -n 's/^X//p' | grep -vx "${HOST_DISPLAY#:}" | head -1; }
-XW=$(first_of 30 xwayland_display) || fail "sway's Xwayland did not start"
-export DISPLAY=":$XW"
-wait_for 30 xdpyinfo || skip "sway's Xwayland does not answer"
+wl_use_xwayland sway swaymsg -t get_tree
 
 wl_setup_app "$1"
 wl_start_app

@@ -9,24 +9,12 @@ wl_private_namespace "$@"
 KWIN=$(command -v kwin_wayland) || skip "kwin_wayland is not installed"
 
 source "$ORVELLA_E2E_LIB"
-unset QT_QPA_PLATFORM
-start_x 1920x1080
-HOST_DISPLAY=$DISPLAY
-wl_reference "$HOST_DISPLAY"
-
-eval "$(dbus-launch --sh-syntax)"
-E2E_PIDS+=("$DBUS_SESSION_BUS_PID")
-export DBUS_SESSION_BUS_ADDRESS
+wl_start_host
 
 # A notification area beside the desktop: the standalone StatusNotifierItem
 # host on the host X server, so the program has its tray without Plasma's
 # shell, and nothing of it sits on KWin's output.
-status-notifier-watcher >"$E2E_TMP/watcher.log" 2>&1 &
-E2E_PIDS+=($!)
-wait_for 20 wl_watcher_get IsStatusNotifierHostRegistered || fail "the watcher did not start"
-GDK_BACKEND=x11 gtk-sni-tray-standalone --bottom --beginning >"$E2E_TMP/host.log" 2>&1 &
-E2E_PIDS+=($!)
-wait_for 20 wl_host_registered || fail "the tray did not register as a host"
+start_sni_tray env GDK_BACKEND=x11 gtk-sni-tray-standalone --bottom --beginning
 
 # The binary carries a file capability that some containers refuse to
 # execute; a copy carries none.
@@ -56,10 +44,7 @@ wl_start_window 1920 1080
 
 # Xwayland: KWin names its display in its environment for its children;
 # it is the display that is not the host's.
-xwayland_display() { ls /tmp/.X11-unix | sed -n 's/^X//p' | grep -vx "${HOST_DISPLAY#:}" | head -1; }
-XW=$(first_of 30 xwayland_display) || fail "KWin's Xwayland did not start"
-export DISPLAY=":$XW"
-wait_for 30 xdpyinfo || skip "KWin's Xwayland does not answer"
+wl_use_xwayland KWin
 
 wl_setup_app "$1"
 wl_start_app

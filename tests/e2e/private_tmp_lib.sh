@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# Run inside a fresh mount namespace: gives it a /tmp of its own, empty but
-# for the X socket folders and the top folders of /tmp that hold the paths
-# in ORVELLA_KEEP (separated by colons; the sources and the build may live
-# under /tmp themselves), then runs the command given.
+# Run (not sourced) inside a fresh mount namespace: gives it a /tmp of its
+# own, empty but for the X socket folders and the top folders of /tmp that
+# hold the paths in ORVELLA_KEEP (separated by colons; the sources and the
+# build may live under /tmp themselves), then runs the command given.
 set -euo pipefail
 stage=$(mktemp -d /run/orvella-tmp.XXXXXX)
 mount -t tmpfs -o mode=1777 tmpfs "$stage"

@@ -19,9 +19,7 @@ dbus-daemon --session --nofork --address="unix:path=$E2E_TMP/system_bus" >"$E2E_
 E2E_PIDS+=($!)
 wait_for 20 test -S "$E2E_TMP/system_bus" || fail "the private system bus did not start"
 export DBUS_SYSTEM_BUS_ADDRESS="unix:path=$E2E_TMP/system_bus"
-eval "$(dbus-launch --sh-syntax)"
-E2E_PIDS+=("$DBUS_SESSION_BUS_PID")
-export DBUS_SESSION_BUS_ADDRESS
+start_session_bus
 
 # The desktop's own tray (the AppIndicator extension), no hot corner for the
 # pointer to trip over.
