@@ -1,6 +1,6 @@
 #include "branding/branding.h"
 #include "branding/regfile.h"
-#include "../settings/settings_test_util.h"
+#include "../settings/settings_test_support.h"
 
 #include <QDir>
 #include <QFile>

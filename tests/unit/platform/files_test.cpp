@@ -1,4 +1,4 @@
-#include "../settings/settings_test_util.h"
+#include "../settings/settings_test_support.h"
 #include "testsupport.h"
 #include "platform/files.h"
 #include "platform/utils.h"

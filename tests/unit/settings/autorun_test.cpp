@@ -1,7 +1,7 @@
 #include "settings/autorun.h"
 
 #include "platform/utils.h"
-#include "settings_test_util.h"
+#include "settings_test_support.h"
 
 #include <gtest/gtest.h>
 #include <cerrno>

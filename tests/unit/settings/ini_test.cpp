@@ -2,7 +2,7 @@
 
 #include "platform/error.h"
 #include "platform/utils.h"
-#include "settings_test_util.h"
+#include "settings_test_support.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "branding/ui/helppage.h"
 #include "branding/ui/linklabel.h"
-#include "branding_fixture.h"
+#include "branding_support.h"
 
 #include <QApplication>
 #include <QFile>

@@ -1,5 +1,5 @@
 #include "branding/ui/linklabel.h"
-#include "branding_fixture.h"
+#include "branding_support.h"
 #include "platform/ui/messagebox.h"
 
 #include <QApplication>

@@ -1,5 +1,5 @@
 // Callback routing and the click / double-click decision.
-#include "traytestsupport.h"
+#include "tray_test_support.h"
 
 using namespace ov;
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 #include <memory>
-#include "faketrayshell.h"
+#include "fake_tray_shell.h"
 #include "tray/traytimer.h"
 
 using namespace ov;

@@ -1,7 +1,7 @@
 #pragma once
 #include <gtest/gtest.h>
 #include <memory>
-#include "faketrayshell.h"
+#include "fake_tray_shell.h"
 
 // A tray icon over a recording shell, with every mouse event written into
 // the same log as the shell's calls, so tests read one ordered story.

@@ -1,5 +1,5 @@
 // Icon state, the loaded step, the main-window operations and the hooks.
-#include "traytestsupport.h"
+#include "tray_test_support.h"
 #include <algorithm>
 
 using namespace ov;

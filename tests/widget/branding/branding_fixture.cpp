@@ -1,1 +1,0 @@
-#include "branding_fixture.h"

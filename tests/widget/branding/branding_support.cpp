@@ -1,0 +1,1 @@
+#include "branding_support.h"
