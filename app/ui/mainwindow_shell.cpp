@@ -23,7 +23,7 @@
 namespace {
 
 // Sees every event of the main window before the tray component's own
-// filter; the session-end notice sets ExitRequested and passes on.
+// filter; the session-end notice marks the session ended and passes on.
 class SessionEndHook : public QObject {
 public:
     SessionEndHook(QObject* owner, std::function<void(QEvent*)> note) : QObject(owner), note_(std::move(note)) {}

@@ -4,8 +4,8 @@
 
 // The desktop session is ending: SIGTERM, SIGHUP, or the session manager's
 // order to end (it reaches Qt as a Quit event to the application). Each
-// becomes one QueryEndSession event sent to the main window, whose hook sets
-// ExitRequested before the window closes.
+// becomes one QueryEndSession event sent to the main window, whose hook marks
+// the session ended before the window closes.
 //
 // The session manager's save requests (commitData, saveState) come for a
 // checkpoint as well as for a shutdown and carry no public sign of which it
