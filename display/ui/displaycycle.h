@@ -36,7 +36,6 @@ public:
 
     // The pause: while paused no phrase flashes and the display timer is off.
     void SetPaused(bool paused);
-    bool Paused() const { return paused_; }
     // The display timer runs again, unless paused.
     void Resume() { SetPaused(paused_); }
     // The display timer stops until Resume or SetPaused; the pause stays.

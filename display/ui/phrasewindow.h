@@ -49,7 +49,6 @@ public:
     std::function<void()> Unmapper();
 
     QColor Colour() const { return colour_; }
-    int Contrast() const { return contrast_; }
     // True while the picture carries the contrast itself, blended with the
     // screen beneath, because no compositing manager runs.
     bool Blended() const { return blended_; }
